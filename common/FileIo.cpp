@@ -97,10 +97,15 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
     if (folder.empty()) {
         folder = ".";
     }
-    std::string temporary = (folder / ("." + path.filename().string() + ".tmp-" +
-                                       std::to_string(::getpid()) + "-" +
-                                       std::to_string(serial.fetch_add(1))))
-                                .string();
+    // A hidden name in the same folder, so the rename never crosses file
+    // systems and a set listing never sees it.
+    std::string name = ".";
+    name.append(path.filename().string());
+    name.append(".tmp-");
+    name.append(std::to_string(::getpid()));
+    name.push_back('-');
+    name.append(std::to_string(serial.fetch_add(1)));
+    std::string temporary = (folder / name).string();
 
     // The new file keeps the old one's permissions where there is one.
     mode_t mode = 0644;

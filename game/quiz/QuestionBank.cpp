@@ -43,8 +43,7 @@ void QuestionBank::loadFromSetFile(std::string_view bytes, Random& random) {
         question.hasPicture = record.pictureFlag > 0;
         loaded.push_back(std::move(question));
     }
-    questions_ = std::move(loaded);
-    drawCursor_ = 0;
+    setQuestions(std::move(loaded));
     shuffleAnswers(random);
 }
 
@@ -69,24 +68,57 @@ void QuestionBank::shuffleAnswers(Random& random) {
     }
 }
 
+void QuestionBank::setQuestions(std::vector<Question> questions) {
+    questions_ = std::move(questions);
+    drawCursor_ = 0;
+    rebuildRungIndex();
+}
+
+void QuestionBank::rebuildRungIndex() {
+    for (auto& positions : rungPositions_) {
+        positions.clear();
+    }
+    unusedInRung_.fill(0);
+    for (std::size_t i = 0; i < questions_.size(); ++i) {
+        const Question& question = questions_[i];
+        if (question.value >= 1 && question.value <= rungCount) {
+            auto rung = static_cast<std::size_t>(question.value - 1);
+            rungPositions_[rung].push_back(static_cast<int>(i));
+            unusedInRung_[rung] += question.used ? 0 : 1;
+        }
+    }
+}
+
 const Question* QuestionBank::drawFromRung(int rung, Random& random) {
     const int count = questionCount();
     if (count == 0) {
         return nullptr;
     }
-    drawCursor_ = random.index(0.0, count - 0.0001);
-    if (drawCursor_ < 0 || drawCursor_ >= count) {
-        drawCursor_ = 0;
+    int start = random.index(0.0, count - 0.0001);
+    if (start < 0 || start >= count) {
+        start = 0;
     }
-    for (int probe = 0; probe < count + 3; ++probe) {
-        Question& question = questions_[static_cast<std::size_t>(drawCursor_)];
-        if (!question.used && question.value - 1 == rung) {
+    if (rung < 0 || rung >= rungCount || unusedInRung_[static_cast<std::size_t>(rung)] == 0) {
+        // Every probe fails: the cursor ends count + 3 records further on.
+        drawCursor_ = static_cast<int>((static_cast<long long>(start) + count + 3) % count);
+        return nullptr;
+    }
+    // The first unused question of the rung at or after the cursor, wrapping.
+    const std::vector<int>& positions = rungPositions_[static_cast<std::size_t>(rung)];
+    auto first = std::lower_bound(positions.begin(), positions.end(), start);
+    const std::size_t n = positions.size();
+    const auto offset = static_cast<std::size_t>(first - positions.begin());
+    for (std::size_t k = 0; k < n; ++k) {
+        int position = positions[(offset + k) % n];
+        Question& question = questions_[static_cast<std::size_t>(position)];
+        if (!question.used) {
             question.used = true;
+            --unusedInRung_[static_cast<std::size_t>(rung)];
+            drawCursor_ = position;
             return &question;
         }
-        drawCursor_ = drawCursor_ + 1 == count ? 0 : drawCursor_ + 1;
     }
-    return nullptr;
+    return nullptr; // not reached: the count said one was unused
 }
 
 void QuestionBank::resetRung(int rung) {
@@ -95,12 +127,17 @@ void QuestionBank::resetRung(int rung) {
             question.used = false;
         }
     }
+    if (rung >= 0 && rung < rungCount) {
+        unusedInRung_[static_cast<std::size_t>(rung)] =
+            static_cast<int>(rungPositions_[static_cast<std::size_t>(rung)].size());
+    }
 }
 
 void QuestionBank::resetAll() {
     for (Question& question : questions_) {
         question.used = false;
     }
+    rebuildRungIndex();
 }
 
 const Question* QuestionBank::drawQuestion(int rung, Random& random) {
@@ -164,6 +201,7 @@ bool QuestionBank::applyPlayState(std::string_view bytes) {
     for (std::size_t i = 0; i < apply; ++i) {
         questions_[i].used = flags[i] != 0;
     }
+    rebuildRungIndex();
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The questions of the current set and the draw that hands them to the game
 // rung by rung, without repeats until a rung runs dry.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,11 +47,18 @@ public:
     int drawCursor() const { return drawCursor_; }
 
     // For tests and tools: replace the questions as they are, no shuffle.
-    void setQuestions(std::vector<Question> questions) { questions_ = std::move(questions); }
+    void setQuestions(std::vector<Question> questions);
 
 private:
+    void rebuildRungIndex();
+
     std::vector<Question> questions_;
     int drawCursor_ = 0;
+    // Positions of each rung's questions in bank order, and how many of them
+    // are unused: a draw visits only its rung's questions, yet stops where a
+    // probe of every record from the cursor onwards would have stopped.
+    std::array<std::vector<int>, rungCount> rungPositions_;
+    std::array<int, rungCount> unusedInRung_{};
 };
 
 } // namespace qv

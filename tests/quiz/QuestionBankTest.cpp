@@ -162,6 +162,52 @@ TEST(QuestionDraw, AlwaysEndsAndReportsAnEmptyDraw) {
     EXPECT_EQ(unvalued.drawQuestion(0, random), nullptr);
 }
 
+// The draw probes record after record from a random cursor; the bank's
+// indexed draw must stop at the same record and leave the cursor there.
+TEST(QuestionDraw, IndexedDrawMatchesAProbeOfEveryRecord) {
+    Random shape;
+    shape.seed(2024);
+    for (int trial = 0; trial < 40; ++trial) {
+        const int count = 1 + shape.index(0, 60);
+        std::vector<Question> questions(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            questions[static_cast<std::size_t>(i)].number = i;
+            questions[static_cast<std::size_t>(i)].value = shape.index(0, 17) - 1; // some invalid
+            questions[static_cast<std::size_t>(i)].used = shape.index(0, 3) == 0;
+        }
+        QuestionBank bank;
+        bank.setQuestions(questions);
+        Random a;
+        Random b;
+        a.seed(static_cast<std::uint32_t>(trial));
+        b.seed(static_cast<std::uint32_t>(trial));
+        for (int draw = 0; draw < 80; ++draw) {
+            const int rung = shape.index(0, 15);
+            // The reference: probe count + 3 records from the cursor.
+            int cursor = b.index(0.0, count - 0.0001);
+            int expected = -1;
+            for (int probe = 0; probe < count + 3; ++probe) {
+                Question& q = questions[static_cast<std::size_t>(cursor)];
+                if (!q.used && q.value - 1 == rung) {
+                    q.used = true;
+                    expected = cursor;
+                    break;
+                }
+                cursor = (cursor + 1) % count;
+            }
+            const Question* got = bank.drawFromRung(rung, a);
+            ASSERT_EQ(got ? got->number : -1, expected) << "trial " << trial << " draw " << draw;
+            ASSERT_EQ(bank.drawCursor(), cursor);
+            if (draw % 20 == 19) {
+                bank.resetRung(rung);
+                for (Question& q : questions) {
+                    q.used = q.value - 1 == rung ? false : q.used;
+                }
+            }
+        }
+    }
+}
+
 TEST(PlayState, RoundTripsAndAppliesByPosition) {
     QuestionBank bank = bankOf({1, 1, 2, 2});
     Random random;
