@@ -4,6 +4,8 @@
 #include "content/art/GameBackground.h"
 #include "content/art/GameExtras.h"
 #include "content/art/GamePieces.h"
+#include "content/art/ScreenArt.h"
+#include "content/art/TitleArt.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
     qv::art::writeGameBackground(out);
     qv::art::writeGamePieces(out);
     qv::art::writeGameExtras(out);
+    qv::art::writeTitleArt(out);
+    qv::art::writeScreenArt(out);
     std::printf("art: %d images written to %s\n", out.written(), argv[1]);
     return out.allWritten() ? 0 : 1;
 }
