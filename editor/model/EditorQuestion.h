@@ -1,0 +1,24 @@
+#pragma once
+// One question as the editor holds it.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace qv {
+
+struct EditorQuestion {
+    // 0-based position in the set; -1 while the record is not placed yet.
+    std::int32_t number = -1;
+    // Texts are raw Windows-1252 bytes, as stored in the set file.
+    std::string text;
+    std::array<std::string, 4> answers;
+    // Full path of the question's picture file, empty without a picture.
+    std::string picturePath;
+    // 0 = nothing chosen, 1 to 4 = answers A to D.
+    std::int8_t correctAnswer = 0;
+    // 0 = nothing chosen, 1 to 15 = the rungs of the prize ladder.
+    std::int8_t value = 0;
+};
+
+} // namespace qv

@@ -1,0 +1,57 @@
+#pragma once
+// The editor's own fixed texts, used exactly as they stand.
+
+#include <array>
+#include <string_view>
+
+namespace qv::editorText {
+
+inline constexpr std::string_view windowCaption = "Quizvale Setwright";
+
+inline constexpr std::string_view incompleteText =
+    "The current question is incomplete. Please finish before creating a new one";
+inline constexpr std::string_view incompleteTitle = "Incomplete Question";
+
+inline constexpr std::string_view invalidNameText = "Please enter a valid name";
+inline constexpr std::string_view invalidNameTitle = "Invalid Name";
+
+inline constexpr std::string_view saveErrorText =
+    "Save error. Please check disc space and file write privileges";
+inline constexpr std::string_view saveErrorTitle = "Question Set Not Saved";
+
+inline constexpr std::string_view unsavedText =
+    "You have unsaved changes. Would you like to save them?";
+inline constexpr std::string_view unsavedTitle = "Unsaved Changes";
+
+inline constexpr std::string_view statisticsTitle = "Question Statistics";
+
+inline constexpr std::string_view imageNotUsedText = "Error. Image could not be used";
+inline constexpr std::string_view imageNotUsedTitle = "Image Not Used";
+
+inline constexpr std::string_view questionLabelFormat = "Question number %d";
+
+inline constexpr std::string_view newSetCaption = "New Set of Questions";
+inline constexpr std::string_view newSetPrompt = "Enter the name of the new set of questions:";
+
+inline constexpr std::string_view profileSetSection = "Previous Question Set";
+inline constexpr std::string_view profileSetKey = "Name";
+inline constexpr std::string_view profilePictureSection = "Previous Picture";
+inline constexpr std::string_view profilePictureKey = "Path";
+
+// The entries of the correct-answer list; the index is the stored code.
+inline constexpr std::array<std::string_view, 5> correctAnswerEntries = {
+    "Select...", "Correct Ans: A", "Correct Ans: B", "Correct Ans: C", "Correct Ans: D"};
+
+// The entries of the value list; the index is the stored code.
+inline constexpr std::array<std::string_view, 16> valueEntries = {
+    "Select...",          "Difficulty: 100",    "Difficulty: 200",    "Difficulty: 300",
+    "Difficulty: 500",    "Difficulty: 1000",   "Difficulty: 2000",   "Difficulty: 4000",
+    "Difficulty: 8000",   "Difficulty: 16000",  "Difficulty: 32000",  "Difficulty: 64000",
+    "Difficulty: 125000", "Difficulty: 250000", "Difficulty: 500000", "Difficulty: 1000000"};
+
+// Longest texts the fields take, in characters (one byte each in the set file).
+inline constexpr int questionLimit = 128;
+inline constexpr int answerLimit = 32;
+inline constexpr int setNameLimit = 32;
+
+} // namespace qv::editorText

@@ -1,0 +1,40 @@
+#pragma once
+// Everything the editor asks of the person in front of it: message boxes and
+// the name of a new set. The dialog program answers with real dialogs; tests
+// answer with a recording double, so no test ever waits on a modal box.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace qv {
+
+enum class MessageIcon { Information, Exclamation, Question };
+
+enum class MessageButtons { Ok, YesNoCancel };
+
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+struct Message {
+    std::string text; // the fixed text of the system, ASCII
+    std::string title;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class EditorUser {
+public:
+    virtual ~EditorUser() = default;
+
+    // Shows a message and returns the button pressed. A box closed without a
+    // button answers Cancel for Yes/No/Cancel and Ok otherwise.
+    virtual MessageAnswer showMessage(const Message& message) = 0;
+
+    // Asks for the name of a new set. `accept` is called with each name the
+    // user confirms (Windows-1252 bytes); when it refuses, the question stays
+    // open. Returns the accepted name, or nothing when the user cancels.
+    virtual std::optional<std::string>
+    askNewSetName(const std::function<bool(const std::string&)>& accept) = 0;
+};
+
+} // namespace qv

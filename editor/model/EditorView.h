@@ -1,0 +1,35 @@
+#pragma once
+// What the editor shows: the fields of one question, the number label and
+// the state of the "Delete Question" button.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace qv {
+
+// The contents of the five text fields and the two lists. A code that is not
+// an entry of its list (a value of 20 read from a file) shows the list with
+// nothing selected.
+struct QuestionFields {
+    std::string text;
+    std::array<std::string, 4> answers;
+    std::int8_t correctAnswer = 0;
+    std::int8_t value = 0;
+};
+
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+
+    // Fills the controls. This is not an edit: it must not come back to the
+    // editor as a change.
+    virtual void showFields(const QuestionFields& fields) = 0;
+
+    // "Question number %d".
+    virtual void setQuestionLabel(const std::string& label) = 0;
+
+    virtual void setDeleteEnabled(bool enabled) = 0;
+};
+
+} // namespace qv

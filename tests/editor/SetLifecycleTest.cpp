@@ -1,0 +1,253 @@
+// Start-up, new sets, saving, closing and the pictures that follow questions.
+
+#include "common/SetFile.h"
+#include "tests/editor/EditorFixture.h"
+
+namespace qv::test {
+namespace {
+
+class SetLifecycleTest : public EditorFixture {
+protected:
+    std::filesystem::path picture(const std::string& set, int position) const {
+        return setsFolder / set / pictureFileName(position);
+    }
+};
+
+TEST_F(SetLifecycleTest, FirstStartCancelledEndsWithoutTouchingTheProfile) {
+    EXPECT_FALSE(editor.startUp());
+    EXPECT_EQ(user.nameDialogs, 1);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(profile.writes, 0);
+    EXPECT_TRUE(std::filesystem::is_directory(setsFolder));
+}
+
+TEST_F(SetLifecycleTest, NamesThatAreNoPlainFolderNameAreRefused) {
+    user.names = {"",          ".",       "..",        "../Escape",          "a/b",
+                  "a\\b",      ".hidden", "tab\tname", std::string(33, 'x'), "What?",
+                  "Quiz Night"};
+    ASSERT_TRUE(editor.startUp());
+    EXPECT_EQ(user.messages.size(), 10u);
+    for (const Message& m : user.messages) {
+        EXPECT_EQ(m.text, "Please enter a valid name");
+        EXPECT_EQ(m.title, "Invalid Name");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(editor.setName(), "Quiz Night");
+    EXPECT_TRUE(std::filesystem::is_directory(setsFolder / "Quiz Night"));
+    EXPECT_FALSE(std::filesystem::exists(program.path() / "Resources" / "Escape"));
+    // A first start with a name shows one empty question, already changed.
+    EXPECT_EQ(view.label, "Question number 1");
+    EXPECT_EQ(editor.questionCount(), 1);
+    EXPECT_TRUE(editor.modified());
+}
+
+TEST_F(SetLifecycleTest, AProfileNamingAPathOutsideTheSetsIsNotFollowed) {
+    writeFile(program.path() / "Resources" / "Outside" / "Outside.txt", setFileOf(2));
+    profile.values["Previous Question Set/Name"] = "../Outside";
+    EXPECT_FALSE(editor.startUp());
+    EXPECT_EQ(user.nameDialogs, 1);
+}
+
+TEST_F(SetLifecycleTest, CloseRemembersTheSetAndTheNextStartReopensIt) {
+    openSet("Kept", setFileOf(3));
+    ASSERT_TRUE(editor.close());
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(profile.values["Previous Question Set/Name"], "Kept");
+
+    RecordingView secondView;
+    Editor second(EditorServices{user, secondView, pictures, profile}, setsFolder);
+    ASSERT_TRUE(second.startUp());
+    EXPECT_EQ(secondView.label, "Question number 3");
+    EXPECT_EQ(user.nameDialogs, 0);
+}
+
+TEST_F(SetLifecycleTest, UnsavedChangesAskBeforeClosing) {
+    openSet("Kept", setFileOf(3));
+    typeQuestion("changed");
+    user.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    EXPECT_FALSE(editor.close());
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].text, "You have unsaved changes. Would you like to save them?");
+    EXPECT_EQ(user.messages[0].title, "Unsaved Changes");
+    EXPECT_EQ(user.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(user.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(profile.writes, 0);
+    EXPECT_TRUE(editor.close());
+    EXPECT_EQ(readFile(setFile("Kept")), setFileOf(3)); // No: nothing saved
+    EXPECT_EQ(profile.values["Previous Question Set/Name"], "Kept");
+}
+
+TEST_F(SetLifecycleTest, AFailedSaveIsReportedKeepsModifiedAndTheOldFile) {
+    openSet("Gone", setFileOf(2));
+    typeQuestion("changed");
+    std::filesystem::remove_all(setsFolder / "Gone");
+    EXPECT_FALSE(editor.save());
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].text,
+              "Save error. Please check disc space and file write privileges");
+    EXPECT_EQ(user.messages[0].title, "Question Set Not Saved");
+    EXPECT_EQ(user.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(editor.modified());
+
+    // A set file that cannot be replaced stays whole.
+    writeFile(setFile("Gone"), "old");
+    std::filesystem::remove(setFile("Gone"));
+    std::filesystem::create_directory(setFile("Gone"));
+    EXPECT_FALSE(editor.save());
+    EXPECT_TRUE(editor.modified());
+
+    // Exit, Yes: the error is shown and the editor still closes.
+    user.messages.clear();
+    user.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(editor.close());
+    EXPECT_EQ(user.titles(),
+              (std::vector<std::string>{"Unsaved Changes", "Question Set Not Saved"}));
+}
+
+TEST_F(SetLifecycleTest, ASetSavedUnchangedIsIdenticalByteForByte) {
+    // Written by the editor's own format, with pictures, odd codes and
+    // Windows-1252 bytes.
+    std::vector<SetFileRecord> records(3);
+    records[0] = {"Caf\xe9 \x80?", {"a", "b", "c", "d"}, 1, 15, 1};
+    records[1] = {"", {"", "", "", ""}, 0, 0, 0};
+    records[2] = {"x", {"1", "2", "3", "4"}, 4, 20, 1};
+    const std::string bytes = writeSetFile(records);
+    writeFile(picture("Trip", 0), "picture one");
+    writeFile(picture("Trip", 2), "picture three");
+    openSet("Trip", bytes);
+    editor.setCurrentIndex(0);
+    editor.showQuestion();
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile("Trip")), bytes);
+    EXPECT_EQ(readFile(picture("Trip", 0)), "picture one");
+    EXPECT_EQ(readFile(picture("Trip", 2)), "picture three");
+    EXPECT_EQ(editor.currentIndex(), 0);
+    EXPECT_FALSE(editor.modified());
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(SetLifecycleTest, FilesFromElsewhereComeBackInPlainForm) {
+    openSet("Foreign", "1\nsep\nq\na\nb\nc\nd\n007\n  3x\n1\n");
+    // The picture is missing: showing reports it and drops the flag.
+    EXPECT_EQ(user.titles(), std::vector<std::string>{"Image Not Used"});
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile("Foreign")), "1\r\n\r\nq\r\na\r\nb\r\nc\r\nd\r\n7\r\n3\r\n0\r\n");
+}
+
+TEST_F(SetLifecycleTest, HostileSetFilesLoadWhatIsComplete) {
+    const std::string cases[] = {
+        "", "-5\r\n", "99999999\r\n\r\nq\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n0\r\n",
+        "2\r\n\r\nq\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n0\r\n\r\nhalf",
+        "1\r\n\r\n" + std::string(100000, 'z') + "\r\na\r\nb\r\nc\r\nd\r\n300\r\n-1\r\n0\r\n"};
+    const int counts[] = {0, 0, 1, 1, 1};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        writeFile(setFile("Bad"), cases[i]);
+        editor.setSetName("Bad");
+        ASSERT_TRUE(editor.loadSet()) << i;
+        EXPECT_EQ(editor.questionCount(), counts[i]) << i;
+        editor.showQuestion();
+    }
+    EXPECT_EQ(editor.currentRecord()->text.size(), 255u);
+    EXPECT_EQ(editor.currentRecord()->correctAnswer, 44); // 300 cut to 8 bits
+    EXPECT_EQ(editor.currentRecord()->value, -1);
+}
+
+TEST_F(SetLifecycleTest, NewSetCarriesTheOpenQuestionsAndTheirPictures) {
+    std::vector<SetFileRecord> records(3);
+    for (int i = 0; i < 3; ++i) {
+        records[static_cast<std::size_t>(i)] = {
+            "q" + std::to_string(i), {"a", "b", "c", "d"}, 1, 1, i == 1 ? 0 : 1};
+    }
+    writeFile(picture("Old", 0), "first");
+    writeFile(picture("Old", 2), "third");
+    openSet("Old", writeSetFile(records));
+    user.names = {"New"};
+    EXPECT_EQ(editor.newSet(), NewSetResult::Created);
+    EXPECT_EQ(view.label, "Question number 4");
+    EXPECT_EQ(view.shown.text, "");
+    EXPECT_TRUE(editor.modified());
+    ASSERT_TRUE(editor.save());
+
+    std::string bytes;
+    ASSERT_TRUE(std::filesystem::exists(setFile("New")));
+    SetFileContents saved = readSetFile(readFile(setFile("New")), LineEnds::CrOnly, 0);
+    ASSERT_EQ(saved.records.size(), 4u);
+    EXPECT_EQ(saved.records[0].pictureFlag, 1);
+    EXPECT_EQ(saved.records[1].pictureFlag, 0);
+    EXPECT_EQ(saved.records[2].pictureFlag, 1);
+    EXPECT_EQ(saved.records[3].text, "");
+    EXPECT_EQ(readFile(picture("New", 0)), "first");
+    EXPECT_EQ(readFile(picture("New", 2)), "third");
+    EXPECT_EQ(readFile(setFile("Old")), writeSetFile(records)); // the old set is untouched
+}
+
+TEST_F(SetLifecycleTest, NewSetAsksAboutUnsavedChangesFirst) {
+    openSet("Old", setFileOf(1));
+    typeQuestion("changed");
+    user.answers = {MessageAnswer::Cancel};
+    EXPECT_EQ(editor.newSet(), NewSetResult::Cancelled);
+    EXPECT_EQ(user.nameDialogs, 0);
+    user.answers = {MessageAnswer::No};
+    EXPECT_EQ(editor.newSet(), NewSetResult::Cancelled); // the name dialog was cancelled
+    EXPECT_EQ(user.nameDialogs, 1);
+    EXPECT_EQ(editor.setName(), "Old");
+    EXPECT_EQ(editor.questionCount(), 1);
+}
+
+TEST_F(SetLifecycleTest, PicturesMoveDownWithTheirQuestionsOnDeletion) {
+    std::vector<SetFileRecord> records(4);
+    for (int i = 0; i < 4; ++i) {
+        records[static_cast<std::size_t>(i)] = {
+            "q" + std::to_string(i), {"a", "b", "c", "d"}, 1, 1, i == 2 ? 0 : 1};
+        if (i != 2) {
+            writeFile(picture("Pics", i), "pic of q" + std::to_string(i));
+        }
+    }
+    openSet("Pics", writeSetFile(records));
+    editor.setCurrentIndex(0);
+    editor.showQuestion();
+    editor.deleteQuestion(); // q1, q2 (no picture), q3 move down
+    // Showing the questions in any order, then saving, loses no picture.
+    editor.navigate(Navigation::Last);
+    editor.navigate(Navigation::Previous);
+    editor.navigate(Navigation::First);
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(picture("Pics", 0)), "pic of q1");
+    EXPECT_FALSE(std::filesystem::exists(picture("Pics", 1)));
+    EXPECT_EQ(readFile(picture("Pics", 2)), "pic of q3");
+    SetFileContents saved = readSetFile(readFile(setFile("Pics")), LineEnds::CrOnly, 0);
+    ASSERT_EQ(saved.records.size(), 3u);
+    EXPECT_EQ(saved.records[0].pictureFlag, 1);
+    EXPECT_EQ(saved.records[1].pictureFlag, 0);
+    EXPECT_EQ(saved.records[2].pictureFlag, 1);
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(SetLifecycleTest, RemovingAPictureDeletesItsFileAndMarksTheSet) {
+    std::vector<SetFileRecord> records = {{"q", {"a", "b", "c", "d"}, 1, 1, 1}};
+    writeFile(picture("Rm", 0), "pic");
+    openSet("Rm", writeSetFile(records));
+    editor.removePicture();
+    EXPECT_FALSE(std::filesystem::exists(picture("Rm", 0)));
+    EXPECT_TRUE(editor.modified());
+    EXPECT_TRUE(editor.currentRecord()->picturePath.empty());
+}
+
+TEST_F(SetLifecycleTest, AddingAPictureRemembersItsPathEvenWhenCancelled) {
+    openSet("Add", setFileOf(3));
+    editor.setCurrentIndex(2);
+    editor.showQuestion();
+    editor.addPicture(std::nullopt);
+    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(profile.writes, 0);
+    writeFile(program.path() / "Holiday.JPG", "chosen");
+    editor.addPicture(program.path() / "Holiday.JPG");
+    EXPECT_EQ(readFile(picture("Add", 2)), "chosen");
+    EXPECT_EQ(editor.previousPicturePath(), program.path() / "Holiday.JPG");
+    editor.addPicture(program.path() / "missing.jpg");
+    EXPECT_EQ(user.titles(), std::vector<std::string>{"Image Not Used"});
+    EXPECT_TRUE(editor.currentRecord()->picturePath.empty());
+}
+
+} // namespace
+} // namespace qv::test
