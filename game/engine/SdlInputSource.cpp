@@ -1,0 +1,171 @@
+#include "game/engine/SdlInputSource.h"
+
+#include "game/engine/InputCodes.h"
+
+namespace qv {
+
+namespace {
+
+constexpr float down = static_cast<float>(InputCode::DownValue);
+// The mouse wheel reports one notch as 120 units.
+constexpr float wheelNotch = 120.0f;
+
+void set(DeviceState& state, int code, bool isDown) {
+    state[static_cast<std::size_t>(code - 1)] = isDown ? down : 0.0f;
+}
+
+int buttonIndex(Uint8 button) {
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+// The key producing this keycode in the user's layout, or the key at the
+// given physical position where the layout has none.
+SDL_Scancode byLayout(SDL_Keycode key, SDL_Scancode fallback) {
+    const SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
+    return scancode == SDL_SCANCODE_UNKNOWN ? fallback : scancode;
+}
+
+} // namespace
+
+SdlInputSource::SdlInputSource(SDL_Window* window) : window_(window) {
+    captureMouse();
+}
+
+SdlInputSource::~SdlInputSource() {
+    if (relativeMode_) {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+    }
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+void SdlInputSource::captureMouse() {
+    SDL_ShowCursor(SDL_DISABLE);
+    relativeMode_ = SDL_SetRelativeMouseMode(SDL_TRUE) == 0;
+}
+
+bool SdlInputSource::hasFocus() const {
+    if (window_ == nullptr) {
+        return true;
+    }
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+void SdlInputSource::clearPending() {
+    motionX_ = 0.0f;
+    motionY_ = 0.0f;
+    wheel_ = 0.0f;
+    buttonDown_.fill(false);
+    buttonLatched_.fill(false);
+    keyLatched_.fill(0);
+}
+
+void SdlInputSource::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        motionX_ += static_cast<float>(event.motion.xrel);
+        motionY_ += static_cast<float>(event.motion.yrel);
+        break;
+    case SDL_MOUSEWHEEL: {
+        float notches = event.wheel.preciseY;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) {
+            notches = -notches;
+        }
+        wheel_ += notches * wheelNotch;
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+        if (int i = buttonIndex(event.button.button); i >= 0) {
+            buttonDown_[i] = true;
+            buttonLatched_[i] = true;
+        }
+        break;
+    case SDL_MOUSEBUTTONUP:
+        if (int i = buttonIndex(event.button.button); i >= 0) {
+            buttonDown_[i] = false;
+        }
+        break;
+    case SDL_KEYDOWN:
+        if (event.key.keysym.scancode >= 0 && event.key.keysym.scancode < SDL_NUM_SCANCODES) {
+            keyLatched_[event.key.keysym.scancode] = 1;
+        }
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+            captureMouse();
+        } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            clearPending();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlInputSource::fillKeys(const std::uint8_t* isDown, int scancodeCount, DeviceState& state) {
+    auto at = [&](SDL_Scancode scancode) {
+        return scancode >= 0 && scancode < scancodeCount && isDown[scancode] != 0;
+    };
+    set(state, InputCode::Up, at(SDL_SCANCODE_UP));
+    set(state, InputCode::Down, at(SDL_SCANCODE_DOWN));
+    set(state, InputCode::Left, at(SDL_SCANCODE_LEFT));
+    set(state, InputCode::Right, at(SDL_SCANCODE_RIGHT));
+    set(state, InputCode::LeftShift, at(SDL_SCANCODE_LSHIFT));
+    set(state, InputCode::LeftCtrl, at(SDL_SCANCODE_LCTRL));
+    set(state, InputCode::LeftAlt, at(SDL_SCANCODE_LALT));
+    set(state, InputCode::RightShift, at(SDL_SCANCODE_RSHIFT));
+    set(state, InputCode::RightCtrl, at(SDL_SCANCODE_RCTRL));
+    set(state, InputCode::RightAlt, at(SDL_SCANCODE_RALT));
+    set(state, InputCode::Escape, at(SDL_SCANCODE_ESCAPE));
+    set(state, InputCode::Return, at(SDL_SCANCODE_RETURN));
+    set(state, InputCode::Backspace, at(SDL_SCANCODE_BACKSPACE));
+
+    const bool shift = at(SDL_SCANCODE_LSHIFT) || at(SDL_SCANCODE_RSHIFT);
+    for (int i = 0; i < 26; ++i) {
+        const auto physical = static_cast<SDL_Scancode>(SDL_SCANCODE_A + i);
+        const bool letterDown = at(byLayout(SDLK_a + i, physical));
+        set(state, InputCode::LetterA + i, letterDown && !shift);
+        set(state, InputCode::ShiftedLetterA + i, letterDown && shift);
+    }
+    for (int i = 0; i < 9; ++i) {
+        const auto physical = static_cast<SDL_Scancode>(SDL_SCANCODE_1 + i);
+        set(state, InputCode::Digit1 + i, at(byLayout(SDLK_1 + i, physical)));
+    }
+    set(state, InputCode::Digit0, at(byLayout(SDLK_0, SDL_SCANCODE_0)));
+}
+
+bool SdlInputSource::read(DeviceState& state) {
+    state.fill(0.0f);
+    if (!hasFocus()) {
+        clearPending();
+        return true;
+    }
+    int count = 0;
+    const Uint8* keyboard = SDL_GetKeyboardState(&count);
+    std::array<std::uint8_t, SDL_NUM_SCANCODES> keys = keyLatched_;
+    for (int i = 0; i < count && i < SDL_NUM_SCANCODES; ++i) {
+        keys[static_cast<std::size_t>(i)] |= keyboard[i];
+    }
+    fillKeys(keys.data(), SDL_NUM_SCANCODES, state);
+    keyLatched_.fill(0);
+
+    state[InputCode::MouseX - 1] = motionX_;
+    state[InputCode::MouseY - 1] = motionY_;
+    state[InputCode::MouseWheel - 1] = wheel_;
+    motionX_ = motionY_ = wheel_ = 0.0f;
+    for (int i = 0; i < 3; ++i) {
+        set(state, InputCode::MouseLeft + i, buttonDown_[i] || buttonLatched_[i]);
+        buttonLatched_[i] = false;
+    }
+    return true;
+}
+
+} // namespace qv

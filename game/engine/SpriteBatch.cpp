@@ -1,0 +1,121 @@
+#include "game/engine/SpriteBatch.h"
+
+#include <algorithm>
+
+namespace qv {
+
+SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {}
+
+void SpriteBatch::begin() {
+    active_ = true;
+    quads_.clear();
+    group_ = 0;
+    calls_ = 0;
+    transform_ = Matrix4::identity();
+    sizeOf_ = nullptr;
+}
+
+void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
+                       const Vec3& position, Colour colour) {
+    if (!active_ || texture == nullptr) {
+        return;
+    }
+    if (texture != sizeOf_) {
+        if (SDL_QueryTexture(texture, nullptr, nullptr, &textureWidth_, &textureHeight_) != 0) {
+            return;
+        }
+        sizeOf_ = texture;
+    }
+    // Never sample outside the texture, whatever rectangle the caller holds.
+    const int left = std::clamp(source.left, 0, textureWidth_);
+    const int top = std::clamp(source.top, 0, textureHeight_);
+    const int right = std::clamp(source.right, left, textureWidth_);
+    const int bottom = std::clamp(source.bottom, top, textureHeight_);
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    const float w = static_cast<float>(right - left);
+    const float h = static_cast<float>(bottom - top);
+    const Vec3 origin{position.x - centre.x, position.y - centre.y, position.z - centre.z};
+    const auto& m = transform_.m;
+
+    Quad quad;
+    quad.texture = texture;
+    quad.depth = transform_.apply(origin).z;
+    quad.group = group_;
+    quad.sequence = static_cast<std::uint32_t>(quads_.size());
+    const float xs[4] = {origin.x, origin.x + w, origin.x + w, origin.x};
+    const float ys[4] = {origin.y, origin.y, origin.y + h, origin.y + h};
+    for (int i = 0; i < 4; ++i) {
+        quad.corner[i] = {xs[i] * m[0] + ys[i] * m[4] + origin.z * m[8] + m[12],
+                          xs[i] * m[1] + ys[i] * m[5] + origin.z * m[9] + m[13]};
+    }
+    const float u0 = static_cast<float>(left) / static_cast<float>(textureWidth_);
+    const float u1 = static_cast<float>(right) / static_cast<float>(textureWidth_);
+    const float v0 = static_cast<float>(top) / static_cast<float>(textureHeight_);
+    const float v1 = static_cast<float>(bottom) / static_cast<float>(textureHeight_);
+    quad.uv[0] = {u0, v0};
+    quad.uv[1] = {u1, v0};
+    quad.uv[2] = {u1, v1};
+    quad.uv[3] = {u0, v1};
+    quad.colour = {colour.r, colour.g, colour.b, colour.a};
+    quads_.push_back(quad);
+}
+
+void SpriteBatch::flush(SDL_Texture* texture) {
+    if (vertices_.empty()) {
+        return;
+    }
+    if (submit_ && renderer_ != nullptr) {
+        SDL_RenderGeometry(renderer_, texture, vertices_.data(),
+                           static_cast<int>(vertices_.size()), indices_.data(),
+                           static_cast<int>(indices_.size()));
+        ++calls_;
+    }
+    vertices_.clear();
+    indices_.clear();
+}
+
+void SpriteBatch::end() {
+    if (!active_) {
+        return;
+    }
+    active_ = false;
+    order_.resize(quads_.size());
+    for (std::uint32_t i = 0; i < order_.size(); ++i) {
+        order_[i] = i;
+    }
+    std::sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
+        const Quad& qa = quads_[a];
+        const Quad& qb = quads_[b];
+        if (qa.depth != qb.depth) {
+            return qa.depth > qb.depth;
+        }
+        if (qa.group != qb.group) {
+            return qa.group > qb.group;
+        }
+        return qa.sequence < qb.sequence;
+    });
+
+    SDL_Texture* current = nullptr;
+    for (std::uint32_t index : order_) {
+        const Quad& quad = quads_[index];
+        if (quad.texture != current) {
+            flush(current);
+            current = quad.texture;
+        }
+        const int base = static_cast<int>(vertices_.size());
+        for (int i = 0; i < 4; ++i) {
+            vertices_.push_back({quad.corner[i], quad.colour, quad.uv[i]});
+        }
+        // Two triangles sharing the diagonal from the first to the third
+        // corner.
+        for (int i : {0, 1, 2, 0, 2, 3}) {
+            indices_.push_back(base + i);
+        }
+    }
+    flush(current);
+    transform_ = Matrix4::identity();
+}
+
+} // namespace qv

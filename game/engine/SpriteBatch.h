@@ -1,0 +1,87 @@
+#pragma once
+// The one batch of 2D output per frame. Between begin and end it collects
+// textured quads; end draws them back to front by depth (larger z is further
+// away; at equal z a later group is drawn first, so the drawable nearer the
+// head of the draw list lands on top), alpha-blended and colour-modulated,
+// with as few renderer calls as the texture changes allow.
+
+#include "game/engine/Colour.h"
+#include "game/engine/Matrix4.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace qv {
+
+// A rectangle of texels: right and bottom are exclusive, so (0, 0, w - 1,
+// h - 1) leaves out the last column and row.
+struct SourceRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend constexpr bool operator==(const SourceRect&, const SourceRect&) = default;
+};
+
+class SpriteBatch {
+public:
+    // The renderer is not owned and must outlive the batch.
+    explicit SpriteBatch(SDL_Renderer* renderer);
+    SpriteBatch(const SpriteBatch&) = delete;
+    SpriteBatch& operator=(const SpriteBatch&) = delete;
+
+    // Starts collecting; quads given outside begin and end are dropped.
+    void begin();
+    bool active() const { return active_; }
+    // Quads of one group keep their order among equal depths; the layer opens
+    // a group per drawable.
+    void nextGroup() { ++group_; }
+    void setTransform(const Matrix4& transform) { transform_ = transform; }
+    const Matrix4& transform() const { return transform_; }
+    // Queues the source part of the texture: its texel (centre) is placed at
+    // position, then the whole is mapped by the transform. The depth is the
+    // transformed z of that point.
+    void draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
+              const Vec3& position, Colour colour);
+    // Sorts and draws what was collected, then resets the transform.
+    void end();
+
+    // Quads collected since begin, or drawn by the last end.
+    int quadCount() const { return static_cast<int>(quads_.size()); }
+    // Renderer calls made by the last end.
+    int callCount() const { return calls_; }
+    // With submit off, end sorts and builds the vertices but leaves the
+    // renderer alone: it measures the engine's own share of a frame.
+    void setSubmit(bool submit) { submit_ = submit; }
+
+private:
+    struct Quad {
+        SDL_Texture* texture;
+        float depth;
+        std::uint32_t group;
+        std::uint32_t sequence;
+        SDL_FPoint corner[4];
+        SDL_FPoint uv[4];
+        SDL_Color colour;
+    };
+
+    void flush(SDL_Texture* texture);
+
+    SDL_Renderer* renderer_;
+    bool active_ = false;
+    bool submit_ = true;
+    Matrix4 transform_;
+    std::uint32_t group_ = 0;
+    int calls_ = 0;
+    SDL_Texture* sizeOf_ = nullptr;
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
+    std::vector<Quad> quads_;
+    std::vector<std::uint32_t> order_;
+    std::vector<SDL_Vertex> vertices_;
+    std::vector<int> indices_;
+};
+
+} // namespace qv
