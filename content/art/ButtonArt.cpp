@@ -30,7 +30,7 @@ void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, d
         break;
     case Look::Pressed:
         softShape(canvas, shape, coral.withAlpha(0.7), std::max(2, spread / 2));
-        fillLinear(cr, shape, 0, y, 0, y + h, {{0.0, ember}, {0.6, coralDeep}, {1.0, coral}});
+        fillLinear(cr, shape, 0, y, 0, y + h, {{0.0, coralDeep}, {0.55, rgb(232, 98, 70)}, {1.0, coral}});
         // Sunk in: a soft dark band along the top edge inside the plate.
         cairo_save(cr);
         cairo_new_path(cr);
@@ -38,7 +38,7 @@ void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, d
         cairo_clip(cr);
         fillLinear(
             cr, [&](cairo_t* c) { cairo_rectangle(c, x, y, w, h * 0.45); }, 0, y, 0,
-            y + h * 0.45, {{0.0, inkDeep.withAlpha(0.55)}, {1.0, inkDeep.withAlpha(0.0)}});
+            y + h * 0.45, {{0.0, inkDeep.withAlpha(0.32)}, {1.0, inkDeep.withAlpha(0.0)}});
         cairo_restore(cr);
         stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, r - 1),
                coralLight.withAlpha(0.85), 2.0);

@@ -137,9 +137,11 @@ void paintEmblem(const Canvas& canvas, double cx, double cy, double size) {
         cairo_new_sub_path(k);
         cairo_arc(k, cx, cy - 8 * s, 72 * s, 0, 2 * pi);
         cairo_close_path(k);
-        cairo_move_to(k, cx - 52 * s, cy + 30 * s);
+        // Wound the same way as the circle, so the tail joins it instead of
+        // cutting a hole where they overlap.
+        cairo_move_to(k, cx - 44 * s, cy + 20 * s);
+        cairo_line_to(k, cx - 10 * s, cy + 50 * s);
         cairo_line_to(k, cx - 70 * s, cy + 82 * s);
-        cairo_line_to(k, cx - 14 * s, cy + 56 * s);
         cairo_close_path(k);
     };
     softShape(canvas, bubble, coral.withAlpha(0.9), static_cast<int>(14 * s) + 1);
