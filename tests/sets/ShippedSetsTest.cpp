@@ -1,0 +1,155 @@
+// The shipped sets are played as they are committed: every question must be
+// complete, every rung stocked, and the bytes exactly what the editor writes.
+
+#include "tests/sets/ShippedSet.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstddef>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace {
+
+using qv::test::loadShippedSet;
+using qv::test::ShippedSet;
+
+struct SetRules {
+    const char* name;
+    int minimumPerRung;
+    int minimumQuestions;
+};
+
+class ShippedSets : public ::testing::TestWithParam<SetRules> {
+protected:
+    void SetUp() override {
+        set = loadShippedSet(GetParam().name);
+        ASSERT_FALSE(set.bytes.empty()) << GetParam().name << " could not be read";
+    }
+    ShippedSet set;
+};
+
+std::string folded(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+TEST_P(ShippedSets, BytesAreCrLfLinesInTheEightBitCodePage) {
+    const std::string& b = set.bytes;
+    ASSERT_GE(b.size(), 2u);
+    EXPECT_EQ(b.substr(b.size() - 2), "\r\n") << "the last line must end in CR LF too";
+    EXPECT_NE(b.substr(0, 3), "\xEF\xBB\xBF") << "no byte-order mark";
+
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        const auto c = static_cast<unsigned char>(b[i]);
+        if (c == '\r') {
+            ASSERT_TRUE(i + 1 < b.size() && b[i + 1] == '\n') << "bare CR at byte " << i;
+            ++lines;
+            ++i;
+            continue;
+        }
+        ASSERT_NE(c, '\n') << "bare LF at byte " << i;
+        ASSERT_GE(c, 0x20) << "control byte at " << i;
+        ASSERT_NE(c, 0x7F) << "control byte at " << i;
+        // Lead bytes of UTF-8 sequences (Ã, Â...) followed by continuation
+        // bytes would mean the file was saved as UTF-8 by mistake.
+        if ((c == 0xC3 || c == 0xC2 || c == 0xE2) && i + 1 < b.size()) {
+            const auto next = static_cast<unsigned char>(b[i + 1]);
+            ASSERT_FALSE(next >= 0x80 && next <= 0xBF) << "UTF-8 sequence at byte " << i;
+        }
+        // Bytes the code page leaves undefined have no place in a question.
+        ASSERT_TRUE(c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D)
+            << "undefined code-page byte at " << i;
+    }
+    const auto& records = set.contents.records;
+    EXPECT_EQ(lines, 1 + 9 * records.size()) << "a count line and nine lines per question";
+    EXPECT_FALSE(set.contents.truncated);
+    EXPECT_EQ(set.contents.declaredCount, static_cast<int>(records.size()));
+    EXPECT_EQ(b, qv::writeSetFile(records)) << "the file must be exactly what the editor writes";
+}
+
+TEST_P(ShippedSets, EveryQuestionIsCompleteAndWithinTheEditorLimits) {
+    const auto& records = set.contents.records;
+    ASSERT_GE(static_cast<int>(records.size()), GetParam().minimumQuestions);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const qv::SetFileRecord& q = records[i];
+        SCOPED_TRACE("question " + std::to_string(i + 1) + ": " + q.text);
+        EXPECT_FALSE(q.text.empty());
+        EXPECT_LE(q.text.size(), 128u);
+        EXPECT_GE(q.correctAnswer, 1);
+        EXPECT_LE(q.correctAnswer, 4);
+        EXPECT_GE(q.value, 1);
+        EXPECT_LE(q.value, 15);
+        EXPECT_TRUE(q.pictureFlag == 0 || q.pictureFlag == 1);
+        std::set<std::string> distinct;
+        for (const std::string& answer : q.answers) {
+            EXPECT_FALSE(answer.empty());
+            EXPECT_LE(answer.size(), 32u);
+            EXPECT_EQ(answer.find_first_not_of(' '), 0u) << "leading space in \"" << answer << "\"";
+            EXPECT_NE(answer.back(), ' ') << "trailing space in \"" << answer << "\"";
+            distinct.insert(folded(answer));
+        }
+        EXPECT_EQ(distinct.size(), 4u) << "two answers are the same";
+    }
+}
+
+TEST_P(ShippedSets, EveryRungIsStockedAndNoQuestionRepeats) {
+    std::array<int, 16> perValue{};
+    std::set<std::string> texts;
+    for (const qv::SetFileRecord& q : set.contents.records) {
+        if (q.value >= 1 && q.value <= 15) {
+            ++perValue[static_cast<std::size_t>(q.value)];
+        }
+        EXPECT_TRUE(texts.insert(folded(q.text)).second) << "repeated: " << q.text;
+    }
+    for (int value = 1; value <= 15; ++value) {
+        EXPECT_GE(perValue[static_cast<std::size_t>(value)], GetParam().minimumPerRung)
+            << "rung " << value;
+    }
+}
+
+TEST_P(ShippedSets, CorrectAnswersAreSpreadOverAllFourLetters) {
+    const auto& records = set.contents.records;
+    std::array<int, 5> perLetter{};
+    for (const qv::SetFileRecord& q : records) {
+        if (q.correctAnswer >= 1 && q.correctAnswer <= 4) {
+            ++perLetter[static_cast<std::size_t>(q.correctAnswer)];
+        }
+    }
+    for (int letter = 1; letter <= 4; ++letter) {
+        EXPECT_GE(perLetter[static_cast<std::size_t>(letter)] * 100,
+                  15 * static_cast<int>(records.size()))
+            << "letter " << static_cast<char>('A' + letter - 1);
+    }
+}
+
+TEST_P(ShippedSets, TheBuildCopiesTheSetUnchanged) {
+    std::ifstream in(qv::test::builtSetFolder(set.name) + "/" + set.name + ".txt",
+                     std::ios::binary);
+    ASSERT_TRUE(in) << "the built Resources tree lacks " << set.name;
+    const std::string copied{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(copied, set.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedSets,
+                         ::testing::Values(SetRules{"Default", 15, 225},
+                                           SetRules{"Pictures", 5, 75}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DefaultSet, CarriesNoPictures) {
+    const ShippedSet set = loadShippedSet("Default");
+    for (const qv::SetFileRecord& q : set.contents.records) {
+        EXPECT_EQ(q.pictureFlag, 0) << q.text;
+    }
+}
+
+} // namespace
