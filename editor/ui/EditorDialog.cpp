@@ -1,0 +1,233 @@
+#include "editor/ui/EditorDialog.h"
+
+#include "editor/model/EditorTexts.h"
+#include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/DialogUnits.h"
+#include "editor/ui/PictureArea.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace qv {
+namespace {
+
+QString fromText(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the picture of the question is drawn, in pixels of the client area.
+constexpr int pictureLeft = 19;
+constexpr int pictureTop = 233;
+constexpr int pictureWidth = 680;
+constexpr int pictureHeight = 275;
+
+} // namespace
+
+EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& profile,
+                           std::filesystem::path setsFolder, QWidget* parent)
+    : QDialog(parent),
+      editor_(EditorServices{user, *this, pictures, profile}, std::move(setsFolder)) {
+    setObjectName("editorDialog");
+    setWindowTitle(fromText(editorText::windowCaption));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+    setFixedSize(dialogRect(0, 0, 492, 391).size());
+    buildControls();
+}
+
+QPushButton* EditorDialog::button(const char* name, const QString& caption, int x, int y, int w,
+                                  int h) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setGeometry(dialogRect(x, y, w, h));
+    // Return does nothing in this dialog, also on a focused button.
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+void EditorDialog::buildControls() {
+    // The frames first, so that the controls lie above them.
+    const int frames[3][4] = {{7, 3, 477, 37}, {7, 43, 477, 88}, {7, 135, 477, 229}};
+    for (const auto& f : frames) {
+        auto* frame = new QGroupBox(this);
+        frame->setGeometry(dialogRect(f[0], f[1], f[2], f[3]));
+    }
+    pictureArea_ = new PictureArea(this);
+    pictureArea_->setObjectName("pictureArea");
+    pictureArea_->setGeometry(pictureLeft, pictureTop, pictureWidth, pictureHeight);
+
+    questionLabel_ = new QLabel("Question Number", this);
+    questionLabel_->setObjectName("questionLabel");
+    questionLabel_->setGeometry(dialogRect(15, 19, 101, 8));
+
+    connect(button("newQuestion", "New Question", 175, 16, 59, 15), &QPushButton::clicked, this,
+            [this] { editor_.newQuestion(); });
+    struct NavigationButton {
+        const char* name;
+        const char* caption;
+        int x;
+        Navigation to;
+    };
+    const NavigationButton navigation[] = {
+        {"firstQuestion", "|<", 255, Navigation::First},
+        {"tenBack", "<<", 279, Navigation::TenBack},
+        {"previousQuestion", "<", 303, Navigation::Previous},
+        {"nextQuestion", ">", 327, Navigation::Next},
+        {"tenOn", ">>", 351, Navigation::TenOn},
+        {"lastQuestion", ">|", 375, Navigation::Last},
+    };
+    for (const NavigationButton& n : navigation) {
+        Navigation to = n.to;
+        connect(button(n.name, n.caption, n.x, 16, 21, 15), &QPushButton::clicked, this,
+                [this, to] { editor_.navigate(to); });
+    }
+    deleteButton_ = button("deleteQuestion", "Delete Question", 417, 16, 59, 15);
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { editor_.deleteQuestion(); });
+
+    auto label = [this](const char* text, int x, int y, int w) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(dialogRect(x, y, w, 8));
+        return l;
+    };
+    auto field = [this](const char* name, int x, int y, int w, int limit) {
+        auto* f = new QLineEdit(this);
+        f->setObjectName(name);
+        f->setGeometry(dialogRect(x, y, w, 13));
+        f->setMaxLength(limit);
+        f->setValidator(new Cp1252Validator(f));
+        connect(f, &QLineEdit::textChanged, this, [this] { fieldsChanged(); });
+        return f;
+    };
+    label("Question:", 20, 60, 31);
+    questionField_ = field("questionField", 56, 59, 254, editorText::questionLimit);
+    label("Answer A:", 20, 85, 34);
+    answerFields_[0] = field("answerAField", 56, 83, 104, editorText::answerLimit);
+    label("Answer B:", 170, 85, 34);
+    answerFields_[1] = field("answerBField", 206, 83, 104, editorText::answerLimit);
+    label("Answer C:", 20, 105, 34);
+    answerFields_[2] = field("answerCField", 56, 103, 104, editorText::answerLimit);
+    label("Answer D:", 170, 105, 34);
+    answerFields_[3] = field("answerDField", 206, 103, 104, editorText::answerLimit);
+
+    // The given heights are those of the dropped lists; the closed box is as
+    // high as a field.
+    auto list = [this](const char* name, int y, auto entries) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(name);
+        c->setGeometry(dialogRect(324, y, 84, 14));
+        c->setMaxVisibleItems(static_cast<int>(entries.size()));
+        for (std::string_view entry : entries) {
+            c->addItem(fromText(entry));
+        }
+        connect(c, &QComboBox::currentIndexChanged, this, [this] { fieldsChanged(); });
+        return c;
+    };
+    correctAnswerList_ = list("correctAnswerList", 59, editorText::correctAnswerEntries);
+    valueList_ = list("valueList", 76, editorText::valueEntries);
+
+    // "Add Pic" opens the picture file dialog, which is not part of this window yet.
+    button("addPicture", "Add Pic", 423, 90, 51, 14);
+    connect(button("removePicture", "Remove Pic", 423, 107, 51, 14), &QPushButton::clicked, this,
+            [this] { editor_.removePicture(); });
+
+    connect(button("newQuestionSet", "New Question Set", 7, 371, 76, 14), &QPushButton::clicked,
+            this, [this] { newQuestionSet(); });
+    connect(button("questionStats", "Question Stats", 278, 370, 64, 14), &QPushButton::clicked,
+            this, [this] { editor_.showStatistics(); });
+    connect(button("save", "Save", 379, 370, 51, 14), &QPushButton::clicked, this,
+            [this] { editor_.save(); });
+    connect(button("exit", "Exit", 433, 370, 51, 14), &QPushButton::clicked, this,
+            [this] { exit(); });
+}
+
+bool EditorDialog::startUp() {
+    // The window must exist before the editor's first box, so boxes centre on it.
+    return editor_.startUp();
+}
+
+void EditorDialog::showFields(const QuestionFields& fields) {
+    // Filling the controls is not an edit: no change may reach the editor.
+    std::array<QWidget*, 7> controls = {questionField_,   answerFields_[0], answerFields_[1],
+                                        answerFields_[2], answerFields_[3], correctAnswerList_,
+                                        valueList_};
+    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+    for (QWidget* control : controls) {
+        blockers.push_back(std::make_unique<QSignalBlocker>(control));
+    }
+    questionField_->setText(qStringFromCp1252(fields.text));
+    for (std::size_t i = 0; i < answerFields_.size(); ++i) {
+        answerFields_[i]->setText(qStringFromCp1252(fields.answers[i]));
+    }
+    auto select = [](QComboBox* list, int code) {
+        list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+    };
+    select(correctAnswerList_, fields.correctAnswer);
+    select(valueList_, fields.value);
+}
+
+void EditorDialog::setQuestionLabel(const std::string& label) {
+    questionLabel_->setText(QString::fromStdString(label));
+}
+
+void EditorDialog::setDeleteEnabled(bool enabled) {
+    deleteButton_->setEnabled(enabled);
+}
+
+void EditorDialog::fieldsChanged() {
+    QuestionFields fields;
+    fields.text = cp1252FromQString(questionField_->text());
+    for (std::size_t i = 0; i < answerFields_.size(); ++i) {
+        fields.answers[i] = cp1252FromQString(answerFields_[i]->text());
+    }
+    fields.correctAnswer = static_cast<std::int8_t>(correctAnswerList_->currentIndex());
+    fields.value = static_cast<std::int8_t>(valueList_->currentIndex());
+    editor_.storeFields(fields);
+}
+
+void EditorDialog::newQuestionSet() {
+    if (editor_.newSet() == NewSetResult::EndProgram) {
+        closing_ = true;
+        done(QDialog::Rejected);
+    }
+}
+
+void EditorDialog::exit() {
+    if (closing_ || !editor_.close()) {
+        return;
+    }
+    closing_ = true;
+    done(QDialog::Accepted);
+}
+
+void EditorDialog::reject() {
+    exit();
+}
+
+void EditorDialog::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    exit();
+}
+
+void EditorDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace qv
