@@ -41,9 +41,9 @@ void settings(ArtWriter& out) {
 void gameOver(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     paintHeading(c, "GAME OVER", 84, 512, 190);
-    fill(c.cr(), textShape("FINAL WINNINGS", Font{19, true, 6}, 512, 272, Align::Centre),
+    paintScrim(c, 352, 290, 420, 346);
+    fill(c.cr(), textShape("FINAL WINNINGS", Font{16, true, 5}, 562, 318, Align::Centre),
          coralLight);
-    paintScrim(c, 352, 320, 420, 310);
     out.tga("gameover.tga", c);
 }
 

@@ -51,7 +51,9 @@ void paintSwirl(const Canvas& canvas) {
             const double fine = std::sin(3 * a - r / 21.0 + 1.3);
             const double rings = std::sin(r / 55.0);
             double v = 0.52 + 0.3 * arms + 0.12 * fine + 0.08 * rings;
-            v = std::clamp(v, 0.0, 1.0);
+            // The arms meet in a sharp point at the centre; melt it into light.
+            const double melt = std::exp(-r / 30.0);
+            v = std::clamp(v * (1 - melt) + 0.85 * melt, 0.0, 1.0);
             v = v * v * (3 - 2 * v);
             const Colour col = deep.mix(pale, v);
             const std::uint32_t px = 0xFF000000u |
