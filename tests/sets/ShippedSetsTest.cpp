@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -24,6 +25,10 @@ struct SetRules {
     int minimumPerRung;
     int minimumQuestions;
 };
+
+void PrintTo(const SetRules& rules, std::ostream* out) {
+    *out << rules.name;
+}
 
 class ShippedSets : public ::testing::TestWithParam<SetRules> {
 protected:
