@@ -2,6 +2,7 @@
 
 #include "editor/model/EditorTexts.h"
 #include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/DialogFont.h"
 #include "editor/ui/DialogUnits.h"
 #include "editor/ui/PictureArea.h"
 
@@ -37,9 +38,7 @@ EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& pro
     setWindowTitle(fromText(editorText::windowCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont dialogFont = font();
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    setFont(dialogFont(font()));
     setFixedSize(dialogRect(0, 0, 492, 391).size());
     buildControls();
 }

@@ -2,8 +2,10 @@
 
 #include "editor/model/EditorTexts.h"
 #include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/DialogFont.h"
 #include "editor/ui/DialogUnits.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,16 +18,25 @@ NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
                                        static_cast<qsizetype>(editorText::newSetCaption.size())));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    QFont dialogFont = font();
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
+    setFont(dialogFont(font()));
     setFixedSize(dialogRect(0, 0, 296, 76).size());
 
     auto* prompt =
         new QLabel(QString::fromLatin1(editorText::newSetPrompt.data(),
                                        static_cast<qsizetype>(editorText::newSetPrompt.size())),
                    this);
+    // The prompt may run on to just before the field; where the face is still
+    // too wide for it, it is drawn a pixel smaller rather than cut off.
     prompt->setGeometry(dialogRect(13, 14, 138, 8));
+    QRect promptArea = prompt->geometry();
+    promptArea.setRight(dialogRect(153, 12, 127, 12).left() - 3);
+    prompt->setGeometry(promptArea);
+    QFont promptFont = prompt->font();
+    while (QFontMetrics(promptFont).horizontalAdvance(prompt->text()) > promptArea.width() &&
+           promptFont.pixelSize() > 8) {
+        promptFont.setPixelSize(promptFont.pixelSize() - 1);
+    }
+    prompt->setFont(promptFont);
 
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName("nameField");
