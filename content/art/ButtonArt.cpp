@@ -6,8 +6,7 @@ namespace qv::art {
 
 using namespace palette;
 
-void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, double h,
-                double r) {
+void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, double h, double r) {
     cairo_t* cr = canvas.cr();
     const PathFn shape = roundedRectPath(x, y, w, h, r);
     const int spread = static_cast<int>(std::clamp(std::min(x, y) * 1.6, 2.0, 14.0));
@@ -22,31 +21,31 @@ void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, d
     case Look::Hilight:
         softShape(canvas, shape, coralLight.withAlpha(0.95), spread);
         softShape(canvas, shape, cream.withAlpha(0.5), std::max(2, spread / 2));
-        fillLinear(cr, shape, 0, y, 0, y + h,
-                   {{0.0, coralLight}, {0.5, coral}, {1.0, coralDeep}});
+        fillLinear(cr, shape, 0, y, 0, y + h, {{0.0, coralLight}, {0.5, coral}, {1.0, coralDeep}});
         gloss(cr, shape, y, y + h, 0.38);
-        stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, r - 1), cream.withAlpha(0.95),
-               2.0);
+        stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, r - 1), cream.withAlpha(0.95), 2.0);
         break;
     case Look::Pressed:
         softShape(canvas, shape, coral.withAlpha(0.7), std::max(2, spread / 2));
-        fillLinear(cr, shape, 0, y, 0, y + h, {{0.0, coralDeep}, {0.55, rgb(232, 98, 70)}, {1.0, coral}});
+        fillLinear(cr, shape, 0, y, 0, y + h,
+                   {{0.0, coralDeep}, {0.55, rgb(232, 98, 70)}, {1.0, coral}});
         // Sunk in: a soft dark band along the top edge inside the plate.
         cairo_save(cr);
         cairo_new_path(cr);
         shape(cr);
         cairo_clip(cr);
-        fillLinear(
-            cr, [&](cairo_t* c) { cairo_rectangle(c, x, y, w, h * 0.45); }, 0, y, 0,
-            y + h * 0.45, {{0.0, inkDeep.withAlpha(0.32)}, {1.0, inkDeep.withAlpha(0.0)}});
+        fillLinear(cr, [&](cairo_t* c) { cairo_rectangle(c, x, y, w, h * 0.45); }, 0, y, 0,
+                   y + h * 0.45, {{0.0, inkDeep.withAlpha(0.32)}, {1.0, inkDeep.withAlpha(0.0)}});
         cairo_restore(cr);
-        stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, r - 1),
-               coralLight.withAlpha(0.85), 2.0);
+        stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, r - 1), coralLight.withAlpha(0.85),
+               2.0);
         break;
     }
 }
 
-Colour labelColour(Look look) { return look == Look::Hilight ? white : cream; }
+Colour labelColour(Look look) {
+    return look == Look::Hilight ? white : cream;
+}
 
 void paintLabel(const Canvas& canvas, Look look, const std::string& text, const Font& font,
                 double cx, double cy) {
@@ -74,8 +73,8 @@ ButtonPainter labelButton(const std::string& label, double fontSize, double marg
         const double w = canvas.width() - 2 * margin;
         const double h = canvas.height() - 2 * margin;
         paintPlate(canvas, look, margin, margin, w, h, h / 2);
-        paintLabel(canvas, look, label, Font{fontSize, true, fontSize * 0.12},
-                   canvas.width() / 2.0, canvas.height() / 2.0);
+        paintLabel(canvas, look, label, Font{fontSize, true, fontSize * 0.12}, canvas.width() / 2.0,
+                   canvas.height() / 2.0);
     };
 }
 

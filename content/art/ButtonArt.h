@@ -15,8 +15,7 @@ enum class Look { Resting, Hilight, Pressed };
 
 // A button plate filling (x, y, w, h) with corner radius r; the glow of the
 // hilight look spreads into whatever margin the canvas leaves around it.
-void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, double h,
-                double r);
+void paintPlate(const Canvas& canvas, Look look, double x, double y, double w, double h, double r);
 // The colour a label takes on a plate of this look.
 Colour labelColour(Look look);
 // A label with a faint shadow, centred on (cx, cy); the pressed look sits one

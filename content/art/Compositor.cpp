@@ -45,8 +45,8 @@ SurfacePtr loadTinted(const std::string& path, int r, int g, int b, int a) {
             auto channel = [alpha](unsigned v, int tint) {
                 return (v * static_cast<unsigned>(tint) / 255) * alpha / 255;
             };
-            const std::uint32_t px = alpha << 24 | channel(p[0], r) << 16 |
-                                     channel(p[1], g) << 8 | channel(p[2], b);
+            const std::uint32_t px =
+                alpha << 24 | channel(p[0], r) << 16 | channel(p[1], g) << 8 | channel(p[2], b);
             std::memcpy(data + static_cast<std::ptrdiff_t>(y) * stride + x * 4, &px, sizeof px);
         }
     }

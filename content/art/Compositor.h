@@ -17,8 +17,8 @@ public:
     // Draws an image centred on (x, y), multiplied by the colour (r, g, b, a
     // from 0 to 255), scaled and turned clockwise by `angle` radians. False
     // when the image does not load.
-    bool sprite(const std::string& name, double x, double y, int r = 255, int g = 255,
-                int b = 255, int a = 255, double scale = 1.0, double angle = 0.0);
+    bool sprite(const std::string& name, double x, double y, int r = 255, int g = 255, int b = 255,
+                int a = 255, double scale = 1.0, double angle = 0.0);
     // A line of text of cell height `height` starting at x, centred on y.
     void text(const std::string& line, double x, double y, double height, bool bold = false,
               int alpha = 255);

@@ -37,9 +37,9 @@ void stage(const Canvas& canvas) {
         };
         softShape(canvas, beam, white.withAlpha(0.3), 18);
     }
-    fillRadial(cr, all, sx, L::stageCentre.y, 470,
-               {{0.0, white.withAlpha(0.75)}, {0.55, white.withAlpha(0.25)},
-                {1.0, white.withAlpha(0.0)}});
+    fillRadial(
+        cr, all, sx, L::stageCentre.y, 470,
+        {{0.0, white.withAlpha(0.75)}, {0.55, white.withAlpha(0.25)}, {1.0, white.withAlpha(0.0)}});
     // Faint rings on the floor of the stage.
     cairo_save(cr);
     cairo_translate(cr, sx, L::stageCentre.y + 10);

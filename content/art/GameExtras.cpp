@@ -24,8 +24,7 @@ void pictureBack(ArtWriter& out) {
     const PathFn shape = roundedRectPath(6, 3, 688, 282, 20);
     softShape(c, shape, inkDeep.withAlpha(0.75), 12, 0, 6);
     fillLinear(cr, shape, 0, 3, 0, 285, {{0.0, tealDeep}, {1.0, inkDeep}});
-    fillRadial(cr, shape, 350, 144, 360,
-               {{0.0, teal.withAlpha(0.5)}, {1.0, teal.withAlpha(0.0)}});
+    fillRadial(cr, shape, 350, 144, 360, {{0.0, teal.withAlpha(0.5)}, {1.0, teal.withAlpha(0.0)}});
     stroke(cr, roundedRectPath(7, 4, 686, 280, 19), cream.withAlpha(0.6), 2);
     stroke(cr, roundedRectPath(12, 9, 676, 270, 15), tealBright.withAlpha(0.35), 1);
     out.tga("picback.tga", c);
@@ -76,8 +75,8 @@ void wheelDisc(ArtWriter& out) {
         const double a1 = a0 + pi / 8;
         const bool upper = i < 8;
         const bool light = i % 2 == 0;
-        const Colour top = upper ? (light ? rgb(120, 236, 190) : mint)
-                                 : (light ? rgb(236, 78, 98) : crimson);
+        const Colour top =
+            upper ? (light ? rgb(120, 236, 190) : mint) : (light ? rgb(236, 78, 98) : crimson);
         const Colour rim = upper ? mintDeep : crimsonDeep;
         const PathFn wedge = [=](cairo_t* k) {
             cairo_move_to(k, cx, cy);
@@ -96,7 +95,8 @@ void wheelDisc(ArtWriter& out) {
         fill(cr, stud, cream);
     }
     stroke(
-        cr, [=](cairo_t* k) {
+        cr,
+        [=](cairo_t* k) {
             cairo_move_to(k, cx - inner, cy);
             cairo_line_to(k, cx + inner, cy);
         },
@@ -198,8 +198,8 @@ void writeGameExtras(ArtWriter& out) {
     }
     wheelDisc(out);
     wheelPointer(out);
-    for (int amount : {1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000,
-                       1000000}) {
+    for (int amount :
+         {1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000}) {
         winBanner(out, amount);
     }
     writeButtonTriple(out, "endbutton", 200, 56, labelButton("CONTINUE", 19, 6));

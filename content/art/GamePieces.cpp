@@ -38,8 +38,8 @@ void openBadge(const Canvas& canvas, const Colour& ring) {
     stroke(cr, circlePath(L::badgeX, L::badgeY, L::badgeRadius + 1.2), ring, 2.2);
 }
 
-void plateShapeFill(const Canvas& canvas, const Colour& glow, const Colour& top,
-                    const Colour& mid, const Colour& bottom, const Colour& rim) {
+void plateShapeFill(const Canvas& canvas, const Colour& glow, const Colour& top, const Colour& mid,
+                    const Colour& bottom, const Colour& rim) {
     cairo_t* cr = canvas.cr();
     const double x = L::plateInset;
     const double y = L::plateInset;
@@ -153,17 +153,15 @@ void paintRung(const Canvas& canvas, int question, bool lit) {
     if (lit) {
         paintPlate(canvas, Look::Hilight, x, y, w, h, h / 2);
         if (safe || top) {
-            stroke(cr, roundedRectPath(x + 2.5, y + 2.5, w - 5, h - 5, h / 2 - 2.5), white,
-                   1.6);
+            stroke(cr, roundedRectPath(x + 2.5, y + 2.5, w - 5, h - 5, h / 2 - 2.5), white, 1.6);
         }
         number = rgb(255, 226, 206);
         amount = white;
     } else if (safe || top) {
-        stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, h / 2 - 1),
-               rgb(236, 238, 238, 0.45), 1.3);
+        stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, h / 2 - 1), rgb(236, 238, 238, 0.45),
+               1.3);
     }
-    fill(cr,
-         textShape(std::to_string(question), Font{15, true}, L::rungNumberX, cy, Align::Left),
+    fill(cr, textShape(std::to_string(question), Font{15, true}, L::rungNumberX, cy, Align::Left),
          number);
     if (safe || top) {
         // A diamond marks the amounts a player keeps whatever happens next.
@@ -176,10 +174,10 @@ void paintRung(const Canvas& canvas, int question, bool lit) {
         setColour(cr, lit ? white : rgb(236, 238, 238));
         cairo_fill(cr);
     }
-    const std::string value =
-        std::to_string(L::prizes[static_cast<std::size_t>(question - 1)]);
+    const std::string value = std::to_string(L::prizes[static_cast<std::size_t>(question - 1)]);
     if (lit) {
-        softShape(canvas, textShape(value, Font{20, true}, L::rungAmountRight, cy + 1, Align::Right),
+        softShape(canvas,
+                  textShape(value, Font{20, true}, L::rungAmountRight, cy + 1, Align::Right),
                   ember.withAlpha(0.9), 2);
     }
     fill(cr, textShape(value, Font{20, true}, L::rungAmountRight, cy, Align::Right), amount);
@@ -205,8 +203,7 @@ void writeGamePieces(ArtWriter& out) {
                               "cluebuttonhilight.tga", "gamblebuttonhilight.tga"};
     const char* pressed[4] = {"takewinningson.tga", "jokerbuttonon.tga", "cluebuttonon.tga",
                               "gamblebuttonon.tga"};
-    const char* crossed[4] = {nullptr, "JokerCrossed.tga", "ClueCrossed.tga",
-                              "GambleCrossed.tga"};
+    const char* crossed[4] = {nullptr, "JokerCrossed.tga", "ClueCrossed.tga", "GambleCrossed.tga"};
     for (int b = 0; b < 4; ++b) {
         Canvas h(L::helpWidth, L::helpHeight);
         paintHelpButton(h, Look::Hilight, b);

@@ -39,10 +39,14 @@ constexpr double helpRadius = 14;
 constexpr int rungWidth = 220;
 constexpr int rungHeight = 38;
 constexpr int rungX = 903;
-constexpr int rungY(int question) { return 153 + 41 * (15 - question); }
-constexpr std::array<int, 15> prizes{100,   200,   300,    500,    1000,   2000,   4000,   8000,
+constexpr int rungY(int question) {
+    return 153 + 41 * (15 - question);
+}
+constexpr std::array<int, 15> prizes{100,   200,   300,   500,    1000,   2000,   4000,   8000,
                                      16000, 32000, 64000, 125000, 250000, 500000, 1000000};
-constexpr bool guaranteed(int question) { return question == 5 || question == 10; }
+constexpr bool guaranteed(int question) {
+    return question == 5 || question == 10;
+}
 constexpr double rungInset = 2;
 // In rung image coordinates: the question number starts at numberX, the
 // amount ends at amountRight.

@@ -61,7 +61,7 @@ void gameStage(Compositor& c, Tint t, int level, const char* player, const char*
     c.sprite("Backframe.tga", 512, 384);
     c.text(player, 100, 66, 50, true);
     c.text(host, 80, 160, 30);
-    const int prizes[15] = {100,   200,   300,   500,    1000,   2000,   4000,  8000,
+    const int prizes[15] = {100,   200,   300,   500,    1000,   2000,   4000,   8000,
                             16000, 32000, 64000, 125000, 250000, 500000, 1000000};
     for (int q = 1; q <= level + 1 && q <= 15; ++q) {
         c.sprite(std::to_string(prizes[q - 1]) + ".tga", 903, 153 + 41 * (15 - q));
@@ -167,9 +167,12 @@ int main(int argc, char** argv) {
     const struct {
         const char* file;
         void (*compose)(Compositor&);
-    } scenes[] = {{"title.png", title},           {"settings.png", settings},
-                  {"game-picture.png", gamePicture}, {"game-wheel.png", gameWheel},
-                  {"game-final.png", gameFinal},  {"game-over.png", gameOver},
+    } scenes[] = {{"title.png", title},
+                  {"settings.png", settings},
+                  {"game-picture.png", gamePicture},
+                  {"game-wheel.png", gameWheel},
+                  {"game-final.png", gameFinal},
+                  {"game-over.png", gameOver},
                   {"quit.png", quitQuestion}};
     int failures = 0;
     for (const auto& scene : scenes) {

@@ -57,8 +57,8 @@ void keyCap(const Canvas& c, const char* key, double cx, double cy) {
 
 void quit(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
-    fill(c.cr(), [](cairo_t* k) { cairo_rectangle(k, 0, 0, 1024, 768); },
-         inkDeep.withAlpha(0.66));
+    fill(
+        c.cr(), [](cairo_t* k) { cairo_rectangle(k, 0, 0, 1024, 768); }, inkDeep.withAlpha(0.66));
     const PathFn panel = roundedRectPath(232, 274, 560, 220, 30);
     softShape(c, panel, coral.withAlpha(0.6), 18);
     fillLinear(c.cr(), panel, 0, 274, 0, 494, {{0.0, teal}, {0.6, tealDeep}, {1.0, inkDeep}});

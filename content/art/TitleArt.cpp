@@ -131,8 +131,7 @@ void paintEmblem(const Canvas& canvas, double cx, double cy, double size) {
     softShape(canvas, tile, inkDeep.withAlpha(0.6), static_cast<int>(10 * s) + 1, 0, 4 * s);
     fillLinear(cr, tile, 0, y, 0, y + size, {{0.0, tealBright}, {0.45, teal}, {1.0, tealDeep}});
     gloss(cr, tile, y + 8 * s, y + size - 8 * s, 0.18);
-    stroke(cr,
-           roundedRectPath(x + 10 * s, y + 10 * s, size - 20 * s, size - 20 * s, 48 * s),
+    stroke(cr, roundedRectPath(x + 10 * s, y + 10 * s, size - 20 * s, size - 20 * s, 48 * s),
            cream.withAlpha(0.6), 3 * s);
     // Speech bubble.
     const PathFn bubble = [=](cairo_t* k) {

@@ -26,16 +26,28 @@ double envelope(double t, double attack, double decay, double length, double rel
 
 } // namespace
 
-Timbre bell() { return {{1, 1, 1}, {2.0, 0.45, 1.6}, {3.01, 0.25, 2.2}, {4.2, 0.16, 3}, {5.43, 0.08, 4}}; }
+Timbre bell() {
+    return {{1, 1, 1}, {2.0, 0.45, 1.6}, {3.01, 0.25, 2.2}, {4.2, 0.16, 3}, {5.43, 0.08, 4}};
+}
 Timbre brass() {
     return {{1, 1}, {2, 0.7}, {3, 0.5}, {4, 0.32}, {5, 0.2}, {6, 0.12}, {7, 0.07}, {8, 0.04}};
 }
-Timbre marimba() { return {{1, 1, 1}, {3.93, 0.35, 3}, {9.2, 0.08, 6}}; }
-Timbre pad() { return {{1, 1}, {2, 0.3}, {3, 0.14}, {4, 0.06}, {0.5, 0.25}}; }
-Timbre drum() { return {{1, 1, 1}, {1.59, 0.45, 1.8}, {2.14, 0.35, 2.4}, {2.92, 0.2, 3}}; }
-Timbre pureTone() { return {{1, 1}}; }
+Timbre marimba() {
+    return {{1, 1, 1}, {3.93, 0.35, 3}, {9.2, 0.08, 6}};
+}
+Timbre pad() {
+    return {{1, 1}, {2, 0.3}, {3, 0.14}, {4, 0.06}, {0.5, 0.25}};
+}
+Timbre drum() {
+    return {{1, 1, 1}, {1.59, 0.45, 1.8}, {2.14, 0.35, 2.4}, {2.92, 0.2, 3}};
+}
+Timbre pureTone() {
+    return {{1, 1}};
+}
 
-double midi(double note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double midi(double note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 Track::Track(double seconds)
     : samples_(static_cast<std::size_t>(std::max(0.0, seconds) * sampleRate), 0.0) {}
@@ -106,8 +118,8 @@ std::vector<std::int16_t> Track::finish(double peak) const {
         }
         const std::size_t fromEnd = n - 1 - i;
         if (fromEnd < fadeOut) {
-            v *= 0.5 - 0.5 * std::cos(pi * static_cast<double>(fromEnd) /
-                                      static_cast<double>(fadeOut));
+            v *= 0.5 -
+                 0.5 * std::cos(pi * static_cast<double>(fromEnd) / static_cast<double>(fadeOut));
         }
         out[i] = static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
     }

@@ -27,15 +27,15 @@ Timbre drum();
 Timbre pureTone();
 
 struct Note {
-    double start = 0;      // seconds
-    double length = 0.5;   // seconds until the release begins
+    double start = 0;    // seconds
+    double length = 0.5; // seconds until the release begins
     double frequency = 440;
     double level = 0.3;
-    double attack = 0.005; // seconds
-    double decay = 0;      // time constant in seconds; 0 holds the level
-    double release = 0.08; // seconds
-    double glide = 1.0;    // frequency ratio reached at the end of the note
-    double vibratoDepth = 0; // fraction of the frequency
+    double attack = 0.005;    // seconds
+    double decay = 0;         // time constant in seconds; 0 holds the level
+    double release = 0.08;    // seconds
+    double glide = 1.0;       // frequency ratio reached at the end of the note
+    double vibratoDepth = 0;  // fraction of the frequency
     double vibratoRate = 5.5; // Hz
 };
 
@@ -44,10 +44,10 @@ struct Noise {
     double length = 0.2;
     double level = 0.2;
     double attack = 0.002;
-    double decay = 0.05;      // time constant; 0 holds the level
+    double decay = 0.05; // time constant; 0 holds the level
     double release = 0.02;
-    double brightness = 0.5;  // 0 dull to 1 bright (one-pole low-pass)
-    double tremoloRate = 0;   // Hz; a drum roll
+    double brightness = 0.5; // 0 dull to 1 bright (one-pole low-pass)
+    double tremoloRate = 0;  // Hz; a drum roll
 };
 
 // A mono sound built by adding notes and noise, then levelled and written as

@@ -53,8 +53,8 @@ TEST(ImageTree, EveryImageLoadsAtItsSize) {
     expectSize("gambleback.tga", 300, 300);
     expectSize("Firework.tga", 16, 16);
     expectSize("mousearrow.tga", 64, 64);
-    for (const char* n : {"quit.tga", "title2.tga", "newgametitle.tga", "settings.tga",
-                          "gameover.tga"}) {
+    for (const char* n :
+         {"quit.tga", "title2.tga", "newgametitle.tga", "settings.tga", "gameover.tga"}) {
         expectSize(n, 1024, 768);
     }
     expectSize("icon.png", 256, 256);
@@ -67,10 +67,10 @@ TEST(ImageTree, ButtonTriplesShareTheirSizeAndDiffer) {
     const struct {
         const char* base;
         int w, h;
-    } buttons[] = {{"playagainbutton", 320, 44}, {"newgamebutton", 320, 44},
-                   {"settingsbutton", 320, 44},  {"upbutton", 80, 48},
-                   {"downbutton", 80, 48},       {"okbutton", 160, 48},
-                   {"offbutton", 64, 40},        {"onbutton", 64, 40},
+    } buttons[] = {{"playagainbutton", 320, 44},  {"newgamebutton", 320, 44},
+                   {"settingsbutton", 320, 44},   {"upbutton", 80, 48},
+                   {"downbutton", 80, 48},        {"okbutton", 160, 48},
+                   {"offbutton", 64, 40},         {"onbutton", 64, 40},
                    {"changeqsetbutton", 200, 44}, {"endbutton", 200, 56}};
     for (const auto& b : buttons) {
         std::vector<SurfacePtr> looks;

@@ -19,7 +19,9 @@ bool tagAt(const std::vector<std::uint8_t>& b, std::size_t at, const char* four)
 }
 } // namespace
 
-std::string resourcePath(const std::string& name) { return std::string(QV_RESOURCES_DIR) + "/" + name; }
+std::string resourcePath(const std::string& name) {
+    return std::string(QV_RESOURCES_DIR) + "/" + name;
+}
 
 std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path, std::size_t limit) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
@@ -66,8 +68,9 @@ std::optional<ImageHeader> readTgaHeader(const std::vector<std::uint8_t>& b) {
     h.height = static_cast<int>(le16(b, 14));
     h.bitsPerPixel = b[16];
     h.alphaBits = b[17] & 0x0F;
-    const std::size_t pixels = 18 + b[0] + static_cast<std::size_t>(h.width) * h.height *
-                                               static_cast<std::size_t>(h.bitsPerPixel / 8);
+    const std::size_t pixels =
+        18 + b[0] +
+        static_cast<std::size_t>(h.width) * h.height * static_cast<std::size_t>(h.bitsPerPixel / 8);
     if (!h.compressed && b.size() < pixels) {
         return std::nullopt;
     }
@@ -84,7 +87,8 @@ std::optional<ImageHeader> readBmpHeader(const std::vector<std::uint8_t>& b) {
     h.bitsPerPixel = static_cast<int>(le16(b, 28));
     h.compressed = le32(b, 30) != 0;
     const std::uint32_t offset = le32(b, 10);
-    const std::uint64_t row = (static_cast<std::uint64_t>(h.width) * h.bitsPerPixel / 8 + 3) & ~3ull;
+    const std::uint64_t row =
+        (static_cast<std::uint64_t>(h.width) * h.bitsPerPixel / 8 + 3) & ~3ull;
     const std::uint64_t height = h.height < 0 ? -static_cast<std::int64_t>(h.height) : h.height;
     if (offset > b.size() || b.size() - offset < row * height) {
         return std::nullopt;

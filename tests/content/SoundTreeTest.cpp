@@ -19,9 +19,10 @@ struct Expected {
 // The commit tension has to end before the reveal five seconds later; the
 // fanfare for leaving with a prize may ring on a little longer.
 constexpr Expected sounds[] = {
-    {"quit.wav", 6.0},      {"commit.wav", 5.0},  {"correct.wav", 3.0},    {"take.wav", 3.0},
-    {"joker.wav", 3.0},     {"clue.wav", 3.0},    {"gamble.wav", 3.0},     {"gamblearrow.wav", 0.5},
-    {"gamblewin.wav", 3.0}, {"gamblelose.wav", 3.0}, {"nextquestion.wav", 3.0}, {"click.wav", 0.5}};
+    {"quit.wav", 6.0},       {"commit.wav", 5.0},       {"correct.wav", 3.0},
+    {"take.wav", 3.0},       {"joker.wav", 3.0},        {"clue.wav", 3.0},
+    {"gamble.wav", 3.0},     {"gamblearrow.wav", 0.5},  {"gamblewin.wav", 3.0},
+    {"gamblelose.wav", 3.0}, {"nextquestion.wav", 3.0}, {"click.wav", 0.5}};
 
 TEST(SoundTree, EverySoundIsShortCleanMonoPcm) {
     for (const auto& e : sounds) {
