@@ -1,5 +1,7 @@
 #include "game/engine/TextureCache.h"
 
+#include "game/engine/ImageProbe.h"
+
 #include <SDL_image.h>
 
 namespace qv {
@@ -47,9 +49,17 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     if (renderer_ == nullptr) {
         return nullptr;
     }
-    SurfacePtr loaded(IMG_Load(path.c_str()));
-    if (!loaded || loaded->w <= 0 || loaded->h <= 0 || loaded->w > maxImageSide ||
-        loaded->h > maxImageSide) {
+    // The header is checked before a decoder allocates what it claims.
+    ImageInfo info;
+    if (!probeImage(path, info) || info.width > maxImageSide || info.height > maxImageSide) {
+        return nullptr;
+    }
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    SurfacePtr loaded(IMG_LoadTyped_RW(file, 1, imageTypeName(info.format)));
+    if (!loaded || loaded->w != info.width || loaded->h != info.height) {
         return nullptr;
     }
     // One format for every texture keeps the software renderer on its fast

@@ -54,7 +54,8 @@ public:
     TextureCache& operator=(const TextureCache&) = delete;
 
     // The shared texture of the file (TGA, BMP, JPEG or PNG), loading it on
-    // first use; null when the file is missing, unreadable or too large.
+    // first use; null when the file is missing, unreadable, of another
+    // format, or larger than maxImageSide either way.
     TextureHandle load(std::string_view path);
     // Loads every live texture again from its file (after a device reset).
     void reloadAll();
@@ -65,7 +66,7 @@ public:
     int liveCount() const;
 
     // Largest width or height accepted from an image file.
-    static constexpr int maxImageSide = 8192;
+    static constexpr int maxImageSide = 4096;
 
 private:
     SDL_Texture* createTexture(const std::string& path, int& width, int& height) const;

@@ -1,0 +1,166 @@
+#include "EngineFixture.h"
+
+#include "game/engine/Sprite.h"
+
+#include <numbers>
+
+namespace qv::test {
+namespace {
+
+bool near(Rgba c, int r, int g, int b, int tolerance = 2) {
+    return std::abs(c.r - r) <= tolerance && std::abs(c.g - g) <= tolerance &&
+           std::abs(c.b - b) <= tolerance;
+}
+
+class Render : public EngineFixture {
+protected:
+    // A shown sprite with full colour from its first frame.
+    void show(Sprite& s, const std::string& file, Vec3 at, Colour full = opaqueWhite) {
+        s.load(layer_->textures(), file);
+        s.position = at;
+        s.fullColour = full;
+        s.fadedColour = full;
+        s.attach();
+        s.start();
+    }
+    void frame() {
+        clear();
+        layer_->drawAll(0.016f, std::nullopt, false);
+    }
+};
+
+TEST_F(Render, AnImageIsCentredOnItsPositionWithoutItsLastColumnAndRow) {
+    // Green inside, a red last column and a blue last row.
+    const std::string file = writeImage("wide.bmp", 300, 100, [](int x, int y) {
+        if (x == 299) {
+            return Rgba{255, 0, 0, 255};
+        }
+        if (y == 99) {
+            return Rgba{0, 0, 255, 255};
+        }
+        return Rgba{0, 255, 0, 255};
+    });
+    Sprite s;
+    show(s, file, {512, 384, 0.5f});
+    frame();
+    // 299 x 99 pixels from (512 - 150, 384 - 50).
+    EXPECT_TRUE(near(pixel(362, 334), 0, 255, 0));
+    EXPECT_TRUE(near(pixel(660, 432), 0, 255, 0));
+    EXPECT_TRUE(near(pixel(512, 384), 0, 255, 0));
+    EXPECT_TRUE(near(pixel(361, 334), 0, 0, 0));
+    EXPECT_TRUE(near(pixel(362, 333), 0, 0, 0));
+    EXPECT_TRUE(near(pixel(661, 400), 0, 0, 0));
+    EXPECT_TRUE(near(pixel(500, 433), 0, 0, 0));
+    for (int y = 330; y < 440; ++y) {
+        for (int x = 355; x < 670; ++x) {
+            const Rgba c = pixel(x, y);
+            ASSERT_TRUE(c.r == 0 && c.b == 0) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(Render, LargerDepthIsFurtherAwayWhateverTheListOrder) {
+    const std::string red = writeSolid("red.bmp", 40, 40, {255, 0, 0, 255});
+    const std::string green = writeSolid("green.bmp", 40, 40, {0, 255, 0, 255});
+    Sprite near1, far1;
+    show(near1, green, {100, 100, 0.2f});
+    show(far1, red, {110, 110, 0.6f});
+    Sprite far2, near2;
+    show(far2, red, {300, 100, 0.6f});
+    show(near2, green, {310, 110, 0.2f});
+    frame();
+    EXPECT_TRUE(near(pixel(105, 105), 0, 255, 0));
+    EXPECT_TRUE(near(pixel(305, 105), 0, 255, 0));
+    EXPECT_TRUE(near(pixel(125, 125), 255, 0, 0));
+}
+
+TEST_F(Render, AtEqualDepthTheDrawableNearerTheHeadIsOnTop) {
+    const std::string red = writeSolid("red.bmp", 40, 40, {255, 0, 0, 255});
+    const std::string green = writeSolid("green.bmp", 40, 40, {0, 255, 0, 255});
+    Sprite older, newer;
+    show(older, red, {100, 100, 0.0f});
+    show(newer, green, {110, 110, 0.0f});
+    frame();
+    EXPECT_TRUE(near(pixel(105, 105), 0, 255, 0));
+    layer_->remove(older);
+    older.attach();
+    frame();
+    EXPECT_TRUE(near(pixel(105, 105), 255, 0, 0));
+}
+
+TEST_F(Render, ColourModulatesTheImageAndAlphaBlendsIt) {
+    const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
+    Sprite tinted, halfAlpha;
+    show(tinted, white, {100, 100, 0.5f}, Colour{255, 128, 0, 255});
+    show(halfAlpha, white, {200, 100, 0.5f}, Colour{0, 0, 255, 128});
+    frame();
+    EXPECT_TRUE(near(pixel(100, 100), 255, 128, 0));
+    EXPECT_TRUE(near(pixel(200, 100), 0, 0, 128, 3));
+}
+
+TEST_F(Render, AFadeShowsInThePixels) {
+    const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
+    Sprite s;
+    s.load(layer_->textures(), white);
+    s.position = {100, 100, 0.5f};
+    s.fadeIn = 1.0f;
+    s.attach();
+    s.start();
+    clear();
+    layer_->drawAll(0.5f, std::nullopt, false);
+    EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
+    clear();
+    layer_->drawAll(0.0f, std::nullopt, false);
+    EXPECT_TRUE(near(pixel(100, 100), 127, 127, 127));
+}
+
+TEST_F(Render, RotationTurnsTheImageAboutItsCentre) {
+    const std::string bar = writeSolid("bar.bmp", 101, 21, {255, 255, 255, 255});
+    Sprite s;
+    show(s, bar, {400, 300, 0.5f});
+    s.setTargetAngle(std::numbers::pi_v<float> / 2.0f);
+    frame();
+    // Now an upright bar through the same centre.
+    EXPECT_TRUE(near(pixel(400, 300), 255, 255, 255));
+    EXPECT_TRUE(near(pixel(400, 260), 255, 255, 255));
+    EXPECT_TRUE(near(pixel(400, 340), 255, 255, 255));
+    EXPECT_TRUE(near(pixel(440, 300), 0, 0, 0));
+    EXPECT_TRUE(near(pixel(360, 300), 0, 0, 0));
+    EXPECT_TRUE(near(pixel(400, 360), 0, 0, 0));
+}
+
+TEST_F(Render, ScaleGrowsTheImageAboutItsCentre) {
+    const std::string white = writeSolid("white.bmp", 21, 21, {255, 255, 255, 255});
+    Sprite s;
+    show(s, white, {400, 300, 0.5f});
+    s.scale = 2.0f;
+    frame();
+    EXPECT_TRUE(near(pixel(400 - 18, 300 - 18), 255, 255, 255));
+    EXPECT_TRUE(near(pixel(400 - 24, 300), 0, 0, 0));
+}
+
+TEST_F(Render, TexturesAreDrawnAgainAfterADeviceReset) {
+    const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
+    Sprite s;
+    show(s, white, {100, 100, 0.5f});
+    SDL_Texture* before = s.texture()->get();
+    layer_->onDeviceReset();
+    EXPECT_NE(s.texture()->get(), nullptr);
+    (void)before;
+    frame();
+    EXPECT_TRUE(near(pixel(100, 100), 255, 255, 255));
+}
+
+TEST_F(Render, ReleasedTexturesDrawNothingAndDoNotOutliveTheRenderer) {
+    const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
+    Sprite s;
+    show(s, white, {100, 100, 0.5f});
+    layer_->release();
+    EXPECT_EQ(s.texture()->get(), nullptr);
+    EXPECT_FALSE(layer_->contains(s));
+    frame();
+    EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
+}
+
+} // namespace
+} // namespace qv::test
