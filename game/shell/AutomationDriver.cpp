@@ -1,0 +1,188 @@
+#include "game/shell/AutomationDriver.h"
+
+#include <cmath>
+#include <istream>
+#include <memory>
+#include <ostream>
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include "game/shell/ScriptedInputSource.h"
+
+namespace qv {
+
+namespace {
+
+// A line longer than this is no command; the rest of it is dropped.
+constexpr std::size_t maxLineLength = 4096;
+
+bool readLine(std::istream& in, std::string& line) {
+    line.clear();
+    char c = 0;
+    bool any = false;
+    while (in.get(c)) {
+        any = true;
+        if (c == '\n') {
+            return true;
+        }
+        if (line.size() < maxLineLength) {
+            line += c;
+        }
+    }
+    return any;
+}
+
+} // namespace
+
+AutomationDriver::AutomationDriver(std::istream& commands, std::ostream& out, std::ostream& errors,
+                                   ScriptedInputSource& input, float frameSeconds, Hooks hooks)
+    : commands_(commands), out_(out), errors_(errors), input_(input),
+      frameSeconds_(frameSeconds > 0 ? frameSeconds : 0.0333f), hooks_(std::move(hooks)) {}
+
+long long AutomationDriver::framesFor(double seconds, float frameSeconds) {
+    if (seconds <= 0 || frameSeconds <= 0) {
+        return 0;
+    }
+    // A hair of tolerance, so that 1.0 s at 0.25 s a frame is 4 frames and not
+    // 5 because of rounding in the float step.
+    return static_cast<long long>(std::ceil(seconds / frameSeconds - 1e-6));
+}
+
+void AutomationDriver::beginFrame() {
+    while (true) {
+        if (framesLeft_ > 0) {
+            --framesLeft_;
+            return;
+        }
+        if (!steps_.empty()) {
+            Step step = std::move(steps_.front());
+            steps_.pop_front();
+            if (step.action) {
+                step.action();
+            }
+            framesLeft_ = step.frames;
+            continue;
+        }
+        if (quitting_) {
+            return;
+        }
+        std::string line;
+        if (!readLine(commands_, line)) {
+            quitting_ = true;
+            return;
+        }
+        AutomationCommand command;
+        std::string error;
+        switch (parseAutomationCommand(line, command, error)) {
+        case ParseOutcome::Command:
+            carryOut(command);
+            break;
+        case ParseOutcome::Error:
+            errors_ << "error: " << error << '\n';
+            errors_.flush();
+            break;
+        case ParseOutcome::Blank:
+            break;
+        }
+    }
+}
+
+void AutomationDriver::carryOut(const AutomationCommand& c) {
+    using Kind = AutomationCommand::Kind;
+    ScriptedInputSource& input = input_;
+    const std::string name = c.name;
+    switch (c.kind) {
+    case Kind::Seed:
+        if (hooks_.seed) {
+            hooks_.seed(c.seed);
+        }
+        break;
+    case Kind::Wait:
+        steps_.push_back({{}, framesFor(c.seconds, frameSeconds_)});
+        break;
+    case Kind::Frames:
+        steps_.push_back({{}, c.frames});
+        break;
+    case Kind::Move:
+        input.moveTo(c.x, c.y);
+        break;
+    case Kind::Down:
+        input.buttonDown();
+        break;
+    case Kind::Up:
+        input.buttonUp();
+        break;
+    case Kind::Click:
+        steps_.push_back({[&input] { input.buttonDown(); }, 1});
+        steps_.push_back({[&input] { input.buttonUp(); }, 1});
+        break;
+    case Kind::Key:
+        // The key is up again in the frame after the one it went down in;
+        // the command is done once that frame has run too.
+        steps_.push_back({[&input, name] { input.keyDown(name); }, 1});
+        steps_.push_back({[&input, name] { input.keyUp(name); }, 1});
+        break;
+    case Kind::Hold:
+        input.keyDown(name);
+        break;
+    case Kind::Release:
+        input.keyUp(name);
+        break;
+    case Kind::Dump:
+        out_ << (hooks_.dump ? hooks_.dump() : std::string("{}")) << '\n';
+        out_.flush();
+        break;
+    case Kind::Shot:
+        shotFile_ = c.name;
+        break;
+    case Kind::Quit:
+        quitting_ = true;
+        break;
+    }
+}
+
+void AutomationDriver::endFrame(SDL_Renderer* renderer) {
+    if (shotFile_ && renderer != nullptr) {
+        if (!saveRendererPng(renderer, *shotFile_)) {
+            errors_ << "error: shot could not write " << *shotFile_ << '\n';
+            errors_.flush();
+        }
+        shotFile_.reset();
+    }
+    if (quitting_ && !quitDone_ && framesLeft_ == 0 && steps_.empty()) {
+        quitDone_ = true;
+        if (hooks_.quit) {
+            hooks_.quit();
+        }
+    }
+}
+
+bool saveRendererPng(SDL_Renderer* renderer, const std::string& file) {
+    SDL_Rect viewport{};
+    SDL_RenderGetViewport(renderer, &viewport);
+    float scaleX = 1;
+    float scaleY = 1;
+    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
+    const int width = static_cast<int>(std::lround(viewport.w * scaleX));
+    const int height = static_cast<int>(std::lround(viewport.h * scaleY));
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    struct SurfaceDeleter {
+        void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+    };
+    std::unique_ptr<SDL_Surface, SurfaceDeleter> surface(
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+    if (!surface) {
+        return false;
+    }
+    // Null reads the whole viewport, in the output's own pixels.
+    if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
+                             surface->pitch) != 0) {
+        return false;
+    }
+    return IMG_SavePNG(surface.get(), file.c_str()) == 0;
+}
+
+} // namespace qv

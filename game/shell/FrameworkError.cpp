@@ -1,0 +1,62 @@
+#include "game/shell/FrameworkError.h"
+
+namespace qv {
+
+int exitCodeOf(FrameworkError error) {
+    switch (error) {
+    case FrameworkError::NoDirect3D:
+        return 2;
+    case FrameworkError::NoCompatibleDevices:
+        return 3;
+    case FrameworkError::MediaNotFound:
+        return 4;
+    case FrameworkError::NonZeroRefCount:
+        return 5;
+    case FrameworkError::CreatingDevice:
+        return 6;
+    case FrameworkError::ResettingDevice:
+        return 7;
+    case FrameworkError::CreatingDeviceObjects:
+        return 8;
+    case FrameworkError::ResettingDeviceObjects:
+        return 9;
+    case FrameworkError::IncorrectVersion:
+        return 10;
+    case FrameworkError::Other:
+        break;
+    }
+    return 1;
+}
+
+std::string errorText(FrameworkError error, bool remoteSession) {
+    switch (error) {
+    case FrameworkError::NoDirect3D:
+        return "Could not initialize Direct3D. You may want to check that the latest version of "
+               "DirectX is correctly installed on your system.  Also make sure that this program "
+               "was compiled with header files that match the installed DirectX DLLs.";
+    case FrameworkError::NoCompatibleDevices:
+        return remoteSession ? "Direct3D does not work over a remote session."
+                             : "Could not find any compatible Direct3D devices.";
+    case FrameworkError::MediaNotFound:
+        return "Could not find required media. Ensure that the DirectX SDK is correctly "
+               "installed.";
+    case FrameworkError::NonZeroRefCount:
+        return "The D3D device has a non-zero reference count, meaning some objects were not "
+               "released.";
+    case FrameworkError::CreatingDevice:
+        return "Failed creating the Direct3D device.";
+    case FrameworkError::ResettingDevice:
+        return "Failed resetting the Direct3D device.";
+    case FrameworkError::CreatingDeviceObjects:
+        return "Failed creating Direct3D device objects.";
+    case FrameworkError::ResettingDeviceObjects:
+        return "Failed resetting Direct3D device objects.";
+    case FrameworkError::IncorrectVersion:
+        return "Incorrect version of Direct3D and/or D3DX.";
+    case FrameworkError::Other:
+        break;
+    }
+    return {};
+}
+
+} // namespace qv

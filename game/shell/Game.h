@@ -1,0 +1,73 @@
+#pragma once
+// The one game object: what the game shows and remembers. It is created once
+// at start-up, outlives any device the framework destroys and makes again,
+// and is destroyed when the program ends.
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "game/quiz/QuizState.h"
+#include "game/shell/GameShell.h"
+
+namespace qv {
+
+class AutomationDriver;
+class ScriptedInputSource;
+
+class Game : public GameShell {
+public:
+    // `resources` is the Resources folder (see resourcesFolder()).
+    Game(Framework& framework, std::filesystem::path resources);
+    ~Game() override;
+
+    // Creates the engine services, seeds the generator, lists the question
+    // sets, reads the configuration, loads the current set and its play
+    // state, and builds the title screen.
+    bool onCreateDevice(SDL_Renderer* newDevice) override;
+    // Polls the input, then gives the frame to the screens.
+    void frame(float elapsed) override;
+    // Releases the screens and sprites made on the device.
+    void onDestroyDevice() override;
+    int fontCount() const override { return 3; }
+
+    // The game that exists now, or null.
+    static Game* current();
+
+    // Automation mode: run at the start and at the end of every frame.
+    void beginFrame();
+    void endFrame(SDL_Renderer* renderer);
+    // The automation dump: one JSON object on one line.
+    std::string dumpState() const;
+
+    QuizState quiz;
+
+    // The pointer in screen units: x in [0, 1023], y in [0, 767].
+    std::array<float, 3> pointerPos{512.0f, 384.0f, 0.0f};
+    bool titleActive = true;
+    bool settingsActive = false;
+    bool gameOverActive = false;
+    int currentPlayer = 0;
+    // The quit overlay is up and waits for yes or no.
+    bool quitConfirm = false;
+    // The user confirmed quitting; acted on at the end of the frame.
+    bool quitRequested = false;
+
+    // Owned by later issues, created in onCreateDevice in this order: the
+    // shell's InputMapper, the cursor sprite ("Resources//mousearrow.tga"),
+    // the TitleScreen, the quit overlay ("Resources//quit.tga"), the
+    // SoundSet; the settings and game-over screens and the players are made
+    // by the screen dispatcher.
+
+private:
+    void startAutomation();
+
+    // Automation mode only: the input the command stream sets, and the
+    // driver that reads the commands. They live as long as the game, so a
+    // device made again keeps the same script.
+    std::unique_ptr<ScriptedInputSource> scriptedInput_;
+    std::unique_ptr<AutomationDriver> automation_;
+};
+
+} // namespace qv

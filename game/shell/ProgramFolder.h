@@ -1,0 +1,16 @@
+#pragma once
+// The game finds everything relative to its own program file, whatever the
+// folder it was started from.
+
+#include <filesystem>
+
+namespace qv {
+
+// Makes the program's folder the current folder and returns it.
+std::filesystem::path enterProgramFolder();
+
+// The folder of the game's pictures, sounds, question sets and saved state.
+// Every part of the game asks here, so that where it lies is decided once.
+std::filesystem::path resourcesFolder();
+
+} // namespace qv

@@ -1,0 +1,105 @@
+#include "game/shell/ScriptedInputSource.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int firstLetter = 21;
+constexpr int firstShiftedLetter = 47;
+constexpr int letterCount = 26;
+
+bool isLetterCode(int code) { return code >= firstLetter && code < firstLetter + letterCount; }
+
+} // namespace
+
+ScriptedInputSource::ScriptedInputSource(PointerPosition pointer) : pointer_(std::move(pointer)) {}
+
+std::optional<int> ScriptedInputSource::codeOf(std::string_view name) {
+    if (name == "escape") {
+        return 19;
+    }
+    if (name == "return") {
+        return 20;
+    }
+    if (name == "backspace") {
+        return 83;
+    }
+    if (name == "shift") {
+        return leftShift;
+    }
+    if (name.size() == 1) {
+        const char c = name.front();
+        if (c >= 'a' && c <= 'z') {
+            return firstLetter + (c - 'a');
+        }
+        if (c >= '1' && c <= '9') {
+            return 73 + (c - '1');
+        }
+        if (c == '0') {
+            return 82;
+        }
+    }
+    return std::nullopt;
+}
+
+void ScriptedInputSource::press(int code) {
+    Key& key = keys_[static_cast<std::size_t>(code - 1)];
+    key.held = true;
+    key.pressedSincePoll = true;
+}
+
+void ScriptedInputSource::releaseKey(int code) {
+    keys_[static_cast<std::size_t>(code - 1)].held = false;
+}
+
+void ScriptedInputSource::moveTo(float x, float y) { moveTarget_ = std::array<float, 2>{x, y}; }
+
+void ScriptedInputSource::buttonDown() { press(leftButton); }
+
+void ScriptedInputSource::buttonUp() { releaseKey(leftButton); }
+
+bool ScriptedInputSource::keyDown(std::string_view name) {
+    const auto code = codeOf(name);
+    if (code) {
+        press(*code);
+    }
+    return code.has_value();
+}
+
+bool ScriptedInputSource::keyUp(std::string_view name) {
+    const auto code = codeOf(name);
+    if (code) {
+        releaseKey(*code);
+    }
+    return code.has_value();
+}
+
+bool ScriptedInputSource::read(DeviceState& state) {
+    state.fill(0.0f);
+    const auto down = [&](int code) {
+        Key& key = keys_[static_cast<std::size_t>(code - 1)];
+        return key.held || key.pressedSincePoll;
+    };
+    const bool shift = down(leftShift);
+    for (int code = 1; code <= inputCodeCount; ++code) {
+        if (code == mouseX || code == mouseY || !down(code)) {
+            continue;
+        }
+        const int reported =
+            (shift && isLetterCode(code)) ? code - firstLetter + firstShiftedLetter : code;
+        state[static_cast<std::size_t>(reported - 1)] = downValue;
+    }
+    for (Key& key : keys_) {
+        key.pressedSincePoll = false;
+    }
+    if (moveTarget_) {
+        const std::array<float, 2> from =
+            pointer_ ? pointer_() : std::array<float, 2>{0.0f, 0.0f};
+        state[mouseX - 1] = (*moveTarget_)[0] - from[0];
+        state[mouseY - 1] = (*moveTarget_)[1] - from[1];
+        moveTarget_.reset();
+    }
+    return true;
+}
+
+} // namespace qv

@@ -1,0 +1,59 @@
+#pragma once
+// A settings store for tests: entries live in memory; writes can be made to
+// fail.
+
+#include <charconv>
+#include <cstdint>
+#include <system_error>
+#include <string>
+
+#include "platform/IniFile.h"
+#include "platform/SettingsStore.h"
+
+namespace qv {
+
+class MemorySettingsStore : public SettingsStore {
+public:
+    bool readNumber(const std::string& section, const std::string& key,
+                    std::uint32_t& value) override {
+        const std::string* found = entries.find(section, key);
+        if (found == nullptr) {
+            return false;
+        }
+        std::uint32_t number = 0;
+        const char* end = found->data() + found->size();
+        const auto [last, ec] = std::from_chars(found->data(), end, number);
+        if (ec != std::errc{} || last != end) {
+            return false;
+        }
+        value = number;
+        return true;
+    }
+    bool readText(const std::string& section, const std::string& key,
+                  std::string& value) override {
+        const std::string* found = entries.find(section, key);
+        if (found != nullptr) {
+            value = *found;
+        }
+        return found != nullptr;
+    }
+    bool writeNumber(const std::string& section, const std::string& key,
+                     std::uint32_t value) override {
+        return writeText(section, key, std::to_string(value));
+    }
+    bool writeText(const std::string& section, const std::string& key,
+                   const std::string& value) override {
+        if (failWrites) {
+            return false;
+        }
+        entries.set(section, key, value);
+        ++writes;
+        return true;
+    }
+
+    IniFile entries;
+    bool failWrites = false;
+    int writes = 0;
+};
+
+} // namespace qv
