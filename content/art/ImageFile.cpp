@@ -71,7 +71,7 @@ bool writeTga(cairo_surface_t* surface, const std::string& path) {
     out.push_back(0); // no colour map
     out.push_back(2); // uncompressed true colour
     for (int i = 0; i < 5; ++i) {
-        out.push_back(0); // colour map spec
+        out.push_back(0); // colour map fields, unused
     }
     put16(out, 0);
     put16(out, 0);

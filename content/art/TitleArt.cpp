@@ -64,17 +64,17 @@ void paintSwirl(const Canvas& canvas) {
         }
     }
     cairo_surface_mark_dirty(canvas.surface());
-    // Soft specks of light, which the scaling turns into out-of-focus glints.
+    // Soft glints of light, which the scaling turns into out-of-focus glints.
     Lcg random;
-    Canvas specks(size, size);
+    Canvas glints(size, size);
     for (int i = 0; i < 160; ++i) {
         const double x = random.next() * size;
         const double y = random.next() * size;
         const double r = 1.5 + random.next() * 4.5;
-        fill(specks.cr(), circlePath(x, y, r), white.withAlpha(0.25 + random.next() * 0.45));
+        fill(glints.cr(), circlePath(x, y, r), white.withAlpha(0.25 + random.next() * 0.45));
     }
-    blurSurface(specks.surface(), 3);
-    cairo_set_source_surface(canvas.cr(), specks.surface(), 0, 0);
+    blurSurface(glints.surface(), 3);
+    cairo_set_source_surface(canvas.cr(), glints.surface(), 0, 0);
     cairo_paint(canvas.cr());
 }
 

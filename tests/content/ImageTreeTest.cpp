@@ -183,3 +183,61 @@ TEST(ImageTree, WheelWinsAboveAndPointerPointsUp) {
 
 } // namespace
 } // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+int maxAlphaInRows(const SDL_Surface& s, int fromRow, int toRow) {
+    int most = 0;
+    for (int y = std::max(0, fromRow); y < std::min(s.h, toRow); ++y) {
+        for (int x = 0; x < s.w; ++x) {
+            most = std::max(most, pixel(s, x, y).a);
+        }
+    }
+    return most;
+}
+
+// The title art lies over the menu; the three menu buttons start at y 578.
+TEST(ScreenArt, TitleArtLeavesTheMenuClear) {
+    const SurfacePtr title = loadRgba("title2.tga");
+    ASSERT_TRUE(title);
+    EXPECT_LT(maxAlphaInRows(*title, 440, title->h), 8);
+    EXPECT_GT(maxAlphaInRows(*title, 100, 300), 240);
+}
+
+// The banner sits at y 364 and the end button at y 480, 56 high: the
+// banner's panel must end above the button.
+TEST(ScreenArt, PrizeBannersClearTheEndButtonAndDiffer) {
+    std::vector<SurfacePtr> banners;
+    for (int v : {1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000}) {
+        banners.push_back(loadRgba(std::to_string(v) + "win.tga"));
+        ASSERT_TRUE(banners.back()) << v;
+        const SDL_Surface& b = *banners.back();
+        const int buttonTop = 480 - 28 - (364 - b.h / 2);
+        EXPECT_LT(maxAlphaInRows(b, buttonTop, b.h), 200) << v;
+    }
+    for (std::size_t i = 1; i < banners.size(); ++i) {
+        long difference = 0;
+        for (int y = 0; y < banners[i]->h; ++y) {
+            for (int x = 0; x < banners[i]->w; ++x) {
+                difference += std::abs(pixel(*banners[i], x, y).r - pixel(*banners[i - 1], x, y).r);
+            }
+        }
+        EXPECT_GT(difference, 10000) << "banner " << i << " repeats the one before";
+    }
+}
+
+// The quit question darkens the screen without hiding it, and its own panel
+// is solid.
+TEST(ScreenArt, QuitOverlayDarkensAroundASolidQuestion) {
+    const SurfacePtr quit = loadRgba("quit.tga");
+    ASSERT_TRUE(quit);
+    const Rgba corner = pixel(*quit, 10, 10);
+    EXPECT_GT(corner.a, 100);
+    EXPECT_LT(corner.a, 230);
+    EXPECT_LT(std::max({corner.r, corner.g, corner.b}), 40);
+    EXPECT_EQ(pixel(*quit, 512, 384).a, 255);
+}
+
+} // namespace
+} // namespace qv::test
