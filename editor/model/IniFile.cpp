@@ -124,13 +124,19 @@ std::string IniFile::value(std::string_view section, std::string_view key) const
 }
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = oneLine(key) + "=" + oneLine(value);
+    std::string line = oneLine(key);
+    line += '=';
+    line += oneLine(value);
     std::size_t header = findSection(section);
     if (header == npos) {
         if (!lines_.empty() && !trimmed(lines_.back()).empty()) {
             lines_.emplace_back();
         }
-        lines_.push_back("[" + oneLine(section) + "]");
+        // Appended piece by piece: GCC 12 warns falsely about "[" + text.
+        std::string headerLine(1, '[');
+        headerLine += oneLine(section);
+        headerLine += ']';
+        lines_.push_back(std::move(headerLine));
         lines_.push_back(std::move(line));
         return;
     }

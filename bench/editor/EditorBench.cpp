@@ -1,0 +1,121 @@
+// Opening and saving a large question set through the editor, pictures aside.
+
+#include "common/SetFile.h"
+#include "editor/model/Editor.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int questionCount = 2000;
+
+class QuietUser : public qv::EditorUser {
+public:
+    qv::MessageAnswer showMessage(const qv::Message&) override { return qv::MessageAnswer::Ok; }
+    std::optional<std::string>
+    askNewSetName(const std::function<bool(const std::string&)>&) override {
+        return std::nullopt;
+    }
+};
+
+class QuietView : public qv::EditorView {
+public:
+    void showFields(const qv::QuestionFields& fields) override {
+        benchmark::DoNotOptimize(fields.text.data());
+    }
+    void setQuestionLabel(const std::string&) override {}
+    void setDeleteEnabled(bool) override {}
+};
+
+class NoPictures : public qv::PictureHook {
+public:
+    bool importPicture(const std::filesystem::path&, const std::filesystem::path&) override {
+        return false;
+    }
+    void clearPicture() override {}
+};
+
+class NoProfile : public qv::Profile {
+public:
+    std::string read(const std::string&, const std::string&) override { return {}; }
+    bool write(const std::string&, const std::string&, const std::string&) override { return true; }
+};
+
+// A sets folder holding "Large": 2,000 questions with texts at their longest.
+struct LargeSet {
+    LargeSet() {
+        root = std::filesystem::temp_directory_path() /
+               ("qv-editor-bench-" + std::to_string(::getpid()));
+        sets = root / "Resources" / "QuestionSets";
+        std::filesystem::create_directories(sets / "Large");
+        std::vector<qv::SetFileRecord> records(questionCount);
+        for (int i = 0; i < questionCount; ++i) {
+            qv::SetFileRecord& r = records[static_cast<std::size_t>(i)];
+            r.text = std::string(120, 'q') + std::to_string(i);
+            for (std::string& answer : r.answers) {
+                answer = std::string(28, 'a') + std::to_string(i % 1000);
+            }
+            r.correctAnswer = 1 + i % 4;
+            r.value = 1 + i % 15;
+        }
+        std::ofstream(sets / "Large" / "Large.txt", std::ios::binary) << qv::writeSetFile(records);
+    }
+    ~LargeSet() {
+        std::error_code error;
+        std::filesystem::remove_all(root, error);
+    }
+    std::filesystem::path root;
+    std::filesystem::path sets;
+};
+
+struct Services {
+    QuietUser user;
+    QuietView view;
+    NoPictures pictures;
+    NoProfile profile;
+    qv::EditorServices all{user, view, pictures, profile};
+};
+
+void openLargeSet(benchmark::State& state) {
+    LargeSet set;
+    Services services;
+    for (auto _ : state) {
+        qv::Editor editor(services.all, set.sets);
+        editor.setSetName("Large");
+        if (!editor.loadSet() || editor.questionCount() != questionCount) {
+            state.SkipWithError("the set did not load");
+            break;
+        }
+        editor.showQuestion();
+    }
+}
+
+void saveLargeSet(benchmark::State& state) {
+    LargeSet set;
+    Services services;
+    qv::Editor editor(services.all, set.sets);
+    editor.setSetName("Large");
+    if (!editor.loadSet()) {
+        state.SkipWithError("the set did not load");
+        return;
+    }
+    editor.showQuestion();
+    for (auto _ : state) {
+        if (!editor.save()) {
+            state.SkipWithError("the set did not save");
+            break;
+        }
+    }
+}
+
+BENCHMARK(openLargeSet)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(saveLargeSet)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+} // namespace
+
+BENCHMARK_MAIN();
