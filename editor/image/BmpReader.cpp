@@ -170,7 +170,7 @@ ImageError parseDib(std::span<const std::uint8_t> data, std::uint64_t fileOffset
             count = 256;
         }
         const std::uint64_t start = in.position();
-        if (fileOffset > start) {
+        if (fileOffset != 0 && fileOffset >= start) {
             // The palette cannot run into the pixels: some writers claim more
             // colours than they store.
             const std::uint64_t room = (fileOffset - start) / static_cast<unsigned>(paletteEntry);

@@ -98,4 +98,10 @@ bool importPictureFile(const std::filesystem::path& source, const std::filesyste
     return writeFileAtomically(target, jpeg, error);
 }
 
+bool removePictureFile(const std::filesystem::path& target) {
+    std::error_code ec;
+    std::filesystem::remove(target, ec);
+    return !ec;
+}
+
 } // namespace qv::image

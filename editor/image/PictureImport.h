@@ -8,6 +8,17 @@
 #include <span>
 #include <vector>
 
+// How the editor uses this module when it shows or imports a question's
+// picture:
+//   ImportedPicture shown;
+//   ImageError error;
+//   const bool ok = importPictureFile(source, target, shown, &error);
+//   if (shown.decoded && shown.steps.shrinks())  -> tell the user it was too large
+//   if (!ok)                                     -> tell the user it was not used
+//   else draw shown.picture: Rgb8 rows, stride() bytes apart (a QImage of
+//   Format_RGB888 can wrap the pixels as they are).
+// Removing a picture is removePictureFile(target).
+
 namespace qv::image {
 
 // The outcome of bringing a picture into a set.
@@ -43,5 +54,8 @@ bool preparePicture(std::span<const std::uint8_t> bytes, ImportedPicture& out,
 // the same file as the target, nothing is written at all.
 bool importPictureFile(const std::filesystem::path& source, const std::filesystem::path& target,
                        ImportedPicture& out, ImageError* error = nullptr);
+
+// Deletes a question's picture file; a file that is not there is no error.
+bool removePictureFile(const std::filesystem::path& target);
 
 } // namespace qv::image

@@ -81,7 +81,8 @@ ImageError resampleNearest(const Image& source, std::uint32_t width, std::uint32
 
 ImageError shrinkPicture(const Image& source, const ShrinkSteps& steps, Image& out) {
     if (!usable(source) || steps.afterHeight.width == 0 || steps.afterHeight.height == 0 ||
-        steps.source.width == 0 || steps.source.height == 0) {
+        steps.afterWidth.width == 0 || steps.afterWidth.height == 0 || steps.source.width == 0 ||
+        steps.source.height == 0) {
         return ImageError::BadHeader;
     }
     try {

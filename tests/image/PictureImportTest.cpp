@@ -134,6 +134,10 @@ TEST_F(PictureImportTest, StoredPictureIsLeftUntouchedWhenShownAgain) {
     // A question that moves to a new number takes its bytes along.
     ASSERT_TRUE(importPictureFile(target, folder / "pic_for_q_1.jpg", picture));
     EXPECT_EQ(readFile(folder / "pic_for_q_1.jpg"), first);
+
+    EXPECT_TRUE(removePictureFile(target));
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_TRUE(removePictureFile(target)) << "a missing file is no error";
 }
 
 TEST_F(PictureImportTest, OnlyValidSmallColourJpegsCountAsStored) {
