@@ -230,6 +230,9 @@ bool Framework::renderingPaused() const {
 double Framework::time() const {
     return locked([](const State& s) { return s.time; });
 }
+double Framework::completedFrameTime() const {
+    return locked([](const State& s) { return s.completedTime; });
+}
 float Framework::elapsedTime() const {
     return locked([](const State& s) { return s.elapsed; });
 }

@@ -97,6 +97,8 @@ public:
     bool timePaused() const;
     bool renderingPaused() const;
     double time() const;
+    // The time of the last frame that ran to its end (0 before the first).
+    double completedFrameTime() const;
     float elapsedTime() const;
     std::int64_t frameCount() const;
     float constantFrameSeconds() const;
@@ -142,6 +144,7 @@ private:
         bool insideMainLoop = false;
         int exitCode = 0;
         double time = 0;
+        double completedTime = 0;
         float elapsed = 0;
         std::int64_t frames = 0;
         std::int64_t lastPresent = 0;

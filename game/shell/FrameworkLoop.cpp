@@ -90,6 +90,7 @@ void Framework::runFrame() {
     }
     locked([](State& s) {
         ++s.frames;
+        s.completedTime = s.time;
         if (s.switches.quitAfterFrame != 0 && s.frames > s.switches.quitAfterFrame) {
             s.exitCode = 0;
             s.closeRequested = true;

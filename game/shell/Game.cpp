@@ -18,6 +18,40 @@ std::uint32_t millisecondClock() {
                                           .count());
 }
 
+void dumpDrawable(JsonWriter& json, const Drawable& drawable) {
+    if (!drawable.enabled) {
+        return;
+    }
+    json.beginObject();
+    json.key("kind");
+    if (drawable.kind() == Drawable::Kind::Sprite) {
+        const auto& sprite = static_cast<const Sprite&>(drawable);
+        json.value("sprite");
+        json.key("image");
+        json.value(sprite.imagePath());
+    } else {
+        json.value("text");
+        // The text issue adds the visible part of the text here.
+    }
+    json.key("x");
+    json.value(static_cast<double>(drawable.position.x));
+    json.key("y");
+    json.value(static_cast<double>(drawable.position.y));
+    json.key("z");
+    json.value(static_cast<double>(drawable.position.z));
+    json.key("colour");
+    json.beginArray();
+    for (int k = 0; k < 4; ++k) {
+        json.value(static_cast<int>(drawable.colour.channel(k)));
+    }
+    json.endArray();
+    if (drawable.kind() == Drawable::Kind::Sprite && drawable.interactive) {
+        json.key("buttonState");
+        json.value(static_cast<const Sprite&>(drawable).buttonState);
+    }
+    json.endObject();
+}
+
 } // namespace
 
 Game::Game(Framework& framework, std::filesystem::path resources)
@@ -42,38 +76,83 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     quiz.loadQuestionSet(quiz.questionSetName);
     quiz.loadPlayState();
 
-    // Later issues continue here, in this order: the shell's InputMapper with
-    // its bindings (mouse X and Y, the shared left button, Escape), the
-    // FontSet (Arial 30/400, 50/700, 100/700), the cursor sprite, the title
-    // screen (initialised and entered), the quit overlay, and, only with a
-    // sound manager, the SoundSet.
+    createInputMapper();
+    // The text issue creates the FontSet here: Arial 30/400, 50/700, 100/700.
+
+    cursorSprite = std::make_unique<Sprite>();
+    cursorSprite->load(spriteLayer->textures(), "Resources//mousearrow.tga");
+
+    // The title-screen issue creates, initialises and enters the TitleScreen
+    // here (titleActive is already true).
+
+    if (!quitOverlay) {
+        quitOverlay = std::make_unique<Sprite>();
+        quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
+        quitOverlay->position = Vec3{513.0f, 385.0f, 0.1f};
+        quitOverlay->fullColour = opaqueWhite;
+        quitOverlay->fadedColour = opaqueBlack;
+        quitOverlay->fadeIn = 2.0f;
+        quitOverlay->fadeOut = 1.0f;
+    }
+
+    // The sound issue loads the 13 sounds of the SoundSet here, only when
+    // soundManager exists.
     return true;
+}
+
+void Game::createInputMapper() {
+    inputMapper.reset();
+    inputMapper = std::make_unique<InputMapper>();
+    inputMapper->bind(InputCode::MouseX, pointerXAction, false);
+    inputMapper->bind(InputCode::MouseY, pointerYAction, false);
+    inputMapper->bind(InputCode::MouseLeft, clickAction, true);
+    inputMapper->bind(InputCode::Escape, quitAction, false);
+    inputMapper->setDeadZone(InputCode::MouseX, 0.001f);
+    inputMapper->setDeadZone(InputCode::MouseY, 0.001f);
+    inputMapper->setIndependentAxes(0, true);
+    inputMapper->setCurve(InputMapper::CurveRaw);
+    inputMapper->claimSlot(0, true);
 }
 
 void Game::frame(float elapsed) {
     GameShell::frame(elapsed);
-    // The screen dispatcher runs here: it draws the sprite layer, updates the
-    // one current screen, moves the pointer and runs the quit confirmation.
+    // The screen dispatcher takes over from here; until it exists the frame
+    // draws the sprite layer with the pointer and this frame's click.
+    if (spriteLayer) {
+        const bool click = inputMapper && inputMapper->state(clickAction) == ActionState::Pressed;
+        spriteLayer->drawAll(elapsed, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, click);
+    }
 }
 
 void Game::onDestroyDevice() {
-    // Later issues destroy, in this order: the title and settings screens;
-    // the game screen's shared sprites and the players (last to first); the
-    // game-over screen and the cursor sprite; the SoundSet, which must go
-    // before the sound manager does.
+    // The screen issues destroy here, in this order: the title and settings
+    // screens; the game screen's shared sprites and the players (last to
+    // first); the game-over screen. The sound issue destroys the SoundSet
+    // here, before the sound manager goes.
+    cursorSprite.reset();
     GameShell::onDestroyDevice();
 }
 
+std::unique_ptr<InputSource> Game::createInputSource() {
+    if (pendingScriptedInput_) {
+        return std::move(pendingScriptedInput_);
+    }
+    return GameShell::createInputSource();
+}
+
 void Game::startAutomation() {
-    scriptedInput_ = std::make_unique<ScriptedInputSource>([this] {
+    // The input devices take the source over; the driver keeps using it, as
+    // they live as long as the game.
+    pendingScriptedInput_ = std::make_unique<ScriptedInputSource>([this] {
         return std::array<float, 2>{pointerPos[0], pointerPos[1]};
     });
+    ScriptedInputSource& scripted = *pendingScriptedInput_;
     AutomationDriver::Hooks hooks;
     hooks.seed = [this](std::uint32_t seed) { quiz.random.seed(seed); };
     hooks.dump = [this] { return dumpState(); };
     hooks.quit = [this] { framework().shutdown(0); };
     automation_ = std::make_unique<AutomationDriver>(std::cin, std::cout, std::cerr,
-                                                     *scriptedInput_,
+                                                     scripted,
                                                      framework().constantFrameSeconds(), hooks);
 }
 
@@ -99,7 +178,7 @@ std::string Game::dumpState() const {
     json.key("frame");
     json.value(static_cast<long long>(framework().frameCount()));
     json.key("time");
-    json.value(framework().time());
+    json.value(framework().completedFrameTime());
     json.key("screen");
     json.value(screen);
     json.key("quitConfirm");
@@ -116,9 +195,11 @@ std::string Game::dumpState() const {
     json.key("players");
     json.beginArray();
     json.endArray();
-    // The sprite issue lists every enabled drawable of the draw list here.
     json.key("drawables");
     json.beginArray();
+    if (spriteLayer) {
+        spriteLayer->forEach([&json](const Drawable& drawable) { dumpDrawable(json, drawable); });
+    }
     json.endArray();
     json.endObject();
     return json.text();

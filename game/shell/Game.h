@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "game/engine/InputMapper.h"
+#include "game/engine/Sprite.h"
 #include "game/quiz/QuizState.h"
 #include "game/shell/GameShell.h"
 
@@ -43,6 +45,10 @@ public:
 
     QuizState quiz;
 
+    // "Resources//quit.tga", shown while quitConfirm is set. Made once with
+    // the first device; only the quit path destroys it.
+    std::unique_ptr<Sprite> quitOverlay;
+
     // The pointer in screen units: x in [0, 1023], y in [0, 767].
     std::array<float, 3> pointerPos{512.0f, 384.0f, 0.0f};
     bool titleActive = true;
@@ -54,19 +60,31 @@ public:
     // The user confirmed quitting; acted on at the end of the frame.
     bool quitRequested = false;
 
-    // Owned by later issues, created in onCreateDevice in this order: the
-    // shell's InputMapper, the cursor sprite ("Resources//mousearrow.tga"),
-    // the TitleScreen, the quit overlay ("Resources//quit.tga"), the
-    // SoundSet; the settings and game-over screens and the players are made
-    // by the screen dispatcher.
+    // The arrow "Resources//mousearrow.tga", drawn at pointerPos.
+    std::unique_ptr<Sprite> cursorSprite;
+    // The shell's own actions: 0 Escape, 5 and 6 the pointer's motion, 7 the
+    // click (shared, so the screens see the button too).
+    std::unique_ptr<InputMapper> inputMapper;
+
+    // Owned by later issues: the TitleScreen, SettingsScreen and
+    // GameOverScreen, the players and the SoundSet.
+
+protected:
+    std::unique_ptr<InputSource> createInputSource() override;
 
 private:
     void startAutomation();
+    void createInputMapper();
 
-    // Automation mode only: the input the command stream sets, and the
-    // driver that reads the commands. They live as long as the game, so a
-    // device made again keeps the same script.
-    std::unique_ptr<ScriptedInputSource> scriptedInput_;
+    static constexpr int quitAction = 0;
+    static constexpr int pointerXAction = 5;
+    static constexpr int pointerYAction = 6;
+    static constexpr int clickAction = 7;
+
+    // Automation mode only: the scripted input until the input devices take
+    // it over, and the driver that reads the commands. Both live as long as
+    // the game, so a device made again keeps the same script.
+    std::unique_ptr<ScriptedInputSource> pendingScriptedInput_;
     std::unique_ptr<AutomationDriver> automation_;
 };
 

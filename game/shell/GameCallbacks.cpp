@@ -15,8 +15,11 @@ int onDeviceCreated(SDL_Renderer* device, const BackBufferDesc& /*backBuffer*/, 
 }
 
 int onDeviceReset(SDL_Renderer* /*device*/, const BackBufferDesc& /*backBuffer*/, void* /*user*/) {
-    // The text issue resets each font here and returns the first error
-    // unchanged; the sprite issue lets its batch draw again.
+    // The text issue resets each font here, before the sprites, and returns
+    // the first error unchanged.
+    if (Game* game = Game::current()) {
+        game->onResetDevice();
+    }
     return 0;
 }
 
@@ -34,8 +37,11 @@ void onDeviceDestroyed(void* /*user*/) {
     }
 }
 
-long onMessage(SDL_Window* /*window*/, const SDL_Event& /*event*/, bool& /*noFurtherProcessing*/,
+long onMessage(SDL_Window* /*window*/, const SDL_Event& event, bool& /*noFurtherProcessing*/,
                void* /*user*/) {
+    if (Game* game = Game::current()) {
+        game->onEvent(event);
+    }
     return 0;
 }
 

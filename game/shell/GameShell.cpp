@@ -1,5 +1,6 @@
 #include "game/shell/GameShell.h"
 
+#include "game/engine/SdlInputSource.h"
 #include "game/shell/Framework.h"
 #include "game/shell/ProgramFolder.h"
 
@@ -19,8 +20,8 @@ GameShell::GameShell(Framework& framework) : framework_(framework) { currentShel
 
 GameShell::~GameShell() {
     if (currentShell == this) {
-        // Input devices and sprite layer are destroyed here too, once they
-        // exist.
+        inputDevices.reset();
+        spriteLayer.reset();
         soundManager.reset();
         currentShell = nullptr;
     }
@@ -28,17 +29,33 @@ GameShell::~GameShell() {
 
 GameShell* GameShell::current() { return currentShell; }
 
+std::unique_ptr<InputSource> GameShell::createInputSource() {
+    auto source = std::make_unique<SdlInputSource>(framework_.window());
+    sdlInput_ = source.get();
+    return source;
+}
+
 bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
     device = newDevice;
     enterProgramFolder();
 
-    // The input issue creates the InputDevices here; when they cannot be
-    // opened this returns false, so that the framework stops the game with
-    // its message and a non-zero exit code. The sprite issue creates the
-    // SpriteLayer on `device` here.
+    if (!inputDevices) {
+        std::unique_ptr<InputSource> source = createInputSource();
+        if (!source) {
+            // Without a pointer the game cannot be played: the framework
+            // stops with its message and a non-zero exit code.
+            return false;
+        }
+        inputDevices = std::make_unique<InputDevices>(std::move(source));
+    }
+    // The old layer (if any) was released with its device; it goes before
+    // the new one publishes itself.
+    spriteLayer.reset();
+    spriteLayer = std::make_unique<SpriteLayer>(device);
 
-    // A device made again after a loss gets a fresh sound manager; the
-    // sounds made with the old one are gone by now (onDestroyDevice).
+    // A device made again gets a fresh sound manager; the sounds made with
+    // the old one were destroyed in onDestroyDevice.
+    soundManager.reset();
     soundManager = std::make_unique<SoundManager>();
     if (soundManager->initialise(framework_.window(), priorityCooperativeLevel) !=
             SoundResult::Ok ||
@@ -49,17 +66,36 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
 }
 
 void GameShell::frame(float /*elapsed*/) {
-    // The input issue polls the InputDevices here.
+    if (inputDevices) {
+        inputDevices->poll();
+    }
 }
 
 void GameShell::onLostDevice() {
-    // The sprite issue tells the sprite batch; the text issue tells each font.
+    if (spriteLayer) {
+        spriteLayer->onDeviceLost();
+    }
+    // The text issue tells each font here.
 }
 
 void GameShell::onDestroyDevice() {
-    // The sprite issue releases the batch and empties the draw list; the text
-    // issue releases the fonts.
+    if (spriteLayer) {
+        spriteLayer->release();
+    }
+    // The text issue releases the fonts here.
     device = nullptr;
+}
+
+void GameShell::onResetDevice() {
+    if (spriteLayer) {
+        spriteLayer->onDeviceReset();
+    }
+}
+
+void GameShell::onEvent(const SDL_Event& event) {
+    if (sdlInput_ != nullptr) {
+        sdlInput_->handleEvent(event);
+    }
 }
 
 } // namespace qv

@@ -8,11 +8,15 @@
 
 #include <SDL.h>
 
+#include "game/engine/InputDevices.h"
+#include "game/engine/SpriteLayer.h"
 #include "game/shell/SoundManager.h"
 
 namespace qv {
 
 class Framework;
+class InputSource;
+class SdlInputSource;
 
 class GameShell {
 public:
@@ -36,25 +40,41 @@ public:
     virtual void onDestroyDevice();
     virtual int fontCount() const = 0;
 
+    // After creation and after every reset: the batch draws again, with its
+    // textures loaded anew where the device lost them.
+    void onResetDevice();
+    // Every SDL event, before the frame polls: the real input source sums
+    // motion and latches short presses from them.
+    void onEvent(const SDL_Event& event);
+
     // The shell that exists now, or null.
     static GameShell* current();
 
     Framework& framework() const { return framework_; }
 
-    // Owned by the input issue: std::unique_ptr<InputDevices> inputDevices;
-    // created in onCreateDevice with the scripted source in automation mode
-    // and the SDL keyboard and mouse otherwise.
-    // Owned by the sprite issue: std::unique_ptr<SpriteLayer> spriteLayer.
-
+    // The keyboard and mouse. They do not depend on the device, so they are
+    // made with the first device and kept until the game ends.
+    std::unique_ptr<InputDevices> inputDevices;
+    // The draw list and batch on the current device.
+    std::unique_ptr<SpriteLayer> spriteLayer;
     // The device given to onCreateDevice, not owned.
     SDL_Renderer* device = nullptr;
     // Null when sound could not be set up: the game then runs silently.
     std::unique_ptr<SoundManager> soundManager;
 
-    // Owned by the text issue: the FontSet of fontCount() fonts.
+    // Owned by the text issue: the FontSet of fontCount() fonts, created by
+    // Game::onCreateDevice, reset by the device-reset callback, told of a
+    // lost device here and released in onDestroyDevice.
+
+protected:
+    // Where the input devices read from: the real keyboard and mouse unless
+    // a derived game gives another source (automation mode).
+    virtual std::unique_ptr<InputSource> createInputSource();
 
 private:
     Framework& framework_;
+    // The real input source inside inputDevices, when that is the source.
+    SdlInputSource* sdlInput_ = nullptr;
 };
 
 } // namespace qv
