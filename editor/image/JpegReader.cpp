@@ -12,7 +12,7 @@ namespace {
 // Progressive files may hold any number of scans, each a full pass over the
 // coefficients; a few hundred bytes of scan headers could keep the decoder
 // busy for minutes.
-constexpr int kMaxScans = 200;
+constexpr int kMaxScans = 100;
 constexpr long kMaxLibjpegMemory = 1024L * 1024 * 1024;
 
 struct ProgressGuard {
