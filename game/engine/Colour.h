@@ -11,9 +11,7 @@ struct Colour {
     std::uint8_t b = 0;
     std::uint8_t a = 255;
 
-    constexpr std::uint8_t channel(int k) const {
-        return k == 0 ? r : k == 1 ? g : k == 2 ? b : a;
-    }
+    constexpr std::uint8_t channel(int k) const { return k == 0 ? r : k == 1 ? g : k == 2 ? b : a; }
     constexpr void setChannel(int k, std::uint8_t value) {
         (k == 0 ? r : k == 1 ? g : k == 2 ? b : a) = value;
     }

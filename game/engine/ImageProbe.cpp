@@ -111,7 +111,8 @@ bool probeTga(const std::uint8_t* h, long fileSize, ImageInfo& info) {
         return false;
     }
     const std::int64_t pixelBytes = (depth + 7) / 8;
-    const std::int64_t header = 18 + idLength + (mapType == 1 ? mapLength * ((mapBits + 7) / 8) : 0);
+    const std::int64_t header =
+        18 + idLength + (mapType == 1 ? mapLength * ((mapBits + 7) / 8) : 0);
     const std::int64_t pixels = width * height;
     // Run-length packets cover at most 128 pixels each.
     const std::int64_t least =

@@ -203,8 +203,8 @@ void InputMapper::evaluate(int code, InputDevices& devices) {
 
     if (!active) {
         devices.unlock(code);
-        state_[code] = previous_[code] == ActionState::Held ? ActionState::Released
-                                                             : ActionState::Idle;
+        state_[code] =
+            previous_[code] == ActionState::Held ? ActionState::Released : ActionState::Idle;
         value_[code] = 0.0f;
         previous_[code] = ActionState::Idle;
         return;

@@ -1,8 +1,22 @@
 #include "game/engine/SpriteBatch.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qv {
+
+namespace {
+
+// Maps depths to integers that sort far (large z) first. Integer keys also
+// keep a depth that is not a number from upsetting the sort.
+std::uint32_t farFirst(float depth) {
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &depth, sizeof bits);
+    const std::uint32_t ascending = (bits & 0x80000000u) != 0 ? ~bits : bits | 0x80000000u;
+    return ~ascending;
+}
+
+} // namespace
 
 SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {}
 
@@ -16,7 +30,7 @@ void SpriteBatch::begin() {
 }
 
 void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
-                       const Vec3& position, Colour colour) {
+                       const Vec3& position, Colour colour, bool opaque) {
     if (!active_ || texture == nullptr) {
         return;
     }
@@ -43,7 +57,6 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.texture = texture;
     quad.depth = transform_.apply(origin).z;
     quad.group = group_;
-    quad.sequence = static_cast<std::uint32_t>(quads_.size());
     const float xs[4] = {origin.x, origin.x + w, origin.x + w, origin.x};
     const float ys[4] = {origin.y, origin.y, origin.y + h, origin.y + h};
     for (int i = 0; i < 4; ++i) {
@@ -59,17 +72,23 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.uv[2] = {u1, v1};
     quad.uv[3] = {u0, v1};
     quad.colour = {colour.r, colour.g, colour.b, colour.a};
+    quad.blend = !(opaque && colour.a == 255);
     quads_.push_back(quad);
 }
 
-void SpriteBatch::flush(SDL_Texture* texture) {
+void SpriteBatch::flush(SDL_Texture* texture, bool blend) {
     if (vertices_.empty()) {
         return;
     }
     if (submit_ && renderer_ != nullptr) {
-        SDL_RenderGeometry(renderer_, texture, vertices_.data(),
-                           static_cast<int>(vertices_.size()), indices_.data(),
-                           static_cast<int>(indices_.size()));
+        if (!blend) {
+            SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+        }
+        SDL_RenderGeometry(renderer_, texture, vertices_.data(), static_cast<int>(vertices_.size()),
+                           indices_.data(), static_cast<int>(indices_.size()));
+        if (!blend) {
+            SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+        }
         ++calls_;
     }
     vertices_.clear();
@@ -83,26 +102,20 @@ void SpriteBatch::end() {
     active_ = false;
     order_.resize(quads_.size());
     for (std::uint32_t i = 0; i < order_.size(); ++i) {
-        order_[i] = i;
+        const Quad& quad = quads_[i];
+        order_[i] = {(std::uint64_t{farFirst(quad.depth)} << 32) | ~quad.group, i};
     }
-    std::sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
-        const Quad& qa = quads_[a];
-        const Quad& qb = quads_[b];
-        if (qa.depth != qb.depth) {
-            return qa.depth > qb.depth;
-        }
-        if (qa.group != qb.group) {
-            return qa.group > qb.group;
-        }
-        return qa.sequence < qb.sequence;
-    });
+    std::stable_sort(order_.begin(), order_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
 
     SDL_Texture* current = nullptr;
-    for (std::uint32_t index : order_) {
+    bool blend = true;
+    for (const auto& [key, index] : order_) {
         const Quad& quad = quads_[index];
-        if (quad.texture != current) {
-            flush(current);
+        if (quad.texture != current || quad.blend != blend) {
+            flush(current, blend);
             current = quad.texture;
+            blend = quad.blend;
         }
         const int base = static_cast<int>(vertices_.size());
         for (int i = 0; i < 4; ++i) {
@@ -114,7 +127,7 @@ void SpriteBatch::end() {
             indices_.push_back(base + i);
         }
     }
-    flush(current);
+    flush(current, blend);
     transform_ = Matrix4::identity();
 }
 

@@ -11,6 +11,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -42,9 +43,11 @@ public:
     const Matrix4& transform() const { return transform_; }
     // Queues the source part of the texture: its texel (centre) is placed at
     // position, then the whole is mapped by the transform. The depth is the
-    // transformed z of that point.
+    // transformed z of that point. A texture known to be opaque, drawn at
+    // full alpha, is copied without blending (the same pixels, much faster
+    // on the software renderer).
     void draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
-              const Vec3& position, Colour colour);
+              const Vec3& position, Colour colour, bool opaque = false);
     // Sorts and draws what was collected, then resets the transform.
     void end();
 
@@ -61,13 +64,13 @@ private:
         SDL_Texture* texture;
         float depth;
         std::uint32_t group;
-        std::uint32_t sequence;
         SDL_FPoint corner[4];
         SDL_FPoint uv[4];
         SDL_Color colour;
+        bool blend;
     };
 
-    void flush(SDL_Texture* texture);
+    void flush(SDL_Texture* texture, bool blend);
 
     SDL_Renderer* renderer_;
     bool active_ = false;
@@ -79,7 +82,9 @@ private:
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     std::vector<Quad> quads_;
-    std::vector<std::uint32_t> order_;
+    // Sort keys: depth (far first) in the high half, group (later first) in
+    // the low half; a stable sort keeps the order within a group.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order_;
     std::vector<SDL_Vertex> vertices_;
     std::vector<int> indices_;
 };

@@ -45,7 +45,8 @@ TextureCache::~TextureCache() {
     releaseAll();
 }
 
-SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, int& height) const {
+SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, int& height,
+                                         bool& opaque) const {
     if (renderer_ == nullptr) {
         return nullptr;
     }
@@ -76,6 +77,18 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
     width = converted->w;
     height = converted->h;
+    opaque = true;
+    for (int y = 0; y < converted->h && opaque; ++y) {
+        const auto* row =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(converted->pixels) +
+                                            static_cast<std::ptrdiff_t>(y) * converted->pitch);
+        for (int x = 0; x < converted->w; ++x) {
+            if ((row[x] >> 24) != 0xFF) {
+                opaque = false;
+                break;
+            }
+        }
+    }
     return texture;
 }
 
@@ -93,11 +106,12 @@ TextureHandle TextureCache::load(std::string_view path) {
     }
     int width = 0;
     int height = 0;
-    SDL_Texture* texture = createTexture(key, width, height);
+    bool opaque = false;
+    SDL_Texture* texture = createTexture(key, width, height, opaque);
     if (texture == nullptr) {
         return nullptr;
     }
-    std::shared_ptr<Texture> entry(new Texture(key, texture, width, height));
+    std::shared_ptr<Texture> entry(new Texture(key, texture, width, height, opaque));
     textures_.emplace(std::move(key), entry);
     return entry;
 }
@@ -112,11 +126,13 @@ void TextureCache::reloadAll() {
         entry->destroyTexture();
         int width = 0;
         int height = 0;
-        entry->texture_ = createTexture(entry->path_, width, height);
+        bool opaque = false;
+        entry->texture_ = createTexture(entry->path_, width, height, opaque);
         // A file that changed size would move the sprites that use it: the
         // sizes of the first load stay, and only a texture of that size is
         // taken.
-        if (entry->texture_ != nullptr && (width != entry->width_ || height != entry->height_)) {
+        if (entry->texture_ != nullptr &&
+            (width != entry->width_ || height != entry->height_ || opaque != entry->opaque_)) {
             entry->destroyTexture();
         }
         ++it;

@@ -28,17 +28,22 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
     const std::string& path() const { return path_; }
+    // Every pixel of the file is fully opaque, so drawing it at full alpha
+    // needs no blending.
+    bool opaque() const { return opaque_; }
 
 private:
     friend class TextureCache;
-    Texture(std::string path, SDL_Texture* texture, int width, int height)
-        : path_(std::move(path)), texture_(texture), width_(width), height_(height) {}
+    Texture(std::string path, SDL_Texture* texture, int width, int height, bool opaque)
+        : path_(std::move(path)), texture_(texture), width_(width), height_(height),
+          opaque_(opaque) {}
     void destroyTexture();
 
     std::string path_;
     SDL_Texture* texture_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    bool opaque_ = false;
 };
 
 // Holding a handle keeps the file's texture alive; the last handle frees it.
@@ -69,7 +74,8 @@ public:
     static constexpr int maxImageSide = 4096;
 
 private:
-    SDL_Texture* createTexture(const std::string& path, int& width, int& height) const;
+    SDL_Texture* createTexture(const std::string& path, int& width, int& height,
+                               bool& opaque) const;
 
     SDL_Renderer* renderer_;
     std::map<std::string, std::weak_ptr<Texture>, std::less<>> textures_;

@@ -22,13 +22,28 @@ protected:
         return path;
     }
     static std::vector<unsigned char> tgaHeader(int type, int width, int height) {
-        return {0, 0, static_cast<unsigned char>(type), 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                static_cast<unsigned char>(width & 0xFF), static_cast<unsigned char>(width >> 8),
-                static_cast<unsigned char>(height & 0xFF), static_cast<unsigned char>(height >> 8),
-                32, 8};
+        return {0,
+                0,
+                static_cast<unsigned char>(type),
+                0,
+                0,
+                0,
+                0,
+                0,
+                0,
+                0,
+                0,
+                0,
+                static_cast<unsigned char>(width & 0xFF),
+                static_cast<unsigned char>(width >> 8),
+                static_cast<unsigned char>(height & 0xFF),
+                static_cast<unsigned char>(height >> 8),
+                32,
+                8};
     }
     SDL_Surface* solid(int width, int height) {
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Surface* s =
+            SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
         SDL_FillRect(s, nullptr, SDL_MapRGBA(s->format, 10, 200, 30, 255));
         return s;
     }
@@ -77,13 +92,13 @@ TEST_F(ImageFiles, HostileFilesFailQuicklyAndLeaveAnEmptySprite) {
         writeBytes("shortrle.tga", truncatedRle),
         writeBytes("empty.png", {}),
         writeBytes("text.png", std::vector<unsigned char>(40, 'x')),
-        writeBytes("header.png", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I',
-                                  'H', 'D', 'R', 0, 0, 0x40, 0, 0, 0, 0x40, 0, 8, 6, 0, 0, 0,
-                                  0, 0, 0}),
+        writeBytes("header.png",
+                   {0x89, 'P', 'N',  'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                    0,    0,   0x40, 0,   0,    0,    0x40, 0,    8, 6, 0, 0,  0,   0,   0,   0}),
         writeBytes("segments.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x02, 0xFF, 0xE1, 0xFF, 0xFF,
-                                    0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
-        writeBytes("wide.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                                0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0, 1, 0, 32, 0}),
+                                    0,    0,    0,    0,    0,    0,    0,    0,    0,    0}),
+        writeBytes("wide.bmp", {'B', 'M', 0, 0,    0,    0,    0,    0, 0, 0, 54, 0, 0, 0,  40,
+                                0,   0,   0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0,  1, 0, 32, 0}),
     };
     const auto began = std::chrono::steady_clock::now();
     for (const std::string& file : files) {

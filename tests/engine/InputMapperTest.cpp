@@ -1,5 +1,5 @@
-#include "game/engine/InputDevices.h"
 #include "game/engine/InputMapper.h"
+#include "game/engine/InputDevices.h"
 
 #include <gtest/gtest.h>
 

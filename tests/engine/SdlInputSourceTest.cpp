@@ -1,5 +1,5 @@
-#include "game/engine/InputCodes.h"
 #include "game/engine/SdlInputSource.h"
+#include "game/engine/InputCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,9 @@ TEST(SdlKeys, ShiftMovesLettersToTheirShiftedCodes) {
 }
 
 TEST(SdlKeys, DigitsEscapeReturnAndBackspace) {
-    DeviceState state = keysDown({SDL_SCANCODE_1, SDL_SCANCODE_9, SDL_SCANCODE_0,
-                                  SDL_SCANCODE_ESCAPE, SDL_SCANCODE_RETURN,
-                                  SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_UP});
+    DeviceState state =
+        keysDown({SDL_SCANCODE_1, SDL_SCANCODE_9, SDL_SCANCODE_0, SDL_SCANCODE_ESCAPE,
+                  SDL_SCANCODE_RETURN, SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_UP});
     EXPECT_EQ(at(state, InputCode::Digit1), 128.0f);
     EXPECT_EQ(at(state, 81), 128.0f);
     EXPECT_EQ(at(state, InputCode::Digit0), 128.0f);
