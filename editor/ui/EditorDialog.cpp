@@ -5,6 +5,7 @@
 #include "editor/ui/DialogFont.h"
 #include "editor/ui/DialogUnits.h"
 #include "editor/ui/PictureArea.h"
+#include "editor/ui/ProgramIcon.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -36,6 +37,7 @@ EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& pro
       editor_(EditorServices{user, *this, pictures, profile}, std::move(setsFolder)) {
     setObjectName("editorDialog");
     setWindowTitle(fromText(editorText::windowCaption));
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont(font()));
@@ -150,7 +152,6 @@ void EditorDialog::buildControls() {
 }
 
 bool EditorDialog::startUp() {
-    // The window must exist before the editor's first box, so boxes centre on it.
     return editor_.startUp();
 }
 

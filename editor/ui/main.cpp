@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     if (!dialog.startUp()) {
         return 0;
     }
-    dialog.show();
-    return application.exec();
+    // The program ends when the dialog closes (Exit, Escape or the close box).
+    dialog.exec();
+    return 0;
 }
