@@ -160,7 +160,7 @@ void Sprite::drawImage(float depth) {
         return;
     }
     batch->setTransform(transform);
-    batch->draw(texture_->get(), sourceRect, centre, Vec3{}, colour, texture_->opaque());
+    batch->draw(texture_, sourceRect, centre, Vec3{}, colour);
 }
 
 void Sprite::attach() {

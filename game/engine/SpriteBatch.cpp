@@ -23,6 +23,7 @@ SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {}
 void SpriteBatch::begin() {
     active_ = true;
     quads_.clear();
+    keepAlive_.clear();
     group_ = 0;
     calls_ = 0;
     transform_ = Matrix4::identity();
@@ -74,6 +75,17 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.colour = {colour.r, colour.g, colour.b, colour.a};
     quad.blend = !(opaque && colour.a == 255);
     quads_.push_back(quad);
+}
+
+void SpriteBatch::draw(const TextureHandle& texture, const SourceRect& source, const Vec3& centre,
+                       const Vec3& position, Colour colour) {
+    if (!active_ || !texture || texture->get() == nullptr) {
+        return;
+    }
+    if (keepAlive_.empty() || keepAlive_.back() != texture) {
+        keepAlive_.push_back(texture);
+    }
+    draw(texture->get(), source, centre, position, colour, texture->opaque());
 }
 
 void SpriteBatch::flush(SDL_Texture* texture, bool blend) {
@@ -128,6 +140,7 @@ void SpriteBatch::end() {
         }
     }
     flush(current, blend);
+    keepAlive_.clear();
     transform_ = Matrix4::identity();
 }
 

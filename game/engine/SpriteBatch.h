@@ -7,6 +7,7 @@
 
 #include "game/engine/Colour.h"
 #include "game/engine/Matrix4.h"
+#include "game/engine/TextureCache.h"
 
 #include <SDL.h>
 
@@ -48,6 +49,10 @@ public:
     // on the software renderer).
     void draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
               const Vec3& position, Colour colour, bool opaque = false);
+    // The same for a cached texture, which is kept alive until end even if
+    // its last sprite is destroyed during the pass.
+    void draw(const TextureHandle& texture, const SourceRect& source, const Vec3& centre,
+              const Vec3& position, Colour colour);
     // Sorts and draws what was collected, then resets the transform.
     void end();
 
@@ -82,6 +87,7 @@ private:
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     std::vector<Quad> quads_;
+    std::vector<TextureHandle> keepAlive_;
     // Sort keys: depth (far first) in the high half, group (later first) in
     // the low half; a stable sort keeps the order within a group.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> order_;

@@ -108,16 +108,6 @@ TEST_F(DrawList, ABlockedPointerIsFarOffTheScreen) {
     EXPECT_EQ(a.seenPointer, (Vec3{-999.9f, -999.9f, 0}));
 }
 
-TEST_F(DrawList, WithoutARendererNothingIsStepped) {
-    layer_.reset();
-    SpriteLayer headless(nullptr);
-    std::vector<Probe*> log;
-    Probe a(&log);
-    headless.add(a);
-    headless.drawAll(0.1f, std::nullopt, false);
-    EXPECT_TRUE(log.empty());
-}
-
 TEST_F(DrawList, AddingWithAPathLoadsTheSpritesImage) {
     const std::string file = writeSolid("a.bmp", 40, 20, {255, 255, 255, 255});
     Sprite s;

@@ -2,6 +2,7 @@
 
 #include "game/engine/Sprite.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace qv::test {
@@ -98,22 +99,6 @@ TEST_F(Render, ColourModulatesTheImageAndAlphaBlendsIt) {
     EXPECT_TRUE(near(pixel(200, 100), 0, 0, 128, 3));
 }
 
-TEST_F(Render, AFadeShowsInThePixels) {
-    const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
-    Sprite s;
-    s.load(layer_->textures(), white);
-    s.position = {100, 100, 0.5f};
-    s.fadeIn = 1.0f;
-    s.attach();
-    s.start();
-    clear();
-    layer_->drawAll(0.5f, std::nullopt, false);
-    EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
-    clear();
-    layer_->drawAll(0.0f, std::nullopt, false);
-    EXPECT_TRUE(near(pixel(100, 100), 127, 127, 127));
-}
-
 TEST_F(Render, RotationTurnsTheImageAboutItsCentre) {
     const std::string bar = writeSolid("bar.bmp", 101, 21, {255, 255, 255, 255});
     Sprite s;
@@ -160,6 +145,61 @@ TEST_F(Render, ReleasedTexturesDrawNothingAndDoNotOutliveTheRenderer) {
     EXPECT_FALSE(layer_->contains(s));
     frame();
     EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
+}
+
+TEST_F(Render, AHilightedButtonShowsItsHilightOverItsNormalImage) {
+    Sprite button;
+    button.load(layer_->textures(), writeSolid("off.bmp", 60, 20, {0, 0, 255, 255}),
+                writeSolid("on.bmp", 60, 20, {255, 255, 0, 255}),
+                writeSolid("down.bmp", 60, 20, {255, 0, 0, 255}));
+    button.position = {200, 200, 0.0f};
+    button.attach();
+    button.start();
+    for (int i = 0; i < 20; ++i) {
+        clear();
+        layer_->drawAll(0.05f, Vec3{200, 200, 0}, false);
+    }
+    EXPECT_TRUE(near(pixel(200, 200), 255, 255, 0));
+    for (bool click : {true, false, false}) {
+        clear();
+        layer_->drawAll(0.05f, Vec3{200, 200, 0}, click);
+    }
+    // The pressed image fades in over the hilight.
+    const Rgba c = pixel(200, 200);
+    EXPECT_EQ(c.r, 255);
+    EXPECT_LT(c.g, 255);
+}
+
+// Destroys a sprite from inside the pass, after the sprite queued its quad.
+struct Destroyer : Drawable {
+    Kind kind() const override { return Kind::Text; }
+    bool draw(float, const std::optional<Vec3>&, bool) override {
+        victim.reset();
+        return false;
+    }
+    std::unique_ptr<Sprite> victim;
+};
+
+TEST_F(Render, ASpriteDestroyedDuringThePassStillDrawsThisFrameAndNotTheNext) {
+    Destroyer destroyer;
+    destroyer.enabled = true;
+    destroyer.attach();
+    destroyer.victim = std::make_unique<Sprite>();
+    show(*destroyer.victim, writeSolid("only.bmp", 20, 20, {0, 255, 0, 255}), {100, 100, 0.5f});
+    frame();
+    EXPECT_TRUE(near(pixel(100, 100), 0, 255, 0));
+    EXPECT_EQ(layer_->textures().liveCount(), 0);
+    frame();
+    EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
+}
+
+TEST_F(Render, ADepthThatIsNotANumberDoesNotUpsetTheOthers) {
+    const std::string red = writeSolid("red.bmp", 20, 20, {255, 0, 0, 255});
+    Sprite odd, fine;
+    show(odd, red, {100, 100, std::nanf("")});
+    show(fine, red, {300, 100, 0.5f});
+    frame();
+    EXPECT_TRUE(near(pixel(300, 100), 255, 0, 0));
 }
 
 } // namespace
