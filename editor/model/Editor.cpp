@@ -118,7 +118,8 @@ void Editor::showQuestion() {
     services_.view.showFields(fields_);
     currentRecord_ = record;
     importPicture(record->picturePath);
-    services_.view.setQuestionLabel("Question number " + std::to_string(currentIndex_ + 1));
+    services_.view.setQuestionLabel(std::string(editorText::questionLabelPrefix) +
+                                    std::to_string(currentIndex_ + 1));
     setDeleteEnabled(true);
 }
 

@@ -28,7 +28,7 @@ inline constexpr std::string_view statisticsTitle = "Question Statistics";
 inline constexpr std::string_view imageNotUsedText = "Error. Image could not be used";
 inline constexpr std::string_view imageNotUsedTitle = "Image Not Used";
 
-inline constexpr std::string_view questionLabelFormat = "Question number %d";
+inline constexpr std::string_view questionLabelPrefix = "Question number ";
 
 inline constexpr std::string_view newSetCaption = "New Set of Questions";
 inline constexpr std::string_view newSetPrompt = "Enter the name of the new set of questions:";
