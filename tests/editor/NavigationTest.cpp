@@ -168,6 +168,18 @@ TEST_F(NavigationTest, DeletingTheLastQuestionLeavesNothingToEdit) {
     EXPECT_TRUE(view.deleteEnabled);
 }
 
+TEST_F(NavigationTest, AnEmptySetShowsNothingUntilAQuestionIsAdded) {
+    openSet("Empty", "0\r\n");
+    EXPECT_EQ(editor.questionCount(), 0);
+    EXPECT_EQ(view.label, "Question Number");
+    EXPECT_FALSE(view.deleteEnabled);
+    editor.navigate(Navigation::Next);
+    editor.newQuestion();
+    EXPECT_EQ(view.label, "Question number 1");
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile("Empty")), "1\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n");
+}
+
 TEST_F(NavigationTest, StatisticsCountValueCodesFromMemory) {
     std::string bytes = "4\r\n"
                         "\r\na\r\n\r\n\r\n\r\n\r\n0\r\n1\r\n0\r\n"
