@@ -1,0 +1,109 @@
+#include "game/engine/FontSet.h"
+
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+namespace qv {
+
+namespace {
+
+struct PatternDeleter {
+    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+
+} // namespace
+
+bool FontSet::findFace(const std::string& face, int weight, std::string& file, int& index) {
+    if (!FcInit()) {
+        return false;
+    }
+    PatternPtr pattern(FcPatternCreate());
+    if (!pattern) {
+        return false;
+    }
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(weight));
+    FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) {
+        return false;
+    }
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
+    if (!match || result != FcResultMatch) {
+        return false;
+    }
+    FcChar8* path = nullptr;
+    if (FcPatternGetString(match.get(), FC_FILE, 0, &path) != FcResultMatch || path == nullptr) {
+        return false;
+    }
+    int faceIndex = 0;
+    if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &faceIndex) != FcResultMatch) {
+        faceIndex = 0;
+    }
+    file = reinterpret_cast<const char*>(path);
+    index = faceIndex;
+    return true;
+}
+
+FontSet::FontSet(SDL_Renderer* renderer) {
+    if (TTF_Init() != 0) {
+        return;
+    }
+    ttfStarted_ = true;
+    for (int i = 0; i < fontCount; ++i) {
+        const FontSpec& spec = specs[static_cast<std::size_t>(i)];
+        std::string file;
+        int index = 0;
+        if (findFace(spec.face, spec.weight, file, index)) {
+            fonts_[static_cast<std::size_t>(i)] =
+                Font::open(renderer, file, index, spec.height, spec.weight >= 600);
+        }
+    }
+}
+
+FontSet::~FontSet() {
+    for (auto& font : fonts_) {
+        font.reset();
+    }
+    if (ttfStarted_) {
+        TTF_Quit();
+    }
+}
+
+Font* FontSet::font(int index) const {
+    if (index < 0 || index >= fontCount) {
+        return nullptr;
+    }
+    return fonts_[static_cast<std::size_t>(index)].get();
+}
+
+void FontSet::onDeviceLost() {
+    for (auto& font : fonts_) {
+        if (font) {
+            font->onDeviceLost();
+        }
+    }
+}
+
+bool FontSet::onDeviceReset() {
+    bool ok = true;
+    for (auto& font : fonts_) {
+        if (font) {
+            ok = font->onDeviceReset() && ok;
+        }
+    }
+    return ok;
+}
+
+void FontSet::release() {
+    for (auto& font : fonts_) {
+        if (font) {
+            font->release();
+        }
+    }
+}
+
+} // namespace qv

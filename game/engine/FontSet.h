@@ -1,0 +1,62 @@
+#pragma once
+// The game's three fonts, made with the device and kept until it is
+// destroyed: one face ("Arial", found through fontconfig, which on Linux
+// gives a metric-compatible face) at three cell heights. Texts choose one by
+// index.
+
+#include "game/engine/Font.h"
+
+#include <SDL.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace qv {
+
+class FontSet {
+public:
+    struct FontSpec {
+        const char* face;
+        // Cell height in pixels: ascent plus descent.
+        int height;
+        // 400 normal, 700 bold.
+        int weight;
+    };
+    static constexpr int fontCount = 3;
+    static constexpr std::array<FontSpec, fontCount> specs{{
+        {"Arial", 30, 400},
+        {"Arial", 50, 700},
+        {"Arial", 100, 700},
+    }};
+
+    // Makes the three fonts on the renderer (not owned; call release()
+    // before it is destroyed). A face that cannot be found or opened leaves
+    // its font null; texts given it draw nothing.
+    explicit FontSet(SDL_Renderer* renderer);
+    ~FontSet();
+    FontSet(const FontSet&) = delete;
+    FontSet& operator=(const FontSet&) = delete;
+
+    // The font at the index, or null (missing, or index out of range).
+    Font* font(int index) const;
+    Font* operator[](int index) const { return font(index); }
+
+    // The device was lost: every atlas gives up its textures.
+    void onDeviceLost();
+    // The device is back: every atlas is made again. False when one could
+    // not be (its font then draws nothing until the next reset).
+    bool onDeviceReset();
+    // The renderer is being destroyed: textures freed, nothing drawn after.
+    void release();
+
+    // The font file fontconfig gives for the face and weight (400, 700...),
+    // with its index in a collection; false when there is none.
+    static bool findFace(const std::string& face, int weight, std::string& file, int& index);
+
+private:
+    std::array<std::unique_ptr<Font>, fontCount> fonts_;
+    bool ttfStarted_ = false;
+};
+
+} // namespace qv
