@@ -95,6 +95,8 @@ Bytes writeGreyPngWithLibpng(const Indexed& picture, int bitDepth);
 Bytes writeTiffWithLibtiff(const Image& image, bool lzw);
 Image decodeWithLibjpeg(const Bytes& jpeg, bool* baseline = nullptr, int* components = nullptr);
 Bytes writeJpegWithLibjpeg(const Image& rgb, int quality, bool progressive, bool grey = false);
+// A progressive JPEG of 190 scans (libjpeg itself reads it).
+Bytes writeJpegWithManyScans(const Image& rgb);
 
 Bytes readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const Bytes& bytes);

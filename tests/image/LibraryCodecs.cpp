@@ -178,4 +178,40 @@ Bytes writeJpegWithLibjpeg(const Image& rgb, int quality, bool progressive, bool
     return out;
 }
 
+Bytes writeJpegWithManyScans(const Image& rgb) {
+    // One DC scan, then every AC coefficient of every component on its own:
+    // 190 scans, all valid.
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({3, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int c = 0; c < 3; ++c) {
+        for (int k = 1; k < 64; ++k) {
+            scans.push_back({1, {c, 0, 0, 0}, k, k, 0, 0});
+        }
+    }
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = rgb.width;
+    info.image_height = rgb.height;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    info.scan_info = scans.data();
+    info.num_scans = static_cast<int>(scans.size());
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.row(info.next_scanline));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    Bytes out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
 } // namespace qv::image::test

@@ -95,6 +95,13 @@ TEST(JpegReader, TruncatedAndDamagedFilesAreRefused) {
     EXPECT_EQ(readJpeg(Bytes{0xFF, 0xD8, 0xFF}, image), ImageError::Truncated);
 }
 
+TEST(JpegReader, EndlessScanListsAreRefused) {
+    const Bytes jpeg = writeJpegWithManyScans(makeRgb(16, 16));
+    EXPECT_EQ(decodeWithLibjpeg(jpeg).width, 16u);
+    Image image;
+    EXPECT_EQ(readJpeg(jpeg, image), ImageError::Corrupt);
+}
+
 TEST(PngReader, ReadsWhatLibpngWrites) {
     const Image rgb = makeRgb(23, 17);
     const Image rgba = makeRgb(23, 17, true);
