@@ -36,9 +36,11 @@ bool readLine(std::istream& in, std::string& line) {
 } // namespace
 
 AutomationDriver::AutomationDriver(std::istream& commands, std::ostream& out, std::ostream& errors,
-                                   ScriptedInputSource& input, float frameSeconds, Hooks hooks)
+                                   ScriptedInputSource& input, float frameSeconds, Hooks hooks,
+                                   std::filesystem::path baseFolder)
     : commands_(commands), out_(out), errors_(errors), input_(input),
-      frameSeconds_(frameSeconds > 0 ? frameSeconds : 0.0333f), hooks_(std::move(hooks)) {}
+      frameSeconds_(frameSeconds > 0 ? frameSeconds : 0.0333f), hooks_(std::move(hooks)),
+      baseFolder_(std::move(baseFolder)) {}
 
 long long AutomationDriver::framesFor(double seconds, float frameSeconds) {
     if (seconds <= 0 || frameSeconds <= 0) {
@@ -134,7 +136,7 @@ void AutomationDriver::carryOut(const AutomationCommand& c) {
         out_.flush();
         break;
     case Kind::Shot:
-        shotFile_ = c.name;
+        shotFile_ = (baseFolder_ / std::filesystem::path(c.name)).string();
         break;
     case Kind::Quit:
         quitting_ = true;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <optional>
@@ -32,9 +33,10 @@ public:
     };
 
     // Everything is used, not owned. `frameSeconds` is the constant step of
-    // one frame.
+    // one frame; relative screenshot files are taken from `baseFolder`.
     AutomationDriver(std::istream& commands, std::ostream& out, std::ostream& errors,
-                     ScriptedInputSource& input, float frameSeconds, Hooks hooks);
+                     ScriptedInputSource& input, float frameSeconds, Hooks hooks,
+                     std::filesystem::path baseFolder = {});
 
     void beginFrame();
     // `renderer` holds the frame just drawn and not yet presented; null when
@@ -63,6 +65,7 @@ private:
     long long framesLeft_ = 0;
     bool quitting_ = false;
     bool quitDone_ = false;
+    std::filesystem::path baseFolder_;
     std::optional<std::string> shotFile_;
 };
 

@@ -65,7 +65,10 @@ bool Framework::createDevice(int adapter, bool windowed, int width, int height,
         s.callbacks.modifyDeviceSettings = {modify, userContext};
     });
     if (!window_) {
-        createWindow("Direct3D Window");
+        // A window the game asked for and did not get keeps its title for
+        // the error box.
+        const std::string title = locked([](State& s) { return s.windowTitle; });
+        createWindow(title.empty() ? "Direct3D Window" : title);
     }
     if (!window_) {
         reportError(FrameworkError::NoCompatibleDevices);

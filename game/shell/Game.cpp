@@ -6,6 +6,7 @@
 #include "game/shell/AutomationDriver.h"
 #include "game/shell/Framework.h"
 #include "game/shell/JsonWriter.h"
+#include "game/shell/ProgramFolder.h"
 #include "game/shell/ScriptedInputSource.h"
 
 namespace qv {
@@ -153,7 +154,8 @@ void Game::startAutomation() {
     hooks.quit = [this] { framework().shutdown(0); };
     automation_ = std::make_unique<AutomationDriver>(std::cin, std::cout, std::cerr,
                                                      scripted,
-                                                     framework().constantFrameSeconds(), hooks);
+                                                     framework().constantFrameSeconds(), hooks,
+                                                     startFolder());
 }
 
 void Game::beginFrame() {

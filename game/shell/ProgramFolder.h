@@ -9,6 +9,10 @@ namespace qv {
 // Makes the program's folder the current folder and returns it.
 std::filesystem::path enterProgramFolder();
 
+// The folder that was current when the program first entered its own; paths
+// the user gives (automation screenshots) are taken relative to it.
+std::filesystem::path startFolder();
+
 // The folder of the game's pictures, sounds, question sets and saved state.
 // Every part of the game asks here, so that where it lies is decided once.
 std::filesystem::path resourcesFolder();
