@@ -6,17 +6,16 @@
 namespace qv {
 
 void FireworkBurst::configure(TextureCache& textures, float maxSpeed, int count, float fadeTime) {
+    // Taken before the old particles go, so that a burst configured again
+    // finds the image still loaded; while it is held every particle's load
+    // below is a look-up of the one texture.
+    const TextureHandle image = count > 0 ? textures.load(imagePath) : nullptr;
     particles_.reset();
     velocities_.reset();
     count_ = 0;
     maxSpeed_ = maxSpeed;
     if (count <= 0) {
         return;
-    }
-    // The handle held here makes every particle's load below a look-up of
-    // the one texture, and keeps it when the burst is configured again.
-    if (!image_ || image_->path() != imagePath) {
-        image_ = textures.load(imagePath);
     }
     particles_ = std::make_unique<Sprite[]>(static_cast<std::size_t>(count));
     velocities_ = std::make_unique<Vec3[]>(static_cast<std::size_t>(count));

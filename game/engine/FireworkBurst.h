@@ -60,8 +60,6 @@ private:
     int count_ = 0;
     float maxSpeed_ = 0.0f;
     float time_ = 0.0f;
-    // Keeps the image loaded between configurations.
-    TextureHandle image_;
 };
 
 } // namespace qv

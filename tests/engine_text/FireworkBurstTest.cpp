@@ -135,23 +135,6 @@ TEST_F(Fireworks, EveryParticleIsOffAfterFiveSecondsWhateverItsFade) {
     }
 }
 
-TEST_F(Fireworks, ParticlesFadeOutOnTheirOwnEnvelope) {
-    FireworkBurst burst(random_);
-    configure(burst, 3.0f, 40, 0.5f);
-    burst.launch(100, 100);
-    for (int frame = 0; frame < 12; ++frame) {
-        layer_->drawAll(0.1f, std::nullopt, false);
-        burst.update(0.1f);
-    }
-    // The longest fade-out is below 1 s: every particle is off long before
-    // the 5-second end.
-    EXPECT_LT(burst.time(), 5.0f);
-    EXPECT_FALSE(burst.flying());
-    for (int i = 0; i < burst.count(); ++i) {
-        EXPECT_FALSE(burst.particle(i).enabled);
-    }
-}
-
 TEST_F(Fireworks, RelaunchingWhileFlyingMovesEveryParticleAndKeepsTheFades) {
     FireworkBurst burst(random_);
     configure(burst, 5.0f, 30, 2.0f);

@@ -1,5 +1,4 @@
 #include "game/engine/SoundSet.h"
-#include "game/engine/SoundManagerOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -150,48 +149,6 @@ TEST_F(Sounds, WithoutASoundDeviceTheGameIsSilent) {
     set.release();
     playAll(set);
     EXPECT_TRUE(output_.plays.empty());
-}
-
-// Stands for the framework's manager in the shape SoundManagerOutput takes.
-struct FakeManager {
-    enum class Result { Ok, Failed };
-    struct Sound {
-        std::vector<std::vector<int>>* log;
-        Result play(int priority, std::uint32_t flags, int volume, int frequency, int pan) {
-            log->push_back({priority, static_cast<int>(flags), volume, frequency, pan});
-            return Result::Failed; // errors of play are ignored
-        }
-    };
-    Result createSound(std::unique_ptr<Sound>& out, const std::filesystem::path& wave,
-                       std::uint32_t flags, int buffers) {
-        created.push_back({wave.string(), static_cast<int>(flags), buffers});
-        if (wave.filename() == "bad.wav") {
-            return Result::Failed;
-        }
-        out = std::make_unique<Sound>(Sound{&playLog});
-        return Result::Ok;
-    }
-    struct Created {
-        std::string path;
-        int flags;
-        int buffers;
-    };
-    std::vector<Created> created;
-    std::vector<std::vector<int>> playLog;
-};
-
-TEST(SoundManagerView, CreatesWithoutControlsAndPlaysOnceAsRecorded) {
-    FakeManager manager;
-    SoundManagerOutput<FakeManager, FakeManager::Sound> output(manager);
-    EXPECT_EQ(output.loadClip("bad.wav", 1), nullptr);
-    std::unique_ptr<SoundClip> clip = output.loadClip("good.wav", 1);
-    ASSERT_NE(clip, nullptr);
-    clip->playOnce();
-    ASSERT_EQ(manager.created.size(), 2u);
-    EXPECT_EQ(manager.created[1].path, "good.wav");
-    EXPECT_EQ(manager.created[1].flags, 0);
-    EXPECT_EQ(manager.created[1].buffers, 1);
-    EXPECT_EQ(manager.playLog, (std::vector<std::vector<int>>{{0, 0, 0, -1, 0}}));
 }
 
 } // namespace
