@@ -69,12 +69,24 @@ SDL_Color flat(int x, int y) {
 // measure one part alone).
 bool withSparks = true;
 bool withScreen = true;
+// --target=surface draws into a 1024 x 768 ARGB surface instead of a hidden
+// window.
+bool onSurface = false;
 
 class Scene {
 public:
     Scene() {
-        window_ = SDL_CreateWindow("bench", 0, 0, 1024, 768, SDL_WINDOW_HIDDEN);
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        if (onSurface) {
+            target_ = SDL_CreateRGBSurfaceWithFormat(0, 1024, 768, 32, SDL_PIXELFORMAT_ARGB8888);
+            renderer_ = SDL_CreateSoftwareRenderer(target_);
+        } else {
+            window_ = SDL_CreateWindow("bench", 0, 0, 1024, 768, SDL_WINDOW_HIDDEN);
+            renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+            if (SDL_Surface* surface = SDL_GetWindowSurface(window_)) {
+                std::printf("window surface format %s\n",
+                            SDL_GetPixelFormatName(surface->format->format));
+            }
+        }
         if (renderer_ == nullptr) {
             std::fprintf(stderr, "no software renderer: %s\n", SDL_GetError());
             std::exit(1);
@@ -138,7 +150,12 @@ public:
         sprites_.clear();
         layer_.reset();
         SDL_DestroyRenderer(renderer_);
-        SDL_DestroyWindow(window_);
+        if (window_ != nullptr) {
+            SDL_DestroyWindow(window_);
+        }
+        if (target_ != nullptr) {
+            SDL_FreeSurface(target_);
+        }
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
@@ -217,6 +234,7 @@ private:
     }
 
     SDL_Window* window_ = nullptr;
+    SDL_Surface* target_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<qv::SpriteLayer> layer_;
     std::filesystem::path folder_;
@@ -305,6 +323,8 @@ int main(int argc, char** argv) {
             withScreen = false;
         } else if (arg == "--scene=screen") {
             withSparks = false;
+        } else if (arg == "--target=surface") {
+            onSurface = true;
         }
     }
     {
