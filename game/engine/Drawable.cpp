@@ -37,7 +37,9 @@ void Drawable::restart() {
 void Drawable::start() {
     enabled = true;
     age = 0.0f;
+    starting_ = true;
     draw(0.0f, std::nullopt, false);
+    starting_ = false;
     fadingOut = false;
 }
 

@@ -73,12 +73,16 @@ public:
 protected:
     // The part of draw shared by every kind; false when the drawable is off.
     bool stepEnvelope(float elapsed, const std::optional<Vec3>& pointer, bool click);
+    // True while start runs draw to set the colour: nothing may be queued for
+    // the screen then, even when start is called from inside a pass.
+    bool starting() const { return starting_; }
 
 private:
     friend class SpriteLayer;
     Drawable* next_ = nullptr;
     Drawable* previous_ = nullptr;
     SpriteLayer* layer_ = nullptr;
+    bool starting_ = false;
 };
 
 } // namespace qv

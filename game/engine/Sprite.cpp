@@ -115,31 +115,32 @@ bool Sprite::draw(float elapsed, const std::optional<Vec3>& pointer, bool click)
     if (isChildImage) {
         return false;
     }
+    const bool queue = !starting();
     float depth = position.z;
     if (depth < 0.00001f) {
         depth = 0.05f;
     }
     if (texture_) {
-        drawImage(depth);
+        drawImage(depth, queue);
     }
     Sprite* hilight = hilightImage_.get();
     Sprite* pressed = pressedImage_.get();
     if (keepPressedLook && pressed != nullptr && pressed->fadingOut) {
         pressed->colour = pressed->fullColour;
-        pressed->drawImage(depth - 0.02f);
+        pressed->drawImage(depth - 0.02f, queue);
     } else if (buttonState == 1) {
         if (hilight != nullptr) {
-            hilight->drawImage(depth - 0.01f);
+            hilight->drawImage(depth - 0.01f, queue);
         }
     } else if (buttonState == 2) {
         if (hilight != nullptr) {
-            hilight->drawImage(depth - 0.01f);
+            hilight->drawImage(depth - 0.01f, queue);
         }
         if (pressed != nullptr) {
-            pressed->drawImage(depth - 0.02f);
+            pressed->drawImage(depth - 0.02f, queue);
         }
     } else if (buttonState == 0 && hilight != nullptr && hilight->enabled) {
-        hilight->drawImage(depth - 0.01f);
+        hilight->drawImage(depth - 0.01f, queue);
     }
     if (SpriteLayer* layer = SpriteLayer::instance(); layer != nullptr && layer->batch()) {
         layer->batch()->setTransform(Matrix4::identity());
@@ -147,11 +148,11 @@ bool Sprite::draw(float elapsed, const std::optional<Vec3>& pointer, bool click)
     return true;
 }
 
-void Sprite::drawImage(float depth) {
+void Sprite::drawImage(float depth, bool queue) {
     angle = turn(angle, targetAngle, turnRate);
     transform = Matrix4::rotationZ(angle) * Matrix4::scaling(scale, scale, 0.0f) *
                 Matrix4::translation(position.x, position.y, depth);
-    if (!texture_ || texture_->get() == nullptr) {
+    if (!queue || !texture_ || texture_->get() == nullptr) {
         return;
     }
     SpriteLayer* layer = SpriteLayer::instance();

@@ -74,7 +74,8 @@ public:
     bool isChildImage = false;
 
 private:
-    void drawImage(float depth);
+    // Turns one step and, with queue, puts the image in the running batch.
+    void drawImage(float depth, bool queue);
 
     TextureHandle texture_;
     std::string normalPath_;

@@ -117,5 +117,16 @@ TEST_F(DrawList, AddingWithAPathLoadsTheSpritesImage) {
     EXPECT_EQ(s.imagePath(), file);
 }
 
+TEST_F(DrawList, StartingASpriteFromInsideAPassDrawsItOnce) {
+    Sprite s;
+    s.load(layer_->textures(), writeSolid("a.bmp", 10, 10, {255, 255, 255, 255}));
+    s.attach();
+    Probe starter;
+    layer_->add(starter);
+    starter.onDraw = [&] { s.start(); };
+    layer_->drawAll(0.1f, std::nullopt, false);
+    EXPECT_EQ(layer_->batch()->quadCount(), 1);
+}
+
 } // namespace
 } // namespace qv::test
