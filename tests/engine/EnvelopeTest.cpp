@@ -87,19 +87,6 @@ TEST(Envelope, ZeroFadeOutSwitchesOffWithoutAnUndefinedColour) {
     EXPECT_FALSE(d.enabled);
 }
 
-TEST(Envelope, StartRestartsAShownDrawableAndAStoppedOneIsSkipped) {
-    Faded d(1.0f, -1.0f, 0.0f, black, opaqueWhite);
-    d.start();
-    d.step(0.5f);
-    d.fadingOut = true;
-    d.start();
-    EXPECT_FLOAT_EQ(d.age, 0.0f);
-    EXPECT_FALSE(d.fadingOut);
-    d.enabled = false;
-    EXPECT_FALSE(d.draw(1.0f, std::nullopt, false));
-    EXPECT_FLOAT_EQ(d.age, 0.0f);
-}
-
 using SkipElapsed = EngineFixture;
 
 TEST_F(SkipElapsed, TheNextFrameAdvancesNoFadeAndTheOneAfterDoes) {

@@ -107,15 +107,6 @@ protected:
     Sprite button;
 };
 
-TEST_F(Button, LoadingThreeImagesMakesAButton) {
-    EXPECT_TRUE(button.interactive);
-    EXPECT_EQ(button.fadedColour, transparentWhite);
-    EXPECT_FLOAT_EQ(button.fadeIn, 0.2f);
-    EXPECT_FLOAT_EQ(button.fadeOut, 0.5f);
-    EXPECT_TRUE(button.hilightImage()->isChildImage);
-    EXPECT_TRUE(layer_->contains(*button.pressedImage()));
-}
-
 TEST_F(Button, TheHitBoxIncludesItsEdges) {
     frame({650, 450, 0});
     EXPECT_EQ(button.buttonState, 1);
