@@ -256,6 +256,9 @@ std::string Framework::deviceStats() const {
 Switches Framework::switches() const {
     return locked([](const State& s) { return s.switches; });
 }
+bool Framework::texturesLost() const {
+    return locked([](const State& s) { return s.texturesLost; });
+}
 bool Framework::keyDown(SDL_Scancode scancode) const {
     return locked([&](const State& s) {
         return scancode >= 0 && static_cast<std::size_t>(scancode) < s.keys.size() &&

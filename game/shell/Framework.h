@@ -106,6 +106,9 @@ public:
     std::string frameStats() const;
     std::string deviceStats() const;
     Switches switches() const;
+    // During the device-reset callback: whether the device lost its textures
+    // too (they must be made again), not only its render targets.
+    bool texturesLost() const;
     // Whether the key with this scancode is down, from the key messages seen.
     bool keyDown(SDL_Scancode scancode) const;
 
@@ -132,7 +135,7 @@ private:
         std::string windowTitle;
         DeviceSettings settings;
         bool deviceLost = false;
-        bool deviceNeedsRecreate = false;
+        bool texturesLost = false;
         bool vsync = false;
         int refreshRate = 60;
         int pauseTimeCount = 0;

@@ -169,7 +169,7 @@ bool Framework::createRenderer(DeviceSettings request, bool firstCreation) {
             s.vsync = (created.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
             s.refreshRate = refresh;
             s.deviceLost = false;
-            s.deviceNeedsRecreate = false;
+            s.texturesLost = false;
         });
         SDL_ShowWindow(window_.get());
         const BackBufferDesc desc = backBuffer();
@@ -255,7 +255,10 @@ bool Framework::resetDevice() {
         reportError(FrameworkError::ResettingDeviceObjects);
         return false;
     }
-    locked([](State& s) { s.deviceLost = false; });
+    locked([](State& s) {
+        s.deviceLost = false;
+        s.texturesLost = false;
+    });
     std::lock_guard<std::mutex> lock(mutex_);
     stats_.deviceChanged(state_.settings, desc, rendererName_);
     return true;

@@ -34,9 +34,8 @@ int Framework::mainLoop() {
 }
 
 void Framework::runFrame() {
-    const auto [lost, recreate, paused, active, automationMode] = locked([](State& s) {
-        return std::tuple{s.deviceLost, s.deviceNeedsRecreate, s.pauseRenderCount > 0, s.active,
-                          s.switches.automation};
+    const auto [lost, paused, active, automationMode] = locked([](State& s) {
+        return std::tuple{s.deviceLost, s.pauseRenderCount > 0, s.active, s.switches.automation};
     });
     if ((lost || paused) && !automationMode) {
         sleepMs(100);
@@ -44,14 +43,11 @@ void Framework::runFrame() {
             sleepMs(20);
         }
     }
-    if (lost) {
-        // The renderer lost its targets (a reset is enough) or its whole
-        // device (textures and all are gone: a new device is needed).
-        const bool ok = recreate ? recreateDevice(deviceSettings().deviceType) : resetDevice();
-        if (!ok) {
-            // The error has been reported and the loop ends at its top.
-            return;
-        }
+    // SDL has already brought its renderer back by the time it tells us; what
+    // is left is to let the game give up and take up its device objects.
+    if (lost && !resetDevice()) {
+        // The error has been reported and the loop ends at its top.
+        return;
     }
 
     const FrameworkCallbacks callbacks = locked([](State& s) { return s.callbacks; });
@@ -140,9 +136,10 @@ void Framework::handleEvent(const SDL_Event& event) {
         locked([](State& s) { s.deviceLost = true; });
         break;
     case SDL_RENDER_DEVICE_RESET:
+        // The renderer stays, but every texture made on it is gone.
         locked([](State& s) {
             s.deviceLost = true;
-            s.deviceNeedsRecreate = true;
+            s.texturesLost = true;
         });
         break;
     case SDL_QUIT:

@@ -86,7 +86,11 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     // The title-screen issue creates, initialises and enters the TitleScreen
     // here (titleActive is already true).
 
-    if (!quitOverlay) {
+    // A device made again (the software renderer switched on or off) keeps
+    // the overlay but needs its picture on the new device.
+    if (quitOverlay) {
+        quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
+    } else {
         quitOverlay = std::make_unique<Sprite>();
         quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
         quitOverlay->position = Vec3{513.0f, 385.0f, 0.1f};

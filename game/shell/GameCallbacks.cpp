@@ -18,7 +18,7 @@ int onDeviceReset(SDL_Renderer* /*device*/, const BackBufferDesc& /*backBuffer*/
     // The text issue resets each font here, before the sprites, and returns
     // the first error unchanged.
     if (Game* game = Game::current()) {
-        game->onResetDevice();
+        game->onResetDevice(game->framework().texturesLost());
     }
     return 0;
 }

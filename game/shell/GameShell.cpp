@@ -86,8 +86,8 @@ void GameShell::onDestroyDevice() {
     device = nullptr;
 }
 
-void GameShell::onResetDevice() {
-    if (spriteLayer) {
+void GameShell::onResetDevice(bool texturesLost) {
+    if (spriteLayer && texturesLost) {
         spriteLayer->onDeviceReset();
     }
 }

@@ -41,8 +41,8 @@ public:
     virtual int fontCount() const = 0;
 
     // After creation and after every reset: the batch draws again, with its
-    // textures loaded anew where the device lost them.
-    void onResetDevice();
+    // textures loaded anew when the device lost them.
+    void onResetDevice(bool texturesLost);
     // Every SDL event, before the frame polls: the real input source sums
     // motion and latches short presses from them.
     void onEvent(const SDL_Event& event);

@@ -138,10 +138,9 @@ SoundResult SoundManager::initialise(SDL_Window* /*window*/, int /*cooperativeLe
         return SoundResult::Failed;
     }
     subsystem_ = true;
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        return SoundResult::Failed;
-    }
-    open_ = true;
+    // The device is opened once its format is known: opening and closing an
+    // audio device waits for its mixing thread, which would only slow the
+    // start down.
     return SoundResult::Ok;
 }
 
@@ -173,7 +172,8 @@ SoundResult SoundManager::createSound(std::unique_ptr<Sound>& out,
     if (wave.empty() || buffers < 1 || buffers > maxBuffers) {
         return SoundResult::InvalidArgument;
     }
-    if (!open_) {
+    if (!open_ && (!subsystem_ || setPrimaryBufferFormat(2, MIX_DEFAULT_FREQUENCY, 16) !=
+                                      SoundResult::Ok)) {
         return SoundResult::NotInitialised;
     }
     std::string bytes;

@@ -79,14 +79,16 @@ public:
     SoundManager(const SoundManager&) = delete;
     SoundManager& operator=(const SoundManager&) = delete;
 
-    // Opens the default output device, closing any this manager held. The
-    // window and cooperative level are the platform's business and unused
-    // here.
+    // Starts the audio system, closing any output this manager held; fails
+    // when there is no audio driver. The window and cooperative level are the
+    // platform's business and unused here.
     SoundResult initialise(SDL_Window* window, int cooperativeLevel);
-    // Reopens the output with this PCM format (8 or 16 bits per sample).
+    // Opens (or reopens) the default output with this PCM format (8 or 16
+    // bits per sample).
     SoundResult setPrimaryBufferFormat(int channels, int samplesPerSecond, int bitsPerSample);
     // Loads a RIFF WAVE file into a new sound with `buffers` buffers (at least
-    // one). `out` is set only on success; a file without data fails.
+    // one), opening the output in 16-bit stereo first if no format was set.
+    // `out` is set only on success; a file without data fails.
     SoundResult createSound(std::unique_ptr<Sound>& out, const std::filesystem::path& wave,
                             std::uint32_t flags, int buffers);
 

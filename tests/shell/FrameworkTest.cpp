@@ -24,11 +24,13 @@ struct Recorder {
     std::vector<float> elapsed;
     std::vector<double> times;
     int createdResult = 0;
+    Framework* framework = nullptr;
 };
 
 Recorder* recorder(void* context) { return static_cast<Recorder*>(context); }
 
 void registerRecorder(Framework& framework, Recorder& r) {
+    r.framework = &framework;
     framework.setDeviceCreatedCallback(
         [](SDL_Renderer*, const BackBufferDesc&, void* c) {
             recorder(c)->calls.push_back("created");
@@ -37,7 +39,8 @@ void registerRecorder(Framework& framework, Recorder& r) {
         &r);
     framework.setDeviceResetCallback(
         [](SDL_Renderer*, const BackBufferDesc&, void* c) {
-            recorder(c)->calls.push_back("reset");
+            const bool textures = recorder(c)->framework->texturesLost();
+            recorder(c)->calls.push_back(textures ? "reset, textures lost" : "reset");
             return 0;
         },
         &r);
@@ -197,7 +200,8 @@ TEST_F(FrameworkTest, ADeviceLostAndResetRunsTheCallbacksInOrder) {
     framework.handleEvent(event);
     framework.runFrame();
     EXPECT_EQ(calls.calls,
-              (std::vector<std::string>{"lost", "destroyed", "created", "reset", "render"}));
+              (std::vector<std::string>{"lost", "reset, textures lost", "render"}));
+    EXPECT_FALSE(framework.texturesLost());
     EXPECT_NE(framework.device(), nullptr);
 }
 
