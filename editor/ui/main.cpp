@@ -1,6 +1,6 @@
 // Setwright: the question-set editor.
 
-#include "common/Paths.h"
+#include "common/ResourcesFolder.h"
 #include "editor/model/FilePictureHook.h"
 #include "editor/model/IniProfile.h"
 #include "editor/ui/EditorDialog.h"
@@ -13,8 +13,9 @@ int main(int argc, char** argv) {
     qv::QtEditorUser user;
     qv::FilePictureHook pictures;
     qv::IniProfile profile(qv::IniProfile::defaultLocation());
-    qv::EditorDialog dialog(user, pictures, profile,
-                            qv::Editor::setsFolderFor(qv::programFolder()));
+    // Sets live in the Resources folder the game reads: the shipped one, or
+    // the user's own copy when the product folder cannot be written.
+    qv::EditorDialog dialog(user, pictures, profile, qv::resourcesFolder() / "QuestionSets");
     user.setParentWidget(&dialog);
     if (!dialog.startUp()) {
         return 0;
