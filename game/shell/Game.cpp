@@ -3,6 +3,9 @@
 #include <chrono>
 #include <iostream>
 
+#include "common/Utf16.h"
+#include "game/engine/SoundManagerOutput.h"
+#include "game/engine/TextDrawable.h"
 #include "game/shell/AutomationDriver.h"
 #include "game/shell/Framework.h"
 #include "game/shell/JsonWriter.h"
@@ -32,7 +35,8 @@ void dumpDrawable(JsonWriter& json, const Drawable& drawable) {
         json.value(sprite.imagePath());
     } else {
         json.value("text");
-        // The text issue adds the visible part of the text here.
+        json.key("text");
+        json.value(utf8FromUtf16(static_cast<const TextDrawable&>(drawable).visibleText()));
     }
     json.key("x");
     json.value(static_cast<double>(drawable.position.x));
@@ -78,7 +82,7 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     quiz.loadPlayState();
 
     createInputMapper();
-    // The text issue creates the FontSet here: Arial 30/400, 50/700, 100/700.
+    fonts = std::make_unique<FontSet>(device);
 
     cursorSprite = std::make_unique<Sprite>();
     cursorSprite->load(spriteLayer->textures(), "Resources//mousearrow.tga");
@@ -100,8 +104,10 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
         quitOverlay->fadeOut = 1.0f;
     }
 
-    // The sound issue loads the 13 sounds of the SoundSet here, only when
-    // soundManager exists.
+    if (soundManager) {
+        soundOutput_ = std::make_unique<SoundManagerOutput<SoundManager, Sound>>(*soundManager);
+        sounds.load(soundOutput_.get());
+    }
     return true;
 }
 
@@ -132,9 +138,12 @@ void Game::frame(float elapsed) {
 void Game::onDestroyDevice() {
     // The screen issues destroy here, in this order: the title and settings
     // screens; the game screen's shared sprites and the players (last to
-    // first); the game-over screen. The sound issue destroys the SoundSet
-    // here, before the sound manager goes.
+    // first); the game-over screen.
     cursorSprite.reset();
+    // The sounds belong to the sound manager, which a device made again
+    // replaces.
+    sounds.release();
+    soundOutput_.reset();
     GameShell::onDestroyDevice();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/engine/InputMapper.h"
+#include "game/engine/SoundSet.h"
 #include "game/engine/Sprite.h"
 #include "game/quiz/QuizState.h"
 #include "game/shell/GameShell.h"
@@ -66,8 +67,12 @@ public:
     // click (shared, so the screens see the button too).
     std::unique_ptr<InputMapper> inputMapper;
 
+    // The thirteen sounds; silent without a sound manager, and while
+    // quiz.soundEffectsOn is off.
+    SoundSet sounds{quiz.soundEffectsOn};
+
     // Owned by later issues: the TitleScreen, SettingsScreen and
-    // GameOverScreen, the players and the SoundSet.
+    // GameOverScreen, and the players.
 
 protected:
     std::unique_ptr<InputSource> createInputSource() override;
@@ -86,6 +91,8 @@ private:
     // the game, so a device made again keeps the same script.
     std::unique_ptr<ScriptedInputSource> pendingScriptedInput_;
     std::unique_ptr<AutomationDriver> automation_;
+    // The sound set's view of the sound manager of the current device.
+    std::unique_ptr<SoundOutput> soundOutput_;
 };
 
 } // namespace qv

@@ -15,10 +15,9 @@ int onDeviceCreated(SDL_Renderer* device, const BackBufferDesc& /*backBuffer*/, 
 }
 
 int onDeviceReset(SDL_Renderer* /*device*/, const BackBufferDesc& /*backBuffer*/, void* /*user*/) {
-    // The text issue resets each font here, before the sprites, and returns
-    // the first error unchanged.
-    if (Game* game = Game::current()) {
-        game->onResetDevice(game->framework().texturesLost());
+    Game* game = Game::current();
+    if (game != nullptr && !game->onResetDevice(game->framework().texturesLost())) {
+        return -1;
     }
     return 0;
 }

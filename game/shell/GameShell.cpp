@@ -21,6 +21,7 @@ GameShell::GameShell(Framework& framework) : framework_(framework) { currentShel
 GameShell::~GameShell() {
     if (currentShell == this) {
         inputDevices.reset();
+        fonts.reset();
         spriteLayer.reset();
         soundManager.reset();
         currentShell = nullptr;
@@ -75,21 +76,30 @@ void GameShell::onLostDevice() {
     if (spriteLayer) {
         spriteLayer->onDeviceLost();
     }
-    // The text issue tells each font here.
+    if (fonts) {
+        fonts->onDeviceLost();
+    }
 }
 
 void GameShell::onDestroyDevice() {
     if (spriteLayer) {
         spriteLayer->release();
     }
-    // The text issue releases the fonts here.
+    if (fonts) {
+        fonts->release();
+        fonts.reset();
+    }
     device = nullptr;
 }
 
-void GameShell::onResetDevice(bool texturesLost) {
+bool GameShell::onResetDevice(bool texturesLost) {
+    if (fonts && !fonts->onDeviceReset()) {
+        return false;
+    }
     if (spriteLayer && texturesLost) {
         spriteLayer->onDeviceReset();
     }
+    return true;
 }
 
 void GameShell::onEvent(const SDL_Event& event) {

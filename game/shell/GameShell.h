@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 
+#include "game/engine/FontSet.h"
 #include "game/engine/InputDevices.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/shell/SoundManager.h"
@@ -40,9 +41,10 @@ public:
     virtual void onDestroyDevice();
     virtual int fontCount() const = 0;
 
-    // After creation and after every reset: the batch draws again, with its
-    // textures loaded anew when the device lost them.
-    void onResetDevice(bool texturesLost);
+    // After creation and after every reset: the fonts make their atlases
+    // again and the batch draws again, with its textures loaded anew when the
+    // device lost them. False when a font could not be reset.
+    bool onResetDevice(bool texturesLost);
     // Every SDL event, before the frame polls: the real input source sums
     // motion and latches short presses from them.
     void onEvent(const SDL_Event& event);
@@ -62,9 +64,9 @@ public:
     // Null when sound could not be set up: the game then runs silently.
     std::unique_ptr<SoundManager> soundManager;
 
-    // Owned by the text issue: the FontSet of fontCount() fonts, created by
-    // Game::onCreateDevice, reset by the device-reset callback, told of a
-    // lost device here and released in onDestroyDevice.
+    // The fontCount() fonts, made by the game on each device and released
+    // with it.
+    std::unique_ptr<FontSet> fonts;
 
 protected:
     // Where the input devices read from: the real keyboard and mouse unless
