@@ -18,7 +18,11 @@ std::uint32_t farFirst(float depth) {
 
 } // namespace
 
-SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {}
+SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {
+    SDL_RendererInfo info{};
+    software_ = renderer_ != nullptr && SDL_GetRendererInfo(renderer_, &info) == 0 &&
+                (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
 
 void SpriteBatch::begin() {
     active_ = true;
@@ -73,6 +77,7 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.uv[2] = {u1, v1};
     quad.uv[3] = {u0, v1};
     quad.colour = {colour.r, colour.g, colour.b, colour.a};
+    quad.source = {left, top, right - left, bottom - top};
     quad.blend = !(opaque && colour.a == 255);
     quads_.push_back(quad);
 }
@@ -102,9 +107,39 @@ void SpriteBatch::flush(SDL_Texture* texture, bool blend) {
             SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
         }
         ++calls_;
+        // The software renderer sets texture colours of its own for geometry.
+        modTexture_ = nullptr;
     }
     vertices_.clear();
     indices_.clear();
+}
+
+bool SpriteBatch::upright(const Quad& quad) {
+    const SDL_FPoint* c = quad.corner;
+    return c[0].y == c[1].y && c[1].x == c[2].x && c[2].y == c[3].y && c[3].x == c[0].x &&
+           c[1].x > c[0].x && c[3].y > c[0].y;
+}
+
+void SpriteBatch::copy(const Quad& quad) {
+    SDL_Texture* texture = quad.texture;
+    const SDL_Color& colour = quad.colour;
+    if (texture != modTexture_ || colour.r != modColour_.r || colour.g != modColour_.g ||
+        colour.b != modColour_.b || colour.a != modColour_.a) {
+        SDL_SetTextureColorMod(texture, colour.r, colour.g, colour.b);
+        SDL_SetTextureAlphaMod(texture, colour.a);
+        modTexture_ = texture;
+        modColour_ = colour;
+    }
+    if (!quad.blend) {
+        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    }
+    const SDL_FRect target{quad.corner[0].x, quad.corner[0].y, quad.corner[1].x - quad.corner[0].x,
+                           quad.corner[3].y - quad.corner[0].y};
+    SDL_RenderCopyF(renderer_, texture, &quad.source, &target);
+    if (!quad.blend) {
+        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    }
+    ++calls_;
 }
 
 void SpriteBatch::end() {
@@ -122,8 +157,16 @@ void SpriteBatch::end() {
 
     SDL_Texture* current = nullptr;
     bool blend = true;
+    modTexture_ = nullptr;
+    const bool copies = software_ && softwareCopies_ && submit_;
     for (const auto& [key, index] : order_) {
         const Quad& quad = quads_[index];
+        if (copies && upright(quad)) {
+            flush(current, blend);
+            current = nullptr;
+            copy(quad);
+            continue;
+        }
         if (quad.texture != current || quad.blend != blend) {
             flush(current, blend);
             current = quad.texture;

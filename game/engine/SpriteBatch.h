@@ -63,6 +63,9 @@ public:
     // With submit off, end sorts and builds the vertices but leaves the
     // renderer alone: it measures the engine's own share of a frame.
     void setSubmit(bool submit) { submit_ = submit; }
+    // On the software renderer upright quads are drawn as plain copies; off,
+    // every quad goes through geometry as on the other renderers.
+    void setSoftwareCopies(bool copies) { softwareCopies_ = copies; }
 
 private:
     struct Quad {
@@ -72,14 +75,24 @@ private:
         SDL_FPoint corner[4];
         SDL_FPoint uv[4];
         SDL_Color colour;
+        SDL_Rect source;
         bool blend;
     };
 
     void flush(SDL_Texture* texture, bool blend);
+    // One upright quad as a plain copy: the software renderer turns geometry
+    // back into copies anyway, at a higher cost per quad.
+    void copy(const Quad& quad);
+    static bool upright(const Quad& quad);
 
     SDL_Renderer* renderer_;
+    bool software_ = false;
+    // The colour last given to a texture for copies, to skip repeating it.
+    SDL_Texture* modTexture_ = nullptr;
+    SDL_Color modColour_{};
     bool active_ = false;
     bool submit_ = true;
+    bool softwareCopies_ = true;
     Matrix4 transform_;
     std::uint32_t group_ = 0;
     int calls_ = 0;

@@ -13,8 +13,14 @@ bool near(Rgba c, int r, int g, int b, int tolerance = 2) {
            std::abs(c.b - b) <= tolerance;
 }
 
-class Render : public EngineFixture {
+// Every case runs twice on the software renderer: with upright quads as plain
+// copies, and with all quads as geometry, the path of the other renderers.
+class Render : public EngineFixture, public ::testing::WithParamInterface<bool> {
 protected:
+    void SetUp() override {
+        EngineFixture::SetUp();
+        layer_->batch()->setSoftwareCopies(GetParam());
+    }
     // A shown sprite with full colour from its first frame.
     void show(Sprite& s, const std::string& file, Vec3 at, Colour full = opaqueWhite) {
         s.load(layer_->textures(), file);
@@ -30,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(Render, AnImageIsCentredOnItsPositionWithoutItsLastColumnAndRow) {
+TEST_P(Render, AnImageIsCentredOnItsPositionWithoutItsLastColumnAndRow) {
     // Green inside, a red last column and a blue last row.
     const std::string file = writeImage("wide.bmp", 300, 100, [](int x, int y) {
         if (x == 299) {
@@ -60,7 +66,7 @@ TEST_F(Render, AnImageIsCentredOnItsPositionWithoutItsLastColumnAndRow) {
     }
 }
 
-TEST_F(Render, LargerDepthIsFurtherAwayWhateverTheListOrder) {
+TEST_P(Render, LargerDepthIsFurtherAwayWhateverTheListOrder) {
     const std::string red = writeSolid("red.bmp", 40, 40, {255, 0, 0, 255});
     const std::string green = writeSolid("green.bmp", 40, 40, {0, 255, 0, 255});
     Sprite near1, far1;
@@ -75,7 +81,7 @@ TEST_F(Render, LargerDepthIsFurtherAwayWhateverTheListOrder) {
     EXPECT_TRUE(near(pixel(125, 125), 255, 0, 0));
 }
 
-TEST_F(Render, AtEqualDepthTheDrawableNearerTheHeadIsOnTop) {
+TEST_P(Render, AtEqualDepthTheDrawableNearerTheHeadIsOnTop) {
     const std::string red = writeSolid("red.bmp", 40, 40, {255, 0, 0, 255});
     const std::string green = writeSolid("green.bmp", 40, 40, {0, 255, 0, 255});
     Sprite older, newer;
@@ -89,7 +95,7 @@ TEST_F(Render, AtEqualDepthTheDrawableNearerTheHeadIsOnTop) {
     EXPECT_TRUE(near(pixel(105, 105), 255, 0, 0));
 }
 
-TEST_F(Render, ColourModulatesTheImageAndAlphaBlendsIt) {
+TEST_P(Render, ColourModulatesTheImageAndAlphaBlendsIt) {
     const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
     Sprite tinted, halfAlpha;
     show(tinted, white, {100, 100, 0.5f}, Colour{255, 128, 0, 255});
@@ -99,7 +105,7 @@ TEST_F(Render, ColourModulatesTheImageAndAlphaBlendsIt) {
     EXPECT_TRUE(near(pixel(200, 100), 0, 0, 128, 3));
 }
 
-TEST_F(Render, RotationTurnsTheImageAboutItsCentre) {
+TEST_P(Render, RotationTurnsTheImageAboutItsCentre) {
     const std::string bar = writeSolid("bar.bmp", 101, 21, {255, 255, 255, 255});
     Sprite s;
     show(s, bar, {400, 300, 0.5f});
@@ -114,7 +120,7 @@ TEST_F(Render, RotationTurnsTheImageAboutItsCentre) {
     EXPECT_TRUE(near(pixel(400, 360), 0, 0, 0));
 }
 
-TEST_F(Render, ScaleGrowsTheImageAboutItsCentre) {
+TEST_P(Render, ScaleGrowsTheImageAboutItsCentre) {
     const std::string white = writeSolid("white.bmp", 21, 21, {255, 255, 255, 255});
     Sprite s;
     show(s, white, {400, 300, 0.5f});
@@ -124,7 +130,7 @@ TEST_F(Render, ScaleGrowsTheImageAboutItsCentre) {
     EXPECT_TRUE(near(pixel(400 - 24, 300), 0, 0, 0));
 }
 
-TEST_F(Render, TexturesAreDrawnAgainAfterADeviceReset) {
+TEST_P(Render, TexturesAreDrawnAgainAfterADeviceReset) {
     const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
     Sprite s;
     show(s, white, {100, 100, 0.5f});
@@ -136,7 +142,7 @@ TEST_F(Render, TexturesAreDrawnAgainAfterADeviceReset) {
     EXPECT_TRUE(near(pixel(100, 100), 255, 255, 255));
 }
 
-TEST_F(Render, ReleasedTexturesDrawNothingAndDoNotOutliveTheRenderer) {
+TEST_P(Render, ReleasedTexturesDrawNothingAndDoNotOutliveTheRenderer) {
     const std::string white = writeSolid("white.bmp", 20, 20, {255, 255, 255, 255});
     Sprite s;
     show(s, white, {100, 100, 0.5f});
@@ -147,7 +153,7 @@ TEST_F(Render, ReleasedTexturesDrawNothingAndDoNotOutliveTheRenderer) {
     EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
 }
 
-TEST_F(Render, AHilightedButtonShowsItsHilightOverItsNormalImage) {
+TEST_P(Render, AHilightedButtonShowsItsHilightOverItsNormalImage) {
     Sprite button;
     button.load(layer_->textures(), writeSolid("off.bmp", 60, 20, {0, 0, 255, 255}),
                 writeSolid("on.bmp", 60, 20, {255, 255, 0, 255}),
@@ -180,7 +186,7 @@ struct Destroyer : Drawable {
     std::unique_ptr<Sprite> victim;
 };
 
-TEST_F(Render, ASpriteDestroyedDuringThePassStillDrawsThisFrameAndNotTheNext) {
+TEST_P(Render, ASpriteDestroyedDuringThePassStillDrawsThisFrameAndNotTheNext) {
     Destroyer destroyer;
     destroyer.enabled = true;
     destroyer.attach();
@@ -193,7 +199,7 @@ TEST_F(Render, ASpriteDestroyedDuringThePassStillDrawsThisFrameAndNotTheNext) {
     EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
 }
 
-TEST_F(Render, ADepthThatIsNotANumberDoesNotUpsetTheOthers) {
+TEST_P(Render, ADepthThatIsNotANumberDoesNotUpsetTheOthers) {
     const std::string red = writeSolid("red.bmp", 20, 20, {255, 0, 0, 255});
     Sprite odd, fine;
     show(odd, red, {100, 100, std::nanf("")});
@@ -201,6 +207,9 @@ TEST_F(Render, ADepthThatIsNotANumberDoesNotUpsetTheOthers) {
     frame();
     EXPECT_TRUE(near(pixel(300, 100), 255, 0, 0));
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, Render, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Copies" : "Geometry"; });
 
 } // namespace
 } // namespace qv::test
