@@ -18,7 +18,7 @@ bool sdlRuntimeNewEnough() {
 bool SdlRuntimeDiagnostics::query(RuntimeReport& report) {
     report.major = 9;
     report.minor = 0;
-    report.letter = sdlRuntimeNewEnough() ? "c" : "b";
+    report.letter.assign(1, sdlRuntimeNewEnough() ? 'c' : 'b');
     return true;
 }
 

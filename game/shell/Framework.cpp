@@ -120,6 +120,12 @@ bool Framework::createWindow(const std::string& title, int x, int y) {
     }
     const int width = sw.width > 0 ? sw.width : 640;
     const int height = sw.height > 0 ? sw.height : 480;
+    if (sw.adapter >= 0 && x == SDL_WINDOWPOS_UNDEFINED) {
+        x = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(sw.adapter));
+    }
+    if (sw.adapter >= 0 && y == SDL_WINDOWPOS_UNDEFINED) {
+        y = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(sw.adapter));
+    }
     if (sw.startXGiven) {
         x = sw.startX;
     }

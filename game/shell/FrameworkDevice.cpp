@@ -147,6 +147,8 @@ bool Framework::createRenderer(DeviceSettings request, bool firstCreation) {
         }
         anyAccepted = true;
         applyWindowMode(settings);
+        // The logical screen is scaled to the window smoothly, letterboxed.
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
         const Uint32 flags = (type == DeviceType::Reference ? SDL_RENDERER_SOFTWARE
                                                              : SDL_RENDERER_ACCELERATED) |
                              SDL_RENDERER_PRESENTVSYNC;
@@ -203,17 +205,17 @@ bool Framework::createRenderer(DeviceSettings request, bool firstCreation) {
 
 void Framework::applyWindowMode(const DeviceSettings& settings) {
     SDL_Window* window = window_.get();
-    const auto [clip, showCursor] =
-        locked([](State& s) { return std::pair{s.clipCursorInFullScreen, s.showCursorInFullScreen}; });
+    // The cursor's look is left to the game's input, which hides the system
+    // cursor and draws its own; the framework only keeps it inside the
+    // screen when asked.
+    const bool clip = locked([](State& s) { return s.clipCursorInFullScreen; });
     if (settings.windowed) {
         SDL_SetWindowFullscreen(window, 0);
         SDL_SetWindowSize(window, settings.width, settings.height);
         SDL_SetWindowGrab(window, SDL_FALSE);
-        SDL_ShowCursor(SDL_ENABLE);
     } else {
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
         SDL_SetWindowGrab(window, clip ? SDL_TRUE : SDL_FALSE);
-        SDL_ShowCursor(showCursor ? SDL_ENABLE : SDL_DISABLE);
     }
 }
 
