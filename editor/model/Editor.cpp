@@ -4,6 +4,7 @@
 #include "common/FileIo.h"
 #include "common/SetFile.h"
 #include "editor/model/EditorTexts.h"
+#include "editor/model/PictureChoice.h"
 #include "editor/model/SetName.h"
 #include "editor/model/Statistics.h"
 
@@ -270,11 +271,32 @@ bool Editor::loadSet() {
 }
 
 bool Editor::acceptSetName(const std::string& name) {
-    if (isValidSetName(name)) {
+    if (!isValidSetName(name)) {
+        tell(editorText::invalidNameText, editorText::invalidNameTitle, MessageIcon::Information);
+        return false;
+    }
+    if (setExists(name)) {
+        tell(editorText::existingSetText, editorText::invalidNameTitle, MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+bool Editor::setExists(const std::string& name) const {
+    // The next save would overwrite the set file and the pictures in that
+    // folder. An empty folder holds nothing to lose (a set created and never
+    // saved), so its name may be taken again.
+    const std::filesystem::path folder = setsFolder_ / pathOf(name);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(folder, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return false;
+    }
+    if (error || status.type() != std::filesystem::file_type::directory) {
         return true;
     }
-    tell(editorText::invalidNameText, editorText::invalidNameTitle, MessageIcon::Information);
-    return false;
+    const bool empty = std::filesystem::is_empty(folder, error);
+    return error || !empty;
 }
 
 NewSetResult Editor::newSet() {
@@ -382,11 +404,10 @@ void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
     if (!chosen || chosen->empty()) {
         return;
     }
-    // Kept as chosen: lower-casing would name another file on a file system
-    // whose names distinguish case.
+    const std::filesystem::path remembered = lowerCasedPictureChoice(*chosen);
     services_.profile.write(std::string(editorText::profilePictureSection),
-                            std::string(editorText::profilePictureKey), chosen->string());
-    importPicture(chosen->string());
+                            std::string(editorText::profilePictureKey), remembered.string());
+    importPicture(remembered.string());
 }
 
 void Editor::removePicture() {

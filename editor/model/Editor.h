@@ -79,6 +79,9 @@ public:
     bool loadSet();
     bool saveSet();
     MessageAnswer askSaveChanges();
+    // Accepts a name from the new-set dialog, or refuses it with a message:
+    // one that is no plain folder name, or the name of a set that exists.
+    bool acceptSetName(const std::string& name);
     // Makes `source` the picture of the question shown, or removes it when empty.
     void importPicture(std::string source);
 
@@ -104,8 +107,8 @@ private:
     // Keeps each picture with its question when the questions from `from`
     // on have moved one number down.
     void movePicturesDown(int from, const std::string& deletedPicture);
-    // Accepts a name from the new-set dialog, or refuses it with a message.
-    bool acceptSetName(const std::string& name);
+    // True when a file or a non-empty folder already has that set name.
+    bool setExists(const std::string& name) const;
 
     EditorServices services_;
     std::filesystem::path setsFolder_;

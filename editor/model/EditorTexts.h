@@ -28,6 +28,21 @@ inline constexpr std::string_view statisticsTitle = "Question Statistics";
 inline constexpr std::string_view imageNotUsedText = "Error. Image could not be used";
 inline constexpr std::string_view imageNotUsedTitle = "Image Not Used";
 
+inline constexpr std::string_view imageTooLargeText =
+    "This image's dimensions are too large for Quizvale. Therefore a resized version will be "
+    "calculated";
+inline constexpr std::string_view imageTooLargeTitle = "Image Too Large";
+
+// Refuses a new set's name that would make the next save overwrite another set.
+inline constexpr std::string_view existingSetText =
+    "A question set with that name already exists. Please enter another name";
+
+// The picture file dialog's filter: pairs of label and patterns, each part
+// ended by "|"; the first pair is selected when the dialog opens.
+inline constexpr std::string_view pictureFileFilter =
+    "Picture files (*.bmp,*.jpg,*.gif)|*.bmp;*.jpg;*.gif|bmp files (*.bmp)|*.bmp|"
+    "jpg files(*.jpg)|*.jpg;*.jpeg|gif files(*.gif)|*.gif;*.gif|All Files (*.*)|*.*|";
+
 inline constexpr std::string_view questionLabelPrefix = "Question number ";
 
 inline constexpr std::string_view newSetCaption = "New Set of Questions";

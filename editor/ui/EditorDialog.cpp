@@ -5,10 +5,13 @@
 #include "editor/ui/DialogFont.h"
 #include "editor/ui/DialogUnits.h"
 #include "editor/ui/PictureArea.h"
+#include "editor/ui/PictureFileFilter.h"
 #include "editor/ui/ProgramIcon.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -136,8 +139,8 @@ void EditorDialog::buildControls() {
     correctAnswerList_ = list("correctAnswerList", 59, editorText::correctAnswerEntries);
     valueList_ = list("valueList", 76, editorText::valueEntries);
 
-    // "Add Pic" opens the picture file dialog, which is not part of this window yet.
-    button("addPicture", "Add Pic", 423, 90, 51, 14);
+    connect(button("addPicture", "Add Pic", 423, 90, 51, 14), &QPushButton::clicked, this,
+            [this] { addPicture(); });
     connect(button("removePicture", "Remove Pic", 423, 107, 51, 14), &QPushButton::clicked, this,
             [this] { editor_.removePicture(); });
 
@@ -199,6 +202,35 @@ void EditorDialog::newQuestionSet() {
         closing_ = true;
         done(QDialog::Rejected);
     }
+}
+
+void EditorDialog::addPicture() {
+    QFileDialog chooser(this, QStringLiteral("Open"));
+    // Qt's own dialog on every desktop: it shows the filter labels as written
+    // and behaves the same under test.
+    chooser.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    const QStringList filters = pictureNameFilters(editorText::pictureFileFilter);
+    chooser.setNameFilters(filters);
+    chooser.selectNameFilter(filters.value(0));
+    const std::filesystem::path previous = editor_.previousPicturePath();
+    if (!previous.empty()) {
+        // The stored value names the last file chosen: start in its folder.
+        std::error_code error;
+        const std::filesystem::path folder =
+            std::filesystem::is_directory(previous, error) ? previous : previous.parent_path();
+        if (std::filesystem::is_directory(folder, error)) {
+            chooser.setDirectory(QFile::decodeName(QByteArray::fromStdString(folder.string())));
+        }
+    }
+    const int result = runFileDialog_ ? runFileDialog_(chooser) : chooser.exec();
+    const QStringList chosen = chooser.selectedFiles();
+    if (result != QDialog::Accepted || chosen.isEmpty() || chosen.front().isEmpty()) {
+        editor_.addPicture(std::nullopt);
+        return;
+    }
+    editor_.addPicture(std::filesystem::path(QFile::encodeName(chosen.front()).toStdString()));
 }
 
 void EditorDialog::exit() {

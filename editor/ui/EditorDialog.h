@@ -7,8 +7,10 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QComboBox;
+class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,6 +29,12 @@ public:
     // Opens the remembered set or asks for a new one. False when the program
     // should end without showing the window.
     bool startUp();
+
+    // Runs the picture file dialog of "Add Pic", set up and not yet shown,
+    // and returns its result code. The default runs it modally; tests choose
+    // or cancel without waiting on a window.
+    using FileDialogRunner = std::function<int(QFileDialog&)>;
+    void setFileDialogRunner(FileDialogRunner runner) { runFileDialog_ = std::move(runner); }
 
     Editor& editor() { return editor_; }
     PictureArea* pictureArea() const { return pictureArea_; }
@@ -50,6 +58,7 @@ private:
     void fieldsChanged();
     void exit();
     void newQuestionSet();
+    void addPicture();
 
     Editor editor_;
     QLabel* questionLabel_ = nullptr;
@@ -59,6 +68,7 @@ private:
     QComboBox* valueList_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     PictureArea* pictureArea_ = nullptr;
+    FileDialogRunner runFileDialog_;
     bool closing_ = false;
 };
 

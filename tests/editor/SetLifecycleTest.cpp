@@ -181,6 +181,27 @@ TEST_F(SetLifecycleTest, NewSetCarriesTheOpenQuestionsAndTheirPictures) {
     EXPECT_EQ(readFile(setFile("Old")), writeSetFile(records)); // the old set is untouched
 }
 
+TEST_F(SetLifecycleTest, TheNameOfAnExistingSetIsRefused) {
+    writeFile(setFile("Taken"), setFileOf(2));
+    writeFile(setsFolder / "Pictures only" / pictureFileName(0), "picture");
+    std::filesystem::create_directories(setsFolder / "Never saved");
+    openSet("Open", setFileOf(1));
+    user.names = {"Taken", "Open", "Pictures only", "Never saved"};
+    EXPECT_EQ(editor.newSet(), NewSetResult::Created);
+    ASSERT_EQ(user.messages.size(), 3u);
+    for (const Message& m : user.messages) {
+        EXPECT_EQ(m.text,
+                  "A question set with that name already exists. Please enter another name");
+        EXPECT_EQ(m.title, "Invalid Name");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
+    }
+    // An empty folder holds nothing to lose.
+    EXPECT_EQ(editor.setName(), "Never saved");
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile("Taken")), setFileOf(2));
+    EXPECT_EQ(readFile(setFile("Open")), setFileOf(1));
+}
+
 TEST_F(SetLifecycleTest, NewSetAsksAboutUnsavedChangesFirst) {
     openSet("Old", setFileOf(1));
     typeQuestion("changed");
