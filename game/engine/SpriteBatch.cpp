@@ -1,6 +1,7 @@
 #include "game/engine/SpriteBatch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace qv {
@@ -15,6 +16,8 @@ std::uint32_t farFirst(float depth) {
     const std::uint32_t ascending = (bits & 0x80000000u) != 0 ? ~bits : bits | 0x80000000u;
     return ~ascending;
 }
+
+constexpr float farOff = 1.0e6f;
 
 } // namespace
 
@@ -67,6 +70,11 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     for (int i = 0; i < 4; ++i) {
         quad.corner[i] = {xs[i] * m[0] + ys[i] * m[4] + origin.z * m[8] + m[12],
                           xs[i] * m[1] + ys[i] * m[5] + origin.z * m[9] + m[13]};
+        // The renderer turns coordinates into integers: a corner that is not
+        // a number or lies absurdly far off would overflow there.
+        if (!(std::fabs(quad.corner[i].x) < farOff && std::fabs(quad.corner[i].y) < farOff)) {
+            return;
+        }
     }
     const float u0 = static_cast<float>(left) / static_cast<float>(textureWidth_);
     const float u1 = static_cast<float>(right) / static_cast<float>(textureWidth_);

@@ -199,10 +199,12 @@ TEST_P(Render, ASpriteDestroyedDuringThePassStillDrawsThisFrameAndNotTheNext) {
     EXPECT_TRUE(near(pixel(100, 100), 0, 0, 0));
 }
 
-TEST_P(Render, ADepthThatIsNotANumberDoesNotUpsetTheOthers) {
+TEST_P(Render, PositionsThatAreNotNumbersOrFarOffDoNotUpsetTheOthers) {
     const std::string red = writeSolid("red.bmp", 20, 20, {255, 0, 0, 255});
-    Sprite odd, fine;
+    Sprite odd, lost, far, fine;
     show(odd, red, {100, 100, std::nanf("")});
+    show(lost, red, {std::nanf(""), 100, 0.5f});
+    show(far, red, {3.0e9f, -3.0e9f, 0.5f});
     show(fine, red, {300, 100, 0.5f});
     frame();
     EXPECT_TRUE(near(pixel(300, 100), 255, 0, 0));
