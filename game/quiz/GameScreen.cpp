@@ -1,0 +1,287 @@
+#include "game/quiz/GameScreen.h"
+
+#include "game/quiz/Host.h"
+#include "game/quiz/PrizeLadder.h"
+
+namespace qv {
+
+namespace {
+
+constexpr Colour transparentBlack{0, 0, 0, 0};
+
+// The answer buttons' centres, A to D; their texts sit on them.
+constexpr std::array<Vec3, 4> answerButtonPlaces{{
+    {209.0f, 661.0f, 0.4f},
+    {589.0f, 661.0f, 0.4f},
+    {209.0f, 719.0f, 0.4f},
+    {589.0f, 719.0f, 0.4f},
+}};
+constexpr std::array<Vec3, 4> answerTextPlaces{{
+    {40.0f, 138.0f, 0.3f},
+    {231.0f, 138.0f, 0.3f},
+    {40.0f, 167.0f, 0.3f},
+    {231.0f, 167.0f, 0.3f},
+}};
+constexpr float pictureX = 399.0f;
+constexpr float pictureY = 357.0f;
+
+void envelope(Drawable& d, Vec3 at, Colour faded, float fadeIn, float fadeOut) {
+    d.position = at;
+    d.fadedColour = faded;
+    d.fadeIn = fadeIn;
+    d.fadeOut = fadeOut;
+}
+
+// A picture centred on its own half size, as the full-screen art is.
+void placeByOwnSize(Sprite& sprite, float z) {
+    const int width = sprite.sourceRect.right + 1;
+    const int height = sprite.sourceRect.bottom + 1;
+    sprite.position =
+        Vec3{static_cast<float>((width + 1) / 2), static_cast<float>((height + 1) / 2), z};
+}
+
+void makeText(TextDrawable& text, const FontSet* fonts, int font, Vec3 at, float fadeIn, float hold,
+              float fadeOut, bool letterByLetter) {
+    text.font = fonts != nullptr ? fonts->font(font) : nullptr;
+    text.position = at;
+    text.fullColour = opaqueWhite;
+    text.fadedColour = transparentBlack;
+    text.fadeIn = fadeIn;
+    text.hold = hold;
+    text.fadeOut = fadeOut;
+    text.typewriter = letterByLetter;
+    text.secondsPerLetter = 0.05f;
+}
+
+} // namespace
+
+void show(Drawable& drawable) {
+    if (!drawable.enabled) {
+        drawable.start();
+    }
+}
+
+void hide(Drawable& drawable) {
+    drawable.enabled = false;
+}
+
+void startAfresh(Drawable& drawable) {
+    drawable.start();
+}
+
+GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& random)
+    : textures_(textures) {
+    background.load(textures, "Resources//Back.bmp");
+    placeByOwnSize(background, 1.0f);
+    envelope(background, background.position, transparentBlack, 1.0f, 1.0f);
+
+    backFrame.load(textures, "Resources//Backframe.tga");
+    placeByOwnSize(backFrame, 0.99f);
+    envelope(backFrame, backFrame.position, transparentBlack, 1.0f, 1.0f);
+
+    winImage.load(textures, winImagePath(1000));
+    envelope(winImage, {399.0f, 364.0f, 0.15f}, opaqueBlack, 0.0f, 0.0f);
+
+    endButton.load(textures, "Resources//endbuttonoff.tga", "Resources//endbuttonhilight.tga",
+                   "Resources//endbuttonon.tga");
+    endButton.position = {399.0f, 480.0f, 0.14f};
+    endButton.keepPressedLook = true;
+    endButton.clickAfterPress = true;
+
+    wheelBack.load(textures, "Resources//gambleback.tga");
+    envelope(wheelBack, {399.0f, 365.0f, 0.2f}, transparentBlack, 2.5f, 3.0f);
+    wheelPointer.load(textures, "Resources//gamblepointer.tga");
+    envelope(wheelPointer, {399.0f, 356.0f, 0.25f}, transparentBlack, 2.5f, 3.0f);
+    wheelPointer.turnRate = 1.0f;
+
+    pictureBack.load(textures, "Resources//picback.tga");
+    envelope(pictureBack, {399.0f, 365.0f, 0.4f}, opaqueBlack, 1.5f, 0.25f);
+    pictureBack.fullColour = Colour{255, 255, 255, 200};
+    for (int i = 0; i < 4; ++i) {
+        Sprite& corner = pictureCorners[static_cast<std::size_t>(i)];
+        corner.load(textures, "Resources//picholder" + std::to_string(i + 1) + ".tga");
+        envelope(corner, {pictureX, pictureY, 0.25f}, opaqueBlack, 1.5f, 0.35f);
+    }
+
+    takeButton.load(textures, {}, "Resources//takewinningsHilight.tga",
+                    "Resources//takewinningson.tga");
+    takeButton.position = {659.0f, 69.0f, 0.9f};
+    jokerButton.load(textures, {}, "Resources//jokerbuttonhilight.tga",
+                     "Resources//jokerbuttonon.tga");
+    jokerButton.position = {763.0f, 69.0f, 0.9f};
+    clueButton.load(textures, {}, "Resources//cluebuttonhilight.tga",
+                    "Resources//cluebuttonon.tga");
+    clueButton.position = {859.0f, 69.0f, 0.9f};
+    gambleButton.load(textures, {}, "Resources//gamblebuttonhilight.tga",
+                      "Resources//gamblebuttonon.tga");
+    gambleButton.position = {955.0f, 69.0f, 0.9f};
+
+    jokerCrossed.load(textures, "Resources//JokerCrossed.tga");
+    envelope(jokerCrossed, {763.0f, 69.0f, 0.8f}, transparentBlack, 1.5f, 1.0f);
+    clueCrossed.load(textures, "Resources//ClueCrossed.tga");
+    envelope(clueCrossed, {859.0f, 69.0f, 0.8f}, transparentBlack, 1.5f, 1.0f);
+    gambleCrossed.load(textures, "Resources//GambleCrossed.tga");
+    envelope(gambleCrossed, {955.0f, 69.0f, 0.8f}, transparentBlack, 1.5f, 1.0f);
+
+    for (int i = 0; i < answerCount; ++i) {
+        Sprite& button = answerButtons[static_cast<std::size_t>(i)];
+        button.load(textures, {}, "Resources//AnswerButtonHilight.tga",
+                    "Resources//AnswerButtonOn.tga");
+        button.position = answerButtonPlaces[static_cast<std::size_t>(i)];
+        button.keepPressedLook = true;
+    }
+
+    correctMarker.load(textures, "Resources//AnswerCorrect.tga");
+    envelope(correctMarker, {209.0f, 661.0f, 0.3f}, transparentBlack, 0.5f, 3.0f);
+
+    for (int q = 1; q <= 15; ++q) {
+        Sprite& r = rung(q);
+        r.load(textures, rungImagePath(q));
+        envelope(r, {903.0f, static_cast<float>(153 + 41 * (15 - q)), 0.4f}, transparentBlack, 0.2f,
+                 0.3f);
+    }
+
+    makeText(playerLabelText, fonts, 1, {50.0f, -159.0f, 0.5f}, 1.5f, -1.0f, 3.0f, false);
+    makeText(hostText, fonts, 0, {40.0f, -112.0f, 0.5f}, 0.25f, 10.0f, 3.0f, true);
+    makeText(questionText, fonts, 0, {50.0f, 99.0f, 0.3f}, 0.5f, -1.0f, 3.0f, true);
+    for (int i = 0; i < answerCount; ++i) {
+        makeText(answerTexts[static_cast<std::size_t>(i)], fonts, 0,
+                 answerTextPlaces[static_cast<std::size_t>(i)], 2.5f, -1.0f, 3.0f, false);
+    }
+
+    for (auto& burst : fireworks) {
+        burst = std::make_unique<FireworkBurst>(random);
+    }
+}
+
+void GameScreen::hideQuestion() {
+    hide(questionText);
+    for (auto& text : answerTexts) {
+        hide(text);
+    }
+    for (auto& button : answerButtons) {
+        hide(button);
+    }
+    hide(correctMarker);
+    if (questionPicture) {
+        hidePictureGroup();
+    }
+}
+
+void GameScreen::prepareQuestion(const Question* question, const std::filesystem::path& picture) {
+    questionPicture.reset();
+    if (question == nullptr) {
+        return;
+    }
+    questionText.position = {50.0f, 99.0f, 0.3f};
+    questionText.setText(breakQuestionLine(question->text));
+    for (int i = 0; i < answerCount; ++i) {
+        answerTexts[static_cast<std::size_t>(i)].setText(
+            question->answers[static_cast<std::size_t>(i)]);
+    }
+    if (!question->hasPicture) {
+        return;
+    }
+    questionPicture = std::make_unique<Sprite>();
+    questionPicture->load(textures_, picture.string());
+    envelope(*questionPicture, {pictureX, pictureY, 0.3f}, opaqueBlack, 0.5f, 0.5f);
+    questionPicture->fullColour = opaqueWhite;
+    const float halfWidth = static_cast<float>(questionPicture->sourceRect.right + 1) / 2.0f;
+    const float halfHeight = static_cast<float>(questionPicture->sourceRect.bottom + 1) / 2.0f;
+    const std::array<Vec3, 4> corners{{
+        {pictureX - halfWidth, pictureY - halfHeight, 0.25f},
+        {pictureX + halfWidth, pictureY - halfHeight, 0.25f},
+        {pictureX + halfWidth, pictureY + halfHeight, 0.25f},
+        {pictureX - halfWidth, pictureY + halfHeight, 0.25f},
+    }};
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        pictureCorners[i].position = corners[i];
+    }
+}
+
+void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
+    layer.removeAll();
+    if (pointer != nullptr) {
+        layer.add(*pointer);
+    }
+    layer.add(background);
+    layer.add(backFrame);
+    layer.add(playerLabelText);
+    layer.add(hostText);
+    layer.add(questionText);
+    for (auto& text : answerTexts) {
+        layer.add(text);
+    }
+    takeButton.attach();
+    jokerButton.attach();
+    clueButton.attach();
+    gambleButton.attach();
+    layer.add(jokerCrossed);
+    layer.add(clueCrossed);
+    layer.add(gambleCrossed);
+    for (auto& button : answerButtons) {
+        button.attach();
+    }
+    layer.add(correctMarker);
+    for (int q = 15; q >= 1; --q) {
+        layer.add(rung(q));
+    }
+}
+
+void GameScreen::loadWinImage(int amount) {
+    winImage.load(textures_, winImagePath(amount));
+}
+
+void GameScreen::addPictureGroup(SpriteLayer& layer) {
+    layer.add(pictureBack);
+    for (auto& corner : pictureCorners) {
+        layer.add(corner);
+    }
+    if (questionPicture) {
+        layer.add(*questionPicture);
+    }
+}
+
+void GameScreen::showPictureGroup() {
+    show(pictureBack);
+    for (auto& corner : pictureCorners) {
+        show(corner);
+    }
+    if (questionPicture) {
+        show(*questionPicture);
+    }
+}
+
+void GameScreen::hidePictureGroup() {
+    hide(pictureBack);
+    for (auto& corner : pictureCorners) {
+        hide(corner);
+    }
+    if (questionPicture) {
+        hide(*questionPicture);
+    }
+}
+
+std::u16string GameScreen::breakQuestionLine(std::u16string_view text) {
+    std::u16string line(text);
+    if (line.size() > breakFrom) {
+        const std::size_t space = line.find(u' ', breakFrom);
+        if (space != std::u16string::npos) {
+            line[space] = u'\n';
+        }
+    }
+    return line;
+}
+
+std::u16string GameScreen::playerLabel(std::u16string_view name, int index, int playerCount) {
+    const std::u16string number = amountText(index + 1);
+    if (name.size() == 8 && name.substr(0, 7) == u"Player ") {
+        return fillRemark(u"Player %d", number);
+    }
+    if (playerCount == 1) {
+        return std::u16string(name);
+    }
+    return fillRemark(u"P%d: %s", number, name);
+}
+
+} // namespace qv

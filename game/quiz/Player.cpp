@@ -1,0 +1,29 @@
+#include "game/quiz/Player.h"
+
+#include "game/quiz/PrizeLadder.h"
+
+namespace qv {
+
+int Player::nextQuestionValue() const {
+    if (level == 15) {
+        return questionValue(15);
+    }
+    return questionValue(level + 1);
+}
+
+int Player::amountAtRisk() const {
+    if (level < 0 || level > 14) {
+        return 0;
+    }
+    return questionValue(level) - guaranteedAmount(level);
+}
+
+int Player::leaveWithAmount() const {
+    return taking ? questionValue(level) : guaranteedAmount(level);
+}
+
+int Player::moneyWon() const {
+    return questionValue(level);
+}
+
+} // namespace qv

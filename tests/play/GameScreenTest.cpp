@@ -1,0 +1,92 @@
+#include "PlayFixture.h"
+
+#include "game/quiz/GameScreen.h"
+
+#include <string>
+#include <vector>
+
+namespace qv::test {
+namespace {
+
+TEST(QuestionLine, BreaksOnceAtTheFirstSpaceFromPosition45) {
+    const std::u16string exactly45(45, u'x');
+    EXPECT_EQ(GameScreen::breakQuestionLine(exactly45), exactly45);
+    std::u16string sixty = std::u16string(40, u'a') + u" bbbbbbbbb cccc" + u" dddd";
+    sixty.resize(60, u'e');
+    ASSERT_EQ(sixty.find(u' ', 45), 50u);
+    const std::u16string broken = GameScreen::breakQuestionLine(sixty);
+    EXPECT_EQ(broken[40], u' ');
+    EXPECT_EQ(broken[50], u'\n');
+    EXPECT_EQ(broken.find(u'\n', 51), std::u16string::npos);
+    const std::u16string spaceAt45 = std::u16string(45, u'a') + u" end of it";
+    EXPECT_EQ(GameScreen::breakQuestionLine(spaceAt45)[45], u'\n');
+    const std::u16string noSpace(80, u'z');
+    EXPECT_EQ(GameScreen::breakQuestionLine(noSpace), noSpace);
+}
+
+TEST(PlayerLabel, DefaultNamesAreNumberedByTheirSlot) {
+    EXPECT_EQ(GameScreen::playerLabel(u"Player 3", 2, 3), u"Player 3");
+    EXPECT_EQ(GameScreen::playerLabel(u"Ann", 0, 1), u"Ann");
+    EXPECT_EQ(GameScreen::playerLabel(u"Ann", 0, 2), u"P1: Ann");
+    // The second player named as the fifth's default keeps the slot's number.
+    EXPECT_EQ(GameScreen::playerLabel(u"Player 5", 1, 2), u"Player 2");
+    EXPECT_EQ(GameScreen::playerLabel(u"Player 10", 1, 2), u"P2: Player 10");
+    EXPECT_EQ(GameScreen::playerLabel(u"player 4", 3, 1), u"player 4");
+}
+
+using GameScreenRound = PlayFixture;
+
+std::vector<const Drawable*> drawList(const SpriteLayer& layer) {
+    std::vector<const Drawable*> list;
+    layer.forEach([&list](const Drawable& d) { list.push_back(&d); });
+    return list;
+}
+
+TEST_F(GameScreenRound, ResumingPutsTheScreenBackInItsOrder) {
+    startGame({u"Ann"});
+    GameScreen& s = *round_->screen();
+    const auto list = drawList(*layer_);
+    // Newest first: the ladder's 100 rung was added last, the pointer first.
+    ASSERT_GE(list.size(), 30u);
+    EXPECT_EQ(list.front(), &s.rung(1));
+    EXPECT_EQ(list[14], &s.rung(15));
+    EXPECT_EQ(list[15], &s.correctMarker);
+    EXPECT_EQ(list.back(), pointer_.get());
+    EXPECT_EQ(list[list.size() - 2], &s.background);
+    EXPECT_EQ(list[list.size() - 3], &s.backFrame);
+    EXPECT_EQ(list[list.size() - 4], &s.playerLabelText);
+    EXPECT_FALSE(layer_->contains(s.winImage));
+    EXPECT_FALSE(layer_->contains(s.wheelBack));
+    EXPECT_TRUE(layer_->contains(*s.takeButton.hilightImage()));
+    EXPECT_TRUE(pointer_->enabled);
+    EXPECT_TRUE(s.background.enabled);
+    EXPECT_TRUE(layer_->skipNextElapsed);
+}
+
+TEST_F(GameScreenRound, ElementsSitWhereTheScreenPutsThem) {
+    startGame({u"Ann"});
+    GameScreen& s = *round_->screen();
+    EXPECT_FLOAT_EQ(s.rung(1).position.y, 727.0f);
+    EXPECT_FLOAT_EQ(s.rung(15).position.y, 153.0f);
+    EXPECT_FLOAT_EQ(s.answerButtons[3].position.x, 589.0f);
+    EXPECT_FLOAT_EQ(s.answerButtons[3].position.y, 719.0f);
+    EXPECT_FLOAT_EQ(s.answerTexts[1].position.x, 231.0f);
+    EXPECT_FLOAT_EQ(s.hostText.hold, 10.0f);
+    EXPECT_TRUE(s.hostText.typewriter);
+    EXPECT_EQ(s.pictureBack.fullColour, (Colour{255, 255, 255, 200}));
+    EXPECT_TRUE(s.endButton.clickAfterPress);
+    EXPECT_TRUE(s.answerButtons[0].keepPressedLook);
+    ASSERT_TRUE(runUntil(RoundState::RevealCorrect, 60.0f) ||
+                current().roundState == RoundState::AwaitAnswer);
+    answer(true);
+    ASSERT_TRUE(runUntil(RoundState::RevealCorrect));
+    const int correct = correctOf(current());
+    const Vec3 at = s.answerButtons[static_cast<std::size_t>(correct - 1)].position;
+    EXPECT_FLOAT_EQ(s.correctMarker.position.x, at.x);
+    EXPECT_FLOAT_EQ(s.correctMarker.position.y, at.y);
+    EXPECT_FLOAT_EQ(s.correctMarker.position.z, at.z - 0.1f);
+    EXPECT_TRUE(s.correctMarker.enabled);
+}
+
+} // namespace
+} // namespace qv::test
