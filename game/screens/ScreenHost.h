@@ -1,0 +1,41 @@
+#pragma once
+// What the title, settings and game-over screens need of the game that runs
+// them. The game implements it; tests give a small stand-in, so the screens
+// run without a window or a framework.
+
+namespace qv {
+
+class Font;
+class QuizState;
+class SpriteLayer;
+class Sprite;
+
+class ScreenHost {
+public:
+    virtual ~ScreenHost() = default;
+
+    // The configuration, the players' names and the question sets.
+    virtual QuizState& quiz() = 0;
+    // The draw list the screens put their drawables in; it exists as long as
+    // any screen does.
+    virtual SpriteLayer& layer() = 0;
+    // Font `index` of the game's font set, or null when the game has no such
+    // font (a text given null draws nothing).
+    virtual Font* font(int index) = 0;
+    // The pointer's arrow, which every screen puts back on top of its own
+    // drawables; null before the game has made it.
+    virtual Sprite* cursor() = 0;
+    // The quit question is up: screens only move their backdrop meanwhile.
+    virtual bool quitConfirm() const = 0;
+    // The title screen is done and play is to begin (titleActive cleared).
+    virtual void startPlaying() = 0;
+    // Replaces the title screen by the settings screen. The title screen that
+    // calls it is destroyed inside the call and must not touch itself after.
+    virtual void openSettings() = 0;
+    // The key click, silent while sound effects are off.
+    virtual void playClick() = 0;
+    // What player `index` won in the game just over.
+    virtual int playerMoney(int index) const = 0;
+};
+
+} // namespace qv

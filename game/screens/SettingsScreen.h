@@ -1,0 +1,63 @@
+#pragma once
+// Sound effects on or off, the next installed question set, and OK, which
+// saves the configuration and reports done. The voice switch is made but
+// never shown: that setting only comes from the configuration file.
+
+#include <memory>
+
+#include "game/engine/InputMapper.h"
+#include "game/engine/Sprite.h"
+#include "game/engine/TextDrawable.h"
+#include "game/screens/BackdropAnimation.h"
+
+namespace qv {
+
+class ScreenHost;
+
+class SettingsScreen {
+public:
+    // Seconds the "No alternatives available" message stays.
+    static constexpr float messageSeconds = 3.0f;
+
+    // The host must outlive the screen.
+    explicit SettingsScreen(ScreenHost& host);
+    ~SettingsScreen();
+    SettingsScreen(const SettingsScreen&) = delete;
+    SettingsScreen& operator=(const SettingsScreen&) = delete;
+
+    // Lists the question sets, makes the elements and shows all but the
+    // voice switch.
+    void initialise();
+    // The left button, on this screen's own mapper.
+    void enter();
+    // One frame: the backdrop moves; unless the quit question is up, the
+    // message times out and the buttons act.
+    void update(float dt);
+
+    std::unique_ptr<InputMapper> input;
+    Sprite backdrop;
+    Sprite settingsArt;
+    Sprite effectsOffButton;
+    Sprite effectsOnButton;
+    Sprite voiceOffButton;
+    Sprite voiceOnButton;
+    Sprite changeSetButton;
+    Sprite okButton;
+    TextDrawable effectsText;
+    TextDrawable voiceText;
+    TextDrawable questionSetText;
+
+    // OK was clicked: the dispatcher closes the screen.
+    bool done = false;
+    bool messageShowing = false;
+    float messageTimer = 0.0f;
+    BackdropAnimation backdropAnimation;
+
+private:
+    void showSetName();
+    void changeSet();
+
+    ScreenHost& host_;
+};
+
+} // namespace qv

@@ -1,0 +1,344 @@
+#include "game/screens/TitleScreen.h"
+
+#include "game/engine/SpriteLayer.h"
+#include "game/quiz/QuizState.h"
+#include "game/screens/ScreenHost.h"
+#include "game/screens/ScreenParts.h"
+
+namespace qv {
+
+namespace {
+
+using screen::ButtonImages;
+using screen::Envelope;
+
+constexpr Colour dimWhite{255, 255, 255, 200};
+constexpr Colour clear{0, 0, 0, 0};
+
+constexpr ButtonImages upImages{"Resources//upbuttonoff.tga", "Resources//upbuttonhilight.tga",
+                                "Resources//upbuttonon.tga"};
+constexpr ButtonImages downImages{"Resources//downbuttonoff.tga",
+                                  "Resources//downbuttonhilight.tga",
+                                  "Resources//downbuttonon.tga"};
+constexpr ButtonImages playAgainImages{"Resources//playagainbuttonoff.tga",
+                                       "Resources//playagainbuttonhilight.tga",
+                                       "Resources//playagainbuttonon.tga"};
+constexpr ButtonImages newGameImages{"Resources//newgamebuttonoff.tga",
+                                     "Resources//newgamebuttonhilight.tga",
+                                     "Resources//newgamebuttonon.tga"};
+constexpr ButtonImages settingsImages{"Resources//settingsbuttonoff.tga",
+                                      "Resources//settingsbuttonhilight.tga",
+                                      "Resources//settingsbuttonon.tga"};
+constexpr ButtonImages okImages{"Resources//okbuttonoff.tga", "Resources//okbuttonhilight.tga",
+                                "Resources//okbuttonon.tga"};
+
+constexpr Vec3 okPlace{512.0f, 690.0f, 0.3f};
+
+// Actions of the screen's mapper: 0 the left button (bound so the button's
+// codes are this screen's, read through the sprite layer), 1 Return, then the
+// character keys in the order readTypedKey tries them.
+constexpr int returnAction = 1;
+constexpr int firstKeyAction = 2;
+constexpr int firstShiftedAction = 28;
+constexpr int firstDigitAction = 54;
+constexpr int digitZeroAction = 63;
+constexpr int backspaceAction = 64;
+
+bool takeClick(Sprite& button) {
+    const bool clicked = button.clicked;
+    button.clicked = false;
+    return clicked;
+}
+
+} // namespace
+
+TitleScreen::TitleScreen(ScreenHost& host) : host_(host) {}
+
+TitleScreen::~TitleScreen() = default;
+
+void TitleScreen::initialise() {
+    const Envelope art{dimWhite, opaqueBlack, 3.0f, 1.0f};
+    const Envelope words{dimWhite, clear, 0.5f, 3.0f};
+
+    screen::makePicture(host_, backdrop, "Resources//big.bmp", Vec3{0.0f, 0.0f, 1.0f},
+                        Envelope{opaqueWhite, opaqueBlack, 0.5f, 1.0f});
+    backdrop.scale = 3.4f;
+    screen::makePicture(host_, titleArt, "Resources//title2.tga", Vec3{}, art);
+    // Both pieces of art sit with their top-left corner near (1, 1), placed
+    // by the title picture's size.
+    const int width = titleArt.sourceRect.right + 1;
+    const int height = titleArt.sourceRect.bottom + 1;
+    const Vec3 artPlace{static_cast<float>(width / 2 + 1), static_cast<float>(height / 2 + 1),
+                        0.95f};
+    titleArt.position = artPlace;
+    screen::makePicture(host_, newGameArt, "Resources//newgametitle.tga", artPlace, art);
+
+    screen::makeButton(host_, upButton, upImages, Vec3{512.0f, 454.0f, 0.9f}, false);
+    screen::makeButton(host_, downButton, downImages, Vec3{512.0f, 554.0f, 0.9f}, false);
+    screen::makeButton(host_, playAgainButton, playAgainImages, Vec3{512.0f, 600.0f, 0.3f}, true);
+    screen::makeButton(host_, newGameButton, newGameImages, Vec3{512.0f, 650.0f, 0.3f}, true);
+    screen::makeButton(host_, settingsButton, settingsImages, Vec3{512.0f, 700.0f, 0.3f}, true);
+    screen::makeButton(host_, okButton, okImages, okPlace, true);
+
+    screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words,
+                     u"Please select number of players");
+    promptText.typewriter = true;
+    screen::makeText(host_, countText, 1, Vec3{250.0f, 60.0f, 0.9f},
+                     Envelope{dimWhite, clear, 0.4f, 3.0f}, u"1");
+    countText.typewriter = true;
+    screen::makeText(host_, nameText, 1, Vec3{178.0f, 45.0f, 0.9f},
+                     Envelope{dimWhite, opaqueBlack, 0.0f, 0.0f}, u"");
+
+    if (Sprite* cursor = host_.cursor()) {
+        host_.layer().add(*cursor);
+    }
+
+    QuizState& quiz = host_.quiz();
+    if (quiz.loadConfig()) {
+        chosenCount = quiz.playerCount;
+        countText.setText(screen::decimal(chosenCount));
+    }
+    host_.layer().skipNextElapsed = true;
+}
+
+void TitleScreen::enter() {
+    mode = TitleMode::Menu;
+    leaveTimer = 0.0f;
+    leaving = false;
+    choice = Choice::None;
+
+    backdrop.start();
+    titleArt.start();
+    if (!host_.quiz().configMissing) {
+        playAgainButton.start();
+    }
+    newGameButton.start();
+    settingsButton.start();
+
+    input = std::make_unique<InputMapper>();
+    input->bind(InputCode::MouseLeft, 0, false);
+    input->bind(InputCode::Return, returnAction, false);
+    for (int code = InputCode::LetterA; code <= InputCode::Backspace; ++code) {
+        input->bind(code, code - InputCode::LetterA + firstKeyAction, false);
+    }
+    // Keys already held when the screen opens count once they were let go.
+    input->claimSlot(1, true);
+
+    screen::showCursor(host_);
+}
+
+void TitleScreen::update(float dt) {
+    backdropAnimation.step(backdrop, dt);
+    if (host_.quitConfirm()) {
+        return;
+    }
+    if (leaving && leaveTimer >= 0.0f) {
+        leaveTimer -= dt;
+    }
+    switch (mode) {
+    case TitleMode::Menu:
+        if (!handleMenu()) {
+            return;
+        }
+        if (leaving && leaveTimer < 0.0f) {
+            leaveMenu();
+        }
+        break;
+    case TitleMode::PlayerCount:
+        handlePlayerCount();
+        if (leaving && leaveTimer < 0.0f) {
+            leavePlayerCount();
+        }
+        break;
+    case TitleMode::NameEntry:
+        handleNameEntry();
+        nameEntryFrame(dt);
+        break;
+    }
+}
+
+bool TitleScreen::handleMenu() {
+    if (takeClick(playAgainButton)) {
+        choice = Choice::PlayAgain;
+        leaveTimer = 0.0f;
+        leaving = true;
+    }
+    if (takeClick(newGameButton)) {
+        choice = Choice::NewGame;
+        leaveTimer = 0.0f;
+        leaving = true;
+    }
+    if (takeClick(settingsButton)) {
+        // This screen is destroyed inside the call.
+        host_.openSettings();
+        return false;
+    }
+    return true;
+}
+
+void TitleScreen::leaveMenu() {
+    titleArt.enabled = false;
+    playAgainButton.enabled = false;
+    newGameButton.enabled = false;
+    settingsButton.enabled = false;
+    if (choice == Choice::PlayAgain) {
+        host_.layer().remove(backdrop);
+        leaving = false;
+        host_.startPlaying();
+        return;
+    }
+    leaving = false;
+    mode = TitleMode::PlayerCount;
+    newGameArt.start();
+    promptText.start();
+    countText.start();
+    upButton.start();
+    downButton.start();
+    okButton.start();
+}
+
+void TitleScreen::handlePlayerCount() {
+    bool changed = false;
+    if (takeClick(upButton) && chosenCount < 9) {
+        ++chosenCount;
+        changed = true;
+    }
+    if (takeClick(downButton) && chosenCount > 1) {
+        --chosenCount;
+        changed = true;
+    }
+    if (changed) {
+        showCount();
+    }
+    if (takeClick(okButton)) {
+        leaving = true;
+        leaveTimer = 1.0f;
+    }
+}
+
+void TitleScreen::showCount() {
+    countText.setText(screen::decimal(chosenCount));
+    // Started again, the number types itself out anew.
+    countText.enabled = false;
+    countText.start();
+}
+
+void TitleScreen::leavePlayerCount() {
+    leaving = false;
+    host_.quiz().setPlayerCount(chosenCount);
+    mode = TitleMode::NameEntry;
+    promptForName(entryIndex);
+    countText.enabled = false;
+    upButton.enabled = false;
+    downButton.enabled = false;
+    screen::stopButton(okButton);
+    okButton.position = okPlace;
+    okButton.start();
+    nameText.start();
+}
+
+void TitleScreen::promptForName(int index) {
+    const QuizState& quiz = host_.quiz();
+    typedName = index >= 0 && index < maxPlayers ? quiz.playerNames[static_cast<std::size_t>(index)]
+                                                 : std::u16string();
+    nameText.setText(typedName);
+    promptText.setText(u"Player " + screen::decimal(index + 1) + u", please enter your name");
+    // From its first letter again.
+    promptText.enabled = false;
+    promptText.start();
+}
+
+int TitleScreen::readTypedKey() const {
+    if (!input) {
+        return noKey;
+    }
+    for (int action = firstKeyAction; action <= backspaceAction; ++action) {
+        if (input->state(action) != ActionState::Pressed) {
+            continue;
+        }
+        if (action == backspaceAction) {
+            return backspaceKey;
+        }
+        if (action < firstShiftedAction) {
+            return 'a' + (action - firstKeyAction);
+        }
+        if (action < firstDigitAction) {
+            return 'A' + (action - firstShiftedAction);
+        }
+        if (action < digitZeroAction) {
+            return '1' + (action - firstDigitAction);
+        }
+        return '0';
+    }
+    return noKey;
+}
+
+void TitleScreen::removeCursorMark() {
+    if (!typedName.empty() && typedName.back() == u'_') {
+        typedName.pop_back();
+    }
+}
+
+void TitleScreen::handleNameEntry() {
+    if (input && input->state(returnAction) == ActionState::Pressed) {
+        // Return presses OK at a point of its box, so the click plays out
+        // exactly as one made with the pointer.
+        okButton.click(Vec3{okButton.position.x + okButton.centre.x,
+                            okButton.position.y + okButton.centre.y, okButton.position.z});
+    }
+    if (takeClick(okButton)) {
+        confirmName();
+    }
+    const int key = readTypedKey();
+    if (key == noKey) {
+        return;
+    }
+    host_.playClick();
+    removeCursorMark();
+    if (key == backspaceKey) {
+        if (!typedName.empty()) {
+            typedName.pop_back();
+        }
+    } else if (typedName.size() < typedNameLimit) {
+        typedName.push_back(static_cast<char16_t>(key));
+    }
+    nameText.setText(typedName);
+}
+
+void TitleScreen::confirmName() {
+    leaving = true;
+    leaveTimer = okButton.fadeIn;
+    removeCursorMark();
+    host_.quiz().setPlayerName(entryIndex, typedName);
+    screen::stopButton(okButton);
+    okButton.start();
+    ++entryIndex;
+}
+
+void TitleScreen::nameEntryFrame(float dt) {
+    cursorTimer += dt;
+    if (cursorTimer > 0.25f) {
+        if (!typedName.empty() && typedName.back() == u'_') {
+            typedName.pop_back();
+        } else {
+            typedName.push_back(u'_');
+        }
+        nameText.setText(typedName);
+        cursorTimer = 0.0f;
+    }
+    if (!leaving || leaveTimer >= 0.0f) {
+        return;
+    }
+    typedName.clear();
+    nameText.setText(u"");
+    leaving = false;
+    if (entryIndex < chosenCount) {
+        promptForName(entryIndex);
+        return;
+    }
+    host_.layer().remove(backdrop);
+    host_.quiz().saveConfig();
+    host_.startPlaying();
+}
+
+} // namespace qv

@@ -1,0 +1,99 @@
+#pragma once
+// The first screen, and the one the game comes back to: play again with the
+// saved players, a new game, or the settings. A new game asks on this same
+// screen for the number of players and then for each player's name.
+//
+// The dispatcher creates it, calls initialise and enter, then update once a
+// frame while the title is up, and destroys it once startPlaying or
+// openSettings has been called.
+
+#include <memory>
+#include <string>
+
+#include "game/engine/InputMapper.h"
+#include "game/engine/Sprite.h"
+#include "game/engine/TextDrawable.h"
+#include "game/screens/BackdropAnimation.h"
+
+namespace qv {
+
+class ScreenHost;
+
+class TitleScreen {
+public:
+    enum class TitleMode { Menu = 0, PlayerCount = 1, NameEntry = 2 };
+    enum class Choice { None = 0, PlayAgain = 1, NewGame = 2 };
+
+    // readTypedKey's answers besides a character.
+    static constexpr int backspaceKey = 998;
+    static constexpr int noKey = 999;
+    // Characters a name may hold, the blinking underscore not counted.
+    static constexpr std::size_t typedNameLimit = 10;
+
+    // The host must outlive the screen.
+    explicit TitleScreen(ScreenHost& host);
+    // Leaves its input slot; its drawables unlink themselves.
+    ~TitleScreen();
+    TitleScreen(const TitleScreen&) = delete;
+    TitleScreen& operator=(const TitleScreen&) = delete;
+
+    // Makes every element (none started), puts the pointer back on top and
+    // reads the configuration: the count starts at its number of players.
+    void initialise();
+    // The menu: title art and the three buttons; this screen's keys bound.
+    void enter();
+    // One frame: the backdrop moves; unless the quit question is up, the
+    // input of the current mode is handled and a mode whose time is up is
+    // left. May call openSettings, which destroys this screen.
+    void update(float dt);
+
+    // Name entry for player `index`: the field starts with that player's
+    // stored name and the prompt types itself out again.
+    void promptForName(int index);
+    // The character of the first key pressed this frame ("a".."z", "A".."Z"
+    // with Shift, "0".."9"), backspaceKey, or noKey.
+    int readTypedKey() const;
+
+    TitleMode mode = TitleMode::Menu;
+    float leaveTimer = 0.0f;
+    bool leaving = false;
+    Choice choice = Choice::None;
+    std::unique_ptr<InputMapper> input;
+
+    Sprite backdrop;
+    Sprite titleArt;
+    Sprite newGameArt;
+    Sprite upButton;
+    Sprite downButton;
+    Sprite playAgainButton;
+    Sprite newGameButton;
+    Sprite settingsButton;
+    Sprite okButton;
+    TextDrawable promptText;
+    TextDrawable countText;
+    TextDrawable nameText;
+
+    int chosenCount = 1;
+    int entryIndex = 0;
+    // While the cursor shows, its last character is "_".
+    std::u16string typedName;
+    float cursorTimer = 0.0f;
+    BackdropAnimation backdropAnimation;
+
+private:
+    // Each returns false when the screen was destroyed inside it.
+    bool handleMenu();
+    void handlePlayerCount();
+    void handleNameEntry();
+    void leaveMenu();
+    void leavePlayerCount();
+    void nameEntryFrame(float dt);
+
+    void showCount();
+    void removeCursorMark();
+    void confirmName();
+
+    ScreenHost& host_;
+};
+
+} // namespace qv
