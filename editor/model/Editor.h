@@ -69,7 +69,8 @@ public:
     // "Add Pic" after the file dialog: `chosen` is empty when it was cancelled
     // (the set is marked as changed either way).
     void addPicture(const std::optional<std::filesystem::path>& chosen);
-    // "Remove Pic": deletes the picture file of the question shown at once.
+    // "Remove Pic": deletes the picture file of the question shown at once
+    // and marks the set as changed, as every other change of a question does.
     void removePicture();
     // Where the file dialog of "Add Pic" starts; empty when never chosen.
     std::filesystem::path previousPicturePath();

@@ -1,8 +1,7 @@
 #pragma once
-// A picture hook that keeps picture files as they are: it copies the source
-// file to the target and draws nothing. It stands in until the image module
-// decodes and re-encodes pictures, and keeps pictures following their
-// questions meanwhile.
+// A picture hook that copies the source file to the target as it is and
+// draws nothing. Tests of the question list use it with stand-in picture
+// bytes that no image reader would accept.
 
 #include "editor/model/PictureHook.h"
 
