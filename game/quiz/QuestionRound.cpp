@@ -12,6 +12,7 @@ namespace {
 
 constexpr float twoPi = 6.2831855f;
 constexpr int leftButtonAction = 0;
+constexpr float correctMarkerLift = 0.09f;
 
 bool isLevelWithoutRisk(int level) {
     return level == 0 || level == 5 || level == 10;
@@ -275,8 +276,10 @@ void QuestionRound::revealCorrect(Player& player) {
     if (correct < 1 || correct > GameScreen::answerCount) {
         return;
     }
+    // In front of the button and its pressed image, but behind the answer's
+    // text (0.3): a marker at the text's own depth would be drawn over it.
     const Vec3& at = screen.answerButtons[static_cast<std::size_t>(correct - 1)].position;
-    screen.correctMarker.position = Vec3{at.x, at.y, at.z - 0.1f};
+    screen.correctMarker.position = Vec3{at.x, at.y, at.z - correctMarkerLift};
     show(screen.correctMarker);
 }
 

@@ -84,7 +84,9 @@ TEST_F(GameScreenRound, ElementsSitWhereTheScreenPutsThem) {
     const Vec3 at = s.answerButtons[static_cast<std::size_t>(correct - 1)].position;
     EXPECT_FLOAT_EQ(s.correctMarker.position.x, at.x);
     EXPECT_FLOAT_EQ(s.correctMarker.position.y, at.y);
-    EXPECT_FLOAT_EQ(s.correctMarker.position.z, at.z - 0.1f);
+    // Between the button's pressed image and the answer text.
+    EXPECT_GT(s.correctMarker.position.z, s.answerTexts[0].position.z);
+    EXPECT_LT(s.correctMarker.position.z, at.z - 0.02f);
     EXPECT_TRUE(s.correctMarker.enabled);
 }
 

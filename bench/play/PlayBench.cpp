@@ -1,0 +1,171 @@
+// The heaviest frame of a game: the final screen of the 1000000 prize with
+// its five bursts (2,400 sparks) flying over every element of the game
+// screen (background, ladder, help and answer buttons with their crossed
+// images, the question picture's frame, the wheel, question, answers, host
+// line and player label), with the product's own art and fonts, drawn by the
+// software renderer at 1024 x 768. Reports the median frame in milliseconds:
+// the sprite layer's step and draw plus the round's frame.
+//
+// QV_PLAY_SHOT=<file.png> also writes the last frame drawn.
+
+#include "game/engine/FontSet.h"
+#include "game/engine/SoundSet.h"
+#include "game/engine/SpriteLayer.h"
+#include "game/quiz/GameScreen.h"
+#include "game/quiz/Player.h"
+#include "game/quiz/QuestionRound.h"
+#include "game/quiz/QuizState.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr float frameTime = 1.0f / 60.0f;
+
+double medianOf(std::vector<double>& values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+class FinalScreenScene {
+public:
+    FinalScreenScene() {
+        std::filesystem::current_path(QV_PRODUCT_DIR);
+        surface_ = SDL_CreateRGBSurfaceWithFormat(0, 1024, 768, 32, SDL_PIXELFORMAT_ARGB8888);
+        renderer_ = SDL_CreateSoftwareRenderer(surface_);
+        layer_ = std::make_unique<qv::SpriteLayer>(renderer_);
+        fonts_ = std::make_unique<qv::FontSet>(renderer_);
+        quiz_ = std::make_unique<qv::QuizState>(std::filesystem::temp_directory_path() /
+                                                "qv-play-bench");
+        quiz_->random.seed(42);
+        std::vector<qv::Question> questions;
+        for (int rung = 0; rung < 15; ++rung) {
+            qv::Question q;
+            q.number = rung;
+            q.text = u"Which of these cities lies furthest north of the equator on a map?";
+            q.answers = {u"Oslo", u"Madrid", u"Cairo", u"Lima"};
+            q.correctAnswer = 1;
+            q.value = rung + 1;
+            questions.push_back(q);
+        }
+        quiz_->bank.setQuestions(questions);
+        quiz_->playerNames[0] = u"Ann";
+        sounds_ = std::make_unique<qv::SoundSet>(quiz_->soundEffectsOn);
+        pointer_ = std::make_unique<qv::Sprite>();
+        pointer_->load(layer_->textures(), "Resources//mousearrow.tga");
+        pointer_->position = {512.0f, 384.0f, 0.0f};
+
+        qv::PlayServices services{*quiz_, *sounds_, *layer_, fonts_.get(), pointer_.get(), {}, {}};
+        services.quitConfirm = [] { return false; };
+        services.nextPlayer = [] {};
+        round_ = std::make_unique<qv::QuestionRound>(std::move(services));
+        player_.playerIndex = 0;
+        round_->buildGameScreen(player_);
+        round_->resumePlayer(player_);
+
+        // Every element of the screen on at once, then the top prize.
+        qv::GameScreen& s = *round_->screen();
+        for (qv::Drawable* d : std::initializer_list<qv::Drawable*>{
+                 &s.questionText, &s.answerTexts[0], &s.answerTexts[1], &s.answerTexts[2],
+                 &s.answerTexts[3], &s.jokerCrossed, &s.clueCrossed, &s.gambleCrossed,
+                 &s.correctMarker}) {
+            qv::show(*d);
+        }
+        for (auto& rung : s.rungs) {
+            rung.hold = -1.0f;
+            qv::startAfresh(rung);
+        }
+        layer_->add(s.wheelBack);
+        layer_->add(s.wheelPointer);
+        qv::show(s.wheelBack);
+        qv::show(s.wheelPointer);
+        s.addPictureGroup(*layer_);
+        s.showPictureGroup();
+        s.hostText.setText(u"Great! You've just won 1000000!");
+        qv::startAfresh(s.hostText);
+        player_.level = 15;
+        player_.taking = true;
+        player_.currentRung = &s.rung(15);
+        round_->setRoundState(player_, qv::RoundState::Final);
+        // The final screen puts the wheel, the picture frame and the marker
+        // away; they are drawn here too, for the heaviest frame.
+        for (qv::Drawable* d : std::initializer_list<qv::Drawable*>{
+                 &s.wheelBack, &s.wheelPointer, &s.correctMarker, &s.pictureBack,
+                 &s.pictureCorners[0], &s.pictureCorners[1], &s.pictureCorners[2],
+                 &s.pictureCorners[3]}) {
+            qv::show(*d);
+        }
+        // Past every fade-in, with the bursts in the air.
+        for (int i = 0; i < 120; ++i) {
+            frame();
+        }
+    }
+
+    ~FinalScreenScene() {
+        round_.reset();
+        pointer_.reset();
+        fonts_.reset();
+        layer_.reset();
+        SDL_DestroyRenderer(renderer_);
+        SDL_FreeSurface(surface_);
+    }
+
+    void frame() {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        layer_->drawAll(frameTime, qv::Vec3{512.0f, 384.0f, 0.0f}, false);
+        round_->frameRound(player_, frameTime);
+        SDL_RenderFlush(renderer_);
+    }
+
+    int flyingBursts() const {
+        int n = 0;
+        for (const auto& burst : round_->screen()->fireworks) {
+            n += burst->flying() ? 1 : 0;
+        }
+        return n;
+    }
+
+    void shot(const char* path) const { IMG_SavePNG(surface_, path); }
+
+private:
+    SDL_Surface* surface_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    std::unique_ptr<qv::SpriteLayer> layer_;
+    std::unique_ptr<qv::FontSet> fonts_;
+    std::unique_ptr<qv::QuizState> quiz_;
+    std::unique_ptr<qv::SoundSet> sounds_;
+    std::unique_ptr<qv::Sprite> pointer_;
+    std::unique_ptr<qv::QuestionRound> round_;
+    qv::Player player_;
+};
+
+void finalScreenFrame(benchmark::State& state) {
+    FinalScreenScene scene;
+    std::vector<double> frames;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        scene.frame();
+        frames.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    state.counters["median_ms"] = medianOf(frames);
+    state.counters["bursts_flying"] = scene.flyingBursts();
+    if (const char* path = std::getenv("QV_PLAY_SHOT")) {
+        scene.shot(path);
+    }
+}
+BENCHMARK(finalScreenFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+} // namespace
+
+BENCHMARK_MAIN();
