@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "game/engine/InputMapper.h"
 #include "game/engine/SoundSet.h"
@@ -44,6 +45,9 @@ public:
     // The automation dump: one JSON object on one line.
     std::string dumpState() const;
 
+    // True at the first choice of device settings of this game only.
+    bool firstDeviceChoice() { return !std::exchange(deviceChosen_, true); }
+
     QuizState quiz;
 
     // "Resources//quit.tga", shown while quitConfirm is set. Made once with
@@ -80,6 +84,8 @@ protected:
 private:
     void startAutomation();
     void createInputMapper();
+
+    bool deviceChosen_ = false;
 
     static constexpr int quitAction = 0;
     static constexpr int pointerXAction = 5;

@@ -7,8 +7,6 @@ namespace qv {
 
 namespace {
 
-bool warnedOnce = false;
-
 int onDeviceCreated(SDL_Renderer* device, const BackBufferDesc& /*backBuffer*/, void* /*user*/) {
     Game* game = Game::current();
     return game != nullptr && game->onCreateDevice(device) ? 0 : -1;
@@ -90,13 +88,10 @@ bool gameModifyDeviceSettings(DeviceSettings& settings, const DeviceCaps& caps,
     if (!caps.accelerated()) {
         settings.vertexProcessing = VertexProcessing::Software;
     }
-    if (!warnedOnce) {
-        warnedOnce = true;
-        if (settings.deviceType == DeviceType::Reference) {
-            if (Game* game = Game::current()) {
-                game->framework().referenceWarning();
-            }
-        }
+    Game* game = Game::current();
+    if (game != nullptr && game->firstDeviceChoice() &&
+        settings.deviceType == DeviceType::Reference) {
+        game->framework().referenceWarning();
     }
     return true;
 }
