@@ -83,6 +83,8 @@ bool IniSettingsStore::writeText(const std::string& section, const std::string& 
     return store(file_, section, key, value);
 }
 
-std::filesystem::path frameworkSettingsFile() { return productConfigFolder() / "Showfloor.ini"; }
+std::filesystem::path frameworkSettingsFile() {
+    return productConfigFolder() / "Showfloor.ini";
+}
 
 } // namespace qv

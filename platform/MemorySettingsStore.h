@@ -4,8 +4,8 @@
 
 #include <charconv>
 #include <cstdint>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 #include "platform/IniFile.h"
 #include "platform/SettingsStore.h"
@@ -29,8 +29,7 @@ public:
         value = number;
         return true;
     }
-    bool readText(const std::string& section, const std::string& key,
-                  std::string& value) override {
+    bool readText(const std::string& section, const std::string& key, std::string& value) override {
         const std::string* found = entries.find(section, key);
         if (found != nullptr) {
             value = *found;

@@ -38,8 +38,8 @@ template <typename T> bool number(std::string_view text, T& value) {
 
 // The file name of shot is the rest of the line, so that it may hold blanks.
 std::string_view restAfterWord(std::string_view line, std::string_view word) {
-    std::string_view rest = line.substr(static_cast<std::size_t>(word.data() - line.data()) +
-                                        word.size());
+    std::string_view rest =
+        line.substr(static_cast<std::size_t>(word.data() - line.data()) + word.size());
     while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) {
         rest.remove_prefix(1);
     }

@@ -46,15 +46,14 @@ std::string escaped(const std::string& text) {
 
 void FrameStats::deviceChanged(const DeviceSettings& settings, const BackBufferDesc& backBuffer,
                                const std::string& rendererName) {
-    const std::string device =
-        escaped((settings.deviceType == DeviceType::Reference ? "REF [" : "HAL [") +
-                rendererName + "]");
+    const std::string device = escaped(
+        (settings.deviceType == DeviceType::Reference ? "REF [" : "HAL [") + rendererName + "]");
     const std::string formats = escaped(": backbuf " + formatName(backBuffer.format) +
                                         ", adapter " + formatName(settings.adapterFormat));
     char buffer[512];
     std::snprintf(buffer, sizeof buffer, "%%.02f fps (%dx%d), %s%s%s", backBuffer.width,
-                  backBuffer.height, device.c_str(), vertexProcessingLabel(settings.vertexProcessing),
-                  formats.c_str());
+                  backBuffer.height, device.c_str(),
+                  vertexProcessingLabel(settings.vertexProcessing), formats.c_str());
     format_ = buffer;
 }
 

@@ -17,7 +17,9 @@ FrameTimer::FrameTimer(Clock clock) : clock_(std::move(clock)) {
     lastElapsed_ = base_;
 }
 
-std::int64_t FrameTimer::now() const { return stopped_ ? stopTime_ : clock_(); }
+std::int64_t FrameTimer::now() const {
+    return stopped_ ? stopTime_ : clock_();
+}
 
 void FrameTimer::reset() {
     const std::int64_t t = now();
@@ -52,7 +54,9 @@ void FrameTimer::advance() {
     }
 }
 
-double FrameTimer::time() const { return static_cast<double>(now() - base_) * 1e-9; }
+double FrameTimer::time() const {
+    return static_cast<double>(now() - base_) * 1e-9;
+}
 
 double FrameTimer::elapsed() {
     const std::int64_t t = now();

@@ -216,8 +216,12 @@ void Framework::pause(bool pauseTime, bool pauseRendering) {
 int Framework::exitCode() const {
     return locked([](const State& s) { return s.exitCode; });
 }
-SDL_Window* Framework::window() const { return window_.get(); }
-SDL_Renderer* Framework::device() const { return renderer_.get(); }
+SDL_Window* Framework::window() const {
+    return window_.get();
+}
+SDL_Renderer* Framework::device() const {
+    return renderer_.get();
+}
 DeviceSettings Framework::deviceSettings() const {
     return locked([](const State& s) { return s.settings; });
 }

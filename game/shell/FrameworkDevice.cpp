@@ -15,7 +15,8 @@ DeviceCaps capsOf(const SDL_RendererInfo& info) {
     caps.name = info.name != nullptr ? info.name : "";
     caps.flags = info.flags;
     caps.textureFormats.assign(info.texture_formats,
-                               info.texture_formats + std::min<Uint32>(info.num_texture_formats, 16));
+                               info.texture_formats +
+                                   std::min<Uint32>(info.num_texture_formats, 16));
     caps.maxTextureWidth = info.max_texture_width;
     caps.maxTextureHeight = info.max_texture_height;
     return caps;
@@ -127,8 +128,8 @@ bool Framework::createRenderer(DeviceSettings request, bool firstCreation) {
         DeviceSettings settings = request;
         settings.deviceType = type;
         settings.driverIndex = driver;
-        settings.vertexProcessing = type == DeviceType::Hardware ? VertexProcessing::Hardware
-                                                                 : VertexProcessing::Software;
+        settings.vertexProcessing =
+            type == DeviceType::Hardware ? VertexProcessing::Hardware : VertexProcessing::Software;
         if (sw.forcePureHwvp) {
             settings.vertexProcessing = VertexProcessing::PureHardware;
         } else if (sw.forceHwvp) {
@@ -149,9 +150,9 @@ bool Framework::createRenderer(DeviceSettings request, bool firstCreation) {
         applyWindowMode(settings);
         // The logical screen is scaled to the window smoothly, letterboxed.
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-        const Uint32 flags = (type == DeviceType::Reference ? SDL_RENDERER_SOFTWARE
-                                                             : SDL_RENDERER_ACCELERATED) |
-                             SDL_RENDERER_PRESENTVSYNC;
+        const Uint32 flags =
+            (type == DeviceType::Reference ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED) |
+            SDL_RENDERER_PRESENTVSYNC;
         renderer_.reset(SDL_CreateRenderer(window_.get(), driver, flags));
         if (!renderer_) {
             continue;
@@ -198,8 +199,7 @@ bool Framework::createRenderer(DeviceSettings request, bool firstCreation) {
         }
         return true;
     }
-    reportError(anyAccepted ? FrameworkError::CreatingDevice
-                            : FrameworkError::NoCompatibleDevices);
+    reportError(anyAccepted ? FrameworkError::CreatingDevice : FrameworkError::NoCompatibleDevices);
     return false;
 }
 

@@ -64,7 +64,9 @@ Game::Game(Framework& framework, std::filesystem::path resources)
 
 Game::~Game() = default;
 
-Game* Game::current() { return static_cast<Game*>(GameShell::current()); }
+Game* Game::current() {
+    return static_cast<Game*>(GameShell::current());
+}
 
 bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     if (framework().automation() && !automation_) {
@@ -165,8 +167,7 @@ void Game::startAutomation() {
     hooks.seed = [this](std::uint32_t seed) { quiz.random.seed(seed); };
     hooks.dump = [this] { return dumpState(); };
     hooks.quit = [this] { framework().shutdown(0); };
-    automation_ = std::make_unique<AutomationDriver>(std::cin, std::cout, std::cerr,
-                                                     scripted,
+    automation_ = std::make_unique<AutomationDriver>(std::cin, std::cout, std::cerr, scripted,
                                                      framework().constantFrameSeconds(), hooks,
                                                      startFolder());
 }

@@ -20,7 +20,6 @@ bool gameDeviceAcceptable(const DeviceCaps& caps, std::uint32_t adapterFormat,
 // Software vertex processing for a renderer without hardware acceleration;
 // the first time only, the warning when the software renderer is about to be
 // used. Always accepts.
-bool gameModifyDeviceSettings(DeviceSettings& settings, const DeviceCaps& caps,
-                              void* userContext);
+bool gameModifyDeviceSettings(DeviceSettings& settings, const DeviceCaps& caps, void* userContext);
 
 } // namespace qv

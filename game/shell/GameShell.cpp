@@ -16,7 +16,9 @@ constexpr int priorityCooperativeLevel = 2;
 
 } // namespace
 
-GameShell::GameShell(Framework& framework) : framework_(framework) { currentShell = this; }
+GameShell::GameShell(Framework& framework) : framework_(framework) {
+    currentShell = this;
+}
 
 GameShell::~GameShell() {
     if (currentShell == this) {
@@ -28,7 +30,9 @@ GameShell::~GameShell() {
     }
 }
 
-GameShell* GameShell::current() { return currentShell; }
+GameShell* GameShell::current() {
+    return currentShell;
+}
 
 std::unique_ptr<InputSource> GameShell::createInputSource() {
     auto source = std::make_unique<SdlInputSource>(framework_.window());

@@ -31,6 +31,8 @@ std::filesystem::path enterProgramFolder() {
     return folder;
 }
 
-std::filesystem::path resourcesFolder() { return programFolder() / "Resources"; }
+std::filesystem::path resourcesFolder() {
+    return programFolder() / "Resources";
+}
 
 } // namespace qv

@@ -8,7 +8,9 @@ constexpr int firstLetter = 21;
 constexpr int firstShiftedLetter = 47;
 constexpr int letterCount = 26;
 
-bool isLetterCode(int code) { return code >= firstLetter && code < firstLetter + letterCount; }
+bool isLetterCode(int code) {
+    return code >= firstLetter && code < firstLetter + letterCount;
+}
 
 } // namespace
 
@@ -52,11 +54,17 @@ void ScriptedInputSource::releaseKey(int code) {
     keys_[static_cast<std::size_t>(code - 1)].held = false;
 }
 
-void ScriptedInputSource::moveTo(float x, float y) { moveTarget_ = std::array<float, 2>{x, y}; }
+void ScriptedInputSource::moveTo(float x, float y) {
+    moveTarget_ = std::array<float, 2>{x, y};
+}
 
-void ScriptedInputSource::buttonDown() { press(leftButton); }
+void ScriptedInputSource::buttonDown() {
+    press(leftButton);
+}
 
-void ScriptedInputSource::buttonUp() { releaseKey(leftButton); }
+void ScriptedInputSource::buttonUp() {
+    releaseKey(leftButton);
+}
 
 bool ScriptedInputSource::keyDown(std::string_view name) {
     const auto code = codeOf(name);
@@ -93,8 +101,7 @@ bool ScriptedInputSource::read(DeviceState& state) {
         key.pressedSincePoll = false;
     }
     if (moveTarget_) {
-        const std::array<float, 2> from =
-            pointer_ ? pointer_() : std::array<float, 2>{0.0f, 0.0f};
+        const std::array<float, 2> from = pointer_ ? pointer_() : std::array<float, 2>{0.0f, 0.0f};
         state[mouseX - 1] = (*moveTarget_)[0] - from[0];
         state[mouseY - 1] = (*moveTarget_)[1] - from[1];
         moveTarget_.reset();

@@ -47,13 +47,16 @@ int mixerVolume(int volume) {
 void mixerPanning(int pan, std::uint8_t& left, std::uint8_t& right) {
     pan = std::clamp(pan, -10000, 10000);
     const auto level = [](int attenuation) {
-        return static_cast<std::uint8_t>(std::lround(255.0 * std::pow(10.0, -attenuation / 2000.0)));
+        return static_cast<std::uint8_t>(
+            std::lround(255.0 * std::pow(10.0, -attenuation / 2000.0)));
     };
     left = pan > 0 ? level(pan) : 255;
     right = pan < 0 ? level(-pan) : 255;
 }
 
-void Sound::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+void Sound::ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}
 
 Sound::Sound(SoundManager& manager, std::unique_ptr<Mix_Chunk, ChunkDeleter> chunk,
              std::vector<int> channels, std::uint32_t flags)
@@ -75,7 +78,8 @@ SoundResult Sound::play(int /*priority*/, std::uint32_t flags, int volume, int /
     for (std::size_t i = 0; i < count; ++i) {
         states[i] = Mix_Playing(channels_[i]) != 0;
     }
-    const int buffer = chooseSoundBuffer(std::span<const bool>(states, count), manager_.randomIndex);
+    const int buffer =
+        chooseSoundBuffer(std::span<const bool>(states, count), manager_.randomIndex);
     if (buffer < 0) {
         return SoundResult::NotInitialised;
     }
@@ -119,7 +123,9 @@ bool Sound::playing() const {
 
 SoundManager::SoundManager() = default;
 
-SoundManager::~SoundManager() { close(); }
+SoundManager::~SoundManager() {
+    close();
+}
 
 void SoundManager::close() {
     if (open_) {
@@ -172,8 +178,8 @@ SoundResult SoundManager::createSound(std::unique_ptr<Sound>& out,
     if (wave.empty() || buffers < 1 || buffers > maxBuffers) {
         return SoundResult::InvalidArgument;
     }
-    if (!open_ && (!subsystem_ || setPrimaryBufferFormat(2, MIX_DEFAULT_FREQUENCY, 16) !=
-                                      SoundResult::Ok)) {
+    if (!open_ &&
+        (!subsystem_ || setPrimaryBufferFormat(2, MIX_DEFAULT_FREQUENCY, 16) != SoundResult::Ok)) {
         return SoundResult::NotInitialised;
     }
     std::string bytes;

@@ -56,7 +56,9 @@ constexpr std::array<SwitchDef, 16> table{{
     {"automation", Name::Automation, Kind::Flag},
 }};
 
-char lowered(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowered(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool startsWithName(std::string_view token, std::string_view name) {
     if (token.size() < name.size()) {
@@ -181,11 +183,11 @@ Switches parseSwitches(std::span<const std::string_view> arguments,
         const bool hasColon = colon == found->text.size();
         std::string_view value = hasColon ? token.substr(colon + 1) : std::string_view{};
         // "-quitafterframe 10": the number is the next argument.
-        const bool nextIsValue = !hasColon && i + 1 < arguments.size() &&
-                                 (found->kind == Kind::Number
-                                      ? wholeNumber(arguments[i + 1]).has_value()
-                                      : found->kind == Kind::OptionalSeconds &&
-                                            seconds(arguments[i + 1]).has_value());
+        const bool nextIsValue =
+            !hasColon && i + 1 < arguments.size() &&
+            (found->kind == Kind::Number
+                 ? wholeNumber(arguments[i + 1]).has_value()
+                 : found->kind == Kind::OptionalSeconds && seconds(arguments[i + 1]).has_value());
         if (nextIsValue) {
             value = arguments[++i];
         }

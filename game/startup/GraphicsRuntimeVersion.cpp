@@ -22,7 +22,9 @@ constexpr std::array<LibraryRelease, 1> libraryReleases{{
     {"libSDL2-2.0.so.0", {0, 0, 0, 0}, 9, 0, ' '},
 }};
 
-char lowered(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowered(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool fromReport(RuntimeDiagnostics& diagnostics, std::uint32_t& major, std::uint32_t& minor,
                 char& letter) {
@@ -77,8 +79,8 @@ std::string runtimeVersionText(std::uint32_t major, std::uint32_t minor, char le
     return buffer;
 }
 
-bool detectRuntimeVersion(RuntimeDiagnostics& diagnostics, std::uint32_t& number,
-                          std::string& text, std::size_t textCapacity) {
+bool detectRuntimeVersion(RuntimeDiagnostics& diagnostics, std::uint32_t& number, std::string& text,
+                          std::size_t textCapacity) {
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
     char letter = ' ';

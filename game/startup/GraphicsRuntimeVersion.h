@@ -17,8 +17,8 @@ inline constexpr std::uint32_t requiredRuntimeVersion = 0x00090003;
 // the runtime's library files. Always succeeds (a machine with neither gives
 // 0.0). The text is cut to fit `textCapacity` characters including the end
 // of the string, as a fixed buffer of that size would hold it.
-bool detectRuntimeVersion(RuntimeDiagnostics& diagnostics, std::uint32_t& number,
-                          std::string& text, std::size_t textCapacity);
+bool detectRuntimeVersion(RuntimeDiagnostics& diagnostics, std::uint32_t& number, std::string& text,
+                          std::size_t textCapacity);
 
 // The number and the text of one version; a letter of ' ' means none, any
 // other character outside a to z (after lowering) counts as none as well.

@@ -20,8 +20,8 @@ public:
 
 private:
     void blanks() {
-        while (at_ < s_.size() && (s_[at_] == ' ' || s_[at_] == '\n' || s_[at_] == '\t' ||
-                                   s_[at_] == '\r')) {
+        while (at_ < s_.size() &&
+               (s_[at_] == ' ' || s_[at_] == '\n' || s_[at_] == '\t' || s_[at_] == '\r')) {
             ++at_;
         }
     }
@@ -59,7 +59,8 @@ private:
                 const char e = s_[at_++];
                 if (e == 'u') {
                     for (int i = 0; i < 4; ++i) {
-                        if (at_ >= s_.size() || !std::isxdigit(static_cast<unsigned char>(s_[at_++]))) {
+                        if (at_ >= s_.size() ||
+                            !std::isxdigit(static_cast<unsigned char>(s_[at_++]))) {
                             return false;
                         }
                     }
@@ -145,6 +146,8 @@ private:
 
 } // namespace
 
-bool isJson(std::string_view text) { return Checker(text).whole(); }
+bool isJson(std::string_view text) {
+    return Checker(text).whole();
+}
 
 } // namespace qv

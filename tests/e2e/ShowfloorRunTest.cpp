@@ -47,7 +47,7 @@ protected:
     // (e.g. "SDL_VIDEODRIVER=x11"); DISPLAY and WAYLAND_DISPLAY are always
     // taken away, so no box can wait for a user.
     RunResult run(const std::string& arguments, const std::string& input = "",
-            const std::string& environment = "") {
+                  const std::string& environment = "") {
         const auto in = folder / "stdin.txt";
         const auto out = folder / "stdout.txt";
         const auto err = folder / "stderr.txt";
@@ -106,8 +106,8 @@ TEST_F(ShowfloorRun, ConstantFrameTimeAdvancesEveryFrameByItsStep) {
 TEST_F(ShowfloorRun, AnAutomationScriptDumpsShootsAndQuits) {
     std::filesystem::create_directories(folder / "shots");
     const RunResult r = run("-windowed -automation",
-                      "seed 7\nframes 5\ndump\nshot shots/title.png\nnonsense\nframes 2\n"
-                      "move 100 200\nclick\nkey escape\ndump\nquit\n");
+                            "seed 7\nframes 5\ndump\nshot shots/title.png\nnonsense\nframes 2\n"
+                            "move 100 200\nclick\nkey escape\ndump\nquit\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto dumped = lines(r.out);
     ASSERT_EQ(dumped.size(), 2u) << r.out;

@@ -13,7 +13,9 @@
 namespace qv {
 namespace {
 
-float at(const DeviceState& state, int code) { return state[static_cast<std::size_t>(code - 1)]; }
+float at(const DeviceState& state, int code) {
+    return state[static_cast<std::size_t>(code - 1)];
+}
 
 TEST(ScriptedInputSource, KeyNamesMapToInputCodes) {
     EXPECT_EQ(ScriptedInputSource::codeOf("escape"), 19);
@@ -122,14 +124,13 @@ struct DriverRun {
     int frames = 0;
     std::unique_ptr<AutomationDriver> driver;
 
-    explicit DriverRun(const std::string& script, float frameSeconds = 0.25f)
-        : commands(script) {
+    explicit DriverRun(const std::string& script, float frameSeconds = 0.25f) : commands(script) {
         AutomationDriver::Hooks hooks;
         hooks.seed = [this](std::uint32_t s) { seeds.push_back(s); };
         hooks.dump = [this] { return "{\"frame\": " + std::to_string(frames) + "}"; };
         hooks.quit = [this] { ++quits; };
-        driver = std::make_unique<AutomationDriver>(commands, out, errors, input, frameSeconds,
-                                                    hooks);
+        driver =
+            std::make_unique<AutomationDriver>(commands, out, errors, input, frameSeconds, hooks);
     }
     // Runs one frame: commands, a poll, the end of the frame.
     DeviceState frame() {
@@ -193,9 +194,8 @@ TEST(AutomationDriver, SeedQuitAndErrors) {
     run.runToQuit();
     EXPECT_EQ(run.seeds, std::vector<std::uint32_t>{42});
     EXPECT_EQ(run.frames, 1);
-    EXPECT_EQ(run.errors.str(),
-              "error: unknown command: fly away\n"
-              "error: frames needs a count from 0 to 10000000: frames x\n");
+    EXPECT_EQ(run.errors.str(), "error: unknown command: fly away\n"
+                                "error: frames needs a count from 0 to 10000000: frames x\n");
 }
 
 TEST(AutomationDriver, AnOverlongLineIsOneErrorNotMany) {

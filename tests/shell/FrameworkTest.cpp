@@ -27,7 +27,9 @@ struct Recorder {
     Framework* framework = nullptr;
 };
 
-Recorder* recorder(void* context) { return static_cast<Recorder*>(context); }
+Recorder* recorder(void* context) {
+    return static_cast<Recorder*>(context);
+}
 
 void registerRecorder(Framework& framework, Recorder& r) {
     r.framework = &framework;
@@ -45,8 +47,8 @@ void registerRecorder(Framework& framework, Recorder& r) {
         },
         &r);
     framework.setDeviceLostCallback([](void* c) { recorder(c)->calls.push_back("lost"); }, &r);
-    framework.setDeviceDestroyedCallback(
-        [](void* c) { recorder(c)->calls.push_back("destroyed"); }, &r);
+    framework.setDeviceDestroyedCallback([](void* c) { recorder(c)->calls.push_back("destroyed"); },
+                                         &r);
     framework.setFrameMoveCallback(
         [](SDL_Renderer*, double time, float elapsed, void* c) {
             recorder(c)->elapsed.push_back(elapsed);
@@ -199,8 +201,7 @@ TEST_F(FrameworkTest, ADeviceLostAndResetRunsTheCallbacksInOrder) {
     event.type = SDL_RENDER_DEVICE_RESET;
     framework.handleEvent(event);
     framework.runFrame();
-    EXPECT_EQ(calls.calls,
-              (std::vector<std::string>{"lost", "reset, textures lost", "render"}));
+    EXPECT_EQ(calls.calls, (std::vector<std::string>{"lost", "reset, textures lost", "render"}));
     EXPECT_FALSE(framework.texturesLost());
     EXPECT_NE(framework.device(), nullptr);
 }

@@ -131,8 +131,8 @@ class SoundManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
-                 ("qv-sound-" + std::string(
-                                    ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("qv-sound-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(folder);
         ASSERT_TRUE(writeFileAtomically(folder / "tone.wav", wave(22050)));
         ASSERT_TRUE(writeFileAtomically(folder / "empty.wav", wave(0)));

@@ -15,7 +15,8 @@ struct Parsed {
 
 Parsed parse(std::vector<std::string_view> arguments) {
     Parsed p;
-    p.switches = parseSwitches(arguments, [&](const std::string& line) { p.debug.push_back(line); });
+    p.switches =
+        parseSwitches(arguments, [&](const std::string& line) { p.debug.push_back(line); });
     return p;
 }
 

@@ -14,7 +14,8 @@ RuntimeReport report(std::uint32_t major, std::uint32_t minor, std::string lette
 }
 
 bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 struct Detected {
@@ -112,8 +113,8 @@ TEST(GraphicsRuntimeCheck, NineBNamesItsVersionAndEnds) {
     EXPECT_NE(first.text.find("Would you like to download the latest version of Microsoft "
                               "DirectX from www.libsdl.org?\n\n(Note: "),
               std::string::npos);
-    EXPECT_TRUE(endsWith(first.text,
-                         "site first\nregarding details about DirectX support on their drivers)\n"));
+    EXPECT_TRUE(endsWith(
+        first.text, "site first\nregarding details about DirectX support on their drivers)\n"));
 }
 
 TEST(GraphicsRuntimeCheck, NoInTheFirstBoxOpensNothing) {
