@@ -91,7 +91,9 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     wheelBack.load(textures, "Resources//gambleback.tga");
     envelope(wheelBack, {399.0f, 365.0f, 0.2f}, transparentBlack, 2.5f, 3.0f);
     wheelPointer.load(textures, "Resources//gamblepointer.tga");
-    envelope(wheelPointer, {399.0f, 356.0f, 0.25f}, transparentBlack, 2.5f, 3.0f);
+    // In front of the disc: nearer the viewer means a smaller depth, and a
+    // pointer behind the opaque disc would never be seen.
+    envelope(wheelPointer, {399.0f, 356.0f, 0.19f}, transparentBlack, 2.5f, 3.0f);
     wheelPointer.turnRate = 1.0f;
 
     pictureBack.load(textures, "Resources//picback.tga");

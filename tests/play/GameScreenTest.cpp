@@ -76,6 +76,8 @@ TEST_F(GameScreenRound, ElementsSitWhereTheScreenPutsThem) {
     EXPECT_EQ(s.pictureBack.fullColour, (Colour{255, 255, 255, 200}));
     EXPECT_TRUE(s.endButton.clickAfterPress);
     EXPECT_TRUE(s.answerButtons[0].keepPressedLook);
+    // Smaller depths are nearer: the pointer turns in front of its disc.
+    EXPECT_LT(s.wheelPointer.position.z, s.wheelBack.position.z);
     ASSERT_TRUE(runUntil(RoundState::RevealCorrect, 60.0f) ||
                 current().roundState == RoundState::AwaitAnswer);
     answer(true);
