@@ -207,6 +207,15 @@ void Sprite::click(const std::optional<Vec3>& pointer) {
     savedHold = hold;
     hold = 0.0f;
     buttonState = 2;
+    if (hilightImage_) {
+        // A click in the frame the pointer arrives (no hover before it) must
+        // still find the hilight at the button, not where it was made.
+        Sprite& hilight = *hilightImage_;
+        hilight.position = position;
+        hilight.fadeIn = fadeIn;
+        hilight.fadedColour = fadedColour;
+        hilight.fadeOut = fadeOut;
+    }
     Sprite& pressed = *pressedImage_;
     pressed.hold = 0.0f;
     pressed.position = position;

@@ -150,6 +150,59 @@ void SpriteBatch::copy(const Quad& quad) {
     ++calls_;
 }
 
+void SpriteBatch::addGeometry(const Quad& quad) {
+    // SDL's software renderer crashes on large turned triangles of large
+    // textures (a 768 x 768 swirl scaled 3.4 and turning); there a turned quad
+    // whose extent is above 256 pixels goes in as a grid of smaller ones, with
+    // corners and texture coordinates interpolated across the quad.
+    int pieces = 1;
+    const bool turned = quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
+    if (software_ && turned) {
+        float minX = quad.corner[0].x;
+        float maxX = minX;
+        float minY = quad.corner[0].y;
+        float maxY = minY;
+        for (const SDL_FPoint& c : quad.corner) {
+            minX = std::min(minX, c.x);
+            maxX = std::max(maxX, c.x);
+            minY = std::min(minY, c.y);
+            maxY = std::max(maxY, c.y);
+        }
+        const float extent = std::max(maxX - minX, maxY - minY);
+        pieces = std::clamp(static_cast<int>(std::ceil(extent / 256.0f)), 1, 64);
+    }
+    auto mix = [](const SDL_FPoint* p, float s, float t) {
+        // Bilinear across corners 0 (s 0, t 0), 1 (s 1), 2 (s 1, t 1), 3 (t 1).
+        const float a = (1 - s) * (1 - t);
+        const float b = s * (1 - t);
+        const float c = s * t;
+        const float d = (1 - s) * t;
+        return SDL_FPoint{a * p[0].x + b * p[1].x + c * p[2].x + d * p[3].x,
+                          a * p[0].y + b * p[1].y + c * p[2].y + d * p[3].y};
+    };
+    const float step = 1.0f / static_cast<float>(pieces);
+    for (int row = 0; row < pieces; ++row) {
+        for (int column = 0; column < pieces; ++column) {
+            const float s0 = static_cast<float>(column) * step;
+            const float s1 = column + 1 == pieces ? 1.0f : s0 + step;
+            const float t0 = static_cast<float>(row) * step;
+            const float t1 = row + 1 == pieces ? 1.0f : t0 + step;
+            const float ss[4] = {s0, s1, s1, s0};
+            const float ts[4] = {t0, t0, t1, t1};
+            const int base = static_cast<int>(vertices_.size());
+            for (int i = 0; i < 4; ++i) {
+                vertices_.push_back({mix(quad.corner, ss[i], ts[i]), quad.colour,
+                                     mix(quad.uv, ss[i], ts[i])});
+            }
+            // Two triangles sharing the diagonal from the first to the third
+            // corner.
+            for (int i : {0, 1, 2, 0, 2, 3}) {
+                indices_.push_back(base + i);
+            }
+        }
+    }
+}
+
 void SpriteBatch::end() {
     if (!active_) {
         return;
@@ -180,15 +233,7 @@ void SpriteBatch::end() {
             current = quad.texture;
             blend = quad.blend;
         }
-        const int base = static_cast<int>(vertices_.size());
-        for (int i = 0; i < 4; ++i) {
-            vertices_.push_back({quad.corner[i], quad.colour, quad.uv[i]});
-        }
-        // Two triangles sharing the diagonal from the first to the third
-        // corner.
-        for (int i : {0, 1, 2, 0, 2, 3}) {
-            indices_.push_back(base + i);
-        }
+        addGeometry(quad);
     }
     flush(current, blend);
     keepAlive_.clear();

@@ -80,6 +80,8 @@ private:
     };
 
     void flush(SDL_Texture* texture, bool blend);
+    // Queues a quad's triangles, split into a grid on the software renderer.
+    void addGeometry(const Quad& quad);
     // One upright quad as a plain copy: the software renderer turns geometry
     // back into copies anyway, at a higher cost per quad.
     void copy(const Quad& quad);

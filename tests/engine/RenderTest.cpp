@@ -66,6 +66,20 @@ TEST_P(Render, AnImageIsCentredOnItsPositionWithoutItsLastColumnAndRow) {
     }
 }
 
+TEST_P(Render, AHugeSlightlyTurnedImageCoversTheScreen) {
+    // The title's backdrop: 768 x 768, scaled 3.4, barely turned, centred on
+    // the top-left corner. The software renderer must draw it whole.
+    const std::string file = writeSolid("swirl.bmp", 768, 768, {0, 200, 0, 255});
+    Sprite s;
+    show(s, file, {0, 0, 0.9f});
+    s.scale = 3.4f;
+    s.angle = 0.0001f;
+    s.targetAngle = 0.0001f;
+    frame();
+    EXPECT_TRUE(near(pixel(5, 5), 0, 200, 0));
+    EXPECT_TRUE(near(pixel(1000, 700), 0, 200, 0));
+}
+
 TEST_P(Render, LargerDepthIsFurtherAwayWhateverTheListOrder) {
     const std::string red = writeSolid("red.bmp", 40, 40, {255, 0, 0, 255});
     const std::string green = writeSolid("green.bmp", 40, 40, {0, 255, 0, 255});
