@@ -67,9 +67,15 @@ TEST_P(Render, AnImageIsCentredOnItsPositionWithoutItsLastColumnAndRow) {
 }
 
 TEST_P(Render, AHugeSlightlyTurnedImageCoversTheScreen) {
-    // The title's backdrop: 768 x 768, scaled 3.4, barely turned, centred on
-    // the top-left corner. The software renderer must draw it whole.
-    const std::string file = writeSolid("swirl.bmp", 768, 768, {0, 200, 0, 255});
+    // The title's backdrop: a 24-bit 768 x 768 image, scaled 3.4, barely
+    // turned, centred on the top-left corner. The software renderer must draw
+    // it whole (unsplit, SDL crashes on it).
+    SDL_Surface* image = SDL_CreateRGBSurfaceWithFormat(0, 768, 768, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_NE(image, nullptr);
+    SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 0, 200, 0));
+    const std::string file = writeSolid("unused.bmp", 1, 1, {0, 0, 0, 255}) + ".swirl.bmp";
+    ASSERT_EQ(SDL_SaveBMP(image, file.c_str()), 0);
+    SDL_FreeSurface(image);
     Sprite s;
     show(s, file, {0, 0, 0.9f});
     s.scale = 3.4f;
