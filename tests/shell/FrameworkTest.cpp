@@ -337,5 +337,51 @@ TEST_F(FrameworkTest, AShotHoldsTheFrameDrawnBeforePresent) {
     std::filesystem::remove(file);
 }
 
+TEST_F(FrameworkTest, AltEnterSwitchesBetweenWindowAndFullScreen) {
+    ASSERT_TRUE(start({"-windowed"}));
+    calls.calls.clear();
+    SDL_Event altEnter{};
+    altEnter.type = SDL_KEYDOWN;
+    altEnter.key.keysym.sym = SDLK_RETURN;
+    altEnter.key.keysym.scancode = SDL_SCANCODE_RETURN;
+    altEnter.key.keysym.mod = KMOD_LALT;
+    framework.handleEvent(altEnter);
+    EXPECT_FALSE(framework.windowed());
+    EXPECT_EQ(calls.calls, (std::vector<std::string>{"lost", "reset"}));
+    // Time and rendering went on again after the switch.
+    EXPECT_FALSE(framework.timePaused());
+    EXPECT_FALSE(framework.renderingPaused());
+    framework.handleEvent(altEnter);
+    EXPECT_TRUE(framework.windowed());
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(framework.window(), &w, &h);
+    EXPECT_EQ(w, 1024);
+    EXPECT_EQ(h, 768);
+    // Enter alone is the game's.
+    altEnter.key.keysym.mod = KMOD_NONE;
+    framework.handleEvent(altEnter);
+    EXPECT_TRUE(framework.windowed());
+}
+
+TEST(FrameStats, FramesPerSecondOnceMoreThanASecondHasPassed) {
+    FrameStats stats;
+    DeviceSettings settings;
+    settings.deviceType = DeviceType::Hardware;
+    settings.vertexProcessing = VertexProcessing::PureHardware;
+    settings.adapterFormat = SDL_PIXELFORMAT_RGB888;
+    stats.deviceChanged(settings, BackBufferDesc{1024, 768, SDL_PIXELFORMAT_ARGB8888}, "odd%name");
+    EXPECT_EQ(stats.deviceFormat(), "%.02f fps (1024x768), HAL [odd%%name] (pure hw vp): backbuf "
+                                    "ARGB8888, adapter RGB888");
+    for (int i = 1; i <= 30; ++i) {
+        stats.frame(i * 0.05);
+    }
+    // 21 frames by 1.05 s, then the count starts again.
+    EXPECT_FLOAT_EQ(stats.framesPerSecond(), 20.0f);
+    EXPECT_EQ(
+        stats.text(),
+        "20.00 fps (1024x768), HAL [odd%name] (pure hw vp): backbuf ARGB8888, adapter RGB888");
+}
+
 } // namespace
 } // namespace qv
