@@ -1,11 +1,16 @@
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+
+#include <SDL.h>
 
 #include <gtest/gtest.h>
 
 #include "platform/RecordingMessageBox.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/SdlRuntimeDiagnostics.h"
+#include "platform/XdgShellOpener.h"
 
 namespace qv {
 namespace {
@@ -71,6 +76,33 @@ TEST(SdlRuntimeDiagnostics, FileVersionsComeFromTheNameTheLinkResolvesTo) {
     EXPECT_FALSE(diagnostics.fileVersion(folder / "liby.so.1.junk", version));
     EXPECT_FALSE(diagnostics.fileVersion(folder / "plain.txt", version));
     EXPECT_FALSE(diagnostics.fileVersion(folder / "missing.so.1", version));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(XdgShellOpener, StartsXdgOpenDetachedWithTheTarget) {
+    // A stand-in xdg-open first on the PATH writes down what it was given.
+    const auto folder = std::filesystem::temp_directory_path() / "qv-platform-xdg";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto script = folder / "xdg-open";
+    const auto record = folder / "opened.txt";
+    std::ofstream(script) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << record.string() << ".tmp'\n"
+                          << "mv '" << record.string() << ".tmp' '" << record.string() << "'\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    const std::string oldPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    setenv("PATH", (folder.string() + ":" + oldPath).c_str(), 1);
+    XdgShellOpener opener;
+    const bool started = opener.open("https://example.org/a b?c=1");
+    setenv("PATH", oldPath.c_str(), 1);
+    EXPECT_TRUE(started);
+    std::string opened;
+    for (int i = 0; i < 200 && !std::filesystem::exists(record); ++i) {
+        SDL_Delay(10);
+    }
+    std::ifstream in(record);
+    std::getline(in, opened);
+    EXPECT_EQ(opened, "https://example.org/a b?c=1");
+    EXPECT_FALSE(opener.open(""));
     std::filesystem::remove_all(folder);
 }
 

@@ -180,5 +180,36 @@ TEST_F(GameOnDevice, TheDumpIsOneLineOfTheGamesState) {
     game->spriteLayer->remove(*game->quitOverlay);
 }
 
+// A game whose keyboard and mouse cannot be opened.
+class GameWithoutInput : public Game {
+public:
+    using Game::Game;
+
+protected:
+    std::unique_ptr<InputSource> createInputSource() override { return nullptr; }
+};
+
+TEST(GameWithoutInput, StopsInOrderWithAMessageAndANonZeroExitCode) {
+    RecordingMessageBox messages;
+    MemorySettingsStore settings;
+    Framework framework{messages, settings, [](const std::string&) {}};
+    auto game = std::make_unique<GameWithoutInput>(framework, "/nonexistent/Resources");
+    registerGameCallbacks(framework);
+    const std::vector<std::string_view> arguments{"-windowed"};
+    ASSERT_TRUE(framework.initialise(true, arguments, true, true));
+    framework.createWindow("Game");
+    EXPECT_FALSE(framework.createDevice(0, false, 1024, 768, &gameDeviceAcceptable,
+                                        &gameModifyDeviceSettings, nullptr));
+    EXPECT_EQ(framework.mainLoop(), 8);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "Failed creating Direct3D device objects.");
+    EXPECT_EQ(messages.shown.back().icon, MessageIcon::Stop);
+    // What the game had made on the device went with it.
+    EXPECT_EQ(game->device, nullptr);
+    EXPECT_EQ(game->inputDevices, nullptr);
+    game.reset();
+    EXPECT_EQ(GameShell::current(), nullptr);
+}
+
 } // namespace
 } // namespace qv
