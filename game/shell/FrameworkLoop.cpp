@@ -89,7 +89,9 @@ void Framework::runFrame() {
     locked([](State& s) {
         ++s.frames;
         s.completedTime = s.time;
-        if (s.switches.quitAfterFrame != 0 && s.frames > s.switches.quitAfterFrame) {
+        // A frame that already ended the program keeps its exit code.
+        if (!s.closeRequested && s.switches.quitAfterFrame != 0 &&
+            s.frames > s.switches.quitAfterFrame) {
             s.exitCode = 0;
             s.closeRequested = true;
         }
