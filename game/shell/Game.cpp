@@ -75,15 +75,25 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     if (!GameShell::onCreateDevice(newDevice)) {
         return false;
     }
-    quiz.random.seed(millisecondClock());
-    quiz.findQuestionSets();
-    if (!quiz.loadConfig()) {
-        quiz.configMissing = true;
+    // The game outlives a device the framework makes again; what it knows
+    // about questions, players and the questions already asked is read once,
+    // so a new device does not forget the evening so far.
+    if (!quizLoaded_) {
+        quizLoaded_ = true;
+        quiz.random.seed(millisecondClock());
+        quiz.findQuestionSets();
+        if (!quiz.loadConfig()) {
+            quiz.configMissing = true;
+        }
+        quiz.loadQuestionSet(quiz.questionSetName);
+        quiz.loadPlayState();
     }
-    quiz.loadQuestionSet(quiz.questionSetName);
-    quiz.loadPlayState();
 
-    createInputMapper();
+    // The mapper, like the input devices it sits in, does not depend on the
+    // device.
+    if (!inputMapper) {
+        createInputMapper();
+    }
     fonts = std::make_unique<FontSet>(device);
 
     cursorSprite = std::make_unique<Sprite>();
@@ -114,7 +124,6 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
 }
 
 void Game::createInputMapper() {
-    inputMapper.reset();
     inputMapper = std::make_unique<InputMapper>();
     inputMapper->bind(InputCode::MouseX, pointerXAction, false);
     inputMapper->bind(InputCode::MouseY, pointerYAction, false);

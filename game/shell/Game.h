@@ -86,6 +86,7 @@ private:
     void createInputMapper();
 
     bool deviceChosen_ = false;
+    bool quizLoaded_ = false;
 
     static constexpr int quitAction = 0;
     static constexpr int pointerXAction = 5;

@@ -147,7 +147,16 @@ TEST_F(GameOnDevice, TheGameOutlivesADeviceMadeAgain) {
     f3.key.keysym.sym = SDLK_F3;
     f3.key.keysym.scancode = SDL_SCANCODE_F3;
     InputDevices* devices = game->inputDevices.get();
+    InputMapper* mapper = game->inputMapper.get();
+    // What the game knows is not read again: the generator is not seeded
+    // anew, and the missing configuration is not looked for again.
+    game->quiz.random.seed(42);
+    game->quiz.configMissing = false;
     framework.handleEvent(f3);
+    EXPECT_EQ(game->quiz.random.state(), 42u);
+    EXPECT_FALSE(game->quiz.configMissing);
+    EXPECT_EQ(game->inputMapper.get(), mapper);
+    EXPECT_EQ(game->inputDevices->slot(0), mapper);
     EXPECT_EQ(Game::current(), game.get());
     EXPECT_EQ(game->device, framework.device());
     EXPECT_NE(game->device, nullptr);
