@@ -116,6 +116,17 @@ bool Framework::createWindow(const std::string& title, int x, int y) {
             return false;
         }
         sdlStarted_ = true;
+        // Without a display SDL falls back to drawing off screen by itself; a
+        // game nobody can see is no device, unless that driver was asked for
+        // (as the tests do).
+        const char* chosen = SDL_GetCurrentVideoDriver();
+        const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+        const bool invisible = chosen != nullptr && (SDL_strcmp(chosen, "offscreen") == 0 ||
+                                                     SDL_strcmp(chosen, "dummy") == 0);
+        if (invisible && (asked == nullptr || SDL_strcasestr(asked, chosen) == nullptr)) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            return false;
+        }
         locked([](State& s) { s.videoStarted = true; });
     }
     const int width = sw.width > 0 ? sw.width : 640;

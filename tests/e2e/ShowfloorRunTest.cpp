@@ -43,9 +43,9 @@ protected:
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Runs Showfloor from the temporary folder with `arguments`, feeding
-    // `input` on standard input. `environment` is put before the program
-    // (e.g. "SDL_VIDEODRIVER=x11"); DISPLAY and WAYLAND_DISPLAY are always
-    // taken away, so no box can wait for a user.
+    // `input` on standard input. `environment` goes to env before the
+    // program ("SDL_VIDEODRIVER=x11", "-u SDL_VIDEODRIVER"); DISPLAY and
+    // WAYLAND_DISPLAY are always taken away, so no box can wait for a user.
     RunResult run(const std::string& arguments, const std::string& input = "",
                   const std::string& environment = "") {
         const auto in = folder / "stdin.txt";
@@ -53,10 +53,10 @@ protected:
         const auto err = folder / "stderr.txt";
         std::ofstream(in) << input;
         const std::string command =
-            "cd " + quoted(folder.string()) +
-            " && env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME=" + quoted(folder.string()) +
-            " " + environment + " " + quoted(QV_SHOWFLOOR) + " " + arguments + " < " +
-            quoted(in.string()) + " > " + quoted(out.string()) + " 2> " + quoted(err.string());
+            "cd " + quoted(folder.string()) + " && env -u DISPLAY -u WAYLAND_DISPLAY " +
+            environment + " XDG_CONFIG_HOME=" + quoted(folder.string()) + " " +
+            quoted(QV_SHOWFLOOR) + " " + arguments + " < " + quoted(in.string()) + " > " +
+            quoted(out.string()) + " 2> " + quoted(err.string());
         RunResult result;
         const int status = std::system(command.c_str());
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -89,6 +89,9 @@ TEST_F(ShowfloorRun, WithoutADisplayTheExitCodeIsThree) {
     EXPECT_EQ(silent.exitCode, 3) << silent.err;
     // With boxes on, the box cannot be shown either; the code is the same.
     EXPECT_EQ(run("", "", "SDL_VIDEODRIVER=x11").exitCode, 3);
+    // Left to choose, SDL would draw off screen where nobody sees it.
+    const RunResult unasked = run("-noerrormsgboxes -quitafterframe 2", "", "-u SDL_VIDEODRIVER");
+    EXPECT_EQ(unasked.exitCode, 3) << unasked.err;
 }
 
 TEST_F(ShowfloorRun, ConstantFrameTimeAdvancesEveryFrameByItsStep) {
