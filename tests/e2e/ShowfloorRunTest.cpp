@@ -81,6 +81,14 @@ TEST_F(ShowfloorRun, QuitAfterFrameTenEndsWithExitCodeZero) {
     const RunResult r = run("-windowed -quitafterframe 10");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(run("-windowed -quitafterframe:10 -noerrormsgboxes").exitCode, 0);
+    // The eleventh frame runs (the first dump comes at its start, after ten
+    // frames); a twelfth never starts, so the second dump never comes.
+    const RunResult counted =
+        run("-windowed -automation -quitafterframe 10", "frames 10\ndump\nframes 1\ndump\n");
+    EXPECT_EQ(counted.exitCode, 0) << counted.err;
+    const auto dumped = lines(counted.out);
+    ASSERT_EQ(dumped.size(), 1u) << counted.out;
+    EXPECT_EQ(dumped[0].rfind("{\"frame\": 10, ", 0), 0u) << dumped[0];
 }
 
 TEST_F(ShowfloorRun, WithoutADisplayTheExitCodeIsThree) {
