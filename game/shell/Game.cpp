@@ -6,8 +6,12 @@
 #include "common/Utf16.h"
 #include "game/engine/SoundManagerOutput.h"
 #include "game/engine/TextDrawable.h"
+#include "game/screens/GameOverScreen.h"
+#include "game/screens/SettingsScreen.h"
+#include "game/screens/TitleScreen.h"
 #include "game/shell/AutomationDriver.h"
 #include "game/shell/Framework.h"
+#include "game/shell/GameScreenHost.h"
 #include "game/shell/JsonWriter.h"
 #include "game/shell/ProgramFolder.h"
 #include "game/shell/ScriptedInputSource.h"
@@ -98,9 +102,16 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
 
     cursorSprite = std::make_unique<Sprite>();
     cursorSprite->load(spriteLayer->textures(), "Resources//mousearrow.tga");
+    cursorSprite->position = Vec3{pointerPos[0], pointerPos[1], pointerPos[2]};
 
-    // The title-screen issue creates, initialises and enters the TitleScreen
-    // here (titleActive is already true).
+    // A device made again mid-run finds the screens gone with the old one:
+    // the game goes on from its title screen, without the quit question.
+    if (quitConfirm) {
+        closeQuitConfirmation();
+    }
+    settingsActive = false;
+    gameOverActive = false;
+    enterTitleScreen();
 
     // A device made again (the software renderer switched on or off) keeps
     // the overlay but needs its picture on the new device.
@@ -136,26 +147,34 @@ void Game::createInputMapper() {
     inputMapper->claimSlot(0, true);
 }
 
-void Game::frame(float elapsed) {
-    GameShell::frame(elapsed);
-    // The screen dispatcher takes over from here; until it exists the frame
-    // draws the sprite layer with the pointer and this frame's click.
-    if (spriteLayer) {
-        const bool click = inputMapper && inputMapper->state(clickAction) == ActionState::Pressed;
-        spriteLayer->drawAll(elapsed, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, click);
-    }
-}
-
 void Game::onDestroyDevice() {
-    // The screen issues destroy here, in this order: the title and settings
-    // screens; the game screen's shared sprites and the players (last to
-    // first); the game-over screen.
+    titleScreen.reset();
+    settingsScreen.reset();
+    // The gameplay releases the game screen's shared sprites and the players
+    // (last to first) here.
+    gameOverScreen.reset();
     cursorSprite.reset();
     // The sounds belong to the sound manager, which a device made again
     // replaces.
     sounds.release();
     soundOutput_.reset();
     GameShell::onDestroyDevice();
+}
+
+// The game in progress. Until the gameplay drives it, a game has no turns:
+// every player counts as finished and has won nothing.
+void Game::setUpPlayers() {}
+
+void Game::startTurn(int /*player*/) {}
+
+void Game::updatePlaying(float /*elapsed*/) {}
+
+bool Game::playerFinished(int /*player*/) const {
+    return true;
+}
+
+int Game::playerMoney(int /*player*/) const {
+    return 0;
 }
 
 std::unique_ptr<InputSource> Game::createInputSource() {

@@ -18,7 +18,11 @@
 namespace qv {
 
 class AutomationDriver;
+class GameOverScreen;
+class GameScreenHost;
 class ScriptedInputSource;
+class SettingsScreen;
+class TitleScreen;
 
 class Game : public GameShell {
 public:
@@ -30,7 +34,9 @@ public:
     // sets, reads the configuration, loads the current set and its play
     // state, and builds the title screen.
     bool onCreateDevice(SDL_Renderer* newDevice) override;
-    // Polls the input, then gives the frame to the screens.
+    // One frame: polls the input, draws the sprite layer, gives the frame to
+    // exactly one screen (title, game over, settings, or the game in
+    // progress), moves the pointer and runs the quit question.
     void frame(float elapsed) override;
     // Releases the screens and sprites made on the device.
     void onDestroyDevice() override;
@@ -75,8 +81,31 @@ public:
     // quiz.soundEffectsOn is off.
     SoundSet sounds{quiz.soundEffectsOn};
 
-    // Owned by later issues: the TitleScreen, SettingsScreen and
-    // GameOverScreen, and the players.
+    // The screens around a game; each exists while it is up.
+    std::unique_ptr<TitleScreen> titleScreen;
+    std::unique_ptr<SettingsScreen> settingsScreen;
+    std::unique_ptr<GameOverScreen> gameOverScreen;
+
+    // Called by the title screen: it is destroyed (inside the call), the
+    // draw list emptied, and the settings screen made and entered.
+    void openSettings();
+    // Called by the gameplay when the current player's turn is over: the
+    // turn passes to the next player still in the game, or, when every
+    // player has finished, the game-over screen comes up.
+    void nextPlayer();
+    // The pointer kept on the screen: x in [0, 1023], y in [0, 767].
+    static std::array<float, 3> clampPointer(std::array<float, 3> point);
+
+    // The game in progress, as the dispatcher drives it. The first frame of
+    // play sets up every player's game screen and starts the turn of
+    // currentPlayer; later frames update the current player's game.
+    void setUpPlayers();
+    void startTurn(int player);
+    void updatePlaying(float elapsed);
+    // Player `player`'s game is over; turns pass that player by.
+    bool playerFinished(int player) const;
+    // What player `player` won, for the results.
+    int playerMoney(int player) const;
 
 protected:
     std::unique_ptr<InputSource> createInputSource() override;
@@ -88,7 +117,31 @@ private:
     bool deviceChosen_ = false;
     bool quizLoaded_ = false;
 
+    // The frame's screen, and the switches between screens.
+    void updateScreen(float elapsed);
+    // Creates, initialises and enters a new title screen, and sets
+    // titleActive. It is first updated in the next frame.
+    void enterTitleScreen();
+    void movePointer();
+    void runQuitConfirmation();
+    // Takes the quit question down: Y and N unbound, the pointer free.
+    void closeQuitConfirmation();
+    // Saves the configuration and the play state and closes the window.
+    void quit();
+    ActionState actionState(int action) const;
+    GameScreenHost& screenHost();
+
+    // What the menus see of this game.
+    std::unique_ptr<GameScreenHost> screenHost_;
+    // The quit has been carried out; the frames left until the window
+    // closes do nothing.
+    bool quitDone_ = false;
+
     static constexpr int quitAction = 0;
+    static constexpr int yesAction = 1;
+    static constexpr int shiftedYesAction = 2;
+    static constexpr int noAction = 3;
+    static constexpr int shiftedNoAction = 4;
     static constexpr int pointerXAction = 5;
     static constexpr int pointerYAction = 6;
     static constexpr int clickAction = 7;

@@ -1,0 +1,234 @@
+// The frame of the game and the switches between its screens: which screen
+// gets the frame, the pointer, and the quit question that Escape opens on
+// every screen.
+
+#include <algorithm>
+
+#include "game/screens/GameOverScreen.h"
+#include "game/screens/SettingsScreen.h"
+#include "game/screens/TitleScreen.h"
+#include "game/shell/Framework.h"
+#include "game/shell/Game.h"
+#include "game/shell/GameScreenHost.h"
+#include "game/shell/TurnOrder.h"
+
+namespace qv {
+
+namespace {
+
+// The quit question's keys, bound only while it is up.
+constexpr int yesCode = InputCode::letter('Y');
+constexpr int shiftedYesCode = InputCode::shiftedLetter('Y');
+constexpr int noCode = InputCode::letter('N');
+constexpr int shiftedNoCode = InputCode::shiftedLetter('N');
+
+} // namespace
+
+void Game::frame(float elapsed) {
+    GameShell::frame(elapsed);
+    if (quitDone_) {
+        return;
+    }
+    if (spriteLayer) {
+        const bool click = actionState(clickAction) == ActionState::Pressed;
+        spriteLayer->drawAll(elapsed, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, click);
+    }
+    updateScreen(elapsed);
+    movePointer();
+    runQuitConfirmation();
+    if (quitRequested) {
+        quit();
+    }
+}
+
+ActionState Game::actionState(int action) const {
+    return inputMapper ? inputMapper->state(action) : ActionState::Idle;
+}
+
+void Game::updateScreen(float elapsed) {
+    if (titleActive) {
+        if (titleScreen) {
+            // May call openSettings, which destroys the title screen.
+            titleScreen->update(elapsed);
+        }
+    } else if (gameOverActive) {
+        if (gameOverScreen) {
+            gameOverScreen->update(elapsed);
+        }
+        if (!gameOverScreen || gameOverScreen->done) {
+            gameOverActive = false;
+            gameOverScreen.reset();
+            enterTitleScreen();
+        }
+    } else if (settingsActive) {
+        if (settingsScreen) {
+            settingsScreen->update(elapsed);
+        }
+        if (!settingsScreen || settingsScreen->done) {
+            settingsActive = false;
+            settingsScreen.reset();
+            enterTitleScreen();
+        }
+    } else if (titleScreen) {
+        // The first frame of play: the title screen still marks its start.
+        titleScreen.reset();
+        // The turn goes on from where the last game left it, but a game of
+        // fewer players than the last has no such player.
+        if (currentPlayer < 0 || currentPlayer >= quiz.playerCount) {
+            currentPlayer = 0;
+        }
+        setUpPlayers();
+        startTurn(currentPlayer);
+    } else {
+        updatePlaying(elapsed);
+    }
+}
+
+void Game::enterTitleScreen() {
+    titleScreen = std::make_unique<TitleScreen>(screenHost());
+    titleScreen->initialise();
+    titleScreen->enter();
+    titleActive = true;
+}
+
+void Game::openSettings() {
+    titleScreen.reset();
+    titleActive = false;
+    if (spriteLayer) {
+        spriteLayer->removeAll();
+    }
+    settingsActive = true;
+    settingsScreen = std::make_unique<SettingsScreen>(screenHost());
+    settingsScreen->initialise();
+    settingsScreen->enter();
+}
+
+void Game::nextPlayer() {
+    const int next = nextUnfinishedPlayer(currentPlayer, quiz.playerCount,
+                                          [this](int index) { return playerFinished(index); });
+    if (next >= 0) {
+        currentPlayer = next;
+        startTurn(currentPlayer);
+        return;
+    }
+    // Everyone has finished: the results. The turn has gone once round.
+    if (quiz.playerCount > 0) {
+        currentPlayer = (currentPlayer + 1) % quiz.playerCount;
+    }
+    if (spriteLayer) {
+        spriteLayer->removeAll();
+    }
+    gameOverActive = true;
+    gameOverScreen = std::make_unique<GameOverScreen>(screenHost());
+    gameOverScreen->initialise();
+    gameOverScreen->enter();
+}
+
+void Game::movePointer() {
+    if (cursorSprite && cursorSprite->enabled) {
+        if (const ActionState x = actionState(pointerXAction);
+            x == ActionState::Pressed || x == ActionState::Held) {
+            pointerPos[0] += inputMapper->value(pointerXAction);
+        }
+        if (const ActionState y = actionState(pointerYAction);
+            y == ActionState::Pressed || y == ActionState::Held) {
+            pointerPos[1] += inputMapper->value(pointerYAction);
+        }
+    }
+    pointerPos = clampPointer(pointerPos);
+    if (cursorSprite) {
+        cursorSprite->position = Vec3{pointerPos[0], pointerPos[1], pointerPos[2]};
+    }
+}
+
+std::array<float, 3> Game::clampPointer(std::array<float, 3> point) {
+    // A coordinate that is not a number goes to the middle rather than
+    // through the comparisons.
+    if (!(point[0] == point[0])) {
+        point[0] = 512.0f;
+    }
+    if (!(point[1] == point[1])) {
+        point[1] = 384.0f;
+    }
+    point[0] = point[0] < 0.0f ? 0.0f : point[0] >= 1024.0f ? 1023.0f : point[0];
+    point[1] = point[1] < 0.0f ? 0.0f : point[1] >= 768.0f ? 767.0f : point[1];
+    return point;
+}
+
+void Game::runQuitConfirmation() {
+    if (!inputMapper) {
+        return;
+    }
+    if (!quitConfirm) {
+        if (actionState(quitAction) != ActionState::Pressed) {
+            return;
+        }
+        if (spriteLayer) {
+            spriteLayer->pointerBlocked = true;
+        }
+        quitConfirm = true;
+        // Not shared: no screen sees Y or N while the question is up.
+        inputMapper->bind(yesCode, yesAction, false);
+        inputMapper->bind(shiftedYesCode, shiftedYesAction, false);
+        inputMapper->bind(noCode, noAction, false);
+        inputMapper->bind(shiftedNoCode, shiftedNoAction, false);
+        if (quitOverlay) {
+            if (spriteLayer) {
+                spriteLayer->add(*quitOverlay);
+            }
+            // From black again each time the question opens.
+            if (!quitOverlay->enabled) {
+                quitOverlay->start();
+            }
+            quitOverlay->fadingOut = false;
+        }
+        return;
+    }
+    if (actionState(yesAction) == ActionState::Pressed ||
+        actionState(shiftedYesAction) == ActionState::Pressed) {
+        quitRequested = true;
+    }
+    if (actionState(noAction) == ActionState::Pressed ||
+        actionState(shiftedNoAction) == ActionState::Pressed) {
+        closeQuitConfirmation();
+    }
+}
+
+void Game::closeQuitConfirmation() {
+    if (spriteLayer) {
+        spriteLayer->pointerBlocked = false;
+    }
+    if (inputMapper) {
+        for (int action : {yesAction, shiftedYesAction, noAction, shiftedNoAction}) {
+            inputMapper->unbind(action);
+        }
+    }
+    quitConfirm = false;
+    // It stays in the draw list, off.
+    if (quitOverlay && quitOverlay->enabled) {
+        quitOverlay->enabled = false;
+    }
+}
+
+void Game::quit() {
+    quitDone_ = true;
+    if (quitOverlay) {
+        if (spriteLayer) {
+            spriteLayer->remove(*quitOverlay);
+        }
+        quitOverlay.reset();
+    }
+    // A save that fails leaves the old file whole; the quit goes on.
+    quiz.saveConfig();
+    quiz.savePlayState();
+    framework().requestClose();
+}
+
+GameScreenHost& Game::screenHost() {
+    if (!screenHost_) {
+        screenHost_ = std::make_unique<GameScreenHost>(*this);
+    }
+    return *screenHost_;
+}
+
+} // namespace qv

@@ -1,0 +1,46 @@
+#include "game/shell/GameScreenHost.h"
+
+#include "game/shell/Game.h"
+
+namespace qv {
+
+QuizState& GameScreenHost::quiz() {
+    return game_.quiz;
+}
+
+SpriteLayer& GameScreenHost::layer() {
+    return *game_.spriteLayer;
+}
+
+Font* GameScreenHost::font(int index) {
+    if (!game_.fonts || index < 0 || index >= game_.fontCount()) {
+        return nullptr;
+    }
+    return game_.fonts->font(index);
+}
+
+Sprite* GameScreenHost::cursor() {
+    return game_.cursorSprite.get();
+}
+
+bool GameScreenHost::quitConfirm() const {
+    return game_.quitConfirm;
+}
+
+void GameScreenHost::startPlaying() {
+    game_.titleActive = false;
+}
+
+void GameScreenHost::openSettings() {
+    game_.openSettings();
+}
+
+void GameScreenHost::playClick() {
+    game_.sounds.playClick();
+}
+
+int GameScreenHost::playerMoney(int index) const {
+    return game_.playerMoney(index);
+}
+
+} // namespace qv

@@ -1,0 +1,30 @@
+#pragma once
+// The game as the menus see it: the few fields and operations of Game that
+// the title, settings and game-over screens use.
+
+#include "game/screens/ScreenHost.h"
+
+namespace qv {
+
+class Game;
+
+class GameScreenHost final : public ScreenHost {
+public:
+    // The game must outlive the host.
+    explicit GameScreenHost(Game& game) : game_(game) {}
+
+    QuizState& quiz() override;
+    SpriteLayer& layer() override;
+    Font* font(int index) override;
+    Sprite* cursor() override;
+    bool quitConfirm() const override;
+    void startPlaying() override;
+    void openSettings() override;
+    void playClick() override;
+    int playerMoney(int index) const override;
+
+private:
+    Game& game_;
+};
+
+} // namespace qv

@@ -1,0 +1,172 @@
+// The menus of the built Showfloor driven as a user would, through automation
+// mode on the dummy drivers: the settings, a new game with three named
+// players, and quitting with Y; then the files the game left on disk.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "common/FileIo.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) {
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return q + "'";
+}
+
+// UTF-16LE with its int32 length in front, as the configuration keeps names.
+std::string stored(const std::string& ascii) {
+    std::string bytes;
+    const auto n = static_cast<std::uint32_t>(ascii.size());
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>((n >> (8 * i)) & 0xFF);
+    }
+    for (char c : ascii) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+class MenusRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The game keeps its files beside itself: it runs from a copy of the
+        // product folder, without any saved state.
+        folder = fs::temp_directory_path() / "qv-e2e-menus";
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        fs::copy(QV_PRODUCT_FOLDER, folder / "product", fs::copy_options::recursive);
+        resources = folder / "product" / "Resources";
+        fs::remove(resources / "Config.txt");
+        for (const auto& entry : fs::directory_iterator(resources)) {
+            if (entry.path().filename().string().rfind("QState", 0) == 0) {
+                fs::remove(entry.path());
+            }
+        }
+    }
+    void TearDown() override {
+        if (!HasFailure()) {
+            fs::remove_all(folder);
+        }
+    }
+
+    // Runs the copy with the script on standard input; returns the exit code
+    // and keeps the dump lines.
+    int run(const std::string& script) {
+        std::ofstream(folder / "script.txt") << script;
+        const std::string command =
+            "cd " + quoted(folder.string()) +
+            " && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
+            "XDG_CONFIG_HOME=" +
+            quoted(folder.string()) + " ./product/Showfloor -automation -windowed < script.txt" +
+            " > out.txt 2> err.txt";
+        const int status = std::system(command.c_str());
+        std::string out;
+        readWholeFile(folder / "out.txt", out);
+        readWholeFile(folder / "err.txt", errors);
+        std::istringstream stream(out);
+        for (std::string line; std::getline(stream, line);) {
+            dumps.push_back(line);
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static bool has(const std::string& dump, const std::string& part) {
+        return dump.find(part) != std::string::npos;
+    }
+
+    fs::path folder;
+    fs::path resources;
+    std::vector<std::string> dumps;
+    std::string errors;
+};
+
+TEST_F(MenusRun, SettingsThreePlayersAndQuitWithYes) {
+    // The pointer moves after the frame's buttons have seen it: they hover
+    // over it one frame later, and a click comes after that.
+    const auto clickAt = [](int x, int y) {
+        return "move " + std::to_string(x) + " " + std::to_string(y) + "\nframes 2\nclick\n";
+    };
+    const auto erase = [](int count) {
+        std::string keys;
+        for (int i = 0; i < count; ++i) {
+            keys += "key backspace\n";
+        }
+        return keys;
+    };
+    const std::string script =
+        "seed 5\nframes 10\ndump\nshot title.png\n"
+        // Settings: sound effects off, the next set.
+        + clickAt(512, 700) + "wait 1.5\ndump\n" + clickAt(290, 390) + "wait 1\n" +
+        clickAt(370, 544) + "wait 1.5\ndump\nshot settings.png\n" + clickAt(512, 690) +
+        "wait 2\ndump\n"
+        // A new game of three players.
+        + clickAt(512, 650) + "wait 2\n" + clickAt(512, 454) + "wait 1\nclick\nwait 1.5\ndump\n" +
+        clickAt(512, 690) +
+        "wait 2.5\n"
+        // The field starts with the stored name, "Player 1".
+        + erase(8) +
+        "key a\nkey n\nkey n\nframes 3\ndump\nshot names.png\nkey return\nwait 1.5\n"
+        "key b\nhold shift\nkey o\nrelease shift\nkey b\nkey return\nwait 1.5\n"
+        "key return\nwait 1.5\ndump\n"
+        // Quit, answered with Y.
+        "key escape\nwait 1\ndump\nkey y\nframes 5\n";
+    ASSERT_EQ(run(script), 0) << errors;
+    ASSERT_EQ(dumps.size(), 8u) << errors;
+
+    EXPECT_TRUE(has(dumps[0], "\"screen\": \"Title\""));
+    EXPECT_TRUE(has(dumps[0], "Resources//newgamebuttonoff.tga"));
+    // No configuration yet: nothing to play again.
+    EXPECT_FALSE(has(dumps[0], "Resources//playagainbuttonoff.tga"));
+
+    EXPECT_TRUE(has(dumps[1], "\"screen\": \"Settings\"")) << dumps[1];
+    EXPECT_TRUE(has(dumps[1], "\"text\": \"Sound effects ON\""));
+    EXPECT_TRUE(has(dumps[2], "\"text\": \"Sound effects OFF\"")) << dumps[2];
+    EXPECT_TRUE(has(dumps[2], "\"text\": \"Question Set: Pictures\"")) << dumps[2];
+    EXPECT_TRUE(has(dumps[3], "\"screen\": \"Title\""));
+    // Without a configuration at start-up, play again stays hidden all run.
+    EXPECT_FALSE(has(dumps[3], "Resources//playagainbuttonoff.tga"));
+
+    EXPECT_TRUE(has(dumps[4], "\"text\": \"3\"")) << dumps[4];
+    EXPECT_TRUE(has(dumps[5], "\"text\": \"ann")) << dumps[5];
+    EXPECT_TRUE(has(dumps[5], "\"text\": \"Player 1, please"));
+    EXPECT_TRUE(has(dumps[6], "\"screen\": \"Playing\"")) << dumps[6];
+    EXPECT_TRUE(has(dumps[7], "\"quitConfirm\": true"));
+    EXPECT_TRUE(has(dumps[7], "Resources//quit.tga"));
+
+    std::string config;
+    ASSERT_TRUE(readWholeFile(resources / "Config.txt", config));
+    const std::string expected = std::string("\x00\x01", 2) + stored("Pictures") +
+                                 std::string("\x03\0\0\0", 4) + stored("ann") + stored("bOb") +
+                                 stored("Player 3");
+    EXPECT_EQ(config, expected);
+
+    // Both sets' play states: nothing was asked, so every question is unused.
+    for (const char* set : {"Default", "Pictures"}) {
+        std::string state;
+        ASSERT_TRUE(readWholeFile(resources / ("QState" + std::string(set) + ".bin"), state))
+            << set;
+        ASSERT_GE(state.size(), 4u);
+        const auto count = static_cast<std::size_t>(static_cast<unsigned char>(state[0])) |
+                           static_cast<std::size_t>(static_cast<unsigned char>(state[1])) << 8;
+        EXPECT_EQ(state.size(), 4 + count) << set;
+        EXPECT_EQ(state.find_first_not_of('\0', 4), std::string::npos) << set;
+    }
+}
+
+} // namespace
+} // namespace qv
