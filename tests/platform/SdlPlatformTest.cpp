@@ -25,10 +25,8 @@ TEST(SdlMessageBox, MnemonicMarkersAreNotShown) {
 TEST(SdlMessageBox, ABoxThatCannotBeShownCountsAsClosed) {
     // The tests run without a display, so SDL has nothing to show it on.
     SdlMessageBox box;
-    MessageRequest request;
-    request.title = "t";
-    request.text = "x";
-    request.buttons = MessageButtons::YesNo;
+    const MessageRequest request{"t", "x", MessageIcon::Information, MessageButtons::YesNo,
+                                 nullptr};
     if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
         EXPECT_EQ(box.show(request), MessageAnswer::Closed);
     }
