@@ -2,6 +2,7 @@
 // mode on the dummy drivers: the settings, a new game with three named
 // players, and quitting with Y; then the files the game left on disk.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -51,6 +52,7 @@ protected:
         fs::create_directories(folder);
         fs::copy(QV_PRODUCT_FOLDER, folder / "product", fs::copy_options::recursive);
         resources = folder / "product" / "Resources";
+        writeRecognisableSet();
         fs::remove(resources / "Config.txt");
         for (const auto& entry : fs::directory_iterator(resources)) {
             if (entry.path().filename().string().rfind("QState", 0) == 0) {
@@ -83,6 +85,19 @@ protected:
             dumps.push_back(line);
         }
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // "E2E": one question per rung, its right answer "right<k>" and its wrong
+    // ones "wrong<k>...", so a test can choose either from what it sees.
+    void writeRecognisableSet() {
+        std::string text = "15\r\n";
+        for (int k = 1; k <= 15; ++k) {
+            const std::string n = std::to_string(k);
+            text += "\r\nQuestion " + n + "\r\nright" + n + "\r\nwrong" + n + "a\r\nwrong" + n +
+                    "b\r\nwrong" + n + "c\r\n1\r\n" + n + "\r\n0\r\n";
+        }
+        fs::create_directories(resources / "QuestionSets" / "E2E");
+        std::ofstream(resources / "QuestionSets" / "E2E" / "E2E.txt", std::ios::binary) << text;
     }
 
     static bool has(const std::string& dump, const std::string& part) {
@@ -136,7 +151,7 @@ TEST_F(MenusRun, SettingsThreePlayersAndQuitWithYes) {
     EXPECT_TRUE(has(dumps[1], "\"screen\": \"Settings\"")) << dumps[1];
     EXPECT_TRUE(has(dumps[1], "\"text\": \"Sound effects ON\""));
     EXPECT_TRUE(has(dumps[2], "\"text\": \"Sound effects OFF\"")) << dumps[2];
-    EXPECT_TRUE(has(dumps[2], "\"text\": \"Question Set: Pictures\"")) << dumps[2];
+    EXPECT_TRUE(has(dumps[2], "\"text\": \"Question Set: E2E\"")) << dumps[2];
     EXPECT_TRUE(has(dumps[3], "\"screen\": \"Title\""));
     // Without a configuration at start-up, play again stays hidden all run.
     EXPECT_FALSE(has(dumps[3], "Resources//playagainbuttonoff.tga"));
@@ -150,22 +165,24 @@ TEST_F(MenusRun, SettingsThreePlayersAndQuitWithYes) {
 
     std::string config;
     ASSERT_TRUE(readWholeFile(resources / "Config.txt", config));
-    const std::string expected = std::string("\x00\x01", 2) + stored("Pictures") +
+    const std::string expected = std::string("\x00\x01", 2) + stored("E2E") +
                                  std::string("\x03\0\0\0", 4) + stored("ann") + stored("bOb") +
                                  stored("Player 3");
     EXPECT_EQ(config, expected);
 
-    // Both sets' play states: nothing was asked, so every question is unused.
-    for (const char* set : {"Default", "Pictures"}) {
-        std::string state;
-        ASSERT_TRUE(readWholeFile(resources / ("QState" + std::string(set) + ".bin"), state))
-            << set;
-        ASSERT_GE(state.size(), 4u);
-        const auto count = static_cast<std::size_t>(static_cast<unsigned char>(state[0])) |
-                           static_cast<std::size_t>(static_cast<unsigned char>(state[1])) << 8;
-        EXPECT_EQ(state.size(), 4 + count) << set;
-        EXPECT_EQ(state.find_first_not_of('\0', 4), std::string::npos) << set;
-    }
+    // The set left keeps its play state: nothing was asked from it. The set
+    // of the game holds at most the first player's first question.
+    std::string state;
+    ASSERT_TRUE(readWholeFile(resources / "QStateDefault.bin", state));
+    ASSERT_GE(state.size(), 4u);
+    const auto count = static_cast<std::size_t>(static_cast<unsigned char>(state[0])) |
+                       static_cast<std::size_t>(static_cast<unsigned char>(state[1])) << 8;
+    EXPECT_EQ(state.size(), 4 + count);
+    EXPECT_EQ(state.find_first_not_of('\0', 4), std::string::npos);
+    ASSERT_TRUE(readWholeFile(resources / "QStateE2E.bin", state));
+    ASSERT_EQ(state.size(), 4u + 15u);
+    EXPECT_EQ(state.substr(0, 4), std::string("\x0f\0\0\0", 4));
+    EXPECT_LE(std::count(state.begin() + 4, state.end(), '\x01'), 1);
 }
 
 } // namespace
