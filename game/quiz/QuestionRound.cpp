@@ -240,6 +240,10 @@ void QuestionRound::setRoundState(Player& player, RoundState state) {
         }
         if (player.level >= 1 && player.level <= 14) {
             player.currentRung = &screen.rung(player.level + 1);
+        } else if (player.level >= 15) {
+            // Nothing is left to play for; a current rung would be the top
+            // rung just won, which the flash rule switches off outside play.
+            player.currentRung = nullptr;
         }
         break;
     case RoundState::Wrong:

@@ -64,7 +64,13 @@ void dumpDrawable(JsonWriter& json, const Drawable& drawable) {
 } // namespace
 
 Game::Game(Framework& framework, std::filesystem::path resources)
-    : GameShell(framework), quiz(std::move(resources)) {}
+    : GameShell(framework), quiz(std::move(resources)) {
+    // One record per player, made again whenever the count changes (reading
+    // the configuration, choosing the number of players).
+    quiz.onPlayerCountChanged = [this](int count) { gameplay.setPlayerCount(count); };
+    quiz.onPlayerNamed = [this](int index) { gameplay.playerNamed(index); };
+    gameplay.setPlayerCount(quiz.playerCount);
+}
 
 Game::~Game() = default;
 
@@ -103,6 +109,11 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     cursorSprite = std::make_unique<Sprite>();
     cursorSprite->load(spriteLayer->textures(), "Resources//mousearrow.tga");
     cursorSprite->position = Vec3{pointerPos[0], pointerPos[1], pointerPos[2]};
+
+    PlayServices play{quiz, sounds, *spriteLayer, fonts.get(), cursorSprite.get(), {}, {}};
+    play.quitConfirm = [this] { return quitConfirm; };
+    play.nextPlayer = [this] { nextPlayer(); };
+    gameplay.startRound(std::move(play));
 
     // A device made again mid-run finds the screens gone with the old one:
     // the game goes on from its title screen, without the quit question.
@@ -150,8 +161,9 @@ void Game::createInputMapper() {
 void Game::onDestroyDevice() {
     titleScreen.reset();
     settingsScreen.reset();
-    // The gameplay releases the game screen's shared sprites and the players
-    // (last to first) here.
+    // The game screen's shared sprites go with the device; the players stay
+    // with the configuration.
+    gameplay.stopRound();
     gameOverScreen.reset();
     cursorSprite.reset();
     // The sounds belong to the sound manager, which a device made again
@@ -161,20 +173,28 @@ void Game::onDestroyDevice() {
     GameShell::onDestroyDevice();
 }
 
-// The game in progress. Until the gameplay drives it, a game has no turns:
-// every player counts as finished and has won nothing.
-void Game::setUpPlayers() {}
-
-void Game::startTurn(int /*player*/) {}
-
-void Game::updatePlaying(float /*elapsed*/) {}
-
-bool Game::playerFinished(int /*player*/) const {
-    return true;
+void Game::setUpPlayers() {
+    for (int i = 0; i < quiz.playerCount; ++i) {
+        gameplay.setUpGameScreen(i);
+    }
 }
 
-int Game::playerMoney(int /*player*/) const {
-    return 0;
+void Game::startTurn(int player) {
+    gameplay.startTurn(player);
+}
+
+void Game::updatePlaying(float elapsed) {
+    gameplay.update(currentPlayer, elapsed);
+}
+
+bool Game::playerFinished(int player) const {
+    // A player without a record cannot play: passing it by ends the game.
+    const Player* record = gameplay.player(player);
+    return record == nullptr || record->finished;
+}
+
+int Game::playerMoney(int player) const {
+    return gameplay.playerMoney(player);
 }
 
 std::unique_ptr<InputSource> Game::createInputSource() {
@@ -234,10 +254,31 @@ std::string Game::dumpState() const {
     json.endArray();
     json.key("currentPlayer");
     json.value(currentPlayer);
-    // The players issue lists each Player record here; there are none
-    // outside a game.
+    // The players of the game in progress; none outside a game.
     json.key("players");
     json.beginArray();
+    const bool playing = !titleActive && !gameOverActive && !settingsActive;
+    for (int i = 0; playing && i < gameplay.count(); ++i) {
+        const Player& p = *gameplay.player(i);
+        json.beginObject();
+        json.key("name");
+        json.value(utf8FromUtf16(quiz.playerNames[static_cast<std::size_t>(i)]));
+        json.key("level");
+        json.value(p.level);
+        json.key("roundState");
+        json.value(static_cast<int>(p.roundState));
+        json.key("finished");
+        json.value(p.finished);
+        json.key("finalWinnings");
+        json.value(p.finalWinnings);
+        json.key("jokerUsed");
+        json.value(p.jokerUsed);
+        json.key("clueUsed");
+        json.value(p.clueUsed);
+        json.key("gambleUsed");
+        json.value(p.gambleUsed);
+        json.endObject();
+    }
     json.endArray();
     json.key("drawables");
     json.beginArray();

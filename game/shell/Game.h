@@ -12,6 +12,7 @@
 #include "game/engine/InputMapper.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/Sprite.h"
+#include "game/quiz/Gameplay.h"
 #include "game/quiz/QuizState.h"
 #include "game/shell/GameShell.h"
 
@@ -85,6 +86,10 @@ public:
     std::unique_ptr<TitleScreen> titleScreen;
     std::unique_ptr<SettingsScreen> settingsScreen;
     std::unique_ptr<GameOverScreen> gameOverScreen;
+
+    // The players and the rules of play on the game screen. The records
+    // follow quiz.playerCount; the round exists while a device does.
+    Gameplay gameplay;
 
     // Called by the title screen: it is destroyed (inside the call), the
     // draw list emptied, and the settings screen made and entered.

@@ -183,6 +183,10 @@ TEST_F(Round, FifteenCorrectAnswersWinTheMillion) {
         EXPECT_TRUE(burst->flying());
     }
     EXPECT_EQ(screen.rung(15).hold, -1.0f);
+    for (int i = 0; i < 60; ++i) {
+        frame();
+    }
+    EXPECT_TRUE(screen.rung(15).enabled);
 }
 
 TEST_F(Round, TheRungFlashesUntilItIsWon) {

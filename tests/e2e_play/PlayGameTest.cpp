@@ -1,0 +1,391 @@
+// Whole games on the real Showfloor: the test reads each question's answers
+// from the dump (the correct answer of the test set starts with '*') and
+// clicks the right or a wrong answer button, the take button, a help option
+// or the end button, checking what the screen, the host and the ladder show.
+//
+// QV_E2E_SHOTS=<folder> also keeps screenshots of the round's states.
+
+#include "MiniJson.h"
+#include "ShowfloorSession.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int awaitAnswer = 8;
+constexpr int correctState = 23;
+constexpr int finalState = 25;
+
+void putInt(std::string& out, std::int32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        out += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+    }
+}
+
+void putText(std::string& out, const std::string& ascii) {
+    putInt(out, static_cast<std::int32_t>(ascii.size()));
+    for (char c : ascii) {
+        out += c;
+        out += '\0';
+    }
+}
+
+struct Place {
+    float x;
+    float y;
+};
+
+class PlayGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("qv-e2e-play-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        // A copy of the product, so the build's own Resources stay untouched.
+        fs::copy(QV_PRODUCT_DIR, folder_ / "product", fs::copy_options::recursive);
+        writeQuestionSet();
+    }
+
+    void TearDown() override {
+        session_.reset();
+        fs::remove_all(folder_);
+    }
+
+    fs::path resources() const { return folder_ / "product" / "Resources"; }
+
+    // Two questions a rung; every answer names its rung and letter, and the
+    // correct one starts with '*'.
+    void writeQuestionSet() {
+        const fs::path set = resources() / "QuestionSets" / "Trial";
+        fs::create_directories(set);
+        std::string text = "30\r\n";
+        for (int rung = 1; rung <= 15; ++rung) {
+            for (int i = 0; i < 2; ++i) {
+                const int correct = 1 + (rung + i) % 4;
+                text += "\r\nQuestion " + std::to_string(rung) + "." + std::to_string(i) +
+                        ": which answer is marked?\r\n";
+                for (int a = 1; a <= 4; ++a) {
+                    text += (a == correct ? "*" : "") + std::string("Answer ") + char('A' + a - 1) +
+                            std::to_string(rung) + "\r\n";
+                }
+                text += std::to_string(correct) + "\r\n" + std::to_string(rung) + "\r\n0\r\n";
+            }
+        }
+        std::ofstream(set / "Trial.txt", std::ios::binary) << text;
+    }
+
+    void writeConfig(const std::vector<std::string>& names) {
+        std::string bytes;
+        bytes += '\1';
+        bytes += '\1';
+        putText(bytes, "Trial");
+        putInt(bytes, static_cast<std::int32_t>(names.size()));
+        for (const auto& name : names) {
+            putText(bytes, name);
+        }
+        std::ofstream(resources() / "Config.txt", std::ios::binary) << bytes;
+    }
+
+    // Starts the program and plays again with the players of the
+    // configuration.
+    void startGame(const std::vector<std::string>& names, int seed) {
+        writeConfig(names);
+        session_ = std::make_unique<ShowfloorSession>();
+        ASSERT_TRUE(session_->start(folder_ / "product" / "Showfloor",
+                                    {"-automation", "-windowed", "-constantframetime:0.1"},
+                                    folder_));
+        session_->send("seed " + std::to_string(seed));
+        ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
+        session_->send("wait 2");
+        click({512, 600});
+        ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Playing"; }, 10))
+            << session_->errors();
+    }
+
+    void click(Place at) {
+        session_->send("move " + std::to_string(static_cast<int>(at.x)) + " " +
+                       std::to_string(static_cast<int>(at.y)));
+        session_->send("frames 2");
+        session_->send("click");
+    }
+
+    // Runs half a second at a time until the dump satisfies the test.
+    bool waitFor(const std::function<bool(const Json&)>& done, float seconds) {
+        for (float t = 0.0f; t <= seconds; t += 0.5f) {
+            auto d = session_->dump();
+            if (!d) {
+                return false;
+            }
+            last_ = *d;
+            if (done(last_)) {
+                return true;
+            }
+            session_->send("wait 0.5");
+        }
+        return false;
+    }
+
+    const Json& player(int index) const {
+        return last_["players"][static_cast<std::size_t>(index)];
+    }
+    int current() const { return last_["currentPlayer"].integer(); }
+    int state() const { return player(current())["roundState"].integer(); }
+
+    bool waitForState(int roundState, float seconds = 60) {
+        return waitFor(
+            [roundState](const Json& d) {
+                const Json& p =
+                    d["players"][static_cast<std::size_t>(d["currentPlayer"].integer())];
+                return d["screen"].string == "Playing" && p["roundState"].integer() == roundState;
+            },
+            seconds);
+    }
+
+    // The enabled texts of the dump.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Json& d : last_["drawables"].items) {
+            if (d["kind"].string == "text") {
+                out.push_back(d["text"].string);
+            }
+        }
+        return out;
+    }
+
+    std::string hostLine() const { return textAt(40, -112); }
+    std::string questionLine() const { return textAt(50, 99); }
+
+    std::string textAt(float x, float y) const {
+        for (const Json& d : last_["drawables"].items) {
+            if (d["kind"].string == "text" && d["x"].number == x && d["y"].number == y) {
+                return d["text"].string;
+            }
+        }
+        return {};
+    }
+
+    bool showsImage(const std::string& image) const {
+        for (const Json& d : last_["drawables"].items) {
+            if (d["kind"].string == "sprite" && d["image"].string == image) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The answer button whose text is the correct (or a wrong) answer.
+    Place answerButton(bool correct) const {
+        static const struct {
+            float x, y;
+            Place button;
+        } answers[4] = {{40, 138, {209, 661}},
+                        {231, 138, {589, 661}},
+                        {40, 167, {209, 719}},
+                        {231, 167, {589, 719}}};
+        for (const auto& a : answers) {
+            const std::string text = textAt(a.x, a.y);
+            if (!text.empty() && (text[0] == '*') == correct) {
+                return a.button;
+            }
+        }
+        ADD_FAILURE() << "no " << (correct ? "correct" : "wrong") << " answer shown";
+        return {0, 0};
+    }
+
+    int shownAnswers() const {
+        int n = 0;
+        for (float y : {138.0f, 167.0f}) {
+            for (float x : {40.0f, 231.0f}) {
+                n += textAt(x, y).empty() ? 0 : 1;
+            }
+        }
+        return n;
+    }
+
+    void shot(const std::string& name) {
+        if (const char* dir = std::getenv("QV_E2E_SHOTS")) {
+            session_->send("shot " + (fs::path(dir) / name).string());
+            session_->send("frames 2");
+        }
+    }
+
+    // Answers the current player's question and waits for the outcome.
+    void answer(bool right) {
+        ASSERT_TRUE(waitForState(awaitAnswer)) << session_->errors();
+        const int who = current();
+        const int level = player(who)["level"].integer();
+        const std::string name = player(who)["name"].string;
+        click(answerButton(right));
+        if (right) {
+            ASSERT_TRUE(waitForState(correctState, 20));
+            session_->send("wait 3");
+            ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+            EXPECT_EQ(player(who)["level"].integer(), level + 1);
+            const std::string line = hostLine();
+            const std::string won = std::to_string(prize(level + 1)) + "!";
+            EXPECT_EQ(line.substr(line.size() - won.size()), won) << line;
+        }
+    }
+
+    static int prize(int q) {
+        static const int values[] = {0,    100,   200,   300,   500,    1000,   2000,   4000,
+                                     8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
+        return values[q];
+    }
+
+    fs::path folder_;
+    std::unique_ptr<ShowfloorSession> session_;
+    Json last_;
+};
+
+TEST_F(PlayGame, OnePlayerWinsTheMillion) {
+    startGame({"Ann"}, 11);
+    ASSERT_TRUE(waitForState(2, 10));
+    session_->send("wait 2.5");
+    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    EXPECT_EQ(hostLine(), "Ann, here is your first question...");
+    EXPECT_TRUE(showsImage("Resources//Back.bmp"));
+    EXPECT_EQ(textAt(50, -159), "Ann");
+    for (int q = 1; q <= 15; ++q) {
+        ASSERT_TRUE(waitForState(awaitAnswer));
+        EXPECT_EQ(shownAnswers(), 4);
+        EXPECT_NE(questionLine().find("Question " + std::to_string(q) + "."), std::string::npos)
+            << questionLine();
+        if (q == 1) {
+            shot("question.png");
+        }
+        answer(true);
+        if (q < 15) {
+            ASSERT_TRUE(waitForState(2, 20));
+            session_->send("wait 2.5");
+            ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+            EXPECT_EQ(hostLine(), "Ann, here is your next question...");
+        }
+    }
+    ASSERT_TRUE(waitForState(finalState, 20));
+    EXPECT_EQ(player(0)["finalWinnings"].integer(), 1000000);
+    EXPECT_TRUE(showsImage("Resources//1000000win.tga"));
+    EXPECT_TRUE(showsImage("Resources//1000000.tga"));
+    session_->send("wait 1.5");
+    shot("final.png");
+    click({399, 480});
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "GameOver"; }, 10));
+    EXPECT_EQ(session_->finish(), 0);
+}
+
+TEST_F(PlayGame, TwoPlayersTakeTurnsUntilBothHaveFinished) {
+    startGame({"Ann", "Bob"}, 23);
+    answer(true);
+    // Bob's own game begins: welcome, then his first question.
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["currentPlayer"].integer() == 1; }, 20));
+    EXPECT_EQ(textAt(50, -159), "P2: Bob");
+    ASSERT_TRUE(waitForState(2, 10));
+    session_->send("wait 2.5");
+    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    EXPECT_EQ(hostLine(), "Bob, here is your first question...");
+    answer(true);
+
+    // Ann again, from where she was; a wrong answer at level 1 keeps nothing.
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["currentPlayer"].integer() == 0; }, 20));
+    ASSERT_TRUE(waitForState(2, 10));
+    session_->send("wait 2.5");
+    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    EXPECT_EQ(hostLine(), "Ann, here is your next question...");
+    EXPECT_EQ(textAt(50, -159), "P1: Ann");
+    answer(false);
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["currentPlayer"].integer() == 1; }, 20));
+    EXPECT_TRUE(player(0)["finished"].boolean);
+    EXPECT_EQ(player(0)["finalWinnings"].integer(), 0);
+
+    // Bob plays on alone up to 1000, where taking is refused, then to 2000.
+    for (int q = 2; q <= 5; ++q) {
+        answer(true);
+        ASSERT_EQ(current(), 1);
+    }
+    ASSERT_TRUE(waitForState(awaitAnswer));
+    click({659, 69});
+    session_->send("wait 3.5");
+    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    EXPECT_EQ(state(), awaitAnswer);
+    const std::string refused = hostLine();
+    EXPECT_TRUE(refused == "You won't lose anything, so why not take a guess" ||
+                refused == "You may aswell select an answer, you have nothing to lose")
+        << refused;
+    answer(true);
+    ASSERT_TRUE(waitForState(awaitAnswer));
+    EXPECT_EQ(player(1)["level"].integer(), 6);
+    click({659, 69});
+    ASSERT_TRUE(waitForState(22, 5));
+    session_->send("wait 2");
+    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    const std::string leave = hostLine();
+    EXPECT_EQ(leave.substr(leave.size() - 5), "2000!") << leave;
+    ASSERT_TRUE(waitForState(finalState, 10));
+    EXPECT_EQ(player(1)["finalWinnings"].integer(), 2000);
+    EXPECT_TRUE(showsImage("Resources//2000win.tga"));
+    session_->send("wait 1");
+    click({399, 480});
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "GameOver"; }, 10));
+    // The results, once they have typed themselves out.
+    session_->send("wait 4");
+    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    std::string shown;
+    for (const auto& t : texts()) {
+        shown += t + "|";
+    }
+    EXPECT_NE(shown.find("Ann won 0"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Bob won 2000"), std::string::npos) << shown;
+    EXPECT_EQ(session_->finish(), 0);
+}
+
+TEST_F(PlayGame, HelpOptionsOnTheRealScreen) {
+    startGame({"Ann"}, 5);
+    // The Clue leaves two answers, one of them correct.
+    ASSERT_TRUE(waitForState(awaitAnswer));
+    click({859, 69});
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["players"][0]["clueUsed"].boolean; }, 10));
+    session_->send("wait 0.5");
+    ASSERT_TRUE(waitForState(awaitAnswer));
+    EXPECT_EQ(shownAnswers(), 2);
+    EXPECT_TRUE(showsImage("Resources//ClueCrossed.tga"));
+    // The Joker answers for the player.
+    click({763, 69});
+    ASSERT_TRUE(waitForState(correctState, 20));
+    EXPECT_TRUE(player(0)["jokerUsed"].boolean);
+    EXPECT_EQ(player(0)["level"].integer(), 1);
+    // The Gamble's wheel turns for about 20 s and decides.
+    ASSERT_TRUE(waitForState(awaitAnswer));
+    click({955, 69});
+    ASSERT_TRUE(waitForState(18, 10));
+    session_->send("wait 3");
+    EXPECT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    EXPECT_TRUE(showsImage("Resources//gambleback.tga"));
+    EXPECT_TRUE(showsImage("Resources//gamblepointer.tga"));
+    shot("wheel.png");
+    ASSERT_TRUE(waitFor(
+        [](const Json& d) {
+            const int s = d["players"][0]["roundState"].integer();
+            return s == correctState || s == 19 || d["screen"].string != "Playing";
+        },
+        40));
+    EXPECT_TRUE(player(0)["gambleUsed"].boolean);
+    const bool won = state() == correctState;
+    EXPECT_EQ(player(0)["level"].integer(), won ? 2 : 1);
+    EXPECT_EQ(session_->finish(), 0);
+}
+
+} // namespace
+} // namespace qv::test
