@@ -118,6 +118,8 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     // A device made again mid-run finds the screens gone with the old one:
     // the game goes on from its title screen, without the quit question.
     if (quitConfirm) {
+        // The new draw list starts with the pointer free.
+        pointerBlockedBeforeQuit_ = false;
         closeQuitConfirmation();
     }
     settingsActive = false;

@@ -141,6 +141,9 @@ private:
     // The quit has been carried out; the frames left until the window
     // closes do nothing.
     bool quitDone_ = false;
+    // Whether the pointer was blocked when the quit question opened (the
+    // round blocks it while an answer is committed); N puts that back.
+    bool pointerBlockedBeforeQuit_ = false;
 
     static constexpr int quitAction = 0;
     static constexpr int yesAction = 1;

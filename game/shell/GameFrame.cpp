@@ -164,6 +164,7 @@ void Game::runQuitConfirmation() {
             return;
         }
         if (spriteLayer) {
+            pointerBlockedBeforeQuit_ = spriteLayer->pointerBlocked;
             spriteLayer->pointerBlocked = true;
         }
         quitConfirm = true;
@@ -195,9 +196,13 @@ void Game::runQuitConfirmation() {
 }
 
 void Game::closeQuitConfirmation() {
+    // A pointer that was free comes back at once; one that the round had
+    // blocked stays blocked, so no click lands in a state that takes none
+    // and waits, latched, for a later question.
     if (spriteLayer) {
-        spriteLayer->pointerBlocked = false;
+        spriteLayer->pointerBlocked = pointerBlockedBeforeQuit_;
     }
+    pointerBlockedBeforeQuit_ = false;
     if (inputMapper) {
         for (int action : {yesAction, shiftedYesAction, noAction, shiftedNoAction}) {
             inputMapper->unbind(action);

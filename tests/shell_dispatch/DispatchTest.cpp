@@ -99,6 +99,15 @@ TEST_F(Dispatch, EscapeAsksAndNoGoesBackWithTheFadeStartingAgain) {
     EXPECT_FALSE(game->quitRequested);
 }
 
+TEST_F(Dispatch, NoKeepsThePointerBlockedWhenTheRoundHadBlockedIt) {
+    // As while an answer is committed.
+    game->spriteLayer->pointerBlocked = true;
+    key("escape");
+    key("n");
+    EXPECT_FALSE(game->quitConfirm);
+    EXPECT_TRUE(game->spriteLayer->pointerBlocked);
+}
+
 TEST_F(Dispatch, ShiftedNoAnswersToo) {
     key("escape");
     input->keyDown("shift");
