@@ -63,23 +63,11 @@ TEST_F(GameScreenRound, ResumingPutsTheScreenBackInItsOrder) {
     EXPECT_TRUE(layer_->skipNextElapsed);
 }
 
-TEST_F(GameScreenRound, ElementsSitWhereTheScreenPutsThem) {
+TEST_F(GameScreenRound, RevealedAndTurningPartsAreSeen) {
     startGame({u"Ann"});
     GameScreen& s = *round_->screen();
-    EXPECT_FLOAT_EQ(s.rung(1).position.y, 727.0f);
-    EXPECT_FLOAT_EQ(s.rung(15).position.y, 153.0f);
-    EXPECT_FLOAT_EQ(s.answerButtons[3].position.x, 589.0f);
-    EXPECT_FLOAT_EQ(s.answerButtons[3].position.y, 719.0f);
-    EXPECT_FLOAT_EQ(s.answerTexts[1].position.x, 231.0f);
-    EXPECT_FLOAT_EQ(s.hostText.hold, 10.0f);
-    EXPECT_TRUE(s.hostText.typewriter);
-    EXPECT_EQ(s.pictureBack.fullColour, (Colour{255, 255, 255, 200}));
-    EXPECT_TRUE(s.endButton.clickAfterPress);
-    EXPECT_TRUE(s.answerButtons[0].keepPressedLook);
     // Smaller depths are nearer: the pointer turns in front of its disc.
     EXPECT_LT(s.wheelPointer.position.z, s.wheelBack.position.z);
-    ASSERT_TRUE(runUntil(RoundState::RevealCorrect, 60.0f) ||
-                current().roundState == RoundState::AwaitAnswer);
     answer(true);
     ASSERT_TRUE(runUntil(RoundState::RevealCorrect));
     const int correct = correctOf(current());
