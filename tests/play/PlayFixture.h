@@ -5,6 +5,7 @@
 // correct answers the tests know. Turns pass as the game's own dispatcher
 // passes them.
 
+#include "game/engine/FontSet.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/quiz/Player.h"
@@ -75,6 +76,7 @@ protected:
     void TearDown() override {
         round_.reset();
         players_.clear();
+        fonts_.reset();
         pointer_.reset();
         layer_.reset();
         if (renderer_ != nullptr) {
@@ -122,7 +124,7 @@ protected:
             players_.back()->playerIndex = static_cast<int>(i);
         }
         if (!round_) {
-            PlayServices services{*quiz_, *sounds_, *layer_, nullptr, nullptr, {}, {}};
+            PlayServices services{*quiz_, *sounds_, *layer_, fonts_.get(), nullptr, {}, {}};
             services.pointer = pointer_.get();
             services.quitConfirm = [this] { return quitConfirm_; };
             services.nextPlayer = [this] { nextPlayer(); };
@@ -200,6 +202,9 @@ protected:
     RecordingSounds recorder_;
     std::unique_ptr<SoundSet> sounds_;
     std::unique_ptr<Sprite> pointer_;
+    // Null unless a test makes it: a text without a font never ages, so its
+    // envelope (and with it the host's line on screen) stands still.
+    std::unique_ptr<FontSet> fonts_;
     std::unique_ptr<QuestionRound> round_;
     std::vector<std::unique_ptr<Player>> players_;
     int current_ = 0;

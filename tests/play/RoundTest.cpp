@@ -243,6 +243,31 @@ TEST_F(Round, NothingMovesButTheBackdropWhileTheQuitQuestionIsUp) {
     ASSERT_TRUE(runUntil(RoundState::AnnounceQuestion));
 }
 
+TEST_F(Round, AdviceComesEverySixteenSecondsAtMostAndNeverOverALine) {
+    fonts_ = std::make_unique<FontSet>(renderer_);
+    ASSERT_NE(fonts_->font(0), nullptr);
+    startGame({u"Ann"});
+    ASSERT_TRUE(runUntil(RoundState::AwaitAnswer));
+    const std::u16string announced = hostLine();
+    float firstAdvice = -1.0f;
+    for (float t = 0.0f; t < 60.0f; t += frameSeconds) {
+        frame();
+        if (hostLine() != announced && firstAdvice < 0.0f) {
+            firstAdvice = t;
+            EXPECT_NE(current().lastAdvice, -1);
+            // A second line waits until this one has gone: 13.25 s.
+            const std::u16string advice = hostLine();
+            for (float u = 0.0f; u < 13.0f; u += frameSeconds) {
+                frame();
+                EXPECT_EQ(hostLine(), advice);
+            }
+            t += 13.0f;
+        }
+    }
+    EXPECT_GE(firstAdvice, 15.9f);
+    EXPECT_EQ(current().roundState, RoundState::AwaitAnswer);
+}
+
 TEST_F(Round, HoverExplainsEachHelpOnceEachTimeThePointerArrives) {
     startGame({u"Ann"});
     ASSERT_TRUE(runUntil(RoundState::AwaitAnswer));
