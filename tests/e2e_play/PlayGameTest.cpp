@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -384,7 +385,24 @@ TEST_F(PlayGame, HelpOptionsOnTheRealScreen) {
     EXPECT_TRUE(player(0)["gambleUsed"].boolean);
     const bool won = state() == correctState;
     EXPECT_EQ(player(0)["level"].integer(), won ? 2 : 1);
+
+    // Quitting in the middle of the game keeps the questions asked so far.
+    session_->send("key escape");
+    session_->send("wait 1");
+    session_->send("key y");
+    session_->send("wait 1");
     EXPECT_EQ(session_->finish(), 0);
+    std::ifstream state(resources() / "QStateTrial.bin", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(state)), {});
+    ASSERT_EQ(bytes.size(), 4u + 30u);
+    EXPECT_EQ(bytes[0], 30);
+    int used = 0;
+    for (std::size_t i = 4; i < bytes.size(); ++i) {
+        used += bytes[i] == 1 ? 1 : 0;
+    }
+    // The first question and the gambled one; a third is drawn only when the
+    // turn comes round again.
+    EXPECT_EQ(used, 2);
 }
 
 } // namespace
