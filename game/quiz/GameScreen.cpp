@@ -3,6 +3,8 @@
 #include "game/quiz/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
+#include <cmath>
+
 namespace qv {
 
 namespace {
@@ -232,6 +234,60 @@ void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
 
 void GameScreen::loadWinImage(int amount) {
     winImage.load(textures_, winImagePath(amount));
+}
+
+void GameScreen::cycleBackdrop(std::array<float, 3>& phases, float elapsed) {
+    static constexpr std::array<float, 3> rates{0.2f, 0.1f, 0.3f};
+    static constexpr float twoPi = 6.2831855f;
+    Colour colour = opaqueWhite;
+    for (std::size_t k = 0; k < phases.size(); ++k) {
+        float& phase = phases[k];
+        phase += rates[k] * elapsed;
+        if (phase > twoPi) {
+            phase -= twoPi;
+        }
+        const auto channel = static_cast<int>((std::sin(phase) + 1.0f) * 0.5f * 175.0f + 80.0f);
+        colour.setChannel(static_cast<int>(k), static_cast<std::uint8_t>(channel));
+    }
+    background.fullColour = colour;
+}
+
+void GameScreen::flashRung(Player& player, float elapsed) {
+    if (player.currentRung == nullptr) {
+        return;
+    }
+    const auto state = static_cast<int>(player.roundState);
+    const bool flashing = state >= static_cast<int>(RoundState::ShowQuestion) &&
+                          state <= static_cast<int>(RoundState::NextTurn) &&
+                          player.roundState != RoundState::AfterCorrect;
+    if (!flashing) {
+        hide(*player.currentRung);
+        return;
+    }
+    player.rungFlashTimer += elapsed;
+    if (player.rungFlashTimer >= 1.2f) {
+        startAfresh(*player.currentRung);
+        player.rungFlashTimer = 0.0f;
+    }
+}
+
+void GameScreen::advanceFireworks(float elapsed) {
+    for (auto& burst : fireworks) {
+        if (burst->flying()) {
+            burst->update(elapsed);
+        }
+    }
+}
+
+void GameScreen::relaunchFireworks(int count, Random& random) {
+    for (int i = 0; i < count && i < fireworkCount; ++i) {
+        FireworkBurst& burst = *fireworks[static_cast<std::size_t>(i)];
+        if (!burst.flying()) {
+            const int x = random.index(0.0, 1024.0);
+            const int y = random.index(0.0, 768.0);
+            burst.launch(x, y);
+        }
+    }
 }
 
 void GameScreen::addPictureGroup(SpriteLayer& layer) {

@@ -12,6 +12,7 @@
 #include "game/engine/Sprite.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/engine/TextDrawable.h"
+#include "game/quiz/Player.h"
 #include "game/quiz/Question.h"
 #include "game/quiz/Random.h"
 
@@ -57,6 +58,18 @@ public:
 
     // Shows the win picture of the amount from now on.
     void loadWinImage(int amount);
+
+    // The background's slow colour cycle: the three phases (red, green,
+    // blue) move on and give the background its full colour.
+    void cycleBackdrop(std::array<float, 3>& phases, float elapsed);
+    // The rung played for flashes every 1.2 s while a question is on; in
+    // other states it is off.
+    static void flashRung(Player& player, float elapsed);
+    // Every burst in the air moves on by one frame.
+    void advanceFireworks(float elapsed);
+    // The first `count` bursts that have died down go up again at random
+    // points of the screen.
+    void relaunchFireworks(int count, Random& random);
 
     // The rung of question q, 1 to 15.
     Sprite& rung(int q) { return rungs[static_cast<std::size_t>(q - 1)]; }

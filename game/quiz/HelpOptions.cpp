@@ -3,6 +3,8 @@
 #include "game/quiz/GambleWheel.h"
 #include "game/quiz/QuestionRound.h"
 
+#include <array>
+
 namespace qv {
 
 namespace {
@@ -134,6 +136,35 @@ void HelpOptions::spinGambleWheel(QuestionRound& round, Player& player, float el
 void HelpOptions::enterGambleLost(QuestionRound& round, Player& player) {
     round.services_.sounds.playGambleLose();
     player.stateTimer = 2.0f;
+}
+
+void HelpOptions::explainOnHover(QuestionRound& round, Player& player) {
+    GameScreen& screen = *round.screen_;
+    struct Hover {
+        Sprite& button;
+        bool& flag;
+        bool speaks;
+        HostLine line;
+    };
+    const std::array<Hover, 4> hovers{{
+        {screen.jokerButton, player.hoverJoker, true, HostLine::ExplainJoker},
+        {screen.clueButton, player.hoverClue, true, HostLine::ExplainClue},
+        {screen.gambleButton, player.hoverGamble, true, HostLine::ExplainGamble},
+        {screen.takeButton, player.hoverTake, false, HostLine::Advice},
+    }};
+    for (const Hover& h : hovers) {
+        const Sprite* hilight = h.button.hilightImage();
+        if (hilight != nullptr && hilight->enabled) {
+            if (!h.flag) {
+                h.flag = true;
+                if (h.speaks) {
+                    round.say(player, h.line);
+                }
+            }
+        } else {
+            h.flag = false;
+        }
+    }
 }
 
 } // namespace qv

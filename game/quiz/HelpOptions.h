@@ -24,6 +24,10 @@ public:
     static void enterGambleSpin(QuestionRound& round, Player& player);
     static void spinGambleWheel(QuestionRound& round, Player& player, float elapsed);
     static void enterGambleLost(QuestionRound& round, Player& player);
+    // While an answer is awaited: the pointer arriving on the Joker, Clue or
+    // Gamble button makes the host explain it, once per arrival; arriving on
+    // the take button is tracked without a line.
+    static void explainOnHover(QuestionRound& round, Player& player);
 };
 
 } // namespace qv

@@ -10,7 +10,7 @@ namespace {
 
 struct FinalScreenEntry {
     int amount;
-    std::array<FireworkSpec, 5> emitters;
+    std::array<EmitterSetting, 5> emitters;
     int emitterCount;
 };
 
@@ -63,7 +63,7 @@ int guaranteedAmount(int level) {
     return 0;
 }
 
-std::span<const FireworkSpec> fireworksFor(int amount) {
+std::span<const EmitterSetting> fireworksFor(int amount) {
     const FinalScreenEntry* entry = finalScreenOf(amount);
     if (entry == nullptr) {
         return {};

@@ -15,7 +15,7 @@ int questionValue(int n);
 int guaranteedAmount(int level);
 
 // One firework emitter of the final screen, given to FireworkBurst::configure.
-struct FireworkSpec {
+struct EmitterSetting {
     float maxSpeed;
     int sparks;
     float fadeTime;
@@ -23,7 +23,7 @@ struct FireworkSpec {
 
 // The emitters started for an amount, in the order of the game screen's
 // emitters; empty for an amount that has no final screen (0 to 500).
-std::span<const FireworkSpec> fireworksFor(int amount);
+std::span<const EmitterSetting> fireworksFor(int amount);
 // Whether leaving with the amount shows the final screen.
 bool hasFinalScreen(int amount);
 // "Resources//<amount>win.tga".

@@ -10,7 +10,6 @@ namespace qv {
 
 namespace {
 
-constexpr float twoPi = 6.2831855f;
 constexpr int leftButtonAction = 0;
 constexpr float correctMarkerLift = 0.09f;
 
@@ -305,56 +304,18 @@ void QuestionRound::showFinalScreen(Player& player) {
 }
 
 void QuestionRound::frameRound(Player& player, float elapsed) {
-    backdropCycle(player, elapsed);
-    rungFlash(player, elapsed);
+    if (screen_) {
+        screen_->cycleBackdrop(player.backdropPhase, elapsed);
+    }
+    GameScreen::flashRung(player, elapsed);
     if (services_.quitConfirm && services_.quitConfirm()) {
         return;
     }
     adviceTimer(player, elapsed);
     if (screen_) {
-        for (auto& burst : screen_->fireworks) {
-            if (burst->flying()) {
-                burst->update(elapsed);
-            }
-        }
+        screen_->advanceFireworks(elapsed);
     }
     updateRound(player, elapsed);
-}
-
-void QuestionRound::backdropCycle(Player& player, float elapsed) {
-    static constexpr std::array<float, 3> rates{0.2f, 0.1f, 0.3f};
-    Colour colour = opaqueWhite;
-    for (std::size_t k = 0; k < 3; ++k) {
-        float& phase = player.backdropPhase[k];
-        phase += rates[k] * elapsed;
-        if (phase > twoPi) {
-            phase -= twoPi;
-        }
-        const auto channel = static_cast<int>((std::sin(phase) + 1.0f) * 0.5f * 175.0f + 80.0f);
-        colour.setChannel(static_cast<int>(k), static_cast<std::uint8_t>(channel));
-    }
-    if (screen_) {
-        screen_->background.fullColour = colour;
-    }
-}
-
-void QuestionRound::rungFlash(Player& player, float elapsed) {
-    if (player.currentRung == nullptr) {
-        return;
-    }
-    const auto state = static_cast<int>(player.roundState);
-    const bool flashing = state >= static_cast<int>(RoundState::ShowQuestion) &&
-                          state <= static_cast<int>(RoundState::NextTurn) &&
-                          player.roundState != RoundState::AfterCorrect;
-    if (!flashing) {
-        hide(*player.currentRung);
-        return;
-    }
-    player.rungFlashTimer += elapsed;
-    if (player.rungFlashTimer >= 1.2f) {
-        startAfresh(*player.currentRung);
-        player.rungFlashTimer = 0.0f;
-    }
 }
 
 void QuestionRound::adviceTimer(Player& player, float elapsed) {
@@ -407,7 +368,9 @@ void QuestionRound::updateRound(Player& player, float elapsed) {
         }
         break;
     case RoundState::AwaitAnswer:
-        hoverExplanations(player);
+        if (screen_) {
+            HelpOptions::explainOnHover(*this, player);
+        }
         handleChoice(player);
         break;
     case RoundState::Commit:
@@ -506,46 +469,7 @@ void QuestionRound::updateFinal(Player& player) {
         services_.nextPlayer();
         return;
     }
-    for (int i = 0; i < player.fireworkCount && i < GameScreen::fireworkCount; ++i) {
-        FireworkBurst& burst = *screen.fireworks[static_cast<std::size_t>(i)];
-        if (!burst.flying()) {
-            const int x = services_.quiz.random.index(0.0, 1024.0);
-            const int y = services_.quiz.random.index(0.0, 768.0);
-            burst.launch(x, y);
-        }
-    }
-}
-
-void QuestionRound::hoverExplanations(Player& player) {
-    if (!screen_) {
-        return;
-    }
-    GameScreen& screen = *screen_;
-    struct Hover {
-        Sprite& button;
-        bool& flag;
-        bool speaks;
-        HostLine line;
-    };
-    const std::array<Hover, 4> hovers{{
-        {screen.jokerButton, player.hoverJoker, true, HostLine::ExplainJoker},
-        {screen.clueButton, player.hoverClue, true, HostLine::ExplainClue},
-        {screen.gambleButton, player.hoverGamble, true, HostLine::ExplainGamble},
-        {screen.takeButton, player.hoverTake, false, HostLine::Advice},
-    }};
-    for (const Hover& h : hovers) {
-        const Sprite* hilight = h.button.hilightImage();
-        if (hilight != nullptr && hilight->enabled) {
-            if (!h.flag) {
-                h.flag = true;
-                if (h.speaks) {
-                    say(player, h.line);
-                }
-            }
-        } else {
-            h.flag = false;
-        }
-    }
+    screen.relaunchFireworks(player.fireworkCount, services_.quiz.random);
 }
 
 void QuestionRound::handleChoice(Player& player) {

@@ -75,10 +75,7 @@ private:
     friend class HelpOptions;
     void showFinalScreen(Player& player);
     void updateFinal(Player& player);
-    void hoverExplanations(Player& player);
     void adviceTimer(Player& player, float elapsed);
-    void backdropCycle(Player& player, float elapsed);
-    void rungFlash(Player& player, float elapsed);
     void revealCorrect(Player& player);
 
     PlayServices services_;
