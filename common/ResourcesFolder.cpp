@@ -52,6 +52,12 @@ fs::path chooseResourcesFolder(const fs::path& shipped, const fs::path& userData
     }
     fs::path own = userData / "Quizvale" / "Resources";
     copyMissing(shipped, own);
+    std::error_code error;
+    if (!fs::is_directory(own, error)) {
+        // No home to copy into: read the shipped folder; saves will fail
+        // and say so, but the game still has its pictures and sets.
+        return shipped;
+    }
     return own;
 }
 

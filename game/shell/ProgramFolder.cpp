@@ -31,8 +31,4 @@ std::filesystem::path enterProgramFolder() {
     return folder;
 }
 
-std::filesystem::path resourcesFolder() {
-    return programFolder() / "Resources";
-}
-
 } // namespace qv

@@ -13,8 +13,7 @@ std::filesystem::path enterProgramFolder();
 // the user gives (automation screenshots) are taken relative to it.
 std::filesystem::path startFolder();
 
-// The folder of the game's pictures, sounds, question sets and saved state.
-// Every part of the game asks here, so that where it lies is decided once.
-std::filesystem::path resourcesFolder();
+// Where the game's question sets and saved state live is decided once for all
+// three programs by resourcesFolder() in common/ResourcesFolder.h.
 
 } // namespace qv

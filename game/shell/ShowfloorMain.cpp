@@ -5,6 +5,7 @@
 #include "game/shell/Framework.h"
 #include "game/shell/Game.h"
 #include "game/shell/GameCallbacks.h"
+#include "common/ResourcesFolder.h"
 #include "game/shell/ProgramFolder.h"
 #include "game/startup/GraphicsRuntimeCheck.h"
 

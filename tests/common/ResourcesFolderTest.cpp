@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "common/FileIo.h"
 #include "common/ResourcesFolder.h"
@@ -55,6 +56,9 @@ TEST(ResourcesFolder, ReadOnlyProductFolderFallsBackToAUserCopy) {
     EXPECT_EQ(chosen, root / "data" / "Quizvale" / "Resources");
     EXPECT_TRUE(fs::exists(chosen / "quit.tga"));
     EXPECT_TRUE(fs::exists(chosen / "QuestionSets" / "Default" / "Default.txt"));
+    // A user without a place of their own reads the shipped folder.
+    std::ofstream(root / "file") << "x";
+    EXPECT_EQ(chooseResourcesFolder(shipped, root / "file" / "data", false), shipped);
     fs::remove_all(root);
 }
 
