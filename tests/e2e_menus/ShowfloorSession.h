@@ -5,11 +5,43 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace qv::test {
+
+// The little-endian int32 of a stored count.
+inline std::string le32(std::uint32_t n) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>((n >> (8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+// An ASCII text as the game stores strings: a count, then UTF-16LE units.
+inline std::string stored(const std::string& ascii) {
+    std::string bytes = le32(static_cast<std::uint32_t>(ascii.size()));
+    for (char c : ascii) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+// The number after `"key": ` in `json` from `from` on; -1 when absent.
+inline long long numberAfter(const std::string& json, const std::string& key,
+                             std::size_t from = 0) {
+    const std::string tag = "\"" + key + "\": ";
+    const std::size_t at = json.find(tag, from);
+    if (at == std::string::npos) {
+        return -1;
+    }
+    return std::strtoll(json.c_str() + at + tag.size(), nullptr, 10);
+}
 
 class ShowfloorSession {
 public:

@@ -22,32 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string le32(std::uint32_t n) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) {
-        bytes += static_cast<char>((n >> (8 * i)) & 0xFF);
-    }
-    return bytes;
-}
-
-std::string stored(const std::string& ascii) {
-    std::string bytes = le32(static_cast<std::uint32_t>(ascii.size()));
-    for (char c : ascii) {
-        bytes += c;
-        bytes += '\0';
-    }
-    return bytes;
-}
-
-long long numberAfter(const std::string& json, const std::string& key, std::size_t from = 0) {
-    const std::string tag = "\"" + key + "\": ";
-    const std::size_t at = json.find(tag, from);
-    if (at == std::string::npos) {
-        return -1;
-    }
-    return std::strtoll(json.c_str() + at + tag.size(), nullptr, 10);
-}
-
 // Fifteen complete questions, one per rung, every line ended by `eol`. B is
 // right, so the player who always answers A loses at once and a run stays
 // short.
