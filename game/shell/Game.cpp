@@ -20,6 +20,8 @@ namespace qv {
 
 namespace {
 
+constexpr std::uint32_t automationStartSeed = 1;
+
 std::uint32_t millisecondClock() {
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                           std::chrono::steady_clock::now().time_since_epoch())
@@ -90,7 +92,10 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     // so a new device does not forget the evening so far.
     if (!quizLoaded_) {
         quizLoaded_ = true;
-        quiz.random.seed(millisecondClock());
+        // The set's answers are shuffled as it loads, before a script's first
+        // command is read: in automation mode the generator starts from a
+        // fixed seed, so every run of a script sees the same answer order.
+        quiz.random.seed(framework().automation() ? automationStartSeed : millisecondClock());
         quiz.findQuestionSets();
         if (!quiz.loadConfig()) {
             quiz.configMissing = true;

@@ -13,6 +13,7 @@
 
 #include "JsonCheck.h"
 #include "common/FileIo.h"
+#include "tests/support/E2eFiles.h"
 
 namespace qv {
 namespace {
@@ -23,22 +24,12 @@ struct RunResult {
     std::string err;
 };
 
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
+const auto quoted = test::shellQuoted;
 
 class ShowfloorRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("qv-e2e-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        folder = test::freshTestFolder("qv-e2e");
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 

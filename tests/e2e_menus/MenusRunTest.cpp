@@ -14,51 +14,25 @@
 #include <sys/wait.h>
 
 #include "common/FileIo.h"
+#include "tests/support/E2eFiles.h"
 
 namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-// UTF-16LE with its int32 length in front, as the configuration keeps names.
-std::string stored(const std::string& ascii) {
-    std::string bytes;
-    const auto n = static_cast<std::uint32_t>(ascii.size());
-    for (int i = 0; i < 4; ++i) {
-        bytes += static_cast<char>((n >> (8 * i)) & 0xFF);
-    }
-    for (char c : ascii) {
-        bytes += c;
-        bytes += '\0';
-    }
-    return bytes;
-}
+using test::le32;
+using test::shellQuoted;
+using test::stored;
 
 class MenusRun : public ::testing::Test {
 protected:
     void SetUp() override {
         // The game keeps its files beside itself: it runs from a copy of the
         // product folder, without any saved state.
-        folder = fs::temp_directory_path() / "qv-e2e-menus";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        fs::copy(QV_PRODUCT_FOLDER, folder / "product", fs::copy_options::recursive);
-        resources = folder / "product" / "Resources";
+        folder = test::freshTestFolder("qv-e2e-menus");
+        resources = test::copyProductWithoutSavedState(QV_PRODUCT_FOLDER, folder);
         writeRecognisableSet();
-        fs::remove(resources / "Config.txt");
-        for (const auto& entry : fs::directory_iterator(resources)) {
-            if (entry.path().filename().string().rfind("QState", 0) == 0) {
-                fs::remove(entry.path());
-            }
-        }
     }
     void TearDown() override {
         if (!HasFailure()) {
@@ -71,10 +45,10 @@ protected:
     int run(const std::string& script) {
         std::ofstream(folder / "script.txt") << script;
         const std::string command =
-            "cd " + quoted(folder.string()) +
+            "cd " + shellQuoted(folder.string()) +
             " && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
             "XDG_CONFIG_HOME=" +
-            quoted(folder.string()) + " ./product/Showfloor -automation -windowed < script.txt" +
+            shellQuoted(folder.string()) + " ./product/Showfloor -automation -windowed < script.txt" +
             " > out.txt 2> err.txt";
         const int status = std::system(command.c_str());
         std::string out;
@@ -166,7 +140,7 @@ TEST_F(MenusRun, SettingsThreePlayersAndQuitWithYes) {
     std::string config;
     ASSERT_TRUE(readWholeFile(resources / "Config.txt", config));
     const std::string expected = std::string("\x00\x01", 2) + stored("E2E") +
-                                 std::string("\x03\0\0\0", 4) + stored("ann") + stored("bOb") +
+                                 le32(3) + stored("ann") + stored("bOb") +
                                  stored("Player 3");
     EXPECT_EQ(config, expected);
 

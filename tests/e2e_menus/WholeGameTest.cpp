@@ -1,19 +1,25 @@
 // A whole game of three saved players on the built Showfloor, played by
 // reading what the game shows: the first answers right and later leaves with
 // her money, the second answers wrong, the third uses every help option.
-// Then the results, back to the title, and quitting with Shift+Y.
+// Then the results, back to the title, and quitting with Shift+Y. And two
+// runs of one script, which must see the same questions in the same order.
 
 #include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "ShowfloorSession.h"
 #include "common/FileIo.h"
+#include "tests/support/E2eFiles.h"
+#include "tests/support/MiniJson.h"
+#include "tests/support/ShowfloorSession.h"
 
 namespace qv::test {
 namespace {
@@ -48,16 +54,19 @@ bool findText(const std::string& dump, const std::string& prefix, Shown& shown) 
 class WholeGame : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / "qv-e2e-whole-game";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        fs::copy(QV_PRODUCT_FOLDER, folder / "product", fs::copy_options::recursive);
-        resources = folder / "product" / "Resources";
-        for (const auto& entry : fs::directory_iterator(resources)) {
-            if (entry.path().filename().string().rfind("QState", 0) == 0) {
-                fs::remove(entry.path());
-            }
+        folder = freshTestFolder("qv-e2e-whole-game");
+        resources = copyProductWithoutSavedState(QV_PRODUCT_FOLDER, folder);
+        writeSet();
+    }
+    void TearDown() override {
+        if (!HasFailure()) {
+            fs::remove_all(folder);
         }
+    }
+
+    // "E2E", one question a rung, answers "right<k>" and "wrong<k>...", and
+    // the saved players on it, sound off.
+    void writeSet() {
         std::string set = "15\r\n";
         for (int k = 1; k <= 15; ++k) {
             const std::string n = std::to_string(k);
@@ -66,13 +75,7 @@ protected:
         }
         fs::create_directories(resources / "QuestionSets" / "E2E");
         std::ofstream(resources / "QuestionSets" / "E2E" / "E2E.txt", std::ios::binary) << set;
-        // Saved players on the recognisable set, sound off.
         std::ofstream(resources / "Config.txt", std::ios::binary) << config();
-    }
-    void TearDown() override {
-        if (!HasFailure()) {
-            fs::remove_all(folder);
-        }
     }
 
     static std::string config() {
@@ -195,6 +198,57 @@ TEST_F(WholeGame, ThreePlayersToTheResultsAndBackToTheTitle) {
     EXPECT_EQ(used + std::count(saved.begin() + 4, saved.end(), '\0'), 15);
     EXPECT_GE(used, 6);
     EXPECT_LE(used, 7);
+}
+
+// The answers of the first questions, in the order the game shows them, of
+// one run that always answers right.
+std::vector<std::string> answerOrders(ShowfloorSession& game, int questions) {
+    std::vector<std::string> orders;
+    game.send("seed 3\nframes 10\nmove 512 600\nframes 2\nclick\n");
+    for (int poll = 0; poll < 600 && static_cast<int>(orders.size()) < questions; ++poll) {
+        game.send("wait 0.5\n");
+        const std::string dump = game.dump();
+        const std::optional<Json> shown = Json::parse(dump);
+        if (!shown) {
+            break;
+        }
+        const Json& players = (*shown)["players"];
+        const Json& current = players[static_cast<std::size_t>((*shown)["currentPlayer"].integer())];
+        if ((*shown)["screen"].string != "Playing" || current["roundState"].integer() != 8) {
+            continue;
+        }
+        std::string order;
+        Shown right;
+        for (const auto& [x, y] : {std::pair{40, 138}, {231, 138}, {40, 167}, {231, 167}}) {
+            for (const Json& d : (*shown)["drawables"].items) {
+                if (d["kind"].string == "text" && d["x"].number == x && d["y"].number == y) {
+                    order += d["text"].string + " ";
+                }
+            }
+        }
+        orders.push_back(order);
+        if (!findText(dump, "right", right)) {
+            break;
+        }
+        game.send("move " + std::to_string(right.x < 100 ? 209 : 589) + " " +
+                  std::to_string(right.y < 150 ? 661 : 719) + "\nframes 2\nclick\nwait 4\n");
+    }
+    return orders;
+}
+
+// The set's answers are shuffled before the script's first command is read;
+// two runs of one script must still see the same game.
+TEST_F(WholeGame, TheSameScriptPlaysTheSameGame) {
+    std::vector<std::string> runs[2];
+    for (auto& orders : runs) {
+        resources = copyProductWithoutSavedState(QV_PRODUCT_FOLDER, folder);
+        writeSet();
+        ShowfloorSession game(folder / "product" / "Showfloor", folder);
+        ASSERT_TRUE(game.running());
+        orders = answerOrders(game, 4);
+        ASSERT_EQ(orders.size(), 4u) << game.errors();
+    }
+    EXPECT_EQ(runs[0], runs[1]);
 }
 
 } // namespace

@@ -5,8 +5,9 @@
 //
 // QV_E2E_SHOTS=<folder> also keeps screenshots of the round's states.
 
-#include "MiniJson.h"
-#include "ShowfloorSession.h"
+#include "tests/support/E2eFiles.h"
+#include "tests/support/MiniJson.h"
+#include "tests/support/ShowfloorSession.h"
 
 #include <gtest/gtest.h>
 
@@ -28,20 +29,6 @@ constexpr int awaitAnswer = 8;
 constexpr int correctState = 23;
 constexpr int finalState = 25;
 
-void putInt(std::string& out, std::int32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        out += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
-    }
-}
-
-void putText(std::string& out, const std::string& ascii) {
-    putInt(out, static_cast<std::int32_t>(ascii.size()));
-    for (char c : ascii) {
-        out += c;
-        out += '\0';
-    }
-}
-
 struct Place {
     float x;
     float y;
@@ -50,19 +37,17 @@ struct Place {
 class PlayGame : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("qv-e2e-play-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        folder_ = freshTestFolder("qv-e2e-play");
         // A copy of the product, so the build's own Resources stay untouched.
-        fs::copy(QV_PRODUCT_DIR, folder_ / "product", fs::copy_options::recursive);
+        copyProductWithoutSavedState(QV_PRODUCT_DIR, folder_);
         writeQuestionSet();
     }
 
     void TearDown() override {
         session_.reset();
-        fs::remove_all(folder_);
+        if (!HasFailure()) {
+            fs::remove_all(folder_);
+        }
     }
 
     fs::path resources() const { return folder_ / "product" / "Resources"; }
@@ -92,10 +77,9 @@ protected:
         std::string bytes;
         bytes += '\1';
         bytes += '\1';
-        putText(bytes, "Trial");
-        putInt(bytes, static_cast<std::int32_t>(names.size()));
+        bytes += stored("Trial") + le32(static_cast<std::uint32_t>(names.size()));
         for (const auto& name : names) {
-            putText(bytes, name);
+            bytes += stored(name);
         }
         std::ofstream(resources() / "Config.txt", std::ios::binary) << bytes;
     }
@@ -104,10 +88,10 @@ protected:
     // configuration.
     void startGame(const std::vector<std::string>& names, int seed) {
         writeConfig(names);
-        session_ = std::make_unique<ShowfloorSession>();
-        ASSERT_TRUE(session_->start(folder_ / "product" / "Showfloor",
-                                    {"-automation", "-windowed", "-constantframetime:0.1"},
-                                    folder_));
+        session_ = std::make_unique<ShowfloorSession>(
+            folder_ / "product" / "Showfloor", folder_,
+            std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1"});
+        ASSERT_TRUE(session_->running());
         session_->send("seed " + std::to_string(seed));
         ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
         session_->send("wait 2");
@@ -126,7 +110,7 @@ protected:
     // Runs half a second at a time until the dump satisfies the test.
     bool waitFor(const std::function<bool(const Json&)>& done, float seconds) {
         for (float t = 0.0f; t <= seconds; t += 0.5f) {
-            auto d = session_->dump();
+            auto d = session_->dumpJson();
             if (!d) {
                 return false;
             }

@@ -3,28 +3,29 @@
 // its pictures and sounds or with garbage in their place. Each run plays what
 // the game offers through automation mode and must end with exit code 0.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <random>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "common/FileIo.h"
-#include "tests/e2e_menus/ShowfloorSession.h"
+#include "tests/support/E2eFiles.h"
+#include "tests/support/ShowfloorSession.h"
 
 namespace qv::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Fifteen complete questions, one per rung, every line ended by `eol`. B is
-// right, so the player who always answers A loses at once and a run stays
-// short.
+// Fifteen complete questions, one per rung, every line ended by `eol`. The
+// right answer is "right<k>", the others "wrong<k>...", so the player who
+// always picks a wrong one loses at once and a run stays short.
 std::string wholeSet(const std::string& eol = "\r\n", const std::string& count = "15") {
     std::string set = count + eol;
     for (int k = 1; k <= 15; ++k) {
@@ -47,6 +48,26 @@ bool isPictureOrSound(const fs::path& file) {
     return false;
 }
 
+// The answer button beside a shown answer text "wrong...", or A's when no
+// such text is shown.
+std::pair<int, int> wrongAnswerButton(const std::string& dump) {
+    const std::optional<Json> shown = Json::parse(dump);
+    if (shown) {
+        for (const Json& d : (*shown)["drawables"].items) {
+            if (d["kind"].string != "text" || d["text"].string.rfind("wrong", 0) != 0) {
+                continue;
+            }
+            // The answers: A at (40, 138), B at (231, 138), C and D below.
+            const double x = d["x"].number;
+            const double y = d["y"].number;
+            if ((x == 40 || x == 231) && (y == 138 || y == 167)) {
+                return {x < 100 ? 209 : 589, y < 150 ? 661 : 719};
+            }
+        }
+    }
+    return {209, 661};
+}
+
 struct Outcome {
     bool sawPlaying = false;
     bool sawGameOver = false;
@@ -57,21 +78,8 @@ struct Outcome {
 class BadInputPlay : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        // The process id too: other builds of this suite may run at the same
-        // time on the same machine.
-        folder = fs::temp_directory_path() /
-                 ("qv-robust-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        fs::copy(QV_PRODUCT_FOLDER, folder / "product", fs::copy_options::recursive);
-        resources = folder / "product" / "Resources";
-        for (const auto& entry : fs::directory_iterator(resources)) {
-            if (entry.path().filename().string().rfind("QState", 0) == 0) {
-                fs::remove(entry.path());
-            }
-        }
-        fs::remove(resources / "Config.txt");
+        folder = freshTestFolder("qv-robust");
+        resources = copyProductWithoutSavedState(QV_PRODUCT_FOLDER, folder);
     }
     void TearDown() override {
         if (!HasFailure()) {
@@ -88,8 +96,9 @@ protected:
             << std::string("\x00\x01", 2) + stored("Bad") + le32(1) + stored("Ann");
     }
 
-    // Starts a game from the title, answers A whenever asked, presses the end
-    // button when shown, goes back to the title from the results and quits.
+    // Starts a game from the title, picks a wrong answer (A when it cannot
+    // tell) whenever asked, presses the end button when shown, goes back to
+    // the title from the results and quits.
     Outcome play() {
         Outcome outcome;
         ShowfloorSession game(folder / "product" / "Showfloor", folder);
@@ -123,7 +132,9 @@ protected:
             outcome.sawPlaying = true;
             const std::size_t players = dump.find("\"players\": [");
             if (numberAfter(dump, "roundState", players) == 8) {
-                game.send("move 209 661\nframes 2\nclick\nwait 1\n");
+                const auto [x, y] = wrongAnswerButton(dump);
+                game.send("move " + std::to_string(x) + " " + std::to_string(y) +
+                          "\nframes 2\nclick\nwait 1\n");
                 ++outcome.answered;
             }
         }
@@ -186,6 +197,7 @@ TEST_F(BadInputPlay, BrokenSetsPlayWhatTheyHold) {
         if (c.playable) {
             EXPECT_TRUE(outcome.sawPlaying);
             EXPECT_GT(outcome.answered, 0);
+            EXPECT_TRUE(outcome.sawGameOver);
         }
     }
 }
@@ -210,6 +222,7 @@ TEST_F(BadInputPlay, PlayStateClaimingMoreQuestionsThanTheSet) {
     const Outcome outcome = play();
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.sawPlaying);
+    EXPECT_TRUE(outcome.sawGameOver);
     // And a state whose count is far beyond what the file holds.
     std::ofstream(resources / "QStateBad.bin", std::ios::binary) << le32(2000000000) + "\x01";
     EXPECT_EQ(play().exitCode, 0);
@@ -231,6 +244,7 @@ TEST_F(BadInputPlay, EveryPictureAndSoundMissing) {
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.sawPlaying);
     EXPECT_GT(outcome.answered, 0);
+    EXPECT_TRUE(outcome.sawGameOver);
 }
 
 TEST_F(BadInputPlay, EveryPictureAndSoundReplacedByGarbage) {
@@ -260,6 +274,7 @@ TEST_F(BadInputPlay, EveryPictureAndSoundReplacedByGarbage) {
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.sawPlaying);
     EXPECT_GT(outcome.answered, 0);
+    EXPECT_TRUE(outcome.sawGameOver);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "MiniJson.h"
+#include "tests/support/MiniJson.h"
 
 #include <cstdlib>
 
