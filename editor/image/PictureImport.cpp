@@ -1,11 +1,12 @@
 #include "editor/image/PictureImport.h"
 
-#include "editor/image/AtomicFile.h"
+#include "common/FileIo.h"
 #include "editor/image/ImageDecoder.h"
 #include "editor/image/JpegReader.h"
 #include "editor/image/JpegWriter.h"
 #include "editor/image/Resample.h"
 
+#include <string_view>
 #include <system_error>
 
 namespace qv::image {
@@ -95,7 +96,9 @@ bool importPictureFile(const std::filesystem::path& source, const std::filesyste
     if (out.keptSourceBytes && std::filesystem::equivalent(source, target, ec)) {
         return report(error, ImageError::None);
     }
-    return writeFileAtomically(target, jpeg, error);
+    const std::string_view written(reinterpret_cast<const char*>(jpeg.data()), jpeg.size());
+    return report(error,
+                  qv::writeFileAtomically(target, written) ? ImageError::None : ImageError::CannotWrite);
 }
 
 bool removePictureFile(const std::filesystem::path& target) {
