@@ -8,6 +8,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 #include <thread>
 
 #include "common/FileIo.h"
@@ -41,8 +43,79 @@ void expectWholePlayState(const fs::path& file) {
     EXPECT_EQ(bytes.find_first_not_of(first, 4), std::string::npos) << "a mixed play state";
 }
 
+// A folder of this process's own: suites of several builds may run at once.
+fs::path ownFolder(const std::string& stem) {
+    return fs::temp_directory_path() / (stem + "-" + std::to_string(::getpid()));
+}
+
+// A small file system mounted on `folder` for the life of the object; only
+// root can make one, and without one the test is skipped.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(fs::path folder) : folder_(std::move(folder)) {
+        fs::create_directories(folder_);
+        mounted_ = ::geteuid() == 0 &&
+                   ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) {
+            ::umount(folder_.c_str());
+        }
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool mounted() const { return mounted_; }
+    bool makeReadOnly() {
+        return ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=256k") == 0;
+    }
+
+private:
+    fs::path folder_;
+    bool mounted_ = false;
+};
+
+// A configuration of two players and the play state of 1000 questions, saved.
+void saveFirstFiles(QuizState& quiz, std::string& config, std::string& state) {
+    quiz.setPlayerCount(2);
+    quiz.setPlayerName(0, u"Ann");
+    quiz.setPlayerName(1, u"Bo");
+    std::vector<Question> questions(1000);
+    quiz.bank.setQuestions(questions);
+    ASSERT_TRUE(quiz.saveConfig());
+    ASSERT_TRUE(quiz.savePlayState());
+    ASSERT_TRUE(readWholeFile(quiz.configPath(), config));
+    ASSERT_TRUE(readWholeFile(quiz.playStatePath(), state));
+}
+
+// Saves far bigger files, which must fail and leave the first ones whole.
+void expectFailedSavesKeep(QuizState& quiz, const std::string& oldConfig,
+                           const std::string& oldState) {
+    quiz.setPlayerCount(9);
+    for (int i = 0; i < 9; ++i) {
+        quiz.setPlayerName(i, std::u16string(4000, u'z'));
+    }
+    std::vector<Question> more(200000);
+    quiz.bank.setQuestions(more);
+    EXPECT_FALSE(quiz.saveConfig());
+    EXPECT_FALSE(quiz.savePlayState());
+
+    std::string config;
+    std::string state;
+    ASSERT_TRUE(readWholeFile(quiz.configPath(), config));
+    ASSERT_TRUE(readWholeFile(quiz.playStatePath(), state));
+    EXPECT_EQ(config, oldConfig);
+    EXPECT_EQ(state, oldState);
+    for (const auto& entry : fs::directory_iterator(quiz.configPath().parent_path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << "a temporary file was left behind";
+    }
+}
+
 TEST(SaveFaults, KilledDuringSavesLeavesOldOrNewFilesNeverTornOnes) {
-    const fs::path folder = fs::temp_directory_path() / "qv-save-kill";
+    const fs::path folder = ownFolder("qv-save-kill");
     fs::remove_all(folder);
     fs::create_directories(folder);
     for (int attempt = 0; attempt < 25; ++attempt) {
@@ -71,53 +144,34 @@ TEST(SaveFaults, KilledDuringSavesLeavesOldOrNewFilesNeverTornOnes) {
 }
 
 TEST(SaveFaults, FullFileSystemKeepsEveryPreviousFile) {
-    const fs::path folder = fs::temp_directory_path() / "qv-save-full";
-    fs::create_directories(folder);
-    if (::geteuid() != 0 || ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0) {
+    const fs::path folder = ownFolder("qv-save-full");
+    SmallFileSystem small(folder);
+    if (!small.mounted()) {
         GTEST_SKIP() << "needs root to mount a small file system";
     }
-    {
-        QuizState quiz(folder);
-        quiz.setPlayerCount(2);
-        quiz.setPlayerName(0, u"Ann");
-        quiz.setPlayerName(1, u"Bo");
-        std::vector<Question> questions(1000);
-        quiz.bank.setQuestions(questions);
-        ASSERT_TRUE(quiz.saveConfig());
-        ASSERT_TRUE(quiz.savePlayState());
-        std::string oldConfig;
-        std::string oldState;
-        ASSERT_TRUE(readWholeFile(quiz.configPath(), oldConfig));
-        ASSERT_TRUE(readWholeFile(quiz.playStatePath(), oldState));
-
-        // Fill the file system to the last block.
-        std::string block(4096, 'f');
-        int n = 0;
-        while (writeFileAtomically(folder / ("filler" + std::to_string(n)), block)) {
-            ++n;
-        }
-        quiz.setPlayerCount(9);
-        for (int i = 0; i < 9; ++i) {
-            quiz.setPlayerName(i, std::u16string(4000, u'z'));
-        }
-        std::vector<Question> more(200000);
-        quiz.bank.setQuestions(more);
-        EXPECT_FALSE(quiz.saveConfig());
-        EXPECT_FALSE(quiz.savePlayState());
-
-        std::string config;
-        std::string state;
-        ASSERT_TRUE(readWholeFile(quiz.configPath(), config));
-        ASSERT_TRUE(readWholeFile(quiz.playStatePath(), state));
-        EXPECT_EQ(config, oldConfig);
-        EXPECT_EQ(state, oldState);
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
-                << "a temporary file was left behind";
-        }
+    QuizState quiz(folder);
+    std::string oldConfig;
+    std::string oldState;
+    ASSERT_NO_FATAL_FAILURE(saveFirstFiles(quiz, oldConfig, oldState));
+    // Fill the file system to the last block.
+    const std::string block(4096, 'f');
+    for (int n = 0; writeFileAtomically(folder / ("filler" + std::to_string(n)), block); ++n) {
     }
-    ::umount(folder.c_str());
-    fs::remove_all(folder);
+    expectFailedSavesKeep(quiz, oldConfig, oldState);
+}
+
+TEST(SaveFaults, ReadOnlyFolderKeepsEveryPreviousFile) {
+    const fs::path folder = ownFolder("qv-save-read-only");
+    SmallFileSystem small(folder);
+    if (!small.mounted()) {
+        GTEST_SKIP() << "needs root to mount a small file system";
+    }
+    QuizState quiz(folder);
+    std::string oldConfig;
+    std::string oldState;
+    ASSERT_NO_FATAL_FAILURE(saveFirstFiles(quiz, oldConfig, oldState));
+    ASSERT_TRUE(small.makeReadOnly());
+    expectFailedSavesKeep(quiz, oldConfig, oldState);
 }
 
 } // namespace
