@@ -58,14 +58,32 @@ FontSet::FontSet(SDL_Renderer* renderer) {
         std::string file;
         int index = 0;
         if (findFace(spec.face, spec.weight, file, index)) {
+            const bool bold = spec.weight >= 600;
             fonts_[static_cast<std::size_t>(i)] =
-                Font::open(renderer, file, index, spec.height, spec.weight >= 600);
+                Font::open(renderer, file, index, spec.height, bold);
+            if (spec.fitHeight > 0) {
+                fitFonts_[static_cast<std::size_t>(i)] =
+                    Font::open(renderer, file, index, spec.fitHeight, bold);
+            }
+        }
+    }
+}
+
+template <typename Action> void FontSet::forEachFont(Action action) const {
+    for (const auto* set : {&fonts_, &fitFonts_}) {
+        for (const auto& font : *set) {
+            if (font) {
+                action(*font);
+            }
         }
     }
 }
 
 FontSet::~FontSet() {
     for (auto& font : fonts_) {
+        font.reset();
+    }
+    for (auto& font : fitFonts_) {
         font.reset();
     }
     if (ttfStarted_) {
@@ -80,30 +98,25 @@ Font* FontSet::font(int index) const {
     return fonts_[static_cast<std::size_t>(index)].get();
 }
 
-void FontSet::onDeviceLost() {
-    for (auto& font : fonts_) {
-        if (font) {
-            font->onDeviceLost();
-        }
+Font* FontSet::fitFont(int index) const {
+    if (index < 0 || index >= fontCount) {
+        return nullptr;
     }
+    return fitFonts_[static_cast<std::size_t>(index)].get();
+}
+
+void FontSet::onDeviceLost() {
+    forEachFont([](Font& font) { font.onDeviceLost(); });
 }
 
 bool FontSet::onDeviceReset() {
     bool ok = true;
-    for (auto& font : fonts_) {
-        if (font) {
-            ok = font->onDeviceReset() && ok;
-        }
-    }
+    forEachFont([&ok](Font& font) { ok = font.onDeviceReset() && ok; });
     return ok;
 }
 
 void FontSet::release() {
-    for (auto& font : fonts_) {
-        if (font) {
-            font->release();
-        }
-    }
+    forEachFont([](Font& font) { font.release(); });
 }
 
 } // namespace qv

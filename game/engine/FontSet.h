@@ -22,12 +22,15 @@ public:
         int height;
         // 400 normal, 700 bold.
         int weight;
+        // A smaller cell height of the same face for texts that must fit a
+        // narrow place (0: none).
+        int fitHeight;
     };
     static constexpr int fontCount = 3;
     static constexpr std::array<FontSpec, fontCount> specs{{
-        {"Arial", 30, 400},
-        {"Arial", 50, 700},
-        {"Arial", 100, 700},
+        {"Arial", 30, 400, 22},
+        {"Arial", 50, 700, 0},
+        {"Arial", 100, 700, 0},
     }};
 
     // Makes the three fonts on the renderer (not owned; call release()
@@ -41,6 +44,8 @@ public:
     // The font at the index, or null (missing, or index out of range).
     Font* font(int index) const;
     Font* operator[](int index) const { return font(index); }
+    // The smaller companion of the font at the index, or null (none made).
+    Font* fitFont(int index) const;
 
     // The device was lost: every atlas gives up its textures.
     void onDeviceLost();
@@ -55,7 +60,10 @@ public:
     static bool findFace(const std::string& face, int weight, std::string& file, int& index);
 
 private:
+    template <typename Action> void forEachFont(Action action) const;
+
     std::array<std::unique_ptr<Font>, fontCount> fonts_;
+    std::array<std::unique_ptr<Font>, fontCount> fitFonts_;
     bool ttfStarted_ = false;
 };
 

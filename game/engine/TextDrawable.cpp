@@ -2,6 +2,7 @@
 
 #include "game/engine/SpriteLayer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -30,18 +31,178 @@ int countLines(std::u16string_view text) {
     return lines;
 }
 
+// Walks the first `end` code units line by line: onCharacter(index, code
+// point) for each character drawn (a surrogate pair joined, a lone half as
+// U+FFFD, a tab as a space) and onBreak() at each line break, the text's own
+// or a space listed in `wraps` (ascending).
+template <typename OnCharacter, typename OnBreak>
+void walk(std::u16string_view text, std::size_t end, const std::vector<std::size_t>& wraps,
+          OnCharacter onCharacter, OnBreak onBreak) {
+    auto wrap = wraps.begin();
+    for (std::size_t i = 0; i < end; ++i) {
+        char32_t c = text[i];
+        while (wrap != wraps.end() && *wrap < i) {
+            ++wrap;
+        }
+        if (c == u'\r' || c == u'\n' || (wrap != wraps.end() && *wrap == i)) {
+            if (c == u'\r' && i + 1 < end && text[i + 1] == u'\n') {
+                ++i;
+            }
+            onBreak();
+            continue;
+        }
+        const std::size_t at = i;
+        if (isHighSurrogate(static_cast<char16_t>(c)) && i + 1 < end &&
+            isLowSurrogate(text[i + 1])) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+            ++i;
+        } else if (isHighSurrogate(static_cast<char16_t>(c)) ||
+                   isLowSurrogate(static_cast<char16_t>(c))) {
+            c = 0xFFFD;
+        } else if (c == u'\t') {
+            c = u' ';
+        }
+        onCharacter(at, c);
+    }
+}
+
+int inkRight(int penX, const Font::Glyph& g) {
+    return g.visible() ? penX + g.offsetX + (g.source.right - g.source.left) : 0;
+}
+
+int widestInk(Font& font, std::u16string_view text, const std::vector<std::size_t>& wraps) {
+    int widest = 0;
+    int penX = 0;
+    walk(
+        text, text.size(), wraps,
+        [&](std::size_t, char32_t c) {
+            const Font::Glyph& g = font.glyph(c);
+            widest = std::max(widest, inkRight(penX, g));
+            penX += g.advance;
+        },
+        [&] { penX = 0; });
+    return widest;
+}
+
 } // namespace
 
 void TextDrawable::setText(std::u16string_view text) {
     text_.assign(text);
     hasText_ = true;
     lineCount_ = countLines(text_);
+    layoutKey_.valid = false;
 }
 
 void TextDrawable::clearText() {
     text_.clear();
     hasText_ = false;
     lineCount_ = 1;
+    layoutKey_.valid = false;
+}
+
+int TextDrawable::inkWidth(Font& font, std::u16string_view text) {
+    return widestInk(font, text, {});
+}
+
+bool TextDrawable::wrapTo(Font& face, float width, int lines,
+                          std::vector<std::size_t>& wraps) const {
+    wraps.clear();
+    int penX = 0;
+    bool inkOnLine = false;
+    // The last space on the line after some ink, where it may be broken.
+    bool haveSpace = false;
+    std::size_t space = 0;
+    int penAfterSpace = 0;
+    int inkAfterSpace = 0;
+    walk(
+        text_, text_.size(), {},
+        [&](std::size_t at, char32_t c) {
+            const Font::Glyph& g = face.glyph(c);
+            const int advance = g.advance;
+            int right = inkRight(penX, g);
+            if (static_cast<float>(right) > width && haveSpace) {
+                wraps.push_back(space);
+                penX -= penAfterSpace;
+                right -= g.visible() ? penAfterSpace : 0;
+                inkOnLine = inkAfterSpace > penAfterSpace;
+                haveSpace = false;
+            }
+            if (c == u' ' && inkOnLine) {
+                haveSpace = true;
+                space = at;
+                penAfterSpace = penX + advance;
+                inkAfterSpace = 0;
+            } else if (right > 0) {
+                inkOnLine = true;
+                inkAfterSpace = std::max(inkAfterSpace, right);
+            }
+            penX += advance;
+        },
+        [&] {
+            penX = 0;
+            inkOnLine = false;
+            haveSpace = false;
+        });
+    return lineCount_ + static_cast<int>(wraps.size()) <= lines;
+}
+
+void TextDrawable::fit() {
+    layout_ = Layout{};
+    if (font == nullptr) {
+        return;
+    }
+    layout_.font = font;
+    layout_.lines = lineCount_;
+    const int natural = inkWidth(*font, text_);
+    layout_.width = static_cast<float>(natural);
+    if (!(maxWidth > 0.0f) || static_cast<float>(natural) <= maxWidth) {
+        return;
+    }
+    const float needed = maxWidth / static_cast<float>(natural);
+    if (needed >= minSqueeze || fitFont == nullptr) {
+        layout_.squeeze = needed;
+        layout_.width = maxWidth;
+        return;
+    }
+    // The least squeeze at which the wrapped text keeps to its lines.
+    layout_.font = fitFont;
+    bool wrapped = false;
+    float target = maxWidth;
+    for (int step = 0; step <= 16 && !wrapped; ++step) {
+        target = maxWidth / (1.0f - 0.05f * static_cast<float>(step));
+        wrapped = wrapTo(*fitFont, target, fitLines, layout_.wraps);
+    }
+    if (!wrapped) {
+        layout_.wraps.clear();
+    } else if (!layout_.wraps.empty()) {
+        // Then the narrowest wrapping into as many lines, so they come out
+        // even rather than leaving a word alone on the last.
+        const int lines = lineCount_ + static_cast<int>(layout_.wraps.size());
+        std::vector<std::size_t> trial;
+        float low = 0.0f;
+        for (int step = 0; step < 12; ++step) {
+            const float middle = (low + target) * 0.5f;
+            if (wrapTo(*fitFont, middle, lines, trial)) {
+                target = middle;
+            } else {
+                low = middle;
+            }
+        }
+        wrapTo(*fitFont, target, lines, layout_.wraps);
+    }
+    layout_.lines = lineCount_ + static_cast<int>(layout_.wraps.size());
+    const auto width = static_cast<float>(widestInk(*fitFont, text_, layout_.wraps));
+    layout_.squeeze = width > maxWidth ? maxWidth / width : 1.0f;
+    layout_.width = std::min(width * layout_.squeeze, maxWidth);
+}
+
+const TextDrawable::Layout& TextDrawable::layout() {
+    const LayoutKey key{font, fitFont, maxWidth, fitLines, true};
+    if (!(key == layoutKey_)) {
+        fit();
+        layoutKey_ = key;
+    }
+    return layout_;
 }
 
 std::size_t TextDrawable::visibleLength() const {
@@ -82,43 +243,44 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
     if (batch == nullptr || !batch->active() || colour.a == 0) {
         return true;
     }
+    const Layout& fitted = layout();
+    Font& face = *fitted.font;
+    const float squeeze = fitted.squeeze;
     const std::size_t shown = visibleLength();
-    const int lineHeight = font->cellHeight();
+    const int lineHeight = face.cellHeight();
     const float left = std::floor(screenLeft(position));
     const float top = std::floor(blockCentre(position) -
-                                 static_cast<float>(lineCount_ * lineHeight) * 0.5f + 0.5f);
+                                 static_cast<float>(fitted.lines * lineHeight) * 0.5f + 0.5f);
 
-    batch->setTransform(Matrix4::translation(0.0f, 0.0f, position.z));
+    // Squeezed, each glyph still starts and ends on a whole pixel, so the
+    // letters keep even gaps rather than smearing over pixel edges; a hair
+    // over, as a renderer may cut its corners down to whole pixels.
+    batch->setTransform(Matrix4::translation(left, 0.0f, position.z));
     int penX = 0;
     int line = 0;
-    for (std::size_t i = 0; i < shown; ++i) {
-        char32_t c = text_[i];
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < shown && text_[i + 1] == u'\n') {
-                ++i;
+    walk(
+        text_, shown, fitted.wraps,
+        [&](std::size_t, char32_t c) {
+            const Font::Glyph& g = face.glyph(c);
+            if (g.visible()) {
+                const float y = top + static_cast<float>(line * lineHeight + g.offsetY);
+                float x = static_cast<float>(penX + g.offsetX);
+                if (squeeze != 1.0f) {
+                    const auto width = static_cast<float>(g.source.right - g.source.left);
+                    const float from = std::round(x * squeeze);
+                    const float to = std::max(std::round((x + width) * squeeze), from + 1.0f);
+                    batch->setTransform(Matrix4::scaling((to - from + 0.01f) / width, 1.0f, 1.0f) *
+                                        Matrix4::translation(left + from, 0.0f, position.z));
+                    x = 0.0f;
+                }
+                batch->draw(face.texture(g.page), g.source, Vec3{}, Vec3{x, y, 0.0f}, colour);
             }
+            penX += g.advance;
+        },
+        [&] {
             ++line;
             penX = 0;
-            continue;
-        }
-        if (isHighSurrogate(static_cast<char16_t>(c)) && i + 1 < shown &&
-            isLowSurrogate(text_[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text_[i + 1] - 0xDC00u);
-            ++i;
-        } else if (isHighSurrogate(static_cast<char16_t>(c)) ||
-                   isLowSurrogate(static_cast<char16_t>(c))) {
-            c = 0xFFFD;
-        } else if (c == u'\t') {
-            c = u' ';
-        }
-        const Font::Glyph& g = font->glyph(c);
-        if (g.visible()) {
-            const Vec3 at{left + static_cast<float>(penX + g.offsetX),
-                          top + static_cast<float>(line * lineHeight + g.offsetY), 0.0f};
-            batch->draw(font->texture(g.page), g.source, Vec3{}, at, colour);
-        }
-        penX += g.advance;
-    }
+        });
     batch->setTransform(Matrix4::identity());
     return true;
 }

@@ -7,6 +7,13 @@
 // block of all its lines (cellHeight apart) is centred vertically on
 // y = 2 × position.y + 384. Lines break only at the line breaks in the
 // string (CR, LF, or CR LF as one).
+//
+// Fitting: a text given a maximum width whose widest line would run past it
+// is drawn narrower instead, the same for every frame of its reveal. A little
+// too wide, it is squeezed sideways (to no less than minSqueeze); wider, it
+// goes to the fit font, wrapped at spaces into at most fitLines lines and
+// squeezed only as far as it still must. Its left edge and block centre stay
+// where they were; a text that fits is drawn exactly as without a limit.
 
 #include "game/engine/Drawable.h"
 #include "game/engine/Font.h"
@@ -14,6 +21,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -49,15 +57,53 @@ public:
     static float screenLeft(const Vec3& at);
     static float blockCentre(const Vec3& at);
 
+    // How the whole text is drawn: font, sideways scale, and the spaces
+    // (code unit indexes) drawn as line breaks. Null font: nothing to draw.
+    struct Layout {
+        Font* font = nullptr;
+        float squeeze = 1.0f;
+        std::vector<std::size_t> wraps;
+        int lines = 1;
+        // The widest line as drawn, from the left edge to its last ink.
+        float width = 0.0f;
+    };
+    const Layout& layout();
+    // From the pen at the start of the text to the right edge of the ink of
+    // its widest line (line breaks as in the text), unscaled.
+    static int inkWidth(Font& font, std::u16string_view text);
+
+    static constexpr float minSqueeze = 0.8f;
+
     // Not owned: one of the FontSet's fonts, or null.
     Font* font = nullptr;
     bool typewriter = false;
     float secondsPerLetter = 0.05f;
+    // Screen pixels; 0 or less: no limit.
+    float maxWidth = 0.0f;
+    // Not owned: the smaller face fitting falls back on, or null (the text
+    // then stays in its font, squeezed as far as it must be).
+    Font* fitFont = nullptr;
+    int fitLines = 1;
 
 private:
+    struct LayoutKey {
+        Font* font = nullptr;
+        Font* fitFont = nullptr;
+        float maxWidth = 0.0f;
+        int fitLines = 1;
+        bool valid = false;
+        bool operator==(const LayoutKey&) const = default;
+    };
+    // Breaks lines at spaces so none is wider than `width`, where a space
+    // allows it; false when that takes more than `lines` lines.
+    bool wrapTo(Font& face, float width, int lines, std::vector<std::size_t>& wraps) const;
+    void fit();
+
     std::u16string text_;
     bool hasText_ = false;
     int lineCount_ = 1;
+    Layout layout_;
+    LayoutKey layoutKey_;
 };
 
 } // namespace qv

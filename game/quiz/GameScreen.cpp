@@ -24,6 +24,16 @@ constexpr std::array<Vec3, 4> answerTextPlaces{{
     {40.0f, 167.0f, 0.3f},
     {231.0f, 167.0f, 0.3f},
 }};
+// Screen pixels from a text's left edge to where its plate or panel has
+// rounded off as far as at the badge on the left. The plates are 370 wide on
+// their centres with the answer 56 in; the host, question and player panels
+// end at 772, 774 and 584.
+constexpr float answerTextWidth = 294.0f;
+constexpr float hostTextWidth = 676.0f;
+constexpr float questionTextWidth = 650.0f;
+constexpr float playerLabelWidth = 468.0f;
+// The question panel holds three lines of the smaller face.
+constexpr int questionFitLines = 3;
 constexpr float pictureX = 399.0f;
 constexpr float pictureY = 357.0f;
 
@@ -53,6 +63,12 @@ void makeText(TextDrawable& text, const FontSet* fonts, int font, Vec3 at, float
     text.fadeOut = fadeOut;
     text.typewriter = letterByLetter;
     text.secondsPerLetter = 0.05f;
+}
+
+void fitWithin(TextDrawable& text, const FontSet* fonts, int font, float width, int lines) {
+    text.maxWidth = width;
+    text.fitFont = fonts != nullptr ? fonts->fitFont(font) : nullptr;
+    text.fitLines = lines;
 }
 
 } // namespace
@@ -146,11 +162,16 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     }
 
     makeText(playerLabelText, fonts, 1, {50.0f, -159.0f, 0.5f}, 1.5f, -1.0f, 3.0f, false);
+    fitWithin(playerLabelText, fonts, 1, playerLabelWidth, 1);
     makeText(hostText, fonts, 0, {40.0f, -112.0f, 0.5f}, 0.25f, 10.0f, 3.0f, true);
+    fitWithin(hostText, fonts, 0, hostTextWidth, 1);
     makeText(questionText, fonts, 0, {50.0f, 99.0f, 0.3f}, 0.5f, -1.0f, 3.0f, true);
+    fitWithin(questionText, fonts, 0, questionTextWidth, questionFitLines);
     for (int i = 0; i < answerCount; ++i) {
-        makeText(answerTexts[static_cast<std::size_t>(i)], fonts, 0,
-                 answerTextPlaces[static_cast<std::size_t>(i)], 2.5f, -1.0f, 3.0f, false);
+        TextDrawable& answer = answerTexts[static_cast<std::size_t>(i)];
+        makeText(answer, fonts, 0, answerTextPlaces[static_cast<std::size_t>(i)], 2.5f, -1.0f, 3.0f,
+                 false);
+        fitWithin(answer, fonts, 0, answerTextWidth, 1);
     }
 
     for (auto& burst : fireworks) {

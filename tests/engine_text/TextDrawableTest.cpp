@@ -2,6 +2,7 @@
 
 #include "game/engine/TextDrawable.h"
 
+#include <limits>
 #include <string>
 
 namespace qv::test {
@@ -180,6 +181,70 @@ TEST_F(Text, AtlasesFollowTheDeviceThroughLossAndReset) {
     fonts().release();
     EXPECT_EQ(font.texture(page), nullptr);
     EXPECT_FALSE(fonts().onDeviceReset()) << "no renderer after release";
+}
+
+TEST_F(Text, ATooWideTextIsSqueezedThenGoesToTheSmallerFace) {
+    TextDrawable t;
+    t.font = fonts().font(0);
+    t.fitFont = fonts().fitFont(0);
+    ASSERT_NE(t.fitFont, nullptr);
+    const std::u16string answer = u"Wolfgang Amadeus Mozart, 1756!";
+    t.setText(answer);
+    const auto natural = static_cast<float>(TextDrawable::inkWidth(*t.font, answer));
+    for (float limit : {0.0f, std::numeric_limits<float>::quiet_NaN(), natural}) {
+        t.maxWidth = limit;
+        EXPECT_EQ(t.layout().squeeze, 1.0f) << limit;
+        EXPECT_EQ(t.layout().font, t.font) << limit;
+    }
+    t.maxWidth = natural * 0.9f;
+    EXPECT_EQ(t.layout().font, t.font);
+    EXPECT_NEAR(t.layout().squeeze, 0.9f, 0.001f);
+
+    t.maxWidth = natural * 0.7f;
+    EXPECT_EQ(t.layout().font, t.fitFont) << "a changed limit is fitted again";
+    EXPECT_GE(t.layout().squeeze, TextDrawable::minSqueeze);
+    EXPECT_LE(t.layout().width, t.maxWidth);
+    EXPECT_EQ(t.layout().lines, 1);
+    t.fitFont = nullptr;
+    EXPECT_EQ(t.layout().font, t.font);
+    EXPECT_NEAR(t.layout().squeeze, 0.7f, 0.001f);
+
+    t.setText(u"1756");
+    EXPECT_EQ(t.layout().squeeze, 1.0f) << "a new text is fitted afresh";
+}
+
+TEST_F(Text, ALongQuestionWrapsAtSpacesIntoItsLines) {
+    TextDrawable t;
+    t.font = fonts().font(0);
+    t.fitFont = fonts().fitFont(0);
+    std::u16string question;
+    while (question.size() < 255) {
+        question += u"Which word of this long question ends up on the last line? ";
+    }
+    question.resize(255);
+    question[50] = u'\n';
+    t.setText(question);
+    t.maxWidth = 650.0f;
+    t.fitLines = 3;
+    const TextDrawable::Layout fitted = t.layout();
+    EXPECT_EQ(fitted.font, t.fitFont);
+    EXPECT_EQ(fitted.lines, 3);
+    ASSERT_EQ(fitted.wraps.size(), 1u);
+    EXPECT_EQ(question[fitted.wraps[0]], u' ');
+    EXPECT_LE(fitted.width, t.maxWidth);
+    EXPECT_GE(fitted.squeeze, 0.7f);
+    EXPECT_EQ(t.text(), question) << "the text itself is untouched";
+
+    // Held to its own two lines it is squeezed further.
+    t.fitLines = 2;
+    EXPECT_TRUE(t.layout().wraps.empty());
+    EXPECT_LE(t.layout().width, t.maxWidth);
+    EXPECT_LT(t.layout().squeeze, fitted.squeeze);
+    // A word longer than the place has no break to make.
+    t.fitLines = 3;
+    t.setText(std::u16string(120, u'W'));
+    EXPECT_TRUE(t.layout().wraps.empty());
+    EXPECT_LE(t.layout().width, t.maxWidth);
 }
 
 } // namespace

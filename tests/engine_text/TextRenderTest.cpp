@@ -4,6 +4,7 @@
 #include "game/engine/TextDrawable.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace qv::test {
 namespace {
@@ -44,6 +45,17 @@ protected:
             }
         }
         return found;
+    }
+
+    std::vector<std::uint32_t> screenPixels() const {
+        std::vector<std::uint32_t> all;
+        all.reserve(1024 * 768);
+        for (int y = 0; y < 768; ++y) {
+            for (int x = 0; x < 1024; ++x) {
+                all.push_back(pixel(x, y));
+            }
+        }
+        return all;
     }
 };
 
@@ -151,6 +163,60 @@ TEST_F(TextRender, TextDrawsAgainAfterTheDeviceIsReset) {
     ASSERT_TRUE(fonts().onDeviceReset());
     frame();
     EXPECT_GT(ink().whitePixels, 100);
+}
+
+TEST_F(TextRender, ALimitChangesNothingForATextThatFits) {
+    TextDrawable t;
+    show(t, u"Venice and Genoa\r\ntogether", {40, 138, 0.5f});
+    t.typewriter = true;
+    t.secondsPerLetter = 0.125f;
+    t.start();
+    frame(1.0f);
+    const auto partial = screenPixels();
+    frame(5.0f);
+    const auto whole = screenPixels();
+
+    t.maxWidth = 294.0f;
+    t.fitFont = fonts().fitFont(0);
+    t.fitLines = 3;
+    t.start();
+    frame(1.0f);
+    EXPECT_TRUE(screenPixels() == partial);
+    frame(5.0f);
+    EXPECT_TRUE(screenPixels() == whole);
+}
+
+TEST_F(TextRender, AWideAnswerStaysOnItsPlateAndRevealsInPlace) {
+    const std::u16string answer = u"The quick brown fox jumps over a";
+    TextDrawable t;
+    show(t, answer, {40, 138, 0.5f});
+    frame();
+    ASSERT_GT(ink().right, 80 + 294) << "unfitted it runs past the plate";
+
+    t.maxWidth = 294.0f;
+    t.fitFont = fonts().fitFont(0);
+    frame();
+    const Ink fitted = ink();
+    const auto whole = screenPixels();
+    EXPECT_TRUE(fitted.left >= 80 && fitted.left <= 84) << fitted.left;
+    EXPECT_LE(fitted.right, 80 + 294);
+    // Still on the line centred on y 660.
+    EXPECT_GE(fitted.top, 645);
+    EXPECT_LE(fitted.bottom, 675);
+
+    // The first letters appear where the whole text puts them.
+    t.typewriter = true;
+    t.secondsPerLetter = 0.125f;
+    t.start();
+    frame(1.25f);
+    const Ink partial = ink();
+    ASSERT_GT(partial.right, 100);
+    ASSERT_LT(partial.right, fitted.right - 50);
+    for (int y = 640; y < 680; ++y) {
+        for (int x = 80; x < partial.right - 4; ++x) {
+            ASSERT_EQ(pixel(x, y), whole[static_cast<std::size_t>(y * 1024 + x)]) << x << "," << y;
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "game/quiz/GameScreen.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -78,6 +80,45 @@ TEST_F(GameScreenRound, RevealedAndTurningPartsAreSeen) {
     EXPECT_GT(s.correctMarker.position.z, s.answerTexts[0].position.z);
     EXPECT_LT(s.correctMarker.position.z, at.z - 0.02f);
     EXPECT_TRUE(s.correctMarker.enabled);
+}
+
+TEST_F(GameScreenRound, LongTextsStayOnTheirPlatesAndPanels) {
+    fonts_ = std::make_unique<FontSet>(renderer_);
+    const std::array<std::u16string, 4> answers{u"Antidisestablishmentarianism now",
+                                                u"MMMMMMMMMMWWWWWWWWWWMMMMMMMMMMWW",
+                                                u"The quick brown fox jumps over a", u"Paris"};
+    auto questions = makeQuestions(1);
+    for (auto& q : questions) {
+        q.text = std::u16string(255, u'x');
+        std::copy(answers.begin(), answers.end(), q.answers.begin());
+    }
+    quiz_->bank.setQuestions(questions);
+    const std::u16string name = u"Bartholomew Fitzwilliam-Smythe";
+    startGame({name});
+    ASSERT_TRUE(runUntil(RoundState::AwaitAnswer));
+    GameScreen& s = *round_->screen();
+
+    // Plates are 370 wide on their centres, drawn 4 in, rounded over 22.
+    for (std::size_t i = 0; i < 4; ++i) {
+        TextDrawable& text = s.answerTexts[i];
+        const float right = TextDrawable::screenLeft(text.position) + text.layout().width;
+        EXPECT_LE(right, s.answerButtons[i].position.x + 185.0f - 4.0f - 11.0f) << i;
+        EXPECT_EQ(text.text(), answers[i]);
+    }
+    EXPECT_EQ(s.answerTexts[3].layout().squeeze, 1.0f);
+    EXPECT_EQ(s.answerTexts[3].layout().font, fonts_->font(0));
+
+    // Panels end at 774 (question, 92 high), 584 (name) and 772 (host).
+    const auto& question = s.questionText.layout();
+    EXPECT_LE(TextDrawable::screenLeft(s.questionText.position) + question.width, 774.0f - 20.0f);
+    EXPECT_LE(question.lines * question.font->cellHeight(), 92 - 20);
+    ASSERT_GT(TextDrawable::inkWidth(*fonts_->font(1), name), 584 - 100);
+    EXPECT_LE(TextDrawable::screenLeft(s.playerLabelText.position) +
+                  s.playerLabelText.layout().width,
+              584.0f - 13.0f);
+    s.hostText.setText(u"Hi " + name + u", sit down and relax, let's go for a million!");
+    EXPECT_LE(TextDrawable::screenLeft(s.hostText.position) + s.hostText.layout().width,
+              772.0f - 12.0f);
 }
 
 } // namespace
