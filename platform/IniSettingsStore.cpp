@@ -5,7 +5,7 @@
 
 #include "common/FileIo.h"
 #include "common/Paths.h"
-#include "platform/IniFile.h"
+#include "common/IniFile.h"
 
 namespace qv {
 
@@ -34,9 +34,9 @@ bool store(const std::filesystem::path& file, const std::string& section, const 
             return false;
         }
     }
-    ini.set(section, key, value);
+    ini.setValue(section, key, value);
     std::filesystem::create_directories(file.parent_path(), error);
-    return writeFileAtomically(file, ini.serialise());
+    return writeFileAtomically(file, ini.text());
 }
 
 } // namespace
@@ -65,8 +65,8 @@ bool IniSettingsStore::readText(const std::string& section, const std::string& k
     if (!load(file_, ini)) {
         return false;
     }
-    const std::string* found = ini.find(section, key);
-    if (found == nullptr) {
+    const std::optional<std::string> found = ini.find(section, key);
+    if (!found) {
         return false;
     }
     value = *found;

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "platform/IniFile.h"
+#include "common/IniFile.h"
 #include "platform/SettingsStore.h"
 
 namespace qv {
@@ -16,8 +16,8 @@ class MemorySettingsStore : public SettingsStore {
 public:
     bool readNumber(const std::string& section, const std::string& key,
                     std::uint32_t& value) override {
-        const std::string* found = entries.find(section, key);
-        if (found == nullptr) {
+        const std::optional<std::string> found = entries.find(section, key);
+        if (!found) {
             return false;
         }
         std::uint32_t number = 0;
@@ -30,11 +30,11 @@ public:
         return true;
     }
     bool readText(const std::string& section, const std::string& key, std::string& value) override {
-        const std::string* found = entries.find(section, key);
-        if (found != nullptr) {
+        const std::optional<std::string> found = entries.find(section, key);
+        if (found) {
             value = *found;
         }
-        return found != nullptr;
+        return found.has_value();
     }
     bool writeNumber(const std::string& section, const std::string& key,
                      std::uint32_t value) override {
@@ -45,7 +45,7 @@ public:
         if (failWrites) {
             return false;
         }
-        entries.set(section, key, value);
+        entries.setValue(section, key, value);
         ++writes;
         return true;
     }

@@ -2,7 +2,7 @@
 
 #include "common/FileIo.h"
 #include "common/Paths.h"
-#include "editor/model/IniFile.h"
+#include "common/IniFile.h"
 
 #include <system_error>
 

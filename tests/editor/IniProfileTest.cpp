@@ -1,7 +1,7 @@
 // The profile file: sections, keys, other lines kept, the XDG location.
 
 #include "editor/model/IniProfile.h"
-#include "editor/model/IniFile.h"
+#include "common/IniFile.h"
 #include "tests/editor/EditorDoubles.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ TEST(IniFileTest, ReadsAndReplacesValuesKeepingOtherLines) {
     ini.setValue("Previous Question Set", "Name", "New\r\nSet");
     ini.setValue("Previous Question Set", "Extra", "x");
     ini.setValue("Third", "Key", "y");
-    EXPECT_EQ(ini.text(), "; kept\n[previous question set]\nName=NewSet\nother=1\nExtra=x\n\n"
+    EXPECT_EQ(ini.text(), "; kept\n[previous question set]\nName=New Set\nother=1\nExtra=x\n\n"
                           "[Previous Picture]\nPath=/p/a.jpg\n\n[Third]\nKey=y\n");
 }
 

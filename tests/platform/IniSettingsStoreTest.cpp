@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/FileIo.h"
-#include "platform/IniFile.h"
+#include "common/IniFile.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/MemorySettingsStore.h"
 
@@ -29,30 +29,30 @@ public:
 TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {
     IniFile ini;
     ini.parse("[Framework]\r\nSkip Warning On REF = 1\r\n; comment\n[other]\nx=2\n");
-    ASSERT_NE(ini.find("framework", "skip warning on ref"), nullptr);
+    ASSERT_NE(ini.find("framework", "skip warning on ref"), std::nullopt);
     EXPECT_EQ(*ini.find("FRAMEWORK", "Skip Warning On REF"), "1");
     EXPECT_EQ(*ini.find("Other", "X"), "2");
-    EXPECT_EQ(ini.find("Framework", "x"), nullptr);
+    EXPECT_EQ(ini.find("Framework", "x"), std::nullopt);
 }
 
-TEST(IniFile, DropsWhatItDoesNotUnderstand) {
+TEST(IniFile, FindsNothingInWhatItDoesNotUnderstand) {
     IniFile ini;
     // Keys before any section, a section without its bracket, lines without
     // '=', an empty key and a stray NUL.
     ini.parse("orphan=1\n[broken\nkey=2\n[ok]\nnot a pair\n=3\nk=v\0w\n"s);
-    EXPECT_EQ(ini.find("", "orphan"), nullptr);
-    EXPECT_EQ(ini.find("broken", "key"), nullptr);
-    ASSERT_NE(ini.find("ok", "k"), nullptr);
+    EXPECT_EQ(ini.find("", "orphan"), std::nullopt);
+    EXPECT_EQ(ini.find("broken", "key"), std::nullopt);
+    ASSERT_NE(ini.find("ok", "k"), std::nullopt);
     EXPECT_EQ(*ini.find("ok", "k"), "v\0w"s);
 }
 
 TEST(IniFile, ValuesStayOnOneLineAcrossARoundTrip) {
     IniFile ini;
-    ini.set("S", "name", "two\nlines");
-    ini.set("S", "other", "x");
+    ini.setValue("S", "name", "two\nlines");
+    ini.setValue("S", "other", "x");
     IniFile again;
-    again.parse(ini.serialise());
-    ASSERT_NE(again.find("S", "name"), nullptr);
+    again.parse(ini.text());
+    ASSERT_NE(again.find("S", "name"), std::nullopt);
     EXPECT_EQ(*again.find("S", "name"), "two lines");
     EXPECT_EQ(*again.find("S", "other"), "x");
 }
@@ -70,6 +70,17 @@ TEST(IniSettingsStore, WritesCreateTheFolderAndKeepOtherEntries) {
     std::string text;
     EXPECT_TRUE(store.readText("Other", "Path", text));
     EXPECT_EQ(text, "/opt/quizvale");
+}
+
+TEST(IniSettingsStore, AWriteKeepsWhatAUserWroteByHand) {
+    TempFolder temp;
+    const auto file = temp.path / "s.ini";
+    ASSERT_TRUE(writeFileAtomically(file, "; my note\n[Framework]\nMine = yes\n"));
+    IniSettingsStore store(file);
+    ASSERT_TRUE(store.writeNumber("Framework", "Skip Warning On REF", 1));
+    std::string text;
+    ASSERT_TRUE(readWholeFile(file, text));
+    EXPECT_EQ(text, "; my note\n[Framework]\nMine = yes\nSkip Warning On REF=1\n");
 }
 
 TEST(IniSettingsStore, ANumberMustBeWholeAndInRange) {

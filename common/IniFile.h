@@ -1,8 +1,11 @@
 #pragma once
 // A small INI text: "[Section]" lines and "key=value" lines. Section and key
-// names match without regard to case; a later duplicate is ignored. Lines it
-// does not understand are kept as they are when the text is written back.
+// names match without regard to ASCII case; a later duplicate is ignored.
+// Lines it does not understand (comments, keys before any section, stray
+// bytes) are kept as they are when the text is written back, so a file a
+// user edited by hand keeps what they wrote.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +17,14 @@ public:
     // Takes any bytes; lines end at LF, a CR before it is dropped.
     void parse(std::string_view text);
 
-    // The value with white space trimmed at both ends; empty when missing.
+    // The value with white space trimmed at both ends; nothing when missing.
+    std::optional<std::string> find(std::string_view section, std::string_view key) const;
+    // The same, empty when missing.
     std::string value(std::string_view section, std::string_view key) const;
 
     // Replaces the value, or adds the key (and its section) at the end of the
-    // section. CR and LF in the value are dropped, so one value stays one line.
+    // section. Each line break in the value becomes one space, so one value
+    // stays one line.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole text, each line ended by LF.

@@ -1,4 +1,4 @@
-#include "editor/model/IniFile.h"
+#include "common/IniFile.h"
 
 #include <algorithm>
 
@@ -60,10 +60,15 @@ bool keyAndValue(std::string_view line, std::string_view& key, std::string_view&
 std::string oneLine(std::string_view text) {
     std::string out;
     out.reserve(text.size());
+    bool inBreak = false;
     for (char c : text) {
-        if (c != '\r' && c != '\n') {
+        const bool lineBreak = c == '\r' || c == '\n';
+        if (lineBreak && !inBreak) {
+            out += ' ';
+        } else if (!lineBreak) {
             out += c;
         }
+        inBreak = lineBreak;
     }
     return out;
 }
@@ -108,19 +113,23 @@ std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
     return npos;
 }
 
-std::string IniFile::value(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::find(std::string_view section, std::string_view key) const {
     std::size_t header = findSection(section);
     if (header == npos) {
-        return {};
+        return std::nullopt;
     }
     std::size_t at = findKey(header, key);
     if (at == npos) {
-        return {};
+        return std::nullopt;
     }
     std::string_view lineKey;
     std::string_view lineValue;
     keyAndValue(lines_[at], lineKey, lineValue);
     return std::string(lineValue);
+}
+
+std::string IniFile::value(std::string_view section, std::string_view key) const {
+    return find(section, key).value_or(std::string());
 }
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
