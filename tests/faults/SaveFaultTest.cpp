@@ -143,16 +143,24 @@ TEST(SaveFaults, KilledDuringSavesLeavesOldOrNewFilesNeverTornOnes) {
     fs::remove_all(folder);
 }
 
-TEST(SaveFaults, FullFileSystemKeepsEveryPreviousFile) {
-    const fs::path folder = ownFolder("qv-save-full");
-    SmallFileSystem small(folder);
-    if (!small.mounted()) {
-        GTEST_SKIP() << "needs root to mount a small file system";
+// A configuration and a play state saved on a small file system of their own.
+class SavedOnSmallFileSystem : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!small.mounted()) {
+            GTEST_SKIP() << "needs root to mount a small file system";
+        }
+        ASSERT_NO_FATAL_FAILURE(saveFirstFiles(quiz, oldConfig, oldState));
     }
-    QuizState quiz(folder);
+
+    fs::path folder = ownFolder("qv-save-small");
+    SmallFileSystem small{folder};
+    QuizState quiz{folder};
     std::string oldConfig;
     std::string oldState;
-    ASSERT_NO_FATAL_FAILURE(saveFirstFiles(quiz, oldConfig, oldState));
+};
+
+TEST_F(SavedOnSmallFileSystem, AFullFileSystemKeepsEveryPreviousFile) {
     // Fill the file system to the last block.
     const std::string block(4096, 'f');
     for (int n = 0; writeFileAtomically(folder / ("filler" + std::to_string(n)), block); ++n) {
@@ -160,16 +168,7 @@ TEST(SaveFaults, FullFileSystemKeepsEveryPreviousFile) {
     expectFailedSavesKeep(quiz, oldConfig, oldState);
 }
 
-TEST(SaveFaults, ReadOnlyFolderKeepsEveryPreviousFile) {
-    const fs::path folder = ownFolder("qv-save-read-only");
-    SmallFileSystem small(folder);
-    if (!small.mounted()) {
-        GTEST_SKIP() << "needs root to mount a small file system";
-    }
-    QuizState quiz(folder);
-    std::string oldConfig;
-    std::string oldState;
-    ASSERT_NO_FATAL_FAILURE(saveFirstFiles(quiz, oldConfig, oldState));
+TEST_F(SavedOnSmallFileSystem, AReadOnlyFileSystemKeepsEveryPreviousFile) {
     ASSERT_TRUE(small.makeReadOnly());
     expectFailedSavesKeep(quiz, oldConfig, oldState);
 }
