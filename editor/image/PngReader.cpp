@@ -18,6 +18,8 @@ struct PngSource {
     bool ranOut = false;
 };
 
+constexpr png_alloc_size_t maxChunkBytes = 16u << 20;
+
 extern "C" void pngReadData(png_structp png, png_bytep out, png_size_t length) {
     auto* src = static_cast<PngSource*>(png_get_io_ptr(png));
     if (length > src->size - src->pos) {
@@ -125,6 +127,13 @@ ImageError readPng(std::span<const std::uint8_t> data, Image& out, const DecodeL
         return ImageError::OutOfMemory;
     }
     png_set_read_fn(png.get(), &source, pngReadData);
+    // A chunk's length is only a claim, and libpng allocates it before
+    // reading: a file of a few bytes claiming a 2 GB text chunk would take
+    // 2 GB. No chunk we read comes near this, and text chunks, which carry
+    // nothing we show, are skipped unread.
+    png_set_chunk_malloc_max(png.get(), maxChunkBytes);
+    static constexpr png_byte textChunks[] = "tEXt\0zTXt\0iTXt";
+    png_set_keep_unknown_chunks(png.get(), PNG_HANDLE_CHUNK_NEVER, textChunks, 3);
     // A CRC error in an ancillary chunk loses nothing we show.
     png_set_crc_action(png.get(), PNG_CRC_DEFAULT, PNG_CRC_QUIET_USE);
     ImageError e = decodeGuarded(png.get(), info.get(), limits, image, rows);

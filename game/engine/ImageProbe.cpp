@@ -123,6 +123,30 @@ bool probeTga(const std::uint8_t* h, long fileSize, ImageInfo& info) {
     return setSize(info, ImageFormat::Tga, width, height);
 }
 
+// The chunks before the pixel data must each fit in the file: libpng
+// allocates what a chunk claims before reading it, so a few bytes claiming a
+// 2 GB text chunk would take 2 GB.
+bool pngChunksFit(std::FILE* f, long fileSize) {
+    long pos = 8;
+    // Each chunk takes at least 12 bytes, so the walk ends.
+    while (pos + 8 <= fileSize) {
+        std::uint8_t header[8];
+        if (!readAt(f, pos, header, 8)) {
+            return false;
+        }
+        const long length = static_cast<long>(be32(header));
+        if (std::equal(header + 4, header + 8, "IDAT")) {
+            return true;
+        }
+        if (length > 0x7FFFFFFFL - 12 || length + 12 > fileSize - pos ||
+            std::equal(header + 4, header + 8, "IEND")) {
+            return false;
+        }
+        pos += length + 12;
+    }
+    return false;
+}
+
 } // namespace
 
 bool probeImage(const std::string& path, ImageInfo& info) {
@@ -141,7 +165,8 @@ bool probeImage(const std::string& path, ImageInfo& info) {
         if (fileSize < 32 || h[12] != 'I' || h[13] != 'H' || h[14] != 'D' || h[15] != 'R') {
             return false;
         }
-        return setSize(info, ImageFormat::Png, be32(&h[16]), be32(&h[20]));
+        return pngChunksFit(f.get(), fileSize) &&
+               setSize(info, ImageFormat::Png, be32(&h[16]), be32(&h[20]));
     }
     if (h[0] == 0xFF && h[1] == 0xD8) {
         return probeJpeg(f.get(), fileSize, info);

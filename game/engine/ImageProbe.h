@@ -16,8 +16,10 @@ struct ImageInfo {
 };
 
 // Fills info from the header. False for a file that cannot be read, is of
-// another format, claims a size of 0, or (for uncompressed and run-length
-// TGA, which have no other check) is too short for the pixels it claims.
+// another format, claims a size of 0, is a PNG whose chunks before its pixel
+// data claim more bytes than the file holds (or that has no pixel data), or
+// (for uncompressed and run-length TGA, which have no other check) is too
+// short for the pixels it claims.
 // TGA has no signature and is only taken from a name ending in ".tga".
 bool probeImage(const std::string& path, ImageInfo& info);
 

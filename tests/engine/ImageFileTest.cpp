@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace qv::test {
@@ -59,6 +60,19 @@ TEST_F(ImageFiles, TheFourFormatsLoadWithTheirSizes) {
     const std::string png = (folder_ / "b.png").string();
     const std::string jpg = (folder_ / "c.jpg").string();
     ASSERT_EQ(IMG_SavePNG(s, png.c_str()), 0);
+    // Chunks before the pixel data are walked, not refused: a text chunk
+    // that fits in the file is fine.
+    {
+        std::ifstream in(png, std::ios::binary);
+        std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
+        const std::vector<unsigned char> text = {0, 0, 0, 4, 't', 'E', 'X', 't', 'a', 0,
+                                                 'b', 'c', 0, 0, 0, 0};
+        bytes.insert(bytes.begin() + 33, text.begin(), text.end());
+        std::ofstream(png, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
     ASSERT_EQ(IMG_SaveJPG(s, jpg.c_str(), 90), 0);
     SDL_FreeSurface(s);
     const std::string bmp = writeSolid("d.bmp", 5, 4, {1, 2, 3, 255});
@@ -95,11 +109,19 @@ TEST_F(ImageFiles, HostileFilesFailQuicklyAndLeaveAnEmptySprite) {
         writeBytes("header.png",
                    {0x89, 'P', 'N',  'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
                     0,    0,   0x40, 0,   0,    0,    0x40, 0,    8, 6, 0, 0,  0,   0,   0,   0}),
+        // A text chunk that claims 2 GB, and pixel data that never comes.
+        writeBytes("claims.png", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13,
+                                  'I',  'H', 'D', 'R', 0,    0,    0,    7,    0, 0, 0, 5,
+                                  8,    2,   0,   0,   0,    0,    0,    0,    0x7D, 1, 4, 0xC9,
+                                  't',  'E', 'X', 't', 'd',  'a',  't',  'e'}),
         writeBytes("segments.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x02, 0xFF, 0xE1, 0xFF, 0xFF,
                                     0,    0,    0,    0,    0,    0,    0,    0,    0,    0}),
         writeBytes("wide.bmp", {'B', 'M', 0, 0,    0,    0,    0,    0, 0, 0, 54, 0, 0, 0,  40,
                                 0,   0,   0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0,  1, 0, 32, 0}),
     };
+    // Refused by its header alone, before the decoder could allocate 2 GB.
+    ImageInfo info;
+    EXPECT_FALSE(probeImage((folder_ / "claims.png").string(), info));
     const auto began = std::chrono::steady_clock::now();
     for (const std::string& file : files) {
         Sprite s;
