@@ -11,8 +11,8 @@ namespace qv {
 
 namespace {
 
-constexpr Colour dimWhite{255, 255, 255, 200};
-constexpr Colour clear{0, 0, 0, 0};
+using screen::clear;
+using screen::dimWhite;
 
 } // namespace
 

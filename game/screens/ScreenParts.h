@@ -17,6 +17,11 @@ class TextDrawable;
 
 namespace screen {
 
+// The menus' texts are a little dimmer than white; elements fade from and to
+// nothing.
+constexpr Colour dimWhite{255, 255, 255, 200};
+constexpr Colour clear{0, 0, 0, 0};
+
 struct ButtonImages {
     const char* normal;
     const char* hilight;

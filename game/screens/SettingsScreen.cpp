@@ -12,8 +12,8 @@ namespace {
 using screen::ButtonImages;
 using screen::Envelope;
 
-constexpr Colour dimWhite{255, 255, 255, 200};
-constexpr Colour clear{0, 0, 0, 0};
+using screen::clear;
+using screen::dimWhite;
 
 constexpr ButtonImages offImages{"Resources//offbuttonoff.tga", "Resources//offbuttonhilight.tga",
                                  "Resources//offbuttonon.tga"};
