@@ -1,6 +1,6 @@
-#include "game/quiz/GameScreen.h"
+#include "game/play/GameScreen.h"
 
-#include "game/quiz/Host.h"
+#include "game/play/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "game/quiz/QuestionRound.h"
+#include "game/play/QuestionRound.h"
 
-#include "game/quiz/HelpOptions.h"
-#include "game/quiz/Host.h"
+#include "game/play/HelpOptions.h"
+#include "game/play/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <cmath>
