@@ -5,14 +5,14 @@
 namespace qv {
 
 int Player::nextQuestionValue() const {
-    if (level == 15) {
-        return questionValue(15);
+    if (level == topRung) {
+        return questionValue(topRung);
     }
     return questionValue(level + 1);
 }
 
 int Player::amountAtRisk() const {
-    if (level < 0 || level > 14) {
+    if (level < 0 || level >= topRung) {
         return 0;
     }
     return questionValue(level) - guaranteedAmount(level);
