@@ -84,16 +84,16 @@ check "Showfloor ran its frames on the title screen" \
     sh -c "echo '$state' | grep -q '\"frame\": 5, .*\"screen\": \"Title\"'"
 
 echo "== installed Porchlight through its command, from another folder"
-output="$(cd "$work" && QV_LAUNCHER_PRINT_ONLY=1 XDG_CONFIG_HOME="$work/home/config" \
-    "$prefix/bin/quizvale" 2>"$work/porchlight.err")"
+output="$(cd "$work" && XDG_CONFIG_HOME="$work/home/config" \
+    "$prefix/bin/quizvale" --dry-run 2>"$work/porchlight.err")"
 status=$?
 check "Porchlight ends with exit code 0 (was $status)" test "$status" = 0
 check "Porchlight starts the installed game in its folder (said: $output)" \
     test "$output" = "start $product/Showfloor in $product"
 check "Porchlight records the product folder" \
     grep -qxF "Path=$product" "$work/home/config/Quizvale/Quizvale.ini"
-output="$(cd "$work" && QV_LAUNCHER_PRINT_ONLY=1 XDG_CONFIG_HOME=/proc/quizvale-nowhere \
-    "$product/Porchlight" 2>/dev/null)"
+output="$(cd "$work" && XDG_CONFIG_HOME=/proc/quizvale-nowhere \
+    "$product/Porchlight" --dry-run 2>/dev/null)"
 check "a settings store that cannot be written changes nothing (said: $output)" \
     test "$output" = "start $product/Showfloor in $product"
 
