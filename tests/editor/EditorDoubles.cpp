@@ -47,7 +47,7 @@ EditorQuestion completeQuestion(const std::string& tag, int value) {
 std::string setFileOf(int count, int valueCode) {
     std::vector<SetFileRecord> records;
     for (int i = 0; i < count; ++i) {
-        EditorQuestion q = completeQuestion("Q" + std::to_string(i + 1), valueCode);
+        EditorQuestion q = completeQuestion(std::string("Q").append(std::to_string(i + 1)), valueCode);
         SetFileRecord r;
         r.text = q.text;
         r.answers = q.answers;
