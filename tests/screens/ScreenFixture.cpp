@@ -53,7 +53,8 @@ void ScreenFixture::writeConfig(int players, const std::u16string& setName) {
     config.questionSetName = setName;
     config.playerCount = players;
     for (int i = 0; i < players; ++i) {
-        config.playerNames[static_cast<std::size_t>(i)] = u"P" + std::u16string(1, u'a' + i);
+        config.playerNames[static_cast<std::size_t>(i)] =
+            std::u16string(u"P").append(1, static_cast<char16_t>(u'a' + i));
     }
     ASSERT_TRUE(writeFileAtomically(quiz_->configPath(), serializeConfig(config)));
 }
