@@ -44,6 +44,16 @@ inline constexpr std::string_view pictureFileFilter =
     "jpg files(*.jpg)|*.jpg;*.jpeg|gif files(*.gif)|*.gif;*.gif|All Files (*.*)|*.*|";
 
 inline constexpr std::string_view questionLabelPrefix = "Question number ";
+inline constexpr std::string_view questionLabelOf = " of ";
+
+// The caption is "<set name> - Quizvale Setwright", with "*" after the name
+// while there are unsaved changes.
+inline constexpr std::string_view captionSeparator = " - ";
+inline constexpr std::string_view unsavedMark = "*";
+
+inline constexpr std::string_view openErrorText =
+    "This question set could not be opened. Please check that its file can be read";
+inline constexpr std::string_view openErrorTitle = "Question Set Not Opened";
 
 inline constexpr std::string_view newSetCaption = "New Set of Questions";
 inline constexpr std::string_view newSetPrompt = "Enter the name of the new set of questions:";

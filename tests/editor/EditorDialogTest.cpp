@@ -105,16 +105,16 @@ TEST_F(EditorDialogTest, ControlsSitWhereTheLayoutPutsThem) {
 }
 
 TEST_F(EditorDialogTest, OpeningShowsTheLastQuestionWithoutMarkingAChange) {
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     EXPECT_EQ(child<QLineEdit>("questionField")->text(), "Q5?");
     EXPECT_EQ(child<QComboBox>("correctAnswerList")->currentIndex(), 2);
     EXPECT_FALSE(dialog->editor().modified());
     click("firstQuestion");
     click("tenOn");
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     click("tenBack");
     click("nextQuestion");
-    EXPECT_EQ(label(), "Question number 2");
+    EXPECT_EQ(label(), "Question number 2 of 5");
     EXPECT_FALSE(dialog->editor().modified());
     EXPECT_TRUE(user.messages.empty());
 }
@@ -143,14 +143,14 @@ TEST_F(EditorDialogTest, ButtonsReachTheEditorAndBoxesTheDouble) {
     click("newQuestion");
     EXPECT_EQ(user.titles(),
               (std::vector<std::string>{"Incomplete Question", "Incomplete Question"}));
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     QTest::keyClicks(child<QLineEdit>("answerDField"), "d");
     click("newQuestion");
-    EXPECT_EQ(label(), "Question number 6");
+    EXPECT_EQ(label(), "Question number 6 of 6");
     EXPECT_TRUE(child<QLineEdit>("questionField")->text().isEmpty());
     EXPECT_EQ(child<QComboBox>("valueList")->currentIndex(), 0);
     click("deleteQuestion");
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     EXPECT_EQ(dialog->editor().questionCount(), 5);
     user.messages.clear();
     click("questionStats");
@@ -189,7 +189,7 @@ TEST_F(EditorDialogTest, DeletingEveryQuestionDisablesDelete) {
     QTest::keyClicks(child<QLineEdit>("questionField"), "stray");
     click("newQuestion");
     EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(label(), "Question number 1");
+    EXPECT_EQ(label(), "Question number 1 of 1");
     EXPECT_TRUE(child<QPushButton>("deleteQuestion")->isEnabled());
 }
 
