@@ -106,6 +106,7 @@ bool Editor::close() {
     currentRecord_ = nullptr;
     list_.clear();
     history_.clear();
+    store_.clear();
     services_.pictures.clearPicture();
     return true;
 }

@@ -29,9 +29,14 @@ std::string storeName() {
 PictureStore::PictureStore(fs::path setsFolder) : folder_(std::move(setsFolder) / storeName()) {}
 
 PictureStore::~PictureStore() {
+    clear();
+}
+
+void PictureStore::clear() {
     if (made_) {
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
+        made_ = false;
     }
 }
 

@@ -27,6 +27,9 @@ public:
     // When the store cannot be written at all, `file` itself is returned.
     std::filesystem::path adopt(const std::filesystem::path& file);
 
+    // Removes every picture of the store (the editor is closing).
+    void clear();
+
     // Whether `file` lies in this store.
     bool holds(const std::filesystem::path& file) const;
 
