@@ -51,6 +51,11 @@ inline constexpr std::string_view questionLabelOf = " of ";
 inline constexpr std::string_view captionSeparator = " - ";
 inline constexpr std::string_view unsavedMark = "*";
 
+// Characters pasted or typed that a set file cannot hold; their list follows.
+inline constexpr std::string_view leftOutText =
+    "These characters cannot be stored in a question set and were left out: ";
+inline constexpr std::string_view leftOutTitle = "Characters Left Out";
+
 inline constexpr std::string_view openErrorText =
     "This question set could not be opened. Please check that its file can be read";
 inline constexpr std::string_view openErrorTitle = "Question Set Not Opened";

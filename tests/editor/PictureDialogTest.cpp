@@ -96,8 +96,9 @@ TEST_F(PictureDialogTest, AddPicOffersTheFilterAndFolderAndDrawsThePicture) {
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(dialog->pictureArea()->picture().size(), QSize(120, 80));
 
-    // Drawn with its top-left corner at (19, 233) of the client area.
-    const QImage shown = dialog->grab().toImage();
+    // Drawn with its top-left corner at (19, 233) of the client area below
+    // the menu bar.
+    const QImage shown = dialog->findChild<QWidget*>("body")->grab().toImage();
     auto colour = [&](int x, int y) {
         const QRgb p = shown.pixel(x, y);
         return Rgb{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
