@@ -225,6 +225,10 @@ bool Editor::appendQuestions(std::vector<EditorQuestion> questions) {
     currentRecord_ = nullptr;
     for (EditorQuestion& question : questions) {
         question.pictureMissing = false;
+        if (!question.picturePath.empty()) {
+            // Kept in the store, the picture stays whatever becomes of its source.
+            question.picturePath = store_.adopt(question.picturePath).string();
+        }
         EditChange change;
         change.kind = EditChange::Kind::Insert;
         change.index = list_.count();
