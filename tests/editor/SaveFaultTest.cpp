@@ -164,6 +164,23 @@ TEST_F(SaveFaultTest, AStepThatFailsIsReportedAndKeepsTheOldSet) {
     EXPECT_FALSE(expectWholeSet()); // both changes undone: the old set again
 }
 
+TEST_F(SaveFaultTest, AnOldFolderSetAsideComesBackWhenTheSetFolderIsMissing) {
+    // Where folders cannot trade places in one rename, a save sets the old
+    // folder aside before the new one takes its name; a process killed in
+    // between leaves no set folder at all.
+    const pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string pid = std::to_string(gone);
+    fs::rename(setsFolder / "Kill", setsFolder / (".Kill.old-" + pid));
+    writeFile(setsFolder / (".Kill.new-" + pid) / "Kill.txt", "half a new set");
+    EXPECT_FALSE(expectWholeSet());
+    EXPECT_TRUE(hiddenLeftovers().empty());
+}
+
 // The whole sets folder on a small file system of its own (root only).
 class SmallSetsFolderTest : public SaveFaultTest {
 protected:
