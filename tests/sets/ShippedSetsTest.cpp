@@ -15,6 +15,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,6 +30,10 @@ struct SetRules {
     std::array<int, 16> minimumPerRung; // indexed by rung, 1 to 15
     int minimumPictures;
     bool required;
+    // The game draws from a random position forward to the next unused
+    // question of the rung, so a rung kept in one block is played in file
+    // order; its questions must be dealt through the file for a fair draw.
+    bool dealtThroughTheFile;
 };
 
 constexpr std::array<int, 16> perRung(int low, int middle, int high) {
@@ -40,9 +45,9 @@ constexpr std::array<int, 16> perRung(int low, int middle, int high) {
 }
 
 constexpr std::array<SetRules, 3> shippedSets = {{
-    {"Default", 600, perRung(50, 40, 30), 0, true},
-    {"Pictures", 225, perRung(15, 15, 15), 90, true},
-    {"Family", 300, perRung(20, 20, 20), 0, false},
+    {"Default", 600, perRung(50, 40, 30), 0, true, false},
+    {"Pictures", 225, perRung(15, 15, 15), 90, true, true},
+    {"Family", 300, perRung(20, 20, 20), 0, false, false},
 }};
 
 void PrintTo(const SetRules& rules, std::ostream* out) {
@@ -163,6 +168,33 @@ TEST_P(ShippedSets, OnEveryRungTheCorrectLetterIsAsLikelyToBeAnyOfTheFour) {
         EXPECT_LE(*most - *fewest, 2) << "rung " << value << ": A " << letters[1] << ", B "
                                       << letters[2] << ", C " << letters[3] << ", D "
                                       << letters[4];
+    }
+}
+
+TEST_P(ShippedSets, NoQuestionIsFarLikelierToBeDrawnThanTheOthersOfItsRung) {
+    if (!GetParam().dealtThroughTheFile) {
+        GTEST_SKIP() << set.name << " keeps each rung in one block";
+    }
+    // A question is drawn first when the random start falls between it and
+    // the previous question of its rung: its chance is that gap over the
+    // whole set. Fair is one over the rung's size; allow twice that.
+    const auto& records = set.contents.records;
+    const int total = static_cast<int>(records.size());
+    for (int value = 1; value <= 15; ++value) {
+        std::vector<int> positions;
+        for (int i = 0; i < total; ++i) {
+            if (records[static_cast<std::size_t>(i)].value == value) {
+                positions.push_back(i);
+            }
+        }
+        const int count = static_cast<int>(positions.size());
+        for (int k = 0; k < count; ++k) {
+            const int previous = positions[static_cast<std::size_t>((k + count - 1) % count)];
+            const int gap = (positions[static_cast<std::size_t>(k)] - previous + total) % total;
+            EXPECT_LE((count == 1 ? total : gap) * count, 2 * total)
+                << "rung " << value << ", question " << positions[static_cast<std::size_t>(k)] + 1
+                << " follows a gap of " << gap;
+        }
     }
 }
 
