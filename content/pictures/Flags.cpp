@@ -178,7 +178,8 @@ std::vector<FlagDesign> designs() {
          }},
         {"Colombia", 3, 2,
          [](cairo_t* cr, double w, double h) {
-             horizontalBands(cr, w, h, {{hex(0xFCD116), 2}, {hex(0x003893), 1}, {hex(0xCE1126), 1}});
+             horizontalBands(cr, w, h,
+                             {{hex(0xFCD116), 2}, {hex(0x003893), 1}, {hex(0xCE1126), 1}});
          }},
         {"Thailand", 3, 2,
          [](cairo_t* cr, double w, double h) {

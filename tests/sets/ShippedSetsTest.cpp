@@ -166,8 +166,7 @@ TEST_P(ShippedSets, OnEveryRungTheCorrectLetterIsAsLikelyToBeAnyOfTheFour) {
         const auto& letters = counts[static_cast<std::size_t>(value)];
         const auto [fewest, most] = std::minmax_element(letters.begin() + 1, letters.end());
         EXPECT_LE(*most - *fewest, 2) << "rung " << value << ": A " << letters[1] << ", B "
-                                      << letters[2] << ", C " << letters[3] << ", D "
-                                      << letters[4];
+                                      << letters[2] << ", C " << letters[3] << ", D " << letters[4];
     }
 }
 
