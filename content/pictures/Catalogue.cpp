@@ -230,6 +230,13 @@ std::vector<PictureEntry> build() {
                [](Canvas& c) { drawRegularPolygon(c, 3); }),
         figure("What number do these Roman numerals show?", "14",
                [](Canvas& c) { drawCard(c, "XIV", 150, true); }),
+        flag("Which country flies this dark red flag with a narrow white band?", "Latvia"),
+        flag("Which country in the Arabian peninsula flies this plain tricolour?", "Yemen"),
+        flag("Which African country's flag has these five stripes?", "Gambia"),
+        figure("Which word do these Morse code signals spell?", "QUIZ",
+               [](Canvas& c) { drawMorse(c, "--.- ..- .. --.."); }),
+        figure("What is the smaller angle, in degrees, between the hands on this clock face?",
+               "22.5", [](Canvas& c) { drawClock(c, 9, 45); }),
     };
 }
 

@@ -142,19 +142,19 @@ void drawTally(Canvas& canvas, int count) {
 void drawMorse(Canvas& canvas, std::string_view signal) {
     canvas.paintNight();
     cairo_t* cr = canvas.cr();
-    const double dotW = 26;
-    const double dashW = 78;
-    const double gap = 20;
-    const double letterGap = 62;
     const double y = Canvas::height / 2.0;
-    // Measured once without ink, then drawn centred.
-    auto run = [&](double x, bool ink) {
+    // Measured once at full size without ink, then drawn centred and, for a
+    // long signal, smaller so that it keeps a margin on both sides.
+    auto run = [&](double x, double unit, bool ink) {
+        const double dotW = 26 * unit;
+        const double gap = 20 * unit;
+        const double letterGap = 62 * unit;
         for (const char c : signal) {
             if (c == ' ') {
                 x += letterGap - gap;
                 continue;
             }
-            const double w = c == '-' ? dashW : dotW;
+            const double w = c == '-' ? 3 * dotW : dotW;
             if (ink) {
                 cairo_arc(cr, x + dotW / 2, y, dotW / 2, M_PI / 2, 3 * M_PI / 2);
                 cairo_arc(cr, x + w - dotW / 2, y, dotW / 2, -M_PI / 2, M_PI / 2);
@@ -165,9 +165,11 @@ void drawMorse(Canvas& canvas, std::string_view signal) {
         }
         return x - gap;
     };
-    const double total = run(0, false);
+    const double room = Canvas::width - 80.0;
+    const double unit = std::min(1.0, room / run(0, 1, false));
+    const double total = run(0, unit, false);
     setColour(cr, hex(0xFFE08A));
-    run((Canvas::width - total) / 2, true);
+    run((Canvas::width - total) / 2, unit, true);
 }
 
 void drawLamps(Canvas& canvas, std::string_view pattern) {

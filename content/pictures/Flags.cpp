@@ -209,6 +209,24 @@ std::vector<FlagDesign> designs() {
          [](cairo_t* cr, double w, double h) {
              horizontalBands(cr, w, h, {{hex(0x009E60)}, {hex(0xFCD116)}, {hex(0x3A75C4)}});
          }},
+        {"Latvia", 2, 1,
+         [](cairo_t* cr, double w, double h) {
+             const Rgb carmine = hex(0x9E3039);
+             horizontalBands(cr, w, h, {{carmine, 2}, {white, 1}, {carmine, 2}});
+         }},
+        {"Yemen", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{hex(0xCE1126)}, {white}, {black}});
+         }},
+        {"Gambia", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h,
+                             {{hex(0xCE1126), 6},
+                              {white, 1},
+                              {hex(0x0C1C8C), 4},
+                              {white, 1},
+                              {hex(0x3A7728), 6}});
+         }},
     };
 }
 
