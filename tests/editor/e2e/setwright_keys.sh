@@ -134,6 +134,9 @@ saved=$(sum "$sets/Trip/Trip.txt")
 keys alt+f
 sleep 0.3
 shot setwright-menu
+keys Escape Escape alt+e
+sleep 0.3
+shot setwright-edit-menu
 keys Escape Escape
 keys ctrl+o
 sleep 0.5
