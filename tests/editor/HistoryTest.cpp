@@ -31,12 +31,12 @@ protected:
     void openPictureSet(int count, std::initializer_list<int> withPicture) {
         std::vector<SetFileRecord> records;
         for (int i = 0; i < count; ++i) {
-            EditorQuestion q = completeQuestion("Q" + std::to_string(i + 1));
+            EditorQuestion q = completeQuestion(numbered("Q", i + 1));
             records.push_back({q.text, q.answers, q.correctAnswer, q.value, 0});
         }
         for (int i : withPicture) {
             records[static_cast<std::size_t>(i)].pictureFlag = 1;
-            writeFile(picture(i), "picture of Q" + std::to_string(i + 1));
+            writeFile(picture(i), numbered("picture of Q", i + 1));
         }
         openSet("Pics", writeSetFile(records));
     }

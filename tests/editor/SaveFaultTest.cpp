@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 using Pictures = std::map<int, std::string>; // 0-based position -> bytes
 
 std::string pictureBytes(int question) {
-    return "picture of Q" + std::to_string(question);
+    return numbered("picture of Q", question);
 }
 
 class SaveFaultTest : public EditorFixture {
@@ -32,7 +32,7 @@ protected:
         fs::create_directories(setsFolder);
         std::vector<SetFileRecord> records;
         for (int i = 0; i < 12; ++i) {
-            EditorQuestion q = completeQuestion("Q" + std::to_string(i + 1));
+            EditorQuestion q = completeQuestion(numbered("Q", i + 1));
             records.push_back({q.text, q.answers, q.correctAnswer, q.value, 0});
         }
         for (int question : {2, 5, 9}) {
