@@ -44,6 +44,18 @@ TEST(SdlKeys, DigitsFollowTheirCodes) {
     EXPECT_EQ(at(state, 74), 0.0f);
 }
 
+TEST(SdlKeys, TheKeysOfPlayWithoutAMouse) {
+    DeviceState state = keysDown({SDL_SCANCODE_TAB, SDL_SCANCODE_SPACE, SDL_SCANCODE_PAGEUP,
+                                  SDL_SCANCODE_PAGEDOWN, SDL_SCANCODE_UP});
+    for (int code : {InputCode::Tab, InputCode::Space, InputCode::PageUp, InputCode::PageDown,
+                     InputCode::Up}) {
+        EXPECT_EQ(at(state, code), 128.0f) << code;
+    }
+    EXPECT_EQ(at(state, InputCode::Return), 0.0f);
+    // The keypad's Enter is Return.
+    EXPECT_EQ(at(keysDown({SDL_SCANCODE_KP_ENTER}), InputCode::Return), 128.0f);
+}
+
 class SdlSource : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { SDL_InitSubSystem(SDL_INIT_VIDEO); }
@@ -91,6 +103,28 @@ TEST_F(SdlSource, MotionIsSummedPerPoll) {
     EXPECT_EQ(at(state, InputCode::MouseY), -3.0f);
     source.read(state);
     EXPECT_EQ(at(state, InputCode::MouseX), 0.0f);
+}
+
+TEST_F(SdlSource, APressAfterMotionCountsFromTheNextPollWhereThePointerHasArrived) {
+    // A tap on a touch screen: the pointer jumps there and the button goes
+    // down and up before the game polls.
+    source.handleEvent(motion(40, 30));
+    source.handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    source.handleEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseX), 40.0f);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 0.0f);
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseX), 0.0f);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 128.0f);
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 0.0f);
+    // Pressed first and moved after: the press is where the pointer was.
+    source.handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    source.handleEvent(motion(5, 0));
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 128.0f);
+    EXPECT_EQ(at(state, InputCode::MouseX), 5.0f);
 }
 
 TEST_F(SdlSource, AKeyTappedBetweenTwoPollsIsDownForOnePoll) {
