@@ -92,6 +92,7 @@ bool SdlInputSource::hasFocus() const {
 }
 
 void SdlInputSource::clearPending() {
+    letterCase_.fill(0);
     moved_ = false;
     motionX_ = 0.0f;
     motionY_ = 0.0f;
@@ -186,6 +187,24 @@ void SdlInputSource::fillKeys(const std::uint8_t* isDown, int scancodeCount, Dev
     set(state, InputCode::Digit0, at(byLayout(SDLK_0, SDL_SCANCODE_0)));
 }
 
+void SdlInputSource::keepLetterCase(DeviceState& state) {
+    for (int i = 0; i < 26; ++i) {
+        float& plain = state[static_cast<std::size_t>(InputCode::LetterA + i - 1)];
+        float& shifted = state[static_cast<std::size_t>(InputCode::ShiftedLetterA + i - 1)];
+        std::uint8_t& held = letterCase_[static_cast<std::size_t>(i)];
+        const bool isDown = plain != 0.0f || shifted != 0.0f;
+        if (!isDown) {
+            held = 0;
+            continue;
+        }
+        if (held == 0) {
+            held = shifted != 0.0f ? 2 : 1;
+        }
+        plain = held == 1 ? down : 0.0f;
+        shifted = held == 2 ? down : 0.0f;
+    }
+}
+
 bool SdlInputSource::read(DeviceState& state) {
     state.fill(0.0f);
     if (!hasFocus()) {
@@ -199,6 +218,7 @@ bool SdlInputSource::read(DeviceState& state) {
         keys[static_cast<std::size_t>(i)] |= keyboard[i];
     }
     fillKeys(keys.data(), SDL_NUM_SCANCODES, state);
+    keepLetterCase(state);
     keyLatched_.fill(0);
 
     if (moved_ && pointer_ && window_ != nullptr && SDL_GetRenderer(window_) != nullptr) {

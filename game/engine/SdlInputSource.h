@@ -50,6 +50,10 @@ public:
     // Fills the key codes from a table of SDL scancodes that are down: the
     // Shift split of the letters, letters and digits by layout.
     static void fillKeys(const std::uint8_t* down, int scancodeCount, DeviceState& state);
+    // A letter held down keeps reading under the code it went down with (with
+    // or without Shift) until it is let go, so letting Shift go first does
+    // not press the letter a second time. Called by read after fillKeys.
+    void keepLetterCase(DeviceState& state);
 
 private:
     bool hasFocus() const;
@@ -75,6 +79,8 @@ private:
     // next.
     std::array<bool, 3> buttonHeldBack_{};
     std::array<std::uint8_t, SDL_NUM_SCANCODES> keyLatched_{};
+    // Per letter: 0 up, 1 went down without Shift, 2 with Shift.
+    std::array<std::uint8_t, 26> letterCase_{};
 };
 
 } // namespace qv

@@ -36,6 +36,33 @@ TEST(SdlKeys, ShiftMovesLettersToTheirShiftedCodes) {
     EXPECT_EQ(at(z, 72), 128.0f);
 }
 
+TEST(SdlKeys, ALetterKeepsTheCaseItWentDownWithUntilLetGo) {
+    SdlInputSource source{nullptr};
+    // Shift and T down, then Shift let go first: still the capital only.
+    DeviceState state = keysDown({SDL_SCANCODE_T, SDL_SCANCODE_LSHIFT});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('T')), 128.0f);
+    state = keysDown({SDL_SCANCODE_T});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('T')), 128.0f);
+    EXPECT_EQ(at(state, InputCode::letter('T')), 0.0f);
+    // Let go and pressed again without Shift: the small letter; Shift
+    // coming down while it is held changes nothing either.
+    state = keysDown({});
+    source.keepLetterCase(state);
+    state = keysDown({SDL_SCANCODE_T});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::letter('T')), 128.0f);
+    state = keysDown({SDL_SCANCODE_T, SDL_SCANCODE_RSHIFT});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::letter('T')), 128.0f);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('T')), 0.0f);
+    // Other letters go by Shift as it is when they go down.
+    state = keysDown({SDL_SCANCODE_T, SDL_SCANCODE_A, SDL_SCANCODE_RSHIFT});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('A')), 128.0f);
+}
+
 TEST(SdlKeys, DigitsFollowTheirCodes) {
     DeviceState state = keysDown({SDL_SCANCODE_1, SDL_SCANCODE_9, SDL_SCANCODE_0});
     EXPECT_EQ(at(state, InputCode::Digit1), 128.0f);
