@@ -199,7 +199,7 @@ void TitleScreen::leaveMenu() {
 
 void TitleScreen::handlePlayerCount() {
     bool changed = false;
-    if (takeClick(upButton) && chosenCount < 9) {
+    if (takeClick(upButton) && chosenCount < maxPlayers) {
         ++chosenCount;
         changed = true;
     }

@@ -13,7 +13,7 @@
 #include "game/engine/KeyboardPointer.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/Sprite.h"
-#include "game/quiz/Gameplay.h"
+#include "game/play/Gameplay.h"
 #include "game/quiz/QuizState.h"
 #include "game/shell/GameShell.h"
 

@@ -1,8 +1,8 @@
-#include "game/quiz/GameScreen.h"
+#include "game/play/GameScreen.h"
 
 #include "game/engine/InputCodes.h"
 
-#include "game/quiz/Host.h"
+#include "game/play/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <cmath>
@@ -156,10 +156,10 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     correctMarker.load(textures, "Resources//AnswerCorrect.tga");
     envelope(correctMarker, {209.0f, 661.0f, 0.3f}, transparentBlack, 0.5f, 3.0f);
 
-    for (int q = 1; q <= 15; ++q) {
+    for (int q = 1; q <= rungCount; ++q) {
         Sprite& r = rung(q);
         r.load(textures, rungImagePath(q));
-        envelope(r, {903.0f, static_cast<float>(153 + 41 * (15 - q)), 0.4f}, transparentBlack, 0.2f,
+        envelope(r, {903.0f, static_cast<float>(153 + 41 * (rungCount - q)), 0.4f}, transparentBlack, 0.2f,
                  0.3f);
     }
 
@@ -262,7 +262,7 @@ void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
         button.attach();
     }
     layer.add(correctMarker);
-    for (int q = 15; q >= 1; --q) {
+    for (int q = rungCount; q >= 1; --q) {
         layer.add(rung(q));
     }
 }

@@ -1,7 +1,7 @@
-#include "game/quiz/QuestionRound.h"
+#include "game/play/QuestionRound.h"
 
-#include "game/quiz/HelpOptions.h"
-#include "game/quiz/Host.h"
+#include "game/play/HelpOptions.h"
+#include "game/play/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <cmath>
@@ -12,10 +12,6 @@ namespace {
 
 constexpr int leftButtonAction = 0;
 constexpr float correctMarkerLift = 0.09f;
-
-bool isLevelWithoutRisk(int level) {
-    return level == 0 || level == 5 || level == 10;
-}
 
 // Reads and clears a button's click latch.
 bool takeClick(Drawable& button) {
@@ -117,7 +113,7 @@ void QuestionRound::resumePlayer(Player& player) {
     player.clueUsed ? show(screen.clueCrossed) : hide(screen.clueCrossed);
     player.gambleUsed ? show(screen.gambleCrossed) : hide(screen.gambleCrossed);
 
-    for (int q = 1; q <= 15; ++q) {
+    for (int q = 1; q <= rungCount; ++q) {
         Sprite& r = screen.rung(q);
         q <= player.level + 1 ? show(r) : hide(r);
         r.hold = q <= player.level ? -1.0f : 0.4f;
@@ -237,9 +233,9 @@ void QuestionRound::setRoundState(Player& player, RoundState state) {
             startAfresh(*player.currentRung);
             player.currentRung->hold = -1.0f;
         }
-        if (player.level >= 1 && player.level <= 14) {
+        if (player.level >= 1 && player.level < topRung) {
             player.currentRung = &screen.rung(player.level + 1);
-        } else if (player.level >= 15) {
+        } else if (player.level >= topRung) {
             // Nothing is left to play for; a current rung would be the top
             // rung just won, which the flash rule switches off outside play.
             player.currentRung = nullptr;
@@ -394,7 +390,7 @@ void QuestionRound::updateRound(Player& player, float elapsed) {
         break;
     case RoundState::AfterCorrect:
         if (over) {
-            if (player.level < 15) {
+            if (player.level < topRung) {
                 setRoundState(player, RoundState::NextTurn);
                 services_.nextPlayer();
                 return;
