@@ -61,8 +61,19 @@ shot() {
 saved() { LC_ALL=C grep -c -a -P "$1" "$work/product/Resources/Config.txt" >/dev/null 2>&1; }
 alive() { kill -0 "$game_pid" 2>/dev/null || fail "the game ended early: $(cat "$work/game.log")"; }
 
+# Each poll takes at most one typed character, and a key pressed twice
+# between two polls counts once: keys go at a human pace.
+press() {
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.6
+  done
+}
+typed() { xdotool type --delay 500 "$1"; sleep 0.4; }
+
 sleep 3
 alive
+xdotool windowfocus --sync "$window" || true
 # Into the window; the pointer goes where xdotool puts it.
 xdotool mousemove 5 5
 sleep 0.3
@@ -74,29 +85,19 @@ sleep 1.5
 shot 2-player-count
 
 # Keys: Up twice reaches the up button, Return presses it, Tab twice OK.
-xdotool key Up
-sleep 0.2
-xdotool key Up
-sleep 0.2
-xdotool key Return
-sleep 0.8
+press Up Up Return
 shot 3-two-players
-xdotool key Tab
-sleep 0.2
-xdotool key Tab
-sleep 0.2
-xdotool key Return
+press Tab Tab Return
 sleep 1.5
 
 # The names: the first typed and confirmed with Return, the second typed
 # and confirmed with a click on OK.
-for _ in $(seq 9); do xdotool key BackSpace; sleep 0.05; done
-xdotool type --delay 100 Xdo
-xdotool key Return
+press BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+typed Xdo
+press Return
 sleep 1
-for _ in $(seq 9); do xdotool key BackSpace; sleep 0.05; done
-xdotool type --delay 100 Tap9
-sleep 0.3
+press BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+typed Tap9
 shot 4-second-name
 xdotool mousemove $(at 400 690)
 sleep 0.3
