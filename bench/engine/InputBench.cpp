@@ -61,7 +61,10 @@ void keyboardPointerStep(benchmark::State& state) {
         benchmark::DoNotOptimize(pointer);
     }
 }
-BENCHMARK(keyboardPointerStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(keyboardPointerStep)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 void controllersStartAndStop(benchmark::State& state) {
     SDL_InitSubSystem(SDL_INIT_EVENTS);

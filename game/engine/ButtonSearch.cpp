@@ -148,8 +148,7 @@ const Sprite* buttonInReadingOrder(const std::vector<const Sprite*>& buttons, co
             return *it;
         }
     }
-    return order.back() != current || order.size() == 1 ? order.back()
-                                                        : order[order.size() - 2];
+    return order.back() != current || order.size() == 1 ? order.back() : order[order.size() - 2];
 }
 
 const Sprite* buttonForKey(const std::vector<const Sprite*>& buttons, int code) {

@@ -11,9 +11,9 @@ namespace {
 
 // The shell mapper's codes, in the order of Key.
 constexpr std::array<int, KeyboardPointer::actionsUsed> keyCodes{
-    InputCode::Up,       InputCode::Down,      InputCode::Left,       InputCode::Right,
-    InputCode::Tab,      InputCode::Return,    InputCode::Space,      InputCode::PageUp,
-    InputCode::PageDown, InputCode::PadA,      InputCode::LeftShift,  InputCode::RightShift,
+    InputCode::Up,       InputCode::Down,     InputCode::Left,      InputCode::Right,
+    InputCode::Tab,      InputCode::Return,   InputCode::Space,     InputCode::PageUp,
+    InputCode::PageDown, InputCode::PadA,     InputCode::LeftShift, InputCode::RightShift,
     InputCode::LeftAlt,  InputCode::RightAlt,
 };
 

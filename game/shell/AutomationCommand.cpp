@@ -103,8 +103,7 @@ ParseOutcome parseAutomationCommand(std::string_view line, AutomationCommand& co
         c.kind = verb == "key" ? Kind::Key : verb == "hold" ? Kind::Hold : Kind::Release;
         c.name = std::string(w[1]);
     } else if (verb == "pad") {
-        if (args != 1 ||
-            (w[1] != "attach" && w[1] != "detach" && !VirtualPad::buttonOf(w[1]))) {
+        if (args != 1 || (w[1] != "attach" && w[1] != "detach" && !VirtualPad::buttonOf(w[1]))) {
             return bad("pad needs attach, detach or a button (a, b, x, y, start, back, up, "
                        "down, left, right)");
         }

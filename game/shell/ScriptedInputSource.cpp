@@ -36,10 +36,10 @@ std::optional<int> ScriptedInputSource::codeOf(std::string_view name) {
     // The keys of play without a mouse; Enter is Return, as on a keyboard's
     // keypad.
     static constexpr std::pair<std::string_view, int> moreKeys[] = {
-        {"tab", InputCode::Tab},         {"space", InputCode::Space},
-        {"up", InputCode::Up},           {"down", InputCode::Down},
-        {"left", InputCode::Left},       {"right", InputCode::Right},
-        {"pageup", InputCode::PageUp},   {"pagedown", InputCode::PageDown},
+        {"tab", InputCode::Tab},       {"space", InputCode::Space},
+        {"up", InputCode::Up},         {"down", InputCode::Down},
+        {"left", InputCode::Left},     {"right", InputCode::Right},
+        {"pageup", InputCode::PageUp}, {"pagedown", InputCode::PageDown},
         {"enter", InputCode::Return},
     };
     for (const auto& [keyName, code] : moreKeys) {

@@ -43,10 +43,8 @@ struct AnswerSpot {
     double textX, textY;
     Place button;
 };
-constexpr AnswerSpot answerSpots[4] = {{40, 138, {209, 661}},
-                                       {231, 138, {589, 661}},
-                                       {40, 167, {209, 719}},
-                                       {231, 167, {589, 719}}};
+constexpr AnswerSpot answerSpots[4] = {
+    {40, 138, {209, 661}}, {231, 138, {589, 661}}, {40, 167, {209, 719}}, {231, 167, {589, 719}}};
 constexpr Place takePlace{659, 69};
 constexpr Place cluePlace{859, 69};
 constexpr Place endPlace{399, 480};
@@ -78,8 +76,8 @@ protected:
                 const int correct = 1 + (rung * 3 + i) % 4;
                 text += "\r\nQuestion " + std::to_string(rung) + "." + std::to_string(i) + "\r\n";
                 for (int a = 1; a <= 4; ++a) {
-                    text += (a == correct ? "*" : "") + std::string("Answer ") +
-                            char('A' + a - 1) + "\r\n";
+                    text += (a == correct ? "*" : "") + std::string("Answer ") + char('A' + a - 1) +
+                            "\r\n";
                 }
                 text += std::to_string(correct) + "\r\n" + std::to_string(rung) + "\r\n0\r\n";
             }
@@ -88,7 +86,8 @@ protected:
     }
 
     void writeConfig(const std::vector<std::string>& names) {
-        std::string bytes = "\1\1" + stored("Keys") + le32(static_cast<std::uint32_t>(names.size()));
+        std::string bytes =
+            "\1\1" + stored("Keys") + le32(static_cast<std::uint32_t>(names.size()));
         for (const auto& name : names) {
             bytes += stored(name);
         }
@@ -128,10 +127,14 @@ protected:
         return false;
     }
     // The state after the commands sent so far.
-    void look() { ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0)); }
+    void look() {
+        ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    }
 
     int current() const { return last_["currentPlayer"].integer(); }
-    const Json& player(int index) const { return last_["players"][static_cast<std::size_t>(index)]; }
+    const Json& player(int index) const {
+        return last_["players"][static_cast<std::size_t>(index)];
+    }
     int state() const { return player(current())["roundState"].integer(); }
     bool waitForState(int roundState, double seconds = 60) {
         return waitFor(

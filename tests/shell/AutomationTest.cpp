@@ -223,9 +223,9 @@ TEST(ScriptedInputSource, TheKeysOfPlayWithoutAMouse) {
 TEST(AutomationCommand, PadTakesAttachDetachOrOneButton) {
     AutomationCommand c;
     std::string error;
-    for (const char* good : {"pad attach", "pad detach", "pad a", "pad b", "pad x", "pad y",
-                             "pad start", "pad back", "pad up", "pad down", "pad left",
-                             "pad right"}) {
+    for (const char* good :
+         {"pad attach", "pad detach", "pad a", "pad b", "pad x", "pad y", "pad start", "pad back",
+          "pad up", "pad down", "pad left", "pad right"}) {
         ASSERT_EQ(parseAutomationCommand(good, c, error), ParseOutcome::Command) << good;
         EXPECT_EQ(c.kind, AutomationCommand::Kind::Pad);
         EXPECT_EQ(c.name, std::string(good).substr(4));
