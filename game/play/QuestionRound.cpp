@@ -13,13 +13,6 @@ namespace {
 constexpr int leftButtonAction = 0;
 constexpr float correctMarkerLift = 0.09f;
 
-// Reads and clears a button's click latch.
-bool takeClick(Drawable& button) {
-    const bool clicked = button.clicked;
-    button.clicked = false;
-    return clicked;
-}
-
 } // namespace
 
 QuestionRound::QuestionRound(PlayServices services) : services_(std::move(services)) {}
@@ -460,7 +453,7 @@ void QuestionRound::updateFinal(Player& player) {
         return;
     }
     GameScreen& screen = *screen_;
-    if (takeClick(screen.endButton)) {
+    if (screen.endButton.takeClick()) {
         player.finished = true;
         services_.nextPlayer();
         return;
@@ -474,12 +467,12 @@ void QuestionRound::handleChoice(Player& player) {
     }
     GameScreen& screen = *screen_;
     for (int k = 0; k < GameScreen::answerCount; ++k) {
-        if (takeClick(screen.answerButtons[static_cast<std::size_t>(k)])) {
+        if (screen.answerButtons[static_cast<std::size_t>(k)].takeClick()) {
             player.chosenAnswer = k + 1;
             setRoundState(player, RoundState::Commit);
         }
     }
-    if (takeClick(screen.takeButton)) {
+    if (screen.takeButton.takeClick()) {
         if (isLevelWithoutRisk(player.level)) {
             say(player, HostLine::NothingToLose);
         } else {
@@ -487,15 +480,15 @@ void QuestionRound::handleChoice(Player& player) {
             setRoundState(player, RoundState::Leave);
         }
     }
-    if (!player.jokerUsed && takeClick(screen.jokerButton)) {
+    if (!player.jokerUsed && screen.jokerButton.takeClick()) {
         services_.sounds.playJoker();
         setRoundState(player, RoundState::JokerTaken);
     }
-    if (!player.clueUsed && takeClick(screen.clueButton)) {
+    if (!player.clueUsed && screen.clueButton.takeClick()) {
         services_.sounds.playClue();
         setRoundState(player, RoundState::ClueTaken);
     }
-    if (!player.gambleUsed && takeClick(screen.gambleButton)) {
+    if (!player.gambleUsed && screen.gambleButton.takeClick()) {
         services_.sounds.playGamble();
         setRoundState(player, RoundState::GambleTaken);
     }

@@ -84,8 +84,7 @@ void GameOverScreen::update(float dt) {
             done = true;
         }
     }
-    if (okButton.clicked) {
-        okButton.clicked = false;
+    if (okButton.takeClick()) {
         closing = true;
         leaveTimer = closingSeconds;
     }

@@ -2,10 +2,12 @@
 // The pictures as they are drawn, before JPEG: every drawing belongs to a
 // question of the set and puts something on its stage, and the drawings whose
 // size depends on their content (cards, Morse signals, outlines) keep inside
-// the picture instead of running off its edges.
+// the picture instead of running off its edges, and the light mixes leave out
+// the colour their question asks for.
 
 #include "content/pictures/Catalogue.h"
 #include "content/pictures/Counting.h"
+#include "content/pictures/Figures.h"
 #include "content/pictures/Maps.h"
 #include "tests/sets/ShippedSet.h"
 
@@ -108,6 +110,27 @@ TEST(PictureDrawing, LongTextsAndSignalsKeepAMargin) {
     EXPECT_EQ(countPixels(morse, 0, 0, 20, Canvas::height, lit), 0);
     EXPECT_EQ(countPixels(morse, Canvas::width - 20, 0, Canvas::width, Canvas::height, lit), 0);
     EXPECT_GT(countPixels(morse, 20, 0, Canvas::width - 20, Canvas::height, lit), 1000);
+}
+
+TEST(PictureDrawing, LightMixesShowBothBeamsButNeverTheirMix) {
+    // The mixed colour is the answer to the question the picture goes with.
+    struct Mix {
+        unsigned first, second;
+    };
+    for (const Mix mix :
+         {Mix{0xFF0000, 0x00FF00}, Mix{0x00FF00, 0x0000FF}, Mix{0xFF0000, 0x0000FF}}) {
+        SCOPED_TRACE(mix.first | mix.second);
+        Canvas canvas;
+        qv::pictures::drawLightMix(canvas, qv::pictures::hex(mix.first),
+                                   qv::pictures::hex(mix.second));
+        auto near = [](unsigned colour) {
+            return [colour](unsigned p) { return channelDistance(p, colour) < 90; };
+        };
+        const int all = Canvas::width;
+        EXPECT_EQ(countPixels(canvas, 0, 0, all, Canvas::height, near(mix.first | mix.second)), 0);
+        EXPECT_GT(countPixels(canvas, 0, 0, all, Canvas::height, near(mix.first)), 8000);
+        EXPECT_GT(countPixels(canvas, 0, 0, all, Canvas::height, near(mix.second)), 8000);
+    }
 }
 
 TEST(PictureDrawing, OutlinesFitInsideThePicture) {
