@@ -74,10 +74,12 @@ protected:
         for (int rung = 1; rung <= 15; ++rung) {
             for (int i = 0; i < 2; ++i) {
                 const int correct = 1 + (rung * 3 + i) % 4;
-                text += "\r\nQuestion " + std::to_string(rung) + "." + std::to_string(i) + "\r\n";
+                text.append("\r\nQuestion ").append(std::to_string(rung)).append(".");
+                text.append(std::to_string(i)).append("\r\n");
                 for (int a = 1; a <= 4; ++a) {
-                    text += (a == correct ? "*" : "") + std::string("Answer ") + char('A' + a - 1) +
-                            "\r\n";
+                    text.append(a == correct ? "*Answer " : "Answer ");
+                    text += static_cast<char>('A' + a - 1);
+                    text.append("\r\n");
                 }
                 text += std::to_string(correct) + "\r\n" + std::to_string(rung) + "\r\n0\r\n";
             }
