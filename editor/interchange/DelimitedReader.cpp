@@ -115,9 +115,6 @@ enum Column { Question, A, B, C, D, Correct, Rung, Picture, ColumnCount };
 constexpr std::string_view columnNames[ColumnCount] = {"question", "a",       "b",    "c",
                                                        "d",        "correct", "rung", "picture"};
 constexpr int requiredColumns = Correct + 1;
-// Broken quotes are recovered from this many times; a file that needs more
-// is not a spreadsheet, and each recovery reads the rest of the file again.
-constexpr int maxRecoveries = 64;
 
 std::string trimmedLower(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -227,15 +224,12 @@ SourceRecords readDelimited(std::string_view utf8, char delimiter) {
     }
     RowSplitter splitter(utf8, delimiter);
     bool headerSeen = false;
-    int recoveries = 0;
     while (!splitter.atEnd()) {
         Row row = splitter.next();
         if (row.unterminated) {
-            if (++recoveries > maxRecoveries) {
-                records.push_back(refusedRecord(
-                    row.line, "too many unclosed quotes; the rest of the file is not read"));
-                break;
-            }
+            // Inside the swallowed rows every quote is doubled, so reading
+            // them again cannot meet another unclosed quote: this happens
+            // once at most.
             records.push_back(
                 refusedRecord(row.line, "a quoted field opened on this row is never closed"));
             splitter.resumeAfterRowStart();
