@@ -8,9 +8,12 @@
 namespace qv::interchange {
 
 const JsonValue* JsonValue::member(std::string_view name) const {
-    for (const auto& [key, value] : members) {
-        if (key == name) {
-            return &value;
+    if (kind != Kind::Object) {
+        return nullptr;
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == name) {
+            return &items[i];
         }
     }
     return nullptr;
@@ -119,8 +122,9 @@ private:
                 return fail("':' was expected after a member name");
             }
             ++at_;
-            out.members.emplace_back(std::move(name), JsonValue{});
-            if (!value(out.members.back().second, depth + 1)) {
+            out.names.push_back(std::move(name));
+            out.items.emplace_back();
+            if (!value(out.items.back(), depth + 1)) {
                 return false;
             }
             skipSpace();

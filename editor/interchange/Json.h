@@ -5,7 +5,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace qv::interchange {
@@ -17,8 +16,10 @@ struct JsonValue {
     bool boolean = false;
     // The decoded text of a string; the literal of a number.
     std::string text;
+    // The items of an array; the member values of an object, named by
+    // `names` in the same order.
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<std::string> names;
 
     // The member with this name, or null.
     const JsonValue* member(std::string_view name) const;
