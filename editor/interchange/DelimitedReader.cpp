@@ -40,10 +40,12 @@ public:
                     return row;
                 }
             }
+            const std::size_t start = at_;
             while (at_ < text_.size() && text_[at_] != delimiter_ && text_[at_] != '\r' &&
                    text_[at_] != '\n') {
-                field += text_[at_++];
+                ++at_;
             }
+            field.append(text_.substr(start, at_ - start));
             row.fields.push_back(std::move(field));
             field.clear();
             if (at_ < text_.size() && text_[at_] == delimiter_) {
@@ -222,6 +224,7 @@ SourceRecords readDelimited(std::string_view utf8, char delimiter) {
         records.push_back(refusedRecord(first->line, header.problem));
         return records;
     }
+    records.reserve(static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
     RowSplitter splitter(utf8, delimiter);
     bool headerSeen = false;
     while (!splitter.atEnd()) {

@@ -191,7 +191,9 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
                       const std::filesystem::path& sourceFolder, const ImportOptions& options,
                       const PictureStage& stagePicture) {
     ImportPlan plan;
+    plan.questions.reserve(records.size());
     std::unordered_set<std::string> taken;
+    taken.reserve(existing.size() + records.size());
     for (const SetFileRecord& record : existing) {
         taken.insert(sameTextKey(record.text));
     }

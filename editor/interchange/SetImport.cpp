@@ -45,8 +45,19 @@ std::string pictureReason(image::ImageError error) {
 // A folder in the sets folder that the game never offers as a set (its name
 // starts with a dot) and that becomes the set by one rename.
 fs::path stagingFolderFor(const fs::path& setFolder) {
-    return setFolder.parent_path() /
-           ("." + setFolder.filename().string() + ".import-" + std::to_string(::getpid()));
+    std::string name = ".";
+    name += setFolder.filename().string();
+    name += ".import-";
+    name += std::to_string(::getpid());
+    return setFolder.parent_path() / name;
+}
+
+// "name" in quotes, for messages.
+std::string quotedName(const std::string& name) {
+    std::string out = utf8FromCp1252(name);
+    out.insert(out.begin(), '"');
+    out.push_back('"');
+    return out;
 }
 
 ImportResult refuse(std::string error) {
@@ -115,22 +126,22 @@ ImportPlan previewImport(const SourceRecords& records, const std::vector<SetFile
 
 ImportResult importIntoSet(const fs::path& setsFolder, const ImportRequest& request) {
     if (!isValidSetName(request.setName)) {
-        return refuse("\"" + utf8FromCp1252(request.setName) + "\" cannot be a set name");
+        return refuse(quotedName(request.setName) + " cannot be a set name");
     }
     std::vector<SetFileRecord> existing;
     const SetPresence presence = setPresence(setsFolder, request.setName);
     const bool appending = request.append && presence == SetPresence::Readable;
     if (presence == SetPresence::Occupied) {
-        return refuse("something other than a question set is named \"" +
-                      utf8FromCp1252(request.setName) + "\"");
+        return refuse("something other than a question set is named " +
+                      quotedName(request.setName));
     }
     if (presence == SetPresence::Readable && !request.append) {
-        return refuse("a question set named \"" + utf8FromCp1252(request.setName) +
-                      "\" exists already (--append adds to it)");
+        return refuse("a question set named " + quotedName(request.setName) +
+                      " exists already (--append adds to it)");
     }
     std::string error;
     if (appending && !readStoredSet(setsFolder, request.setName, existing, error)) {
-        return refuse("the set \"" + utf8FromCp1252(request.setName) + "\" is not whole: " + error);
+        return refuse("the set " + quotedName(request.setName) + " is not whole: " + error);
     }
     SourceRecords records;
     if (!readImportFile(request.file, request.format, records, error)) {
@@ -182,6 +193,7 @@ ImportResult importIntoSet(const fs::path& setsFolder, const ImportRequest& requ
         undo();
         return result;
     }
+    existing.reserve(existing.size() + result.plan.questions.size());
     for (PlannedQuestion& question : result.plan.questions) {
         existing.push_back(question.record);
     }
