@@ -33,9 +33,8 @@ bool sameRecords(const ImportPlan& a, const ImportPlan& b) {
 
 bool storable(const qv::SetFileRecord& record) {
     bool ok = !record.text.empty() && record.text.size() <= 128 &&
-              record.text.find_first_of("\r\n") == std::string::npos &&
-              record.correctAnswer >= 1 && record.correctAnswer <= 4 && record.value >= 1 &&
-              record.value <= 15;
+              record.text.find_first_of("\r\n") == std::string::npos && record.correctAnswer >= 1 &&
+              record.correctAnswer <= 4 && record.value >= 1 && record.value <= 15;
     for (const std::string& answer : record.answers) {
         ok = ok && !answer.empty() && answer.size() <= 32 &&
              answer.find_first_of("\r\n") == std::string::npos;
