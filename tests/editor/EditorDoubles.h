@@ -64,8 +64,16 @@ public:
     }
     void setQuestionLabel(const std::string& text) override { label = text; }
     void setDeleteEnabled(bool enabled) override { deleteEnabled = enabled; }
+    void setCaption(const std::string& text) override { caption = text; }
+    void setUndoState(bool undo, bool redo) override {
+        canUndo = undo;
+        canRedo = redo;
+    }
 
     QuestionFields shown;
+    std::string caption;
+    bool canUndo = false;
+    bool canRedo = false;
     int shows = 0;
     std::string label = "Question Number";
     bool deleteEnabled = true;
