@@ -61,52 +61,62 @@ std::string csvOfSet(const std::vector<SetFileRecord>& questions,
     return out;
 }
 
-ExportResult exportSet(const fs::path& setsFolder, const std::string& name,
-                       const fs::path& csvFile) {
+ExportResult exportQuestions(const std::vector<SetFileRecord>& questions,
+                             const std::vector<fs::path>& pictures, const fs::path& csvFile) {
     ExportResult result;
-    std::vector<SetFileRecord> questions;
-    if (setPresence(setsFolder, name) != SetPresence::Readable) {
-        result.error = "there is no question set named \"" + utf8FromCp1252(name) + "\"";
-        return result;
-    }
-    std::string error;
-    if (!readStoredSet(setsFolder, name, questions, error)) {
-        result.error = "the set \"" + utf8FromCp1252(name) + "\" cannot be exported: " + error;
-        return result;
-    }
-    const fs::path setFolder = setFolderOf(setsFolder, name);
     const std::string pictureFolder = csvFile.stem().string() + "-pictures";
     const fs::path pictureTarget = csvFile.parent_path() / pictureFolder;
-    std::vector<std::string> pictures(questions.size());
+    std::vector<std::string> written(questions.size());
     for (std::size_t i = 0; i < questions.size(); ++i) {
         if (questions[i].pictureFlag < 1) {
             continue;
         }
-        const int position = static_cast<int>(i);
-        const fs::path source = setFolder / pictureFileName(position);
+        const fs::path source = i < pictures.size() ? pictures[i] : fs::path();
         std::string bytes;
-        std::error_code ec;
-        fs::create_directory(pictureTarget, ec);
-        if (!isReadablePicture(source) || !readWholeFile(source, bytes)) {
-            result.warnings.push_back("question " + std::to_string(i + 1) + ": " +
-                                      pictureFileName(position) +
-                                      " is missing or not a readable picture; exported without it");
+        if (source.empty() || !isReadablePicture(source) || !readWholeFile(source, bytes)) {
+            result.warnings.push_back("question " + std::to_string(i + 1) +
+                                      ": its picture is missing or not a readable picture; "
+                                      "exported without it");
             continue;
         }
+        std::error_code ec;
+        fs::create_directory(pictureTarget, ec);
         const std::string file = "question-" + std::to_string(i + 1) + ".jpg";
         if (!writeFileAtomically(pictureTarget / file, bytes)) {
             result.error = "the picture " + (pictureTarget / file).string() + " cannot be written";
             return result;
         }
-        pictures[i] = pictureFolder + "/" + file;
+        written[i] = pictureFolder + "/" + file;
     }
-    if (!writeFileAtomically(csvFile, csvOfSet(questions, pictures))) {
+    if (!writeFileAtomically(csvFile, csvOfSet(questions, written))) {
         result.error = csvFile.string() + " cannot be written";
         return result;
     }
     result.written = true;
     result.questions = static_cast<int>(questions.size());
     return result;
+}
+
+ExportResult exportSet(const fs::path& setsFolder, const std::string& name,
+                       const fs::path& csvFile) {
+    std::vector<SetFileRecord> questions;
+    std::string error;
+    if (setPresence(setsFolder, name) != SetPresence::Readable) {
+        ExportResult result;
+        result.error = "there is no question set named \"" + utf8FromCp1252(name) + "\"";
+        return result;
+    }
+    if (!readStoredSet(setsFolder, name, questions, error)) {
+        ExportResult result;
+        result.error = "the set \"" + utf8FromCp1252(name) + "\" cannot be exported: " + error;
+        return result;
+    }
+    const fs::path setFolder = setFolderOf(setsFolder, name);
+    std::vector<fs::path> pictures(questions.size());
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        pictures[i] = setFolder / pictureFileName(static_cast<int>(i));
+    }
+    return exportQuestions(questions, pictures, csvFile);
 }
 
 } // namespace qv::interchange

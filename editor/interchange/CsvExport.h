@@ -27,8 +27,14 @@ struct ExportResult {
     std::vector<std::string> warnings;
 };
 
-// Writes the set `name` (Windows-1252 bytes) to `csvFile`, its pictures to
-// the folder "<file name without extension>-pictures" beside it.
+// Writes `questions` to `csvFile`, and the pictures `pictures[i]` (files of
+// the set, or empty) to the folder "<file name without extension>-pictures"
+// beside it.
+ExportResult exportQuestions(const std::vector<SetFileRecord>& questions,
+                             const std::vector<std::filesystem::path>& pictures,
+                             const std::filesystem::path& csvFile);
+
+// Exports the set `name` (Windows-1252 bytes) as it is saved.
 ExportResult exportSet(const std::filesystem::path& setsFolder, const std::string& name,
                        const std::filesystem::path& csvFile);
 

@@ -36,10 +36,10 @@ SetCheck checkQuestions(const std::vector<SetFileRecord>& questions,
         if (count == 0) {
             check.problems.push_back(rungName(rung) + ": no questions");
         } else if (count < questionsPerRungForFullGame) {
-            check.problems.push_back(
-                rungName(rung) + ": " + std::to_string(count) +
-                (count == 1 ? " question" : " questions") + ", fewer than the " +
-                std::to_string(questionsPerRungForFullGame) + " a game of nine players needs");
+            // Nine players each need a question of their own on every rung.
+            check.problems.push_back(rungName(rung) + ": " + std::to_string(count) +
+                                     (count == 1 ? " question" : " questions") + ", fewer than " +
+                                     std::to_string(questionsPerRungForFullGame));
         }
     }
     std::unordered_map<std::string, std::size_t> seen;

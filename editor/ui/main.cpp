@@ -5,6 +5,7 @@
 #include "editor/model/ImagePictureHook.h"
 #include "editor/model/IniProfile.h"
 #include "editor/ui/EditorDialog.h"
+#include "editor/ui/InterchangeMenus.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     qv::EditorDialog dialog(user, pictures, profile, setsFolder());
     user.setParentWidget(&dialog);
     pictures.setDisplay(dialog.pictureArea());
+    new qv::InterchangeMenus(dialog); // owned by the dialog
     if (!dialog.startUp()) {
         return 0;
     }
