@@ -53,6 +53,7 @@ ImportPreview::ImportPreview(const QString& fileName, const QString& setName,
     layout->addWidget(summary_);
     rungs_ = new QLabel(this);
     rungs_->setObjectName("importRungs");
+    rungs_->setTextFormat(Qt::RichText);
     layout->addWidget(rungs_);
     skipped_ = new QPlainTextEdit(this);
     skipped_->setObjectName("importSkipped");
@@ -86,14 +87,17 @@ void ImportPreview::replan() {
                           .arg(setName_)
                           .arg(plan_.skipped.size())
                           .arg(plan_.skipped.size() == 1 ? "" : "s"));
+    // Three rows of five rungs, in columns.
     const std::array<int, 16> perRung = plan_.perRung();
-    QString rungs;
+    QString rungs = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
     for (std::size_t rung = 1; rung <= 15; ++rung) {
-        rungs +=
-            QStringLiteral("%1: %2").arg(QString::fromLatin1(prizes[rung - 1])).arg(perRung[rung]);
-        rungs += rung % 5 == 0 ? QStringLiteral("\n") : QStringLiteral("     ");
+        rungs += rung % 5 == 1 ? QStringLiteral("<tr>") : QString();
+        rungs += QStringLiteral("<td align=\"right\">%1:</td><td width=\"48\">&nbsp;%2</td>")
+                     .arg(QString::fromLatin1(prizes[rung - 1]))
+                     .arg(perRung[rung]);
+        rungs += rung % 5 == 0 ? QStringLiteral("</tr>") : QString();
     }
-    rungs_->setText(rungs.trimmed());
+    rungs_->setText(rungs + QStringLiteral("</table>"));
     QString skipped;
     for (const interchange::Skipped& skip : plan_.skipped) {
         skipped +=

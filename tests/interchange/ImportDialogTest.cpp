@@ -103,8 +103,8 @@ TEST_F(ImportDialog, PreviewThenImportIsOneStepThatUndoTakesBack) {
     EXPECT_THAT(skipped.toStdString(),
                 HasSubstr("line 10: answer A holds U+4E2D, a character a set file cannot store\n"));
     // A fixed rung takes the rows that give only a difficulty (easy, hard).
-    EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr("1000000: 2"));
-    EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr("100: 1 "));
+    EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">1000000:</td><td width=\"48\">&nbsp;2<"));
+    EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">100:</td><td width=\"48\">&nbsp;1<"));
 
     Editor& editor = dialog->editor();
     ASSERT_EQ(editor.questionCount(), 8);
