@@ -194,8 +194,9 @@ ImportResult importIntoSet(const fs::path& setsFolder, const ImportRequest& requ
         return result;
     }
     existing.reserve(existing.size() + result.plan.questions.size());
+    // The plan keeps its count and lines; its records go into the set.
     for (PlannedQuestion& question : result.plan.questions) {
-        existing.push_back(question.record);
+        existing.push_back(std::move(question.record));
     }
     const std::string bytes = writeSetFile(existing);
     if (bytes.size() > maxSetFileBytes) {
