@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/DelimitedReader.h"
 
+#include "editor/interchange/TextInput.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -118,18 +120,6 @@ constexpr std::string_view columnNames[ColumnCount] = {"question", "a",       "b
                                                        "d",        "correct", "rung", "picture"};
 constexpr int requiredColumns = Correct + 1;
 
-std::string trimmedLower(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-    return out;
-}
-
 bool isBlank(const Row& row) {
     return std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& field) {
         return field.find_first_not_of(" \t") == std::string::npos;
@@ -145,7 +135,7 @@ Header readHeader(const Row& row) {
     Header header;
     header.index.fill(-1);
     for (std::size_t i = 0; i < row.fields.size(); ++i) {
-        const std::string name = trimmedLower(row.fields[i]);
+        const std::string name = lowerAscii(trimmedView(row.fields[i], " \t"));
         const auto* found = std::find(std::begin(columnNames), std::end(columnNames), name);
         if (found == std::end(columnNames)) {
             continue;

@@ -5,6 +5,7 @@
 #include "editor/interchange/DelimitedReader.h"
 #include "editor/interchange/GiftReader.h"
 #include "editor/interchange/OpenTdbReader.h"
+#include "editor/interchange/TextInput.h"
 
 #include <algorithm>
 #include <array>
@@ -15,17 +16,10 @@ namespace {
 
 constexpr std::array<std::string_view, 5> names = {"csv", "tsv", "aiken", "gift", "opentdb"};
 
-std::string lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-    return out;
-}
-
 } // namespace
 
 std::optional<Format> formatNamed(std::string_view name) {
-    const std::string wanted = lower(name);
+    const std::string wanted = lowerAscii(name);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i] == wanted) {
             return static_cast<Format>(i);
@@ -35,7 +29,7 @@ std::optional<Format> formatNamed(std::string_view name) {
 }
 
 std::optional<Format> formatOfFile(const std::filesystem::path& file) {
-    const std::string extension = lower(file.extension().string());
+    const std::string extension = lowerAscii(file.extension().string());
     if (extension == ".csv") {
         return Format::Csv;
     }

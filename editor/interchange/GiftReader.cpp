@@ -3,6 +3,7 @@
 
 #include "editor/interchange/HtmlText.h"
 #include "editor/interchange/LineReader.h"
+#include "editor/interchange/TextInput.h"
 
 #include <string>
 #include <vector>
@@ -51,24 +52,7 @@ std::string unescape(std::string_view text) {
 }
 
 std::string_view trimAll(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return trimmedView(text);
 }
 
 struct Answer {
@@ -137,7 +121,7 @@ SourceRecord readQuestion(std::string_view text, int line) {
     }
     const std::string_view truth = trimAll(block.substr(0, findUnescaped(block, "#")));
     for (std::string_view word : {"T", "F", "TRUE", "FALSE"}) {
-        if (equalsIgnoringCase(truth, word)) {
+        if (lowerAscii(truth) == lowerAscii(word)) {
             return refusedRecord(line, "a true/false question");
         }
     }

@@ -2,6 +2,8 @@
 #pragma once
 // Lines of imported text, numbered, whatever the line ends.
 
+#include "editor/interchange/TextInput.h"
+
 #include <string_view>
 
 namespace qv::interchange {
@@ -42,11 +44,7 @@ private:
 
 // The text without blanks and tabs at either end.
 inline std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return trimmedView(text, " \t");
 }
 
 } // namespace qv::interchange

@@ -31,6 +31,12 @@ std::optional<std::string> storableText(std::string_view utf8, char32_t* unstora
 // "U+00E9"
 std::string codePointName(char32_t character);
 
+// The text without `blanks` at either end.
+std::string_view trimmedView(std::string_view text, std::string_view blanks = " \t\r\n");
+
+// ASCII letters in lower case, every other byte as it is.
+std::string lowerAscii(std::string_view text);
+
 // Two stored texts that people would call the same: compared without regard
 // to ASCII case and with runs of blanks as one.
 std::string sameTextKey(std::string_view stored);
