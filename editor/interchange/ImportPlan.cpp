@@ -77,7 +77,7 @@ int correctOf(const SourceRecord& source, const std::array<std::string, 4>& stor
             }
         }
     }
-    reason = "the correct answer \"" + std::string(given.substr(0, 40)) +
+    reason = "the correct answer \"" + quotable(given) +
              "\" is not A to D, 1 to 4 or the text of one of the answers";
     return 0;
 }
@@ -248,7 +248,7 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
         if (!trimmed(source.rung).empty()) {
             own = rungOf(source.rung);
             if (own == 0) {
-                skip(source, "the rung \"" + std::string(trimmed(source.rung).substr(0, 40)) +
+                skip(source, "the rung \"" + quotable(trimmed(source.rung)) +
                                  "\" is not 1 to 15, a prize of the ladder, easy, medium or hard");
                 continue;
             }
@@ -272,7 +272,7 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
             }
             const int position = static_cast<int>(existing.size() + plan.questions.size());
             if (!stagePicture || !stagePicture(path, position, reason)) {
-                skip(source, "the picture \"" + std::string(picture) + "\" cannot be used" +
+                skip(source, "the picture \"" + quotable(picture, 200) + "\" cannot be used" +
                                  (reason.empty() ? "" : ": " + reason));
                 continue;
             }

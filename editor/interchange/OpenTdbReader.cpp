@@ -3,6 +3,7 @@
 
 #include "editor/interchange/HtmlText.h"
 #include "editor/interchange/Json.h"
+#include "editor/interchange/TextInput.h"
 
 #include <string>
 
@@ -33,7 +34,8 @@ SourceRecord recordOf(const JsonValue& item) {
         return refusedRecord(item.line, "a true/false question");
     }
     if (type != "multiple") {
-        return refusedRecord(item.line, "a question of type \"" + type + "\", not \"multiple\"");
+        return refusedRecord(item.line,
+                             "a question of type \"" + quotable(type) + "\", not \"multiple\"");
     }
     SourceRecord record;
     record.line = item.line;

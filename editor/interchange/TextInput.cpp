@@ -156,6 +156,20 @@ std::string codePointName(char32_t character) {
     return name;
 }
 
+std::string quotable(std::string_view utf8, std::size_t limit) {
+    std::string out;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < utf8.size(); ++count) {
+        if (count == limit) {
+            return out + "...";
+        }
+        const char32_t c = nextCodePoint(utf8, at);
+        const bool control = c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+        appendUtf8(out, control ? U' ' : c);
+    }
+    return out;
+}
+
 std::string_view trimmedView(std::string_view text, std::string_view blanks) {
     const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {

@@ -31,6 +31,11 @@ std::optional<std::string> storableText(std::string_view utf8, char32_t* unstora
 // "U+00E9"
 std::string codePointName(char32_t character);
 
+// Text from a file as a message may quote it: at most `limit` characters
+// (then "..."), each control character (which would break the message's
+// line or steer a terminal) shown as a space.
+std::string quotable(std::string_view utf8, std::size_t limit = 40);
+
 // The text without `blanks` at either end.
 std::string_view trimmedView(std::string_view text, std::string_view blanks = " \t\r\n");
 

@@ -92,6 +92,17 @@ TEST(HostileInput, RandomBytesInEveryFormatGiveNoQuestions) {
     }
 }
 
+TEST(HostileInput, ReasonsQuoteTheFileOnOneLineWithoutControlCharacters) {
+    const ImportPlan plan = planText(
+        Format::Csv, std::string(header) + "Q?,a,b,c,d,\"\x1b[2J\r\nE\"\r\n" + "R?,a,b,c,d,A\r\n" +
+                         "S?,a,b,c,d,\"" + std::string(300, 'z') + "\"\r\n");
+    ASSERT_EQ(plan.skipped.size(), 2u);
+    EXPECT_EQ(plan.skipped[0].reason,
+              "the correct answer \" [2J  E\" is not A to D, 1 to 4 or the text of one of the "
+              "answers");
+    EXPECT_THAT(plan.skipped[1].reason, HasSubstr("\"" + std::string(40, 'z') + "...\""));
+}
+
 TEST(HostileInput, FilesPastTheLimitAreNotRead) {
     TempFolder folder;
     const fs::path file = folder.path() / "huge.csv";
