@@ -9,7 +9,10 @@
 #include "editor/interchange/TextInput.h"
 #include "editor/model/SetName.h"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <string_view>
 #include <system_error>
@@ -50,6 +53,29 @@ fs::path stagingFolderFor(const fs::path& setFolder) {
     name += ".import-";
     name += std::to_string(::getpid());
     return setFolder.parent_path() / name;
+}
+
+// Removes what imports into `setFolder` left when their process ended
+// before renaming it into place.
+void removeLeftoverStaging(const fs::path& setFolder) {
+    const std::string prefix = "." + setFolder.filename().string() + ".import-";
+    std::error_code error;
+    for (fs::directory_iterator it(setFolder.parent_path(), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        const std::string digits = name.substr(prefix.size());
+        if (digits.empty() || digits.size() > 9 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        if (::kill(static_cast<pid_t>(std::stol(digits)), 0) != 0 && errno == ESRCH) {
+            std::error_code ignored;
+            fs::remove_all(it->path(), ignored);
+        }
+    }
 }
 
 // "name" in quotes, for messages.
@@ -156,6 +182,7 @@ ImportResult importIntoSet(const fs::path& setsFolder, const ImportRequest& requ
     // reader looks at) and its set file last.
     const fs::path target = appending ? setFolder : stagingFolderFor(setFolder);
     if (!appending) {
+        removeLeftoverStaging(setFolder);
         fs::remove_all(target, ec);
         if (!fs::create_directory(target, ec)) {
             return refuse("the set's folder cannot be made in " + setsFolder.string());

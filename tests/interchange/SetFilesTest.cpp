@@ -98,6 +98,14 @@ TEST_F(SetFiles, RefusedNamesAndTakenNamesWriteNothing) {
     EXPECT_THAT(setsFolderNames(), ElementsAre("Fresh", "Notes", "Taken"));
 }
 
+TEST_F(SetFiles, WhatAnImportThatDiedLeftIsClearedAndNeverOffered) {
+    // A process that no longer runs (pid numbers stay below 2^22).
+    writeFile(sets / ".Late.import-99999999" / "Late.txt", "1\r\n");
+    writeFile(sets / ".Late.import-notapid" / "keep.txt", "keep");
+    ASSERT_TRUE(import(csv("late.csv", "Late?,a,b,c,d,A,1,\r\n"), "Late").written);
+    EXPECT_THAT(setsFolderNames(), ElementsAre(".Late.import-notapid", "Late"));
+}
+
 TEST_F(SetFiles, NoValidRecordLeavesNoSetAndNoFolderBehind) {
     writeFile(folder.path() / "p.bmp", flatBmp(10, 10, {1, 2, 3}));
     const ImportResult result =
