@@ -15,9 +15,6 @@
 namespace qv {
 namespace {
 
-// A full set of 128-character questions is well under a megabyte; a file far
-// larger than that is not a set the editor wrote.
-constexpr std::size_t maxSetFileBytes = std::size_t{64} << 20;
 // Texts longer than the game's records hold are cut when a set is read.
 constexpr std::size_t maxTextBytes = 255;
 
@@ -155,7 +152,7 @@ bool Editor::openSet(const std::string& name) {
     setName_ = name;
     if (!loadSet()) {
         setName_ = std::move(previous);
-        tell(editorText::openErrorText, editorText::openErrorTitle, MessageIcon::Exclamation);
+        tell(editorText::openErrorText, editorText::openErrorTitle, MessageIcon::Warning);
         updateWindow();
         return false;
     }
@@ -234,7 +231,7 @@ MessageAnswer Editor::askSaveChanges() {
 
 bool Editor::save() {
     if (!saveSet()) {
-        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Exclamation);
+        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Warning);
         updateWindow();
         return false;
     }

@@ -81,8 +81,7 @@ void GameOverScreen::update(float dt) {
             done = true;
         }
     }
-    if (okButton.clicked) {
-        okButton.clicked = false;
+    if (okButton.takeClick()) {
         closing = true;
         leaveTimer = closingSeconds;
     }

@@ -12,7 +12,7 @@
 #include "game/engine/InputMapper.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/Sprite.h"
-#include "game/quiz/Gameplay.h"
+#include "game/play/Gameplay.h"
 #include "game/quiz/QuizState.h"
 #include "game/shell/GameShell.h"
 

@@ -227,7 +227,7 @@ TEST(NewSetDialogTest, ARefusedNameKeepsTheDialogOpen) {
 TEST(QtEditorUserTest, BoxesCarryTheirTextTitleIconAndButtons) {
     auto box = QtEditorUser::makeMessageBox(
         Message{"Save error. Please check disc space and file write privileges",
-                "Question Set Not Saved", MessageIcon::Exclamation, MessageButtons::Ok},
+                "Question Set Not Saved", MessageIcon::Warning, MessageButtons::Ok},
         nullptr);
     EXPECT_EQ(box->text(), "Save error. Please check disc space and file write privileges");
     EXPECT_EQ(box->windowTitle(), "Question Set Not Saved");

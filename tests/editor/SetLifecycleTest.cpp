@@ -86,7 +86,7 @@ TEST_F(SetLifecycleTest, AFailedSaveIsReportedKeepsModifiedAndTheOldFile) {
     EXPECT_EQ(user.messages[0].text,
               "Save error. Please check disc space and file write privileges");
     EXPECT_EQ(user.messages[0].title, "Question Set Not Saved");
-    EXPECT_EQ(user.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(user.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(editor.modified());
 
     // A set file that cannot be replaced stays whole.

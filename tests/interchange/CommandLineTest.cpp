@@ -257,6 +257,15 @@ TEST_F(SetwrightCommandLine, HostileFilesGiveReasonsAndLeaveNoSetBehind) {
     EXPECT_TRUE(setsFolderNames().empty());
 }
 
+TEST_F(SetwrightCommandLine, HelpListsTheCommands) {
+    const Outcome help = setwright({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* option : {"  --import FILE --set NAME ", "  --format FORMAT ", "  --rung N ",
+                               "  --append ", "  --export NAME --to FILE ", "  --check NAME "}) {
+        EXPECT_THAT(help.out, HasSubstr(option));
+    }
+}
+
 TEST_F(SetwrightCommandLine, EachFormatIsKnownByItsFileName) {
     for (const char* name :
          {"questions.tsv", "aiken.txt", "every-type.gift", "opentdb.json", "windows-1252.csv"}) {

@@ -12,9 +12,9 @@
 #include "game/engine/Sprite.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/engine/TextDrawable.h"
-#include "game/quiz/Player.h"
+#include "game/play/Player.h"
 #include "game/quiz/Question.h"
-#include "game/quiz/Random.h"
+#include "common/Random.h"
 
 #include <array>
 #include <filesystem>

@@ -3,15 +3,21 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
-namespace qv::image {
+namespace qv {
 
-// Bounded reads over a block of bytes. A read past the end yields zero and
-// sets the sticky `failed` flag, so a reader checks once after a group of
-// fields instead of before each one.
+// Bounded little-endian reads over a block of bytes, for every reader of
+// stored data. Two styles share one cursor: the plain reads (u8, u32le, ...)
+// yield zero past the end and set the sticky `failed` flag, so a reader checks
+// once after a group of fields; the checked reads (byte, int32, utf16) return
+// false and consume nothing when the data ends before them.
 class ByteReader {
 public:
     explicit ByteReader(std::span<const std::uint8_t> data) : data_(data) {}
+    explicit ByteReader(std::string_view data)
+        : data_(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()) {}
 
     std::size_t size() const { return data_.size(); }
     std::size_t position() const { return pos_; }
@@ -67,10 +73,43 @@ public:
         return out;
     }
 
+    bool byte(std::uint8_t& out) {
+        if (remaining() < 1) {
+            return false;
+        }
+        out = u8();
+        return true;
+    }
+    bool int32(std::int32_t& out) {
+        if (remaining() < 4) {
+            return false;
+        }
+        out = s32le();
+        return true;
+    }
+    // `units` UTF-16LE code units.
+    bool utf16(std::size_t units, std::u16string& out) {
+        if (units > remaining() / 2) {
+            return false;
+        }
+        out.clear();
+        out.reserve(units);
+        for (std::size_t i = 0; i < units; ++i) {
+            out.push_back(static_cast<char16_t>(u16le()));
+        }
+        return true;
+    }
+
+    // The bytes not read yet.
+    std::string_view rest() const {
+        const std::span<const std::uint8_t> left = data_.subspan(pos_ < data_.size() ? pos_ : data_.size());
+        return {reinterpret_cast<const char*>(left.data()), left.size()};
+    }
+
 private:
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;
     bool failed_ = false;
 };
 
-} // namespace qv::image
+} // namespace qv

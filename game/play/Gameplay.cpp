@@ -1,4 +1,4 @@
-#include "game/quiz/Gameplay.h"
+#include "game/play/Gameplay.h"
 
 namespace qv {
 

@@ -1,6 +1,7 @@
-#include "game/quiz/GameScreen.h"
+#include "game/play/GameScreen.h"
 
-#include "game/quiz/Host.h"
+#include "game/play/Host.h"
+#include "game/quiz/BoardLayout.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <cmath>
@@ -11,13 +12,13 @@ namespace {
 
 constexpr Colour transparentBlack{0, 0, 0, 0};
 
-// The answer buttons' centres, A to D; their texts sit on them.
-constexpr std::array<Vec3, 4> answerButtonPlaces{{
-    {209.0f, 661.0f, 0.4f},
-    {589.0f, 661.0f, 0.4f},
-    {209.0f, 719.0f, 0.4f},
-    {589.0f, 719.0f, 0.4f},
-}};
+// A place of the board at depth z.
+constexpr Vec3 at(board::Place p, float z) {
+    return {static_cast<float>(p.x), static_cast<float>(p.y), z};
+}
+constexpr Vec3 helpAt(int index, float z) {
+    return at({board::helpX[static_cast<std::size_t>(index)], board::helpY}, z);
+}
 constexpr std::array<Vec3, 4> answerTextPlaces{{
     {40.0f, 138.0f, 0.3f},
     {231.0f, 138.0f, 0.3f},
@@ -125,39 +126,39 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
 
     takeButton.load(textures, {}, "Resources//takewinningsHilight.tga",
                     "Resources//takewinningson.tga");
-    takeButton.position = {659.0f, 69.0f, 0.9f};
+    takeButton.position = helpAt(0, 0.9f);
     jokerButton.load(textures, {}, "Resources//jokerbuttonhilight.tga",
                      "Resources//jokerbuttonon.tga");
-    jokerButton.position = {763.0f, 69.0f, 0.9f};
+    jokerButton.position = helpAt(1, 0.9f);
     clueButton.load(textures, {}, "Resources//cluebuttonhilight.tga",
                     "Resources//cluebuttonon.tga");
-    clueButton.position = {859.0f, 69.0f, 0.9f};
+    clueButton.position = helpAt(2, 0.9f);
     gambleButton.load(textures, {}, "Resources//gamblebuttonhilight.tga",
                       "Resources//gamblebuttonon.tga");
-    gambleButton.position = {955.0f, 69.0f, 0.9f};
+    gambleButton.position = helpAt(3, 0.9f);
 
     jokerCrossed.load(textures, "Resources//JokerCrossed.tga");
-    envelope(jokerCrossed, {763.0f, 69.0f, 0.8f}, transparentBlack, 1.5f, 1.0f);
+    envelope(jokerCrossed, helpAt(1, 0.8f), transparentBlack, 1.5f, 1.0f);
     clueCrossed.load(textures, "Resources//ClueCrossed.tga");
-    envelope(clueCrossed, {859.0f, 69.0f, 0.8f}, transparentBlack, 1.5f, 1.0f);
+    envelope(clueCrossed, helpAt(2, 0.8f), transparentBlack, 1.5f, 1.0f);
     gambleCrossed.load(textures, "Resources//GambleCrossed.tga");
-    envelope(gambleCrossed, {955.0f, 69.0f, 0.8f}, transparentBlack, 1.5f, 1.0f);
+    envelope(gambleCrossed, helpAt(3, 0.8f), transparentBlack, 1.5f, 1.0f);
 
     for (int i = 0; i < answerCount; ++i) {
         Sprite& button = answerButtons[static_cast<std::size_t>(i)];
         button.load(textures, {}, "Resources//AnswerButtonHilight.tga",
                     "Resources//AnswerButtonOn.tga");
-        button.position = answerButtonPlaces[static_cast<std::size_t>(i)];
+        button.position = at(board::answerCentres[static_cast<std::size_t>(i)], 0.4f);
         button.keepPressedLook = true;
     }
 
     correctMarker.load(textures, "Resources//AnswerCorrect.tga");
-    envelope(correctMarker, {209.0f, 661.0f, 0.3f}, transparentBlack, 0.5f, 3.0f);
+    envelope(correctMarker, at(board::answerCentres[0], 0.3f), transparentBlack, 0.5f, 3.0f);
 
-    for (int q = 1; q <= 15; ++q) {
+    for (int q = 1; q <= rungCount; ++q) {
         Sprite& r = rung(q);
         r.load(textures, rungImagePath(q));
-        envelope(r, {903.0f, static_cast<float>(153 + 41 * (15 - q)), 0.4f}, transparentBlack, 0.2f,
+        envelope(r, at({board::rungX, board::rungY(q)}, 0.4f), transparentBlack, 0.2f,
                  0.3f);
     }
 
@@ -248,7 +249,7 @@ void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
         button.attach();
     }
     layer.add(correctMarker);
-    for (int q = 15; q >= 1; --q) {
+    for (int q = rungCount; q >= 1; --q) {
         layer.add(rung(q));
     }
 }

@@ -4,7 +4,7 @@
 // counts the question as right or wrong. They are the round states from
 // JokerTaken to GambleLost.
 
-#include "game/quiz/Player.h"
+#include "game/play/Player.h"
 
 namespace qv {
 

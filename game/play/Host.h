@@ -6,8 +6,8 @@
 // games.
 
 #include "game/quiz/HostLine.h"
-#include "game/quiz/Player.h"
-#include "game/quiz/Random.h"
+#include "game/play/Player.h"
+#include "common/Random.h"
 
 #include <string>
 #include <string_view>

@@ -5,8 +5,8 @@
 // dispatcher sets up each player's screen when a game starts, starts a turn
 // and updates the current player; everything else happens inside the round.
 
-#include "game/quiz/Player.h"
-#include "game/quiz/QuestionRound.h"
+#include "game/play/Player.h"
+#include "game/play/QuestionRound.h"
 
 #include <memory>
 #include <vector>

@@ -3,7 +3,7 @@
 // step per frame and slows by a fixed amount per second, so it stops after
 // about 20 seconds whatever the frame rate. Where it stops decides.
 
-#include "game/quiz/Player.h"
+#include "game/play/Player.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "game/quiz/Host.h"
+#include "game/play/Host.h"
 
 #include "game/quiz/PrizeLadder.h"
 
@@ -63,28 +63,28 @@ std::u16string adviceLine(int pick, const Player& player, Random& random) {
         }
         return fillRemark(u"You could lose %d", amountText(player.amountAtRisk()));
     case 4:
-        if (level <= 4) {
+        if (level < guaranteedRungs[0]) {
             return Host::coin(random) ? u"Let's get you up to 1000..."
                                       : u"Let's see if you can get to a guaranteed 1000";
         }
-        if (level <= 9) {
+        if (level < guaranteedRungs[1]) {
             return Host::coin(random) ? u"You are guaranteed to finish with at least 1000"
                                       : u"If you get to 32000, you win at least that amount";
         }
         return u"You are guaranteed to finish with at least 32000";
     case 5:
-        if (level == 5 || level == 10) {
+        if (level > 0 && isLevelWithoutRisk(level)) {
             return u"You may aswell go for it, you have nothing to lose!";
         }
-        return fillRemark(u"You are %d questions away from a million", amountText(15 - level));
+        return fillRemark(u"You are %d questions away from a million", amountText(topRung - level));
     case 6:
-        if (level == 4) {
+        if (level == guaranteedRungs[0] - 1) {
             return u"This is an important question";
         }
-        if (level == 9) {
+        if (level == guaranteedRungs[1] - 1) {
             return u"This is a very important question";
         }
-        if (level < 10) {
+        if (level < guaranteedRungs[1]) {
             return u"Be careful. One wrong answer and it's all over";
         }
         return u"You're playing for high stakes now";
@@ -114,7 +114,7 @@ std::u16string wrongLine(const Player& player, Random& random) {
     if (player.gambleLost) {
         return u"You gambled and lost. Unlucky";
     }
-    if (player.level >= 5) {
+    if (guaranteedRungBelow(player.level) > 0) {
         if (Host::coin(random)) {
             return u"That's the wrong answer. Unlucky, you were doing so well";
         }

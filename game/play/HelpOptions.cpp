@@ -1,7 +1,7 @@
-#include "game/quiz/HelpOptions.h"
+#include "game/play/HelpOptions.h"
 
-#include "game/quiz/GambleWheel.h"
-#include "game/quiz/QuestionRound.h"
+#include "game/play/GambleWheel.h"
+#include "game/play/QuestionRound.h"
 
 #include <array>
 

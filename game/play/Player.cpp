@@ -1,18 +1,18 @@
-#include "game/quiz/Player.h"
+#include "game/play/Player.h"
 
 #include "game/quiz/PrizeLadder.h"
 
 namespace qv {
 
 int Player::nextQuestionValue() const {
-    if (level == 15) {
-        return questionValue(15);
+    if (level == topRung) {
+        return questionValue(topRung);
     }
     return questionValue(level + 1);
 }
 
 int Player::amountAtRisk() const {
-    if (level < 0 || level > 14) {
+    if (level < 0 || level >= topRung) {
         return 0;
     }
     return questionValue(level) - guaranteedAmount(level);

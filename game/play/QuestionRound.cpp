@@ -1,7 +1,7 @@
-#include "game/quiz/QuestionRound.h"
+#include "game/play/QuestionRound.h"
 
-#include "game/quiz/HelpOptions.h"
-#include "game/quiz/Host.h"
+#include "game/play/HelpOptions.h"
+#include "game/play/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <cmath>
@@ -12,17 +12,6 @@ namespace {
 
 constexpr int leftButtonAction = 0;
 constexpr float correctMarkerLift = 0.09f;
-
-bool isLevelWithoutRisk(int level) {
-    return level == 0 || level == 5 || level == 10;
-}
-
-// Reads and clears a button's click latch.
-bool takeClick(Drawable& button) {
-    const bool clicked = button.clicked;
-    button.clicked = false;
-    return clicked;
-}
 
 } // namespace
 
@@ -117,7 +106,7 @@ void QuestionRound::resumePlayer(Player& player) {
     player.clueUsed ? show(screen.clueCrossed) : hide(screen.clueCrossed);
     player.gambleUsed ? show(screen.gambleCrossed) : hide(screen.gambleCrossed);
 
-    for (int q = 1; q <= 15; ++q) {
+    for (int q = 1; q <= rungCount; ++q) {
         Sprite& r = screen.rung(q);
         q <= player.level + 1 ? show(r) : hide(r);
         r.hold = q <= player.level ? -1.0f : 0.4f;
@@ -237,9 +226,9 @@ void QuestionRound::setRoundState(Player& player, RoundState state) {
             startAfresh(*player.currentRung);
             player.currentRung->hold = -1.0f;
         }
-        if (player.level >= 1 && player.level <= 14) {
+        if (player.level >= 1 && player.level < topRung) {
             player.currentRung = &screen.rung(player.level + 1);
-        } else if (player.level >= 15) {
+        } else if (player.level >= topRung) {
             // Nothing is left to play for; a current rung would be the top
             // rung just won, which the flash rule switches off outside play.
             player.currentRung = nullptr;
@@ -394,7 +383,7 @@ void QuestionRound::updateRound(Player& player, float elapsed) {
         break;
     case RoundState::AfterCorrect:
         if (over) {
-            if (player.level < 15) {
+            if (player.level < topRung) {
                 setRoundState(player, RoundState::NextTurn);
                 services_.nextPlayer();
                 return;
@@ -464,7 +453,7 @@ void QuestionRound::updateFinal(Player& player) {
         return;
     }
     GameScreen& screen = *screen_;
-    if (takeClick(screen.endButton)) {
+    if (screen.endButton.takeClick()) {
         player.finished = true;
         services_.nextPlayer();
         return;
@@ -478,12 +467,12 @@ void QuestionRound::handleChoice(Player& player) {
     }
     GameScreen& screen = *screen_;
     for (int k = 0; k < GameScreen::answerCount; ++k) {
-        if (takeClick(screen.answerButtons[static_cast<std::size_t>(k)])) {
+        if (screen.answerButtons[static_cast<std::size_t>(k)].takeClick()) {
             player.chosenAnswer = k + 1;
             setRoundState(player, RoundState::Commit);
         }
     }
-    if (takeClick(screen.takeButton)) {
+    if (screen.takeButton.takeClick()) {
         if (isLevelWithoutRisk(player.level)) {
             say(player, HostLine::NothingToLose);
         } else {
@@ -491,15 +480,15 @@ void QuestionRound::handleChoice(Player& player) {
             setRoundState(player, RoundState::Leave);
         }
     }
-    if (!player.jokerUsed && takeClick(screen.jokerButton)) {
+    if (!player.jokerUsed && screen.jokerButton.takeClick()) {
         services_.sounds.playJoker();
         setRoundState(player, RoundState::JokerTaken);
     }
-    if (!player.clueUsed && takeClick(screen.clueButton)) {
+    if (!player.clueUsed && screen.clueButton.takeClick()) {
         services_.sounds.playClue();
         setRoundState(player, RoundState::ClueTaken);
     }
-    if (!player.gambleUsed && takeClick(screen.gambleButton)) {
+    if (!player.gambleUsed && screen.gambleButton.takeClick()) {
         services_.sounds.playGamble();
         setRoundState(player, RoundState::GambleTaken);
     }

@@ -1,4 +1,4 @@
-#include "game/quiz/GambleWheel.h"
+#include "game/play/GambleWheel.h"
 
 #include <cmath>
 #include <numbers>
