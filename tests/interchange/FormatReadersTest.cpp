@@ -114,7 +114,7 @@ TEST(QuizTextFormats, GiftMultipleChoiceImportsAndEveryOtherTypeSaysWhatItIs) {
     EXPECT_THAT(questionsOf(plan),
                 ElementsAre("What is the capital of France?", "Which planet is largest?",
                             "Which of these is written with a tilde: ~?",
-                            "Moodle costs _____ to download.", "Which tag makes bold text?"));
+                            "Sea water tastes _____ to most people.", "Which tag makes bold text?"));
     ASSERT_EQ(plan.questions.size(), 5u);
     EXPECT_THAT(answersOf(plan.questions[1]), ElementsAre("Earth", "Jupiter", "Mars", "Venus"));
     EXPECT_EQ(plan.questions[1].record.correctAnswer, 2);
@@ -144,13 +144,13 @@ TEST(QuizTextFormats, GiftMultipleChoiceImportsAndEveryOtherTypeSaysWhatItIs) {
 TEST(TriviaDatabase, EntitiesDecodedAndTheRightAnswerWalksThroughTheSlots) {
     const ImportPlan plan = planOfFile(interchangeData() / "opentdb.json");
     EXPECT_THAT(questionsOf(plan),
-                ElementsAre("Which band released the album \"Abbey Road\"?",
+                ElementsAre("Which instrument is called the \"king of instruments\"?",
                             "What is the capital of Am\xE9rica's neighbour, M\xE9xico?",
                             "Which element has the symbol \x93W\x94?",
                             "How many days are in a leap year?"));
     ASSERT_EQ(plan.questions.size(), 4u);
     EXPECT_THAT(answersOf(plan.questions[0]),
-                ElementsAre("The Beatles", "The Rolling Stones", "The Who", "The Kinks"));
+                ElementsAre("Pipe organ", "Piano", "Violin", "Harp"));
     EXPECT_THAT(answersOf(plan.questions[1]),
                 ElementsAre("Guadalajara", "Mexico City", "Monterrey", "Canc\xFAn"));
     EXPECT_THAT(answersOf(plan.questions[2]),
