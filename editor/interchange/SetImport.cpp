@@ -58,7 +58,9 @@ fs::path stagingFolderFor(const fs::path& setFolder) {
 // Removes what imports into `setFolder` left when their process ended
 // before renaming it into place.
 void removeLeftoverStaging(const fs::path& setFolder) {
-    const std::string prefix = "." + setFolder.filename().string() + ".import-";
+    std::string prefix = ".";
+    prefix += setFolder.filename().string();
+    prefix += ".import-";
     std::error_code error;
     for (fs::directory_iterator it(setFolder.parent_path(), error), end; !error && it != end;
          it.increment(error)) {
