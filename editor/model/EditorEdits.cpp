@@ -225,6 +225,10 @@ bool Editor::appendQuestions(std::vector<EditorQuestion> questions) {
     currentRecord_ = nullptr;
     for (EditorQuestion& question : questions) {
         question.pictureMissing = false;
+        if (!question.picturePath.empty()) {
+            // Kept in the store, the picture stays whatever becomes of its source.
+            question.picturePath = store_.adopt(question.picturePath).string();
+        }
         EditChange change;
         change.kind = EditChange::Kind::Insert;
         change.index = list_.count();
@@ -289,17 +293,17 @@ void Editor::showStep(const EditStep* step, bool undone) {
 }
 
 void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
-    forcedModified_ = true;
     if (!chosen || chosen->empty() || currentRecord_ == nullptr) {
+        forcedModified_ = true; // "Add Pic" marks the set even when cancelled
         updateWindow();
         return;
     }
     const std::filesystem::path remembered = lowerCasedPictureChoice(*chosen);
     services_.profile.write(std::string(editorText::profilePictureSection),
                             std::string(editorText::profilePictureKey), remembered.string());
-    forcedModified_ = false;
     const std::filesystem::path target = store_.newPicturePath();
     if (target.empty() || !services_.pictures.importPicture(remembered, target)) {
+        forcedModified_ = true;
         tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
         // The picture the question had stays, and is drawn again.
         showPictureOf(*currentRecord_);

@@ -57,7 +57,11 @@ fs::path PictureStore::newPicturePath() {
     if (!ensureFolder()) {
         return {};
     }
-    return folder_ / ("p" + std::to_string(next_++) + ".jpg");
+    // Appended piece by piece: GCC 12 warns wrongly about "p" + string.
+    std::string name = "p";
+    name += std::to_string(next_++);
+    name += ".jpg";
+    return folder_ / name;
 }
 
 fs::path PictureStore::adopt(const fs::path& file) {

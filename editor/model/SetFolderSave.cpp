@@ -20,9 +20,20 @@ namespace {
 // Leftovers are named ".<set>.new-<pid>" (a save being built) and
 // ".<set>.old-<pid>" (the old folder set aside where folders cannot trade
 // places in one rename).
+std::string hiddenPrefix(const fs::path& folder) {
+    // Appended piece by piece: GCC 12 warns wrongly about "." + string.
+    std::string prefix(1, '.');
+    prefix += folder.filename().string();
+    prefix += '.';
+    return prefix;
+}
+
 fs::path sideFolder(const fs::path& folder, const char* kind, long pid) {
-    return folder.parent_path() /
-           ("." + folder.filename().string() + "." + kind + "-" + std::to_string(pid));
+    std::string name = hiddenPrefix(folder);
+    name += kind;
+    name += '-';
+    name += std::to_string(pid);
+    return folder.parent_path() / name;
 }
 
 bool syncFolder(const fs::path& folder) {
@@ -235,7 +246,7 @@ saveSetFolder(const fs::path& folder, const fs::path& setFileName,
 
 void recoverSetFolder(const fs::path& folder) {
     const fs::path parent = folder.parent_path();
-    const std::string prefix = "." + folder.filename().string() + ".";
+    const std::string prefix = hiddenPrefix(folder);
     std::error_code error;
     std::vector<std::pair<fs::path, long>> leftovers;
     for (fs::directory_iterator it(parent, error), end; !error && it != end; it.increment(error)) {

@@ -27,7 +27,7 @@ std::vector<SetSummary> listQuestionSets(const fs::path& setsFolder) {
             continue;
         }
         std::string bytes;
-        if (!readWholeFile(it->path() / (folderName + ".txt"), bytes, std::size_t{64} << 20)) {
+        if (!readWholeFile(it->path() / (folderName + ".txt"), bytes, maxSetFileBytes)) {
             continue;
         }
         const SetFileContents contents = readSetFile(bytes, LineEnds::CrOrLf, 1);

@@ -1,85 +1,39 @@
 #include "editor/ui/Cp1252Validator.h"
 
 #include "common/Cp1252.h"
+#include "editor/model/FieldText.h"
 
 #include <QMetaObject>
 
 namespace qv {
-namespace {
-
-bool holdable(char32_t character) {
-    std::optional<std::uint8_t> byte = unicodeToCp1252(character);
-    // The code page's undefined bytes map to C1 controls; they are no text either.
-    return byte.has_value() && !(character >= 0x80 && character <= 0x9F);
-}
-
-bool isControl(char32_t character) {
-    return character < 0x20 || character == 0x7F || (character >= 0x80 && character <= 0x9F);
-}
-
-bool isLineBreak(char32_t character) {
-    return character == '\n' || character == '\r';
-}
-
-} // namespace
 
 QValidator::State Cp1252Validator::validate(QString& input, int& position) const {
-    const QList<uint> characters = input.toUcs4();
+    const QList<uint> units = input.toUcs4();
+    std::u32string text;
+    text.reserve(static_cast<std::size_t>(units.size()));
+    for (uint unit : units) {
+        text += static_cast<char32_t>(unit);
+    }
     // The cursor in code points: a character outside the BMP is two QChars.
-    int cursor = static_cast<int>(QStringView(input).left(position).toUcs4().size());
-    QString mended;
-    QString leftOut;
-    int newPosition = 0;
-    bool changed = false;
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const char32_t c = characters[i];
-        if (isLineBreak(c)) {
-            qsizetype end = i;
-            while (end < characters.size() && isLineBreak(characters[end])) {
-                ++end;
-            }
-            // A break that ends what was pasted (the cursor is right after
-            // it) or the whole text goes; one inside it joins with a space.
-            const bool last = end == characters.size() || end == cursor;
-            if (!last) {
-                mended += QLatin1Char(' ');
-            }
-            if (i < cursor) {
-                newPosition += last ? 0 : 1;
-            }
-            changed = true;
-            i = end - 1;
-            continue;
-        }
-        QString kept;
-        if (c == '\t') {
-            kept = QStringLiteral(" ");
-            changed = true;
-        } else if (isControl(c)) {
-            changed = true;
-        } else if (!holdable(c)) {
-            const QString named = QString::fromUcs4(&c, 1);
-            if (!leftOut.contains(named)) {
-                leftOut += leftOut.isEmpty() ? named : QStringLiteral(" ") + named;
-            }
-            changed = true;
-        } else {
-            kept = QString::fromUcs4(&c, 1);
-        }
-        mended += kept;
-        if (i < cursor) {
-            newPosition += static_cast<int>(kept.size());
-        }
+    const auto cursor = static_cast<std::size_t>(QStringView(input).left(position).toUcs4().size());
+    const MendedFieldText mended = mendFieldText(text, cursor);
+    if (mended.changed) {
+        // Every character kept is in the BMP, one QChar each.
+        input = QString::fromUcs4(mended.text.data(), static_cast<qsizetype>(mended.text.size()));
+        position = static_cast<int>(mended.cursor);
     }
-    if (changed) {
-        input = mended;
-        position = newPosition;
-    }
-    if (!leftOut.isEmpty() && leftOut_) {
+    if (!mended.leftOut.empty() && leftOut_) {
+        QString named;
+        for (char32_t c : mended.leftOut) {
+            if (!named.isEmpty()) {
+                named += QLatin1Char(' ');
+            }
+            named += QString::fromUcs4(&c, 1);
+        }
         // Told once the field has settled, never from inside its change.
         LeftOutHandler handler = leftOut_;
         QMetaObject::invokeMethod(
-            const_cast<Cp1252Validator*>(this), [handler, leftOut] { handler(leftOut); },
+            const_cast<Cp1252Validator*>(this), [handler, named] { handler(named); },
             Qt::QueuedConnection);
     }
     return Acceptable;

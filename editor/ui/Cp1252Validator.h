@@ -1,11 +1,8 @@
 #pragma once
-// Lets a field take only characters that a set file can hold: those of
-// Windows-1252, without control characters (a line break would split the
-// question's line in the file). Text that arrives with more, as a paste from
-// a spreadsheet does, is mended instead of refused: a line break at the end
-// of what was pasted goes, other line breaks and tabs become spaces, other
-// control characters go, and characters the code page cannot hold are left
-// out and named to whoever listens.
+// Lets a field take only characters that a set file can hold. Text that
+// arrives with more, as a paste from a spreadsheet does, is mended instead of
+// refused (see mendFieldText), and the characters the code page cannot hold
+// are named to whoever listens.
 
 #include <QValidator>
 

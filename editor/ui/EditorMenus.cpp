@@ -88,6 +88,10 @@ void EditorDialog::buildMenus() {
     action(help, QStringLiteral("Question &Stats"), {}, [this] { editor_.showStatistics(); });
     action(help, QStringLiteral("&About"), {}, [this] { showAbout(); });
 
+    // Menus are windows of their own and take no font from the dialog.
+    for (QMenu* menu : menuBar_->findChildren<QMenu*>()) {
+        menu->setFont(font());
+    }
     setUndoState(editor_.canUndo(), editor_.canRedo());
 }
 

@@ -1,5 +1,7 @@
 #include "game/play/GameScreen.h"
 
+#include "game/engine/InputCodes.h"
+
 #include "game/play/Host.h"
 #include "game/quiz/BoardLayout.h"
 #include "game/quiz/PrizeLadder.h"
@@ -178,6 +180,18 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     for (auto& burst : fireworks) {
         burst = std::make_unique<FireworkBurst>(random);
     }
+
+    // Keys that press the buttons where no mouse is at hand. The final
+    // screen's one button also takes what a presenter's clicker sends.
+    for (int i = 0; i < answerCount; ++i) {
+        answerButtons[static_cast<std::size_t>(i)].shortcutKeys = {
+            InputCode::letter(static_cast<char>('A' + i)), InputCode::Digit1 + i};
+    }
+    takeButton.shortcutKeys = {InputCode::letter('T'), 0};
+    jokerButton.shortcutKeys = {InputCode::letter('J'), 0};
+    clueButton.shortcutKeys = {InputCode::letter('H'), 0};
+    gambleButton.shortcutKeys = {InputCode::letter('G'), 0};
+    endButton.shortcutKeys = {InputCode::PageDown, InputCode::Right};
 }
 
 void GameScreen::hideQuestion() {

@@ -31,12 +31,12 @@ protected:
     void openPictureSet(int count, std::initializer_list<int> withPicture) {
         std::vector<SetFileRecord> records;
         for (int i = 0; i < count; ++i) {
-            EditorQuestion q = completeQuestion("Q" + std::to_string(i + 1));
+            EditorQuestion q = completeQuestion(numbered("Q", i + 1));
             records.push_back({q.text, q.answers, q.correctAnswer, q.value, 0});
         }
         for (int i : withPicture) {
             records[static_cast<std::size_t>(i)].pictureFlag = 1;
-            writeFile(picture(i), "picture of Q" + std::to_string(i + 1));
+            writeFile(picture(i), numbered("picture of Q", i + 1));
         }
         openSet("Pics", writeSetFile(records));
     }
@@ -209,8 +209,12 @@ TEST_F(HistoryTest, ABatchOfQuestionsIsOneStep) {
     openSet("Set", setFileOf(2));
     EXPECT_FALSE(editor.appendQuestions({}));
     EXPECT_FALSE(editor.canUndo());
-    ASSERT_TRUE(editor.appendQuestions(
-        {completeQuestion("X"), completeQuestion("Y"), completeQuestion("Z")}));
+    EditorQuestion withPicture = completeQuestion("Z");
+    withPicture.picturePath = (program.path() / "z.jpg").string();
+    writeFile(withPicture.picturePath, "picture of Z");
+    ASSERT_TRUE(
+        editor.appendQuestions({completeQuestion("X"), completeQuestion("Y"), withPicture}));
+    std::filesystem::remove(withPicture.picturePath); // the set keeps its own copy
     EXPECT_EQ(editor.questionCount(), 5);
     EXPECT_EQ(view.label, "Question number 3 of 5");
     EXPECT_EQ(view.shown.text, "X?");
@@ -220,6 +224,8 @@ TEST_F(HistoryTest, ABatchOfQuestionsIsOneStep) {
     EXPECT_FALSE(editor.modified());
     editor.redo();
     EXPECT_EQ(editor.questions().find(4)->text, "Z?");
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setsFolder / "Set" / pictureFileName(4)), "picture of Z");
 }
 
 TEST_F(HistoryTest, OpenQuestionSetListsSetsAndAsksAboutChangesFirst) {

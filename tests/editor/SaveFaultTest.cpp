@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 using Pictures = std::map<int, std::string>; // 0-based position -> bytes
 
 std::string pictureBytes(int question) {
-    return "picture of Q" + std::to_string(question);
+    return numbered("picture of Q", question);
 }
 
 class SaveFaultTest : public EditorFixture {
@@ -32,7 +32,7 @@ protected:
         fs::create_directories(setsFolder);
         std::vector<SetFileRecord> records;
         for (int i = 0; i < 12; ++i) {
-            EditorQuestion q = completeQuestion("Q" + std::to_string(i + 1));
+            EditorQuestion q = completeQuestion(numbered("Q", i + 1));
             records.push_back({q.text, q.answers, q.correctAnswer, q.value, 0});
         }
         for (int question : {2, 5, 9}) {
@@ -162,6 +162,23 @@ TEST_F(SaveFaultTest, AStepThatFailsIsReportedAndKeepsTheOldSet) {
     EXPECT_TRUE(editor.save());
     EXPECT_TRUE(hiddenLeftovers().empty());
     EXPECT_FALSE(expectWholeSet()); // both changes undone: the old set again
+}
+
+TEST_F(SaveFaultTest, AnOldFolderSetAsideComesBackWhenTheSetFolderIsMissing) {
+    // Where folders cannot trade places in one rename, a save sets the old
+    // folder aside before the new one takes its name; a process killed in
+    // between leaves no set folder at all.
+    const pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string pid = std::to_string(gone);
+    fs::rename(setsFolder / "Kill", setsFolder / (".Kill.old-" + pid));
+    writeFile(setsFolder / (".Kill.new-" + pid) / "Kill.txt", "half a new set");
+    EXPECT_FALSE(expectWholeSet());
+    EXPECT_TRUE(hiddenLeftovers().empty());
 }
 
 // The whole sets folder on a small file system of its own (root only).
