@@ -25,7 +25,8 @@ unset DISPLAY WAYLAND_DISPLAY
 if [ "$build_first" = 1 ]; then
   cmake --preset bench >/dev/null
   cmake --build --preset bench --target quiz_bench engine_bench engine_text_bench \
-    qv_image_bench qv_image_import play_bench qv_editor_bench Showfloor resources
+    qv_image_bench qv_image_import play_bench qv_editor_bench qv_interchange_bench Showfloor \
+    resources
 fi
 
 bin="$build/bin"
@@ -49,6 +50,7 @@ run editor "$bin/qv_editor_bench"
 run engine "$bin/engine_bench"
 run engine_text "$bin/engine_text_bench"
 run play "$bin/play_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+run interchange "$bin/qv_interchange_bench" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 run image "$bin/qv_image_bench" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 run image_compare sh "$root/bench/image/compare.sh" "$build" 15
 # The start-up script fails when over its limit; the run goes on to report it.

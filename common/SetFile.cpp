@@ -98,6 +98,15 @@ SetFileContents readSetFile(std::string_view data, LineEnds lineEnds,
 
 std::string writeSetFile(const std::vector<SetFileRecord>& records) {
     std::string out;
+    // Texts, their line ends, and three short numbers per block.
+    std::size_t size = 16;
+    for (const SetFileRecord& record : records) {
+        size += 14 + 3 * 8 + record.text.size();
+        for (const std::string& answer : record.answers) {
+            size += answer.size();
+        }
+    }
+    out.reserve(size);
     auto number = [&out](long long value) {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%lld\r\n", value);

@@ -298,7 +298,14 @@ bool Editor::saveSet() {
 }
 
 void Editor::showStatistics() {
-    tell(statisticsText(list_), editorText::statisticsTitle, MessageIcon::Information);
+    std::string text = statisticsText(list_);
+    if (statisticsNotes_) {
+        const std::string notes = statisticsNotes_(list_);
+        if (!notes.empty()) {
+            text += "\n\n" + notes;
+        }
+    }
+    tell(text, editorText::statisticsTitle, MessageIcon::Information);
 }
 
 std::filesystem::path Editor::previousPicturePath() {

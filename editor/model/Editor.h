@@ -18,6 +18,7 @@
 #include "editor/model/SetFolderSave.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -117,6 +118,14 @@ public:
     // "<set>* - Quizvale Setwright", the "*" while there are unsaved changes.
     std::string caption() const;
 
+    // Text added under the counts of Question Stats (the problems a check
+    // finds); empty text adds nothing.
+    using StatisticsNotes = std::function<std::string(const QuestionList&)>;
+    void setStatisticsNotes(StatisticsNotes notes) { statisticsNotes_ = std::move(notes); }
+    // A fresh file where a picture brought in from elsewhere waits until Save
+    // (see appendQuestions); empty when there is no room for one.
+    std::filesystem::path newPicturePath() { return store_.newPicturePath(); }
+
     // Lets a test stop or kill a save before each of its steps.
     void setSaveStepHook(SaveStepHook hook) { saveHook_ = std::move(hook); }
 
@@ -160,6 +169,7 @@ private:
     EditHistory history_;
     PictureStore store_;
     SaveStepHook saveHook_;
+    StatisticsNotes statisticsNotes_;
     // Changes that are no step of the history: a cancelled "Add Pic" and
     // edits while no question is shown. Cleared by a save.
     bool forcedModified_ = false;

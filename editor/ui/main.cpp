@@ -2,15 +2,18 @@
 
 #include "common/ProgramInfo.h"
 #include "common/ResourcesFolder.h"
+#include "editor/interchange/CommandLine.h"
 #include "editor/model/ImagePictureHook.h"
 #include "editor/model/IniProfile.h"
 #include "editor/ui/EditorDialog.h"
+#include "editor/ui/InterchangeMenus.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
 
 #include <QApplication>
 
 #include <iostream>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -22,10 +25,38 @@ const qv::ProgramInfo setwrightInfo{
     "[OPTION]...",
     "The question-set editor of Quizvale: opens the set used last, or asks for the name of a\n"
     "new one.",
-    {},
+    {
+        {"--import FILE --set NAME", "make the set NAME of the questions in FILE"},
+        {"--format FORMAT", "csv, tsv, aiken, gift or opentdb, when FILE's name does not tell"},
+        {"--rung N", "put the imported questions that name no rung on rung N (1 to 15)"},
+        {"--append", "add the imported questions to the existing set NAME"},
+        {"--export NAME --to FILE", "write the set NAME as CSV, its pictures beside FILE"},
+        {"--check NAME", "count the questions per rung and list every problem of the set"},
+    },
+    "--import, --export and --check open no window and need no display. They exit\n"
+    "with 0 when all went well, 1 when questions were skipped or problems found,\n"
+    "and 2 when nothing was done.\n"
+    "\n"
     "Sets are saved under Resources/QuestionSets in the product folder, or in\n"
     "~/.local/share/Quizvale/Resources/QuestionSets when that folder cannot be written.",
 };
+
+// Sets live in the Resources folder the game reads: the shipped one, or the
+// user's own copy when the product folder cannot be written.
+std::filesystem::path setsFolder() {
+    return qv::resourcesFolder() / "QuestionSets";
+}
+
+// The commands that work without a window run before Qt is started, so they
+// need no display.
+std::optional<int> runWithoutWindow(int argc, char** argv) {
+    const std::span<const char* const> args(argv + (argc > 0 ? 1 : 0),
+                                            static_cast<std::size_t>(argc > 0 ? argc - 1 : 0));
+    if (!qv::interchange::isInterchangeCommand(args)) {
+        return std::nullopt;
+    }
+    return qv::interchange::runCommandLine(args, setsFolder, std::cout, std::cerr);
+}
 
 } // namespace
 
@@ -35,15 +66,17 @@ int main(int argc, char** argv) {
     if (qv::answerInfoOption(setwrightInfo, arguments, std::cout)) {
         return 0;
     }
+    if (const std::optional<int> code = runWithoutWindow(argc, argv)) {
+        return *code;
+    }
     QApplication application(argc, argv);
     qv::QtEditorUser user;
     qv::ImagePictureHook pictures(user);
     qv::IniProfile profile(qv::IniProfile::defaultLocation());
-    // Sets live in the Resources folder the game reads: the shipped one, or
-    // the user's own copy when the product folder cannot be written.
-    qv::EditorDialog dialog(user, pictures, profile, qv::resourcesFolder() / "QuestionSets");
+    qv::EditorDialog dialog(user, pictures, profile, setsFolder());
     user.setParentWidget(&dialog);
     pictures.setDisplay(dialog.pictureArea());
+    new qv::InterchangeMenus(dialog); // owned by the dialog
     if (!dialog.startUp()) {
         return 0;
     }

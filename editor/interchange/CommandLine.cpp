@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+#include "editor/interchange/CommandLine.h"
+
+#include "common/Cp1252.h"
+#include "editor/interchange/CsvExport.h"
+#include "editor/interchange/SetCheck.h"
+#include "editor/interchange/SetImport.h"
+#include "editor/interchange/SetStore.h"
+
+#include <array>
+#include <map>
+#include <string>
+
+namespace qv::interchange {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view usage =
+    "usage: Setwright --import FILE --set NAME [--format csv|tsv|aiken|gift|opentdb]\n"
+    "                 [--rung N] [--append]\n"
+    "       Setwright --export NAME --to FILE.csv\n"
+    "       Setwright --check NAME\n";
+
+constexpr std::array<std::string_view, 7> valueOptions = {"--import", "--set", "--format", "--rung",
+                                                          "--export", "--to",  "--check"};
+constexpr std::string_view appendOption = "--append";
+
+struct Arguments {
+    std::map<std::string, std::string, std::less<>> values;
+    bool append = false;
+    std::string problem;
+
+    bool has(std::string_view option) const { return values.find(option) != values.end(); }
+    const std::string& operator[](std::string_view option) const {
+        return values.find(option)->second;
+    }
+};
+
+bool isValueOption(std::string_view option) {
+    for (std::string_view known : valueOptions) {
+        if (known == option) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Arguments parse(std::span<const char* const> args) {
+    Arguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        if (arg == appendOption) {
+            parsed.append = true;
+            continue;
+        }
+        std::string_view option = arg;
+        std::optional<std::string_view> value;
+        if (const std::size_t equals = arg.find('=');
+            arg.substr(0, 2) == "--" && equals != std::string_view::npos) {
+            option = arg.substr(0, equals);
+            value = arg.substr(equals + 1);
+        }
+        if (!isValueOption(option)) {
+            parsed.problem = "unknown argument \"" + std::string(arg) + "\"";
+            return parsed;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                parsed.problem = std::string(option) + " needs a value";
+                return parsed;
+            }
+            value = args[++i];
+        }
+        if (!parsed.values.emplace(std::string(option), std::string(*value)).second) {
+            parsed.problem = std::string(option) + " is given twice";
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "Setwright: " << problem << "\n" << usage;
+    return 2;
+}
+
+int failure(std::ostream& err, const std::string& problem) {
+    err << "Setwright: " << problem << "\n";
+    return 2;
+}
+
+// The set name in the code page of the set files; false when it has none.
+bool setNameOf(const std::string& utf8, std::string& name) {
+    return cp1252FromUtf8(utf8, name);
+}
+
+int runImport(const Arguments& args, const std::function<fs::path()>& setsFolder, std::ostream& out,
+              std::ostream& err) {
+    for (std::string_view option : {"--export", "--to", "--check"}) {
+        if (args.has(option)) {
+            return usageError(err, "--import cannot go with " + std::string(option));
+        }
+    }
+    if (!args.has("--set")) {
+        return usageError(err, "--import needs --set NAME");
+    }
+    ImportRequest request;
+    request.file = fs::path(args["--import"]);
+    request.append = args.append;
+    if (args.has("--format")) {
+        request.format = formatNamed(args["--format"]);
+        if (!request.format) {
+            return usageError(err, "unknown format \"" + args["--format"] + "\"");
+        }
+    } else if (!formatOfFile(request.file)) {
+        return usageError(err, "the format of \"" + args["--import"] +
+                                   "\" cannot be told from its name; give --format");
+    }
+    if (args.has("--rung")) {
+        request.options.rung = rungOf(args["--rung"]);
+        if (request.options.rung <= 0) {
+            return usageError(err, "--rung takes 1 to 15 or a prize of the ladder");
+        }
+    }
+    if (!setNameOf(args["--set"], request.setName)) {
+        return failure(err, "\"" + args["--set"] + "\" cannot be a set name");
+    }
+    const ImportResult result = importIntoSet(setsFolder(), request);
+    if (!result.error.empty() && result.plan.questions.empty() && result.plan.skipped.empty()) {
+        return failure(err, result.error);
+    }
+    for (const Skipped& skipped : result.plan.skipped) {
+        err << args["--import"] << ":" << skipped.line << ": " << skipped.reason << "\n";
+    }
+    if (!result.error.empty()) {
+        err << "Setwright: " << result.error << "\n";
+    } else if (!result.written) {
+        err << "Setwright: " << args["--import"] << " holds no question that can be imported\n";
+    }
+    const std::size_t imported = result.written ? result.plan.questions.size() : 0;
+    out << "imported " << imported << " questions, skipped " << result.plan.skipped.size() << "\n";
+    if (!result.written) {
+        return 2;
+    }
+    return result.plan.skipped.empty() ? 0 : 1;
+}
+
+int runExport(const Arguments& args, const std::function<fs::path()>& setsFolder, std::ostream& out,
+              std::ostream& err) {
+    if (args.values.size() != 2 || !args.has("--to") || args.append) {
+        return usageError(err, "--export takes a set name and --to FILE.csv, nothing else");
+    }
+    std::string name;
+    if (!setNameOf(args["--export"], name)) {
+        return failure(err, "there is no question set named \"" + args["--export"] + "\"");
+    }
+    const ExportResult result = exportSet(setsFolder(), name, fs::path(args["--to"]));
+    for (const std::string& warning : result.warnings) {
+        err << args["--to"] << ": " << warning << "\n";
+    }
+    if (!result.written) {
+        return failure(err, result.error);
+    }
+    out << "exported " << result.questions << " questions to " << args["--to"] << "\n";
+    return result.warnings.empty() ? 0 : 1;
+}
+
+int runCheck(const Arguments& args, const std::function<fs::path()>& setsFolder, std::ostream& out,
+             std::ostream& err) {
+    if (args.values.size() != 1 || args.append) {
+        return usageError(err, "--check takes a set name and nothing else");
+    }
+    std::string name;
+    const fs::path sets = setsFolder();
+    if (!setNameOf(args["--check"], name) || setPresence(sets, name) != SetPresence::Readable) {
+        return failure(err, "there is no question set named \"" + args["--check"] + "\"");
+    }
+    std::vector<SetFileRecord> questions;
+    std::string error;
+    if (!readStoredSet(sets, name, questions, error)) {
+        return failure(err, "the set \"" + args["--check"] + "\" cannot be checked: " + error);
+    }
+    const fs::path folder = setFolderOf(sets, name);
+    const SetCheck check = checkQuestions(questions, [&folder](int position) {
+        return isReadablePicture(folder / pictureFileName(position));
+    });
+    out << checkReport(check);
+    return check.problems.empty() ? 0 : 1;
+}
+
+} // namespace
+
+std::string_view commandLineUsage() {
+    return usage;
+}
+
+bool isInterchangeCommand(std::span<const char* const> args) {
+    for (std::string_view arg : args) {
+        const std::string_view option = arg.substr(0, arg.find('='));
+        if (arg == appendOption || isValueOption(option)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runCommandLine(std::span<const char* const> args, const std::function<fs::path()>& setsFolder,
+                   std::ostream& out, std::ostream& err) {
+    const Arguments parsed = parse(args);
+    if (!parsed.problem.empty()) {
+        return usageError(err, parsed.problem);
+    }
+    const int commands = static_cast<int>(parsed.has("--import")) +
+                         static_cast<int>(parsed.has("--export")) +
+                         static_cast<int>(parsed.has("--check"));
+    if (commands != 1) {
+        return usageError(err, commands == 0 ? "--import, --export or --check is needed"
+                                             : "give only one of --import, --export and --check");
+    }
+    if (parsed.has("--import")) {
+        return runImport(parsed, setsFolder, out, err);
+    }
+    if (parsed.has("--export")) {
+        return runExport(parsed, setsFolder, out, err);
+    }
+    return runCheck(parsed, setsFolder, out, err);
+}
+
+} // namespace qv::interchange

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Setwright's commands that work without a window: importing a file of
+// questions into a set, exporting a set as CSV, checking a set.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace qv::interchange {
+
+// The lines that describe the commands, for usage messages and --help.
+std::string_view commandLineUsage();
+
+// True when `args` (without the program name) ask for one of the commands.
+bool isInterchangeCommand(std::span<const char* const> args);
+
+// Runs the command `args` ask for and returns the exit code: 0 done, 1 done
+// with problems (records skipped, a set that fails its check), 2 nothing
+// done. `setsFolder` is asked only when a set is needed.
+int runCommandLine(std::span<const char* const> args,
+                   const std::function<std::filesystem::path()>& setsFolder, std::ostream& out,
+                   std::ostream& err);
+
+} // namespace qv::interchange

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#include "editor/ui/InterchangeMenus.h"
+
+#include "common/Cp1252.h"
+#include "editor/interchange/EditorQuestions.h"
+#include "editor/interchange/SetImport.h"
+#include "editor/ui/EditorDialog.h"
+#include "editor/ui/ImportPreview.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace qv {
+
+namespace fs = std::filesystem;
+
+InterchangeMenus::InterchangeMenus(EditorDialog& window) : QObject(&window), window_(window) {
+    QMenu* file = window.fileMenu();
+    QAction* before = window.fileMenuExitSeparator();
+    auto* importEntry = new QAction(QStringLiteral("&Import Questions\u2026"), file);
+    importEntry->setObjectName("importQuestionsAction");
+    connect(importEntry, &QAction::triggered, this, [this] { importQuestions(); });
+    auto* exportEntry = new QAction(QStringLiteral("&Export Questions\u2026"), file);
+    exportEntry->setObjectName("exportQuestionsAction");
+    connect(exportEntry, &QAction::triggered, this, [this] { exportQuestions(); });
+    file->insertSeparator(before);
+    file->insertAction(before, importEntry);
+    file->insertAction(before, exportEntry);
+    window.editor().setStatisticsNotes(
+        [](const QuestionList& list) { return interchange::problemsNote(list); });
+}
+
+std::optional<fs::path> InterchangeMenus::chooseFile(bool save) {
+    if (chooseFile_) {
+        return chooseFile_(save);
+    }
+    const QString chosen =
+        save ? QFileDialog::getSaveFileName(&window_, QStringLiteral("Export Questions"), QString(),
+                                            QStringLiteral("Spreadsheet (*.csv)"))
+             : QFileDialog::getOpenFileName(
+                   &window_, QStringLiteral("Import Questions"), QString(),
+                   QStringLiteral("Question files (*.csv *.tsv *.txt *.gift *.json);;"
+                                  "All Files (*)"));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return fs::path(chosen.toStdString());
+}
+
+void InterchangeMenus::importQuestions() {
+    Editor& editor = window_.editor();
+    if (editor.setName().empty()) {
+        return;
+    }
+    const std::optional<fs::path> file = chooseFile(false);
+    if (!file) {
+        return;
+    }
+    const std::vector<SetFileRecord> existing = interchange::recordsOf(editor.questions());
+    const fs::path source = *file;
+    auto planner = [source, existing](interchange::Format format, int rung) {
+        interchange::SourceRecords records;
+        std::string error;
+        if (!interchange::readImportFile(source, format, records, error)) {
+            interchange::ImportPlan refused;
+            refused.skipped.push_back({0, error});
+            return refused;
+        }
+        return interchange::previewImport(records, existing, source.parent_path(),
+                                          interchange::ImportOptions{rung});
+    };
+    ImportPreview preview(QString::fromStdString(file->filename().string()),
+                          QString::fromStdString(utf8FromCp1252(editor.setName())),
+                          interchange::formatOfFile(*file).value_or(interchange::Format::Csv),
+                          planner, &window_);
+    const int result = runDialog_ ? runDialog_(preview) : preview.exec();
+    window_.activateWindow();
+    if (result != QDialog::Accepted || preview.plan().questions.empty()) {
+        return;
+    }
+    std::vector<EditorQuestion> questions;
+    std::string error;
+    if (!interchange::editorQuestionsOf(
+            preview.plan(), [&editor] { return editor.newPicturePath(); }, questions, error)) {
+        window_.tell("No question was imported: " + error, "Questions Not Imported");
+        return;
+    }
+    editor.appendQuestions(std::move(questions));
+}
+
+void InterchangeMenus::exportQuestions() {
+    std::optional<fs::path> file = chooseFile(true);
+    if (!file) {
+        return;
+    }
+    if (file->extension().empty()) {
+        file->replace_extension(".csv");
+    }
+    const interchange::ExportResult result =
+        interchange::exportEditorQuestions(window_.editor().questions(), *file);
+    if (!result.written) {
+        window_.tell("The questions were not exported: " + result.error, "Questions Not Exported");
+        return;
+    }
+    std::string text =
+        "Exported " + std::to_string(result.questions) + " questions to " + file->string() + ".";
+    for (const std::string& warning : result.warnings) {
+        text += "\n" + warning;
+    }
+    window_.tell(text, "Questions Exported");
+}
+
+} // namespace qv

@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: MIT
+// Setwright's command line as people run it: a copy of the program in a
+// folder of its own, no display, no Qt platform named; what it prints, its
+// exit codes and the sets it leaves.
+
+#include "tests/editor/EditorDoubles.h"
+#include "tests/editor/TestPictures.h"
+#include "tests/interchange/InterchangeTestFiles.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct Outcome {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text) {
+    std::string out = "'";
+    for (char c : text) {
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return out + "'";
+}
+
+class SetwrightCommandLine : public ::testing::Test {
+protected:
+    SetwrightCommandLine()
+        : product(folder.path() / "product"), sets(product / "Resources" / "QuestionSets") {
+        fs::create_directories(sets);
+        fs::copy_file(QV_SETWRIGHT, product / "Setwright");
+        fs::permissions(product / "Setwright", fs::perms::owner_all, fs::perm_options::add);
+    }
+
+    // Runs Setwright in `folder` with these arguments and no display at all.
+    Outcome setwright(const std::vector<std::string>& args) {
+        std::string command = "cd " + quoted(folder.path().string()) +
+                              " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM"
+                              " XDG_CONFIG_HOME=" +
+                              quoted((folder.path() / "config").string()) +
+                              " XDG_DATA_HOME=" + quoted((folder.path() / "data").string()) + " " +
+                              quoted((product / "Setwright").string());
+        for (const std::string& arg : args) {
+            command += " " + quoted(arg);
+        }
+        command += " >out.txt 2>err.txt";
+        const int status = std::system(command.c_str());
+        Outcome run;
+        run.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run.out = readFile(folder.path() / "out.txt");
+        run.err = readFile(folder.path() / "err.txt");
+        return run;
+    }
+
+    void file(const std::string& name, const std::string& bytes) {
+        writeFile(folder.path() / name, bytes);
+    }
+
+    std::vector<std::string> setsFolderNames() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(sets)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempFolder folder;
+    fs::path product;
+    fs::path sets;
+};
+
+TEST_F(SetwrightCommandLine, ExportThenImportGivesTheSameSetFileAndPicturesByteForByte) {
+    file("pics/wide.bmp", flatBmp(1024, 768, {30, 90, 200}));
+    file("pics/small.bmp", bmpIndexed(40, 40, 8, {{0, 0, 0}, {250, 250, 0}},
+                                      [](int x, int y) { return (x / 8 + y / 8) % 2; }));
+    std::string rows = "\xEF\xBB\xBFQuestion,A,B,C,D,Correct,Rung,Picture\r\n";
+    rows += "\"Which colour, of these?\",Blue,Red,\"\"\"Green\"\"\",Grey,A,3,pics/wide.bmp\r\n";
+    rows += "Caf\xC3\xA9 or th\xC3\xA9 \xE2\x80\x93 which is French?,Both,Neither,Caf\xC3\xA9,"
+            "Th\xC3\xA9,A,hard,\r\n";
+    rows += "Which pattern is shown?,Stripes,Checks,Dots,Plain,B,,pics/small.bmp\r\n";
+    for (int i = 0; i < 12; ++i) {
+        rows += "Question number " + std::to_string(i) + "?,a,b,c,d," + "ABCD"[i % 4] + ",,\r\n";
+    }
+    file("original.csv", rows);
+    const Outcome imported = setwright({"--import", "original.csv", "--set", "Original"});
+    EXPECT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(imported.out, "imported 15 questions, skipped 0\n");
+    EXPECT_EQ(imported.err, "");
+
+    fs::create_directories(folder.path() / "shared");
+    const Outcome exported = setwright({"--export", "Original", "--to", "shared/night.csv"});
+    EXPECT_EQ(exported.code, 0) << exported.err;
+    EXPECT_EQ(exported.out, "exported 15 questions to shared/night.csv\n");
+    const Outcome again = setwright({"--import", "shared/night.csv", "--set", "Copy"});
+    EXPECT_EQ(again.code, 0) << again.err;
+
+    const std::string original = readFile(sets / "Original" / "Original.txt");
+    EXPECT_EQ(readFile(sets / "Copy" / "Copy.txt"), original);
+    EXPECT_THAT(original, HasSubstr("\r\nCaf\xE9 or th\xE9 \x96 which is French?\r\n"));
+    for (const char* picture : {"pic_for_q_1.jpg", "pic_for_q_3.jpg"}) {
+        const std::string bytes = readFile(sets / "Original" / picture);
+        EXPECT_FALSE(bytes.empty());
+        EXPECT_EQ(readFile(sets / "Copy" / picture), bytes) << picture;
+    }
+    EXPECT_EQ(decodePicture(sets / "Copy" / "pic_for_q_1.jpg").width, 366u);
+    EXPECT_FALSE(fs::exists(sets / "Copy" / "pic_for_q_2.jpg"));
+    EXPECT_THAT(setsFolderNames(), ElementsAre("Copy", "Original"));
+}
+
+TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCode) {
+    file("mixed.csv", "question,a,b,c,d,correct\r\nGood?,a,b,c,d,A\r\nBad?,a,b,c,,A\r\n"
+                      "Worse?,a,b,c,d,F\r\n");
+    const Outcome mixed = setwright({"--import", "mixed.csv", "--set", "Mixed"});
+    EXPECT_EQ(mixed.code, 1);
+    EXPECT_EQ(mixed.out, "imported 1 questions, skipped 2\n");
+    EXPECT_EQ(mixed.err, "mixed.csv:3: answer D is empty\n"
+                         "mixed.csv:4: the correct answer \"F\" is not A to D, 1 to 4 or the text "
+                         "of one of the answers\n");
+
+    // Nothing importable: nothing written, and the set does not exist.
+    file("none.csv", "question,a,b,c,d,correct\r\nBad?,a,b,c,,A\r\n");
+    const Outcome none = setwright({"--import", "none.csv", "--set", "None"});
+    EXPECT_EQ(none.code, 2);
+    EXPECT_EQ(none.out, "imported 0 questions, skipped 1\n");
+    EXPECT_FALSE(fs::exists(sets / "None"));
+
+    // The set exists: refused without --append, added to with it.
+    file("more.csv", "question,a,b,c,d,correct,rung\r\nMore?,a,b,c,d,B,7\r\n");
+    const Outcome taken = setwright({"--import", "more.csv", "--set", "Mixed"});
+    EXPECT_EQ(taken.code, 2);
+    EXPECT_THAT(taken.err, HasSubstr("exists already"));
+    EXPECT_EQ(taken.out, "");
+    const Outcome appended = setwright({"--import", "more.csv", "--set=Mixed", "--append"});
+    EXPECT_EQ(appended.code, 0) << appended.err;
+    EXPECT_THAT(readFile(sets / "Mixed" / "Mixed.txt"), StartsWith("2\r\n\r\nGood?\r\n"));
+
+    // --rung and --format.
+    file("aiken.dat", "One?\nA) a\nB) b\nC) c\nD) d\nANSWER: D\n");
+    const Outcome aiken =
+        setwright({"--import", "aiken.dat", "--set", "Fixed", "--format", "AIKEN", "--rung", "9"});
+    EXPECT_EQ(aiken.code, 0) << aiken.err;
+    EXPECT_EQ(readFile(sets / "Fixed" / "Fixed.txt"),
+              "1\r\n\r\nOne?\r\na\r\nb\r\nc\r\nd\r\n4\r\n9\r\n0\r\n");
+}
+
+TEST_F(SetwrightCommandLine, UsageAndRefusalsWriteNothingAndExitWithTwo) {
+    file("q.csv", "question,a,b,c,d,correct\r\nQ?,a,b,c,d,A\r\n");
+    const std::vector<std::vector<std::string>> refused = {
+        {"--import", "q.csv"},
+        {"--import", "q.csv", "--set", "S", "--format", "xls"},
+        {"--import", "q.csv", "--set", "S", "--rung", "16"},
+        {"--import", "q.csv", "--set", "S", "--check", "S"},
+        {"--import", "q.csv", "--set", "S", "--colour"},
+        {"--import", "q.doc", "--set", "S"},
+        {"--import", "missing.csv", "--set", "S"},
+        {"--import", "q.csv", "--set", "../S"},
+        {"--import", "q.csv", "--set", "A name far too long for any question set"},
+        {"--export", "S"},
+        {"--export", "Nothing", "--to", "x.csv"},
+        {"--check", "Nothing"},
+        {"--set", "S"},
+    };
+    for (const auto& args : refused) {
+        const Outcome run = setwright(args);
+        std::string line;
+        for (const std::string& arg : args) {
+            line += arg + " ";
+        }
+        EXPECT_EQ(run.code, 2) << line << run.err;
+        EXPECT_THAT(run.err, StartsWith("Setwright: ")) << line;
+    }
+    EXPECT_TRUE(setsFolderNames().empty());
+    EXPECT_FALSE(fs::exists(folder.path() / "x.csv"));
+}
+
+TEST_F(SetwrightCommandLine, CheckCountsEachRungAndListsEveryProblem) {
+    std::string rows = "question,a,b,c,d,correct,rung\r\n";
+    for (int rung = 1; rung <= 15; ++rung) {
+        for (int n = 0; n < 9; ++n) {
+            if (rung != 4) {
+                rows += "Rung " + std::to_string(rung) + " question " + std::to_string(n) +
+                        "?,a,b,c,d,A," + std::to_string(rung) + "\r\n";
+            }
+        }
+    }
+    file("gap.csv", rows);
+    ASSERT_EQ(setwright({"--import", "gap.csv", "--set", "Gap"}).code, 0);
+    const Outcome gap = setwright({"--check", "Gap"});
+    EXPECT_EQ(gap.code, 1);
+    EXPECT_THAT(gap.out, HasSubstr("rung 3 (300): 9\nrung 4 (500): 0\nrung 5 (1000): 9\n"));
+    EXPECT_THAT(gap.out, HasSubstr("total: 126\n1 problem:\nrung 4 (500): no questions\n"));
+
+    file(
+        "fill.csv", "question,a,b,c,d,correct,rung\r\n" + [] {
+            std::string more;
+            for (int n = 0; n < 9; ++n) {
+                more += "Filler " + std::to_string(n) + "?,a,b,c,d,B,500\r\n";
+            }
+            return more;
+        }());
+    ASSERT_EQ(setwright({"--import", "fill.csv", "--set", "Gap", "--append"}).code, 0);
+    const Outcome full = setwright({"--check", "Gap"});
+    EXPECT_EQ(full.code, 0) << full.out;
+    EXPECT_THAT(full.out, HasSubstr("total: 135\nno problems\n"));
+
+    // A picture flag whose file is gone.
+    fs::remove(sets / "Gap" / "Gap.txt");
+    writeFile(sets / "Gap" / "Gap.txt", "1\r\n\r\nQ\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n1\r\n");
+    const Outcome picture = setwright({"--check", "Gap"});
+    EXPECT_EQ(picture.code, 1);
+    EXPECT_THAT(picture.out, HasSubstr("question 1: marked as having a picture, but "
+                                       "pic_for_q_1.jpg is missing or not a readable picture\n"));
+}
+
+TEST_F(SetwrightCommandLine, HostileFilesGiveReasonsAndLeaveNoSetBehind) {
+    std::string garbage(65536, '\0');
+    unsigned state = 7;
+    for (char& c : garbage) {
+        state = state * 1103515245u + 12345u;
+        c = static_cast<char>(state >> 24);
+    }
+    file("garbage.csv", garbage);
+    file("garbage.gift", garbage);
+    file("deep.json", std::string(10000, '[') + std::string(10000, ']'));
+    file("open.csv", "question,a,b,c,d,correct\r\n\"" + std::string(100000, 'x') + "\r\n");
+    {
+        const int fd = ::open((folder.path() / "huge.txt").c_str(), O_CREAT | O_WRONLY, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t{1} << 30), 0);
+        ::close(fd);
+    }
+    for (const char* name : {"garbage.csv", "garbage.gift", "deep.json", "open.csv", "huge.txt"}) {
+        const Outcome run = setwright({"--import", name, "--set", "Hostile"});
+        EXPECT_EQ(run.code, 2) << name << run.err;
+        EXPECT_THAT(run.err, HasSubstr(name)) << name;
+    }
+    EXPECT_THAT(setwright({"--import", "deep.json", "--set", "Hostile"}).err,
+                HasSubstr("deep.json:1: not readable as JSON: nested deeper than 64 levels"));
+    EXPECT_THAT(setwright({"--import", "huge.txt", "--set", "Hostile"}).err,
+                HasSubstr("the file is larger than 16 MB"));
+    EXPECT_TRUE(setsFolderNames().empty());
+}
+
+TEST_F(SetwrightCommandLine, HelpListsTheCommands) {
+    const Outcome help = setwright({"--help"});
+    EXPECT_EQ(help.code, 0);
+    for (const char* option : {"  --import FILE --set NAME ", "  --format FORMAT ", "  --rung N ",
+                               "  --append ", "  --export NAME --to FILE ", "  --check NAME "}) {
+        EXPECT_THAT(help.out, HasSubstr(option));
+    }
+}
+
+TEST_F(SetwrightCommandLine, EachFormatIsKnownByItsFileName) {
+    for (const char* name :
+         {"questions.tsv", "aiken.txt", "every-type.gift", "opentdb.json", "windows-1252.csv"}) {
+        fs::copy_file(interchangeData() / name, folder.path() / name);
+        const std::string set = fs::path(name).stem().string();
+        const Outcome run = setwright({"--import", name, "--set", set});
+        EXPECT_LE(run.code, 1) << name << run.err;
+        EXPECT_TRUE(fs::exists(sets / set / (set + ".txt"))) << name;
+    }
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// File > Import Questions… and Export Questions… in the editor window: the
+// preview shows what would come in and changes nothing until Import, the
+// import is one step of the history, and Question Stats lists the problems.
+
+#include "editor/model/FilePictureHook.h"
+#include "editor/ui/EditorDialog.h"
+#include "editor/ui/ImportPreview.h"
+#include "editor/ui/InterchangeMenus.h"
+#include "tests/editor/EditorDoubles.h"
+#include "tests/editor/TestPictures.h"
+#include "tests/interchange/InterchangeTestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace qv::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "interchange_dialog_test";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+class ImportDialog : public ::testing::Test {
+protected:
+    ImportDialog() {
+        sets = folder.path() / "Resources" / "QuestionSets";
+        writeFile(sets / "Night" / "Night.txt",
+                  "2\r\n\r\nOld one?\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n0\r\n"
+                  "\r\nOld two?\r\na\r\nb\r\nc\r\nd\r\n2\r\n2\r\n0\r\n");
+        profile.values["Previous Question Set/Name"] = "Night";
+        fs::copy_file(interchangeData() / "quiz-night.csv", folder.path() / "quiz-night.csv");
+        writeFile(folder.path() / "pictures" / "square.bmp", flatBmp(900, 300, {200, 30, 30}));
+        dialog = std::make_unique<EditorDialog>(user, pictures, profile, sets);
+        EXPECT_TRUE(dialog->startUp());
+        menus = new InterchangeMenus(*dialog);
+        menus->setFileChooser([this](bool save) -> std::optional<fs::path> {
+            if (save) {
+                return folder.path() / "out";
+            }
+            return chosen;
+        });
+    }
+
+    void trigger(const char* name) {
+        auto* entry = dialog->findChild<QAction*>(name);
+        ASSERT_NE(entry, nullptr) << name;
+        entry->trigger();
+    }
+
+    TempFolder folder;
+    fs::path sets;
+    std::optional<fs::path> chosen;
+    RecordingUser user;
+    FilePictureHook pictures;
+    MemoryProfile profile;
+    std::unique_ptr<EditorDialog> dialog;
+    InterchangeMenus* menus = nullptr;
+};
+
+TEST_F(ImportDialog, PreviewThenImportIsOneStepThatUndoTakesBack) {
+    chosen = folder.path() / "quiz-night.csv";
+    QString summary;
+    QString skipped;
+    QString rungsWhenFixed;
+    menus->setDialogRunner([&](QDialog& shown) {
+        summary = shown.findChild<QLabel*>("importSummary")->text();
+        skipped = shown.findChild<QPlainTextEdit*>("importSkipped")->toPlainText();
+        auto* rungs = shown.findChild<QComboBox*>("rungList");
+        rungs->setCurrentIndex(15);
+        rungsWhenFixed = shown.findChild<QLabel*>("importRungs")->text();
+        rungs->setCurrentIndex(0);
+        EXPECT_EQ(dialog->editor().questionCount(), 2); // nothing changes before Import
+        return static_cast<int>(QDialog::Accepted);
+    });
+    trigger("importQuestionsAction");
+    EXPECT_THAT(summary.toStdString(),
+                HasSubstr("quiz-night.csv: 6 questions would be added to the set \"Night\"; 8 "
+                          "records would be skipped."));
+    EXPECT_THAT(skipped.toStdString(),
+                HasSubstr("line 10: answer A holds U+4E2D, a character a set file cannot store\n"));
+    // A fixed rung takes the rows that give only a difficulty (easy, hard).
+    EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">1000000:</td><td width=\"48\">&nbsp;2<"));
+    EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">100:</td><td width=\"48\">&nbsp;1<"));
+
+    Editor& editor = dialog->editor();
+    ASSERT_EQ(editor.questionCount(), 8);
+    EXPECT_EQ(editor.currentIndex(), 2);
+    EXPECT_EQ(editor.currentRecord()->text, "Which city is the capital of Australia?");
+    EXPECT_FALSE(editor.questions().find(6)->picturePath.empty());
+    editor.undo();
+    EXPECT_EQ(editor.questionCount(), 2);
+    EXPECT_FALSE(editor.modified());
+    editor.redo();
+    EXPECT_EQ(editor.questionCount(), 8);
+    ASSERT_TRUE(editor.save());
+    const std::string saved = readFile(sets / "Night" / "Night.txt");
+    EXPECT_EQ(saved.substr(0, 3), "8\r\n");
+    // The picture came in as Add Pic brings one in: shrunk to 680 x 226.
+    const image::Image picture = decodePicture(sets / "Night" / "pic_for_q_7.jpg");
+    EXPECT_EQ(picture.width, 680u);
+    EXPECT_EQ(picture.height, 226u);
+
+    // A cancelled preview and a file with nothing to import change nothing.
+    menus->setDialogRunner([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    trigger("importQuestionsAction");
+    writeFile(folder.path() / "none.csv", "question,a,b,c,d,correct\r\nQ,a,a,b,c,A\r\n");
+    chosen = folder.path() / "none.csv";
+    bool importEnabled = true;
+    menus->setDialogRunner([&](QDialog& shown) {
+        importEnabled = shown.findChild<QPushButton*>("importButton")->isEnabled();
+        return static_cast<int>(QDialog::Accepted);
+    });
+    trigger("importQuestionsAction");
+    EXPECT_FALSE(importEnabled);
+    EXPECT_EQ(editor.questionCount(), 8);
+    EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(ImportDialog, StatsListTheProblemsAndExportWritesWhatTheEditorHolds) {
+    user.messages.clear();
+    dialog->findChild<QPushButton*>("questionStats")->click();
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_THAT(user.messages[0].text,
+                HasSubstr("\n\nTotal:2\n\nProblems:\nrung 1 (100): 1 question, fewer than 9\n"));
+
+    trigger("exportQuestionsAction");
+    ASSERT_EQ(user.messages.size(), 2u);
+    EXPECT_EQ(user.messages[1].title, "Questions Exported");
+    EXPECT_EQ(readFile(folder.path() / "out.csv"),
+              "\xEF\xBB\xBFquestion,a,b,c,d,correct,rung,picture\r\n"
+              "Old one?,a,b,c,d,A,1,\r\nOld two?,a,b,c,d,B,2,\r\n");
+}
+
+} // namespace
+} // namespace qv::test
