@@ -102,7 +102,8 @@ public:
 
     // The bytes not read yet.
     std::string_view rest() const {
-        const std::span<const std::uint8_t> left = data_.subspan(pos_ < data_.size() ? pos_ : data_.size());
+        const std::span<const std::uint8_t> left =
+            data_.subspan(pos_ < data_.size() ? pos_ : data_.size());
         return {reinterpret_cast<const char*>(left.data()), left.size()};
     }
 

@@ -21,11 +21,11 @@ struct ProgramOption {
 };
 
 struct ProgramInfo {
-    std::string_view name;     // the program's name: "Showfloor"
-    std::string_view usage;    // after the name: "[OPTION]..."
-    std::string_view summary;  // one sentence
+    std::string_view name;              // the program's name: "Showfloor"
+    std::string_view usage;             // after the name: "[OPTION]..."
+    std::string_view summary;           // one sentence
     std::vector<ProgramOption> options; // besides --help and --version
-    std::string_view epilogue; // a closing paragraph, or empty
+    std::string_view epilogue;          // a closing paragraph, or empty
 };
 
 // "<name> [usage]", the summary, every option and the epilogue.

@@ -90,7 +90,8 @@ void gamePicture(Compositor& c) {
     c.sprite("picholder2.tga", 699, 232);
     c.sprite("picholder3.tga", 699, 482);
     c.sprite("picholder4.tga", 99, 482);
-    c.sprite("AnswerButtonHilight.tga", qv::board::answerCentres[1].x, qv::board::answerCentres[1].y);
+    c.sprite("AnswerButtonHilight.tga", qv::board::answerCentres[1].x,
+             qv::board::answerCentres[1].y);
     const char* const answers[4] = {"Green", "White", "Red", "Blue"};
     question(c, "Which colour is the middle band of the flag", "shown here?", answers);
     c.sprite("mousearrow.tga", 640, 668);

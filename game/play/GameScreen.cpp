@@ -160,8 +160,7 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     for (int q = 1; q <= rungCount; ++q) {
         Sprite& r = rung(q);
         r.load(textures, rungImagePath(q));
-        envelope(r, at({board::rungX, board::rungY(q)}, 0.4f), transparentBlack, 0.2f,
-                 0.3f);
+        envelope(r, at({board::rungX, board::rungY(q)}, 0.4f), transparentBlack, 0.2f, 0.3f);
     }
 
     makeText(playerLabelText, fonts, 1, {50.0f, -159.0f, 0.5f}, 1.5f, -1.0f, 3.0f, false);

@@ -16,7 +16,8 @@ struct Place {
 };
 
 // Centres of the answer buttons A to D.
-inline constexpr std::array<Place, 4> answerCentres{{{209, 661}, {589, 661}, {209, 719}, {589, 719}}};
+inline constexpr std::array<Place, 4> answerCentres{
+    {{209, 661}, {589, 661}, {209, 719}, {589, 719}}};
 
 // Centres of the Take, Joker, Clue and Gamble buttons along the top.
 inline constexpr int helpY = 69;

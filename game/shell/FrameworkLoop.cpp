@@ -16,9 +16,7 @@ void sleepMs(int ms) {
 } // namespace
 
 int Framework::mainLoop() {
-    const bool ready = locked([&](State& s) {
-        return s.initialised && !s.closeRequested;
-    });
+    const bool ready = locked([&](State& s) { return s.initialised && !s.closeRequested; });
     if (ready && renderer_) {
         while (!locked([](State& s) { return s.closeRequested; })) {
             SDL_Event event;

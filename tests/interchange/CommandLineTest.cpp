@@ -56,7 +56,8 @@ protected:
                               " XDG_DATA_HOME=" + quoted((folder.path() / "data").string()) + " " +
                               quoted((product / "Setwright").string());
         for (const std::string& arg : args) {
-            command += " " + quoted(arg);
+            command += ' ';
+            command += quoted(arg);
         }
         command += " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());

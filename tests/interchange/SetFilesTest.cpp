@@ -167,7 +167,8 @@ TEST(SetCheckTest, FindsEveryKindOfProblemAndNamesTheQuestion) {
         }
         for (int n = 0; n < (rung == 7 ? 3 : 9); ++n) {
             SetFileRecord question;
-            question.text = "Q" + std::to_string(rung) + "-" + std::to_string(n);
+            question.text =
+                std::string("Q").append(std::to_string(rung)).append("-").append(std::to_string(n));
             question.answers = {"a", "b", "c", "d"};
             question.correctAnswer = 1;
             question.value = rung;

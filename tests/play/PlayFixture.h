@@ -102,7 +102,9 @@ protected:
                 const int correct = 1 + (rung + i) % 4;
                 for (int a = 0; a < 4; ++a) {
                     q.answers[static_cast<std::size_t>(a)] =
-                        u16(std::string(a + 1 == correct ? "*" : "").append(1, char('A' + a)).append(id));
+                        u16(std::string(a + 1 == correct ? "*" : "")
+                                .append(1, char('A' + a))
+                                .append(id));
                 }
                 q.correctAnswer = correct;
                 q.value = rung + 1;
