@@ -4,6 +4,8 @@
 #include "game/shell/Framework.h"
 #include "game/shell/ProgramFolder.h"
 
+#include <algorithm>
+
 namespace qv {
 
 namespace {
@@ -71,6 +73,15 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
 }
 
 void GameShell::frame(float /*elapsed*/) {
+    // The window may have changed size since the last frame (a resize,
+    // Alt+Enter, another display): the text follows the scale the screen is
+    // drawn at now.
+    if (fonts && device != nullptr) {
+        float scaleX = 1.0f;
+        float scaleY = 1.0f;
+        SDL_RenderGetScale(device, &scaleX, &scaleY);
+        fonts->setDrawScale(std::min(scaleX, scaleY));
+    }
     if (inputDevices) {
         inputDevices->poll();
     }
