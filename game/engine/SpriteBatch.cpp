@@ -156,7 +156,8 @@ void SpriteBatch::addGeometry(const Quad& quad) {
     // whose extent is above 256 pixels goes in as a grid of smaller ones, with
     // corners and texture coordinates interpolated across the quad.
     int pieces = 1;
-    const bool turned = quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
+    const bool turned =
+        quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
     if (software_ && turned) {
         float minX = quad.corner[0].x;
         float maxX = minX;
@@ -191,8 +192,8 @@ void SpriteBatch::addGeometry(const Quad& quad) {
             const float ts[4] = {t0, t0, t1, t1};
             const int base = static_cast<int>(vertices_.size());
             for (int i = 0; i < 4; ++i) {
-                vertices_.push_back({mix(quad.corner, ss[i], ts[i]), quad.colour,
-                                     mix(quad.uv, ss[i], ts[i])});
+                vertices_.push_back(
+                    {mix(quad.corner, ss[i], ts[i]), quad.colour, mix(quad.uv, ss[i], ts[i])});
             }
             // Two triangles sharing the diagonal from the first to the third
             // corner.
@@ -216,6 +217,9 @@ void SpriteBatch::end() {
     std::stable_sort(order_.begin(), order_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 
+    if (submit_) {
+        fillEdges();
+    }
     SDL_Texture* current = nullptr;
     bool blend = true;
     modTexture_ = nullptr;
@@ -238,6 +242,123 @@ void SpriteBatch::end() {
     flush(current, blend);
     keepAlive_.clear();
     transform_ = Matrix4::identity();
+}
+
+bool SpriteBatch::covers(const Quad& quad, float width, float height) {
+    // To within a pixel: a picture's source rectangle leaves out its last
+    // column and row.
+    return upright(quad) && quad.corner[0].x <= 0.5f && quad.corner[0].y <= 0.5f &&
+           quad.corner[2].x >= width - 1.5f && quad.corner[2].y >= height - 1.5f;
+}
+
+void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth,
+                                 float fullHeight, bool sideBars) {
+    const float left = static_cast<float>(screen.x) + back.corner[0].x;
+    const float top = static_cast<float>(screen.y) + back.corner[0].y;
+    const float right = static_cast<float>(screen.x) + back.corner[2].x;
+    const float bottom = static_cast<float>(screen.y) + back.corner[2].y;
+    const float u0 = back.uv[0].x;
+    const float v0 = back.uv[0].y;
+    const float u1 = back.uv[2].x;
+    const float v1 = back.uv[2].y;
+    // Texture coordinates per logical pixel, to take the strip next to each
+    // edge at the picture's own scale.
+    const float du = (u1 - u0) / (right - left);
+    const float dv = (v1 - v0) / (bottom - top);
+    auto strip = [&](float x0, float y0, float x1, float y1, float s0, float t0, float s1,
+                     float t1) {
+        if (x1 - x0 < 0.5f || y1 - y0 < 0.5f) {
+            return;
+        }
+        const SDL_Vertex corners[4] = {{{x0, y0}, back.colour, {s0, t0}},
+                                       {{x1, y0}, back.colour, {s1, t0}},
+                                       {{x1, y1}, back.colour, {s1, t1}},
+                                       {{x0, y1}, back.colour, {s0, t1}}};
+        static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+        SDL_RenderGeometry(renderer_, back.texture, corners, 4, indices, 6);
+        ++calls_;
+    };
+    // Each bar is the strip of the picture beside it, mirrored at the
+    // screen's edge: the picture goes on to the window's edge at its own
+    // size, without a seam.
+    if (sideBars) {
+        const float leftBar = std::min(left, right - left);
+        strip(left - leftBar, top, left, bottom, u0 + du * leftBar, v0, u0, v1);
+        const float rightBar = std::min(fullWidth - right, right - left);
+        strip(right, top, right + rightBar, bottom, u1, v0, u1 - du * rightBar, v1);
+    } else {
+        const float topBar = std::min(top, bottom - top);
+        strip(left, top - topBar, right, top, u0, v0 + dv * topBar, u1, v0);
+        const float bottomBar = std::min(fullHeight - bottom, bottom - top);
+        strip(left, bottom, right, bottom + bottomBar, u0, v1, u1, v1 - dv * bottomBar);
+    }
+}
+
+void SpriteBatch::fillEdges() {
+    if (renderer_ == nullptr || order_.empty()) {
+        return;
+    }
+    SDL_Rect screen{};
+    SDL_RenderGetViewport(renderer_, &screen);
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0 ||
+        !(scaleX > 0.0f) || !(scaleY > 0.0f) || screen.w <= 0 || screen.h <= 0) {
+        return;
+    }
+    const float fullWidth = static_cast<float>(outputWidth) / scaleX;
+    const float fullHeight = static_cast<float>(outputHeight) / scaleY;
+    const int screenRight = screen.x + screen.w;
+    const int screenBottom = screen.y + screen.h;
+    const bool sideBars = screen.x > 0 || static_cast<float>(screenRight) < fullWidth - 0.5f;
+    const bool topBars = screen.y > 0 || static_cast<float>(screenBottom) < fullHeight - 0.5f;
+    if (sideBars == topBars) {
+        // No bars, or a viewport that is not the centred logical screen.
+        return;
+    }
+    // The bars lie outside the logical screen's viewport: they are drawn
+    // with the viewport opened to the whole output, then it is closed again
+    // so that nothing else of the frame reaches them.
+    if (SDL_RenderSetViewport(renderer_, nullptr) != 0) {
+        return;
+    }
+    const int wide = static_cast<int>(std::ceil(fullWidth));
+    const int high = static_cast<int>(std::ceil(fullHeight));
+    const SDL_Rect bars[2] = {sideBars ? SDL_Rect{0, 0, screen.x, high}
+                                       : SDL_Rect{0, 0, wide, screen.y},
+                              sideBars ? SDL_Rect{screenRight, 0, wide - screenRight, high}
+                                       : SDL_Rect{0, screenBottom, wide, high - screenBottom}};
+    // The backdrop is what lies furthest back: the pictures at the largest
+    // depth of the frame (sorted first). A picture covering the screen is
+    // mirrored into the bars; any other (a large turning one) is drawn on
+    // into them as far as it reaches.
+    const float farthest = quads_[order_.front().second].depth;
+    for (const auto& [key, index] : order_) {
+        const Quad& quad = quads_[index];
+        if (!(quad.depth >= farthest - 1.0e-4f)) {
+            break;
+        }
+        if (covers(quad, static_cast<float>(screen.w), static_cast<float>(screen.h))) {
+            mirrorIntoBars(quad, screen, fullWidth, fullHeight, sideBars);
+            continue;
+        }
+        Quad moved = quad;
+        for (SDL_FPoint& corner : moved.corner) {
+            corner.x += static_cast<float>(screen.x);
+            corner.y += static_cast<float>(screen.y);
+        }
+        for (const SDL_Rect& bar : bars) {
+            if (bar.w > 0 && bar.h > 0 && SDL_RenderSetClipRect(renderer_, &bar) == 0) {
+                addGeometry(moved);
+                flush(moved.texture, moved.blend);
+            }
+        }
+    }
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    SDL_RenderSetViewport(renderer_, &screen);
 }
 
 } // namespace qv

@@ -3,7 +3,9 @@
 // textured quads; end draws them back to front by depth (larger z is further
 // away; at equal z a later group is drawn first, so the drawable nearer the
 // head of the draw list lands on top), alpha-blended and colour-modulated,
-// with as few renderer calls as the texture changes allow.
+// with as few renderer calls as the texture changes allow. When the window's
+// shape leaves bars beside the logical screen, the screen's backdrop is
+// extended into them.
 
 #include "game/engine/Colour.h"
 #include "game/engine/Matrix4.h"
@@ -86,6 +88,14 @@ private:
     // back into copies anyway, at a higher cost per quad.
     void copy(const Quad& quad);
     static bool upright(const Quad& quad);
+    // Whether the upright quad covers the logical screen of this size.
+    static bool covers(const Quad& quad, float width, float height);
+    // Mirrors the edges of a quad covering the screen into the bars.
+    void mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth, float fullHeight,
+                        bool sideBars);
+    // Where the output is wider (or taller) than the logical screen, the
+    // backdrop carries on to the window's edges instead of black bars.
+    void fillEdges();
 
     SDL_Renderer* renderer_;
     bool software_ = false;
