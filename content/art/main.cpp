@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
         std::string dir = argv[1];
         if (detail > 1) {
             dir += "/" + std::to_string(detail) + "x";
-            std::filesystem::create_directories(dir, error);
-            if (error) {
-                std::fprintf(stderr, "art: cannot create %s: %s\n", dir.c_str(),
-                             error.message().c_str());
-                return 1;
-            }
+        }
+        std::filesystem::create_directories(detail > 1 ? dir : dir + "/wide", error);
+        if (error) {
+            std::fprintf(stderr, "art: cannot create folders in %s: %s\n", dir.c_str(),
+                         error.message().c_str());
+            return 1;
         }
         qv::art::Canvas::setDetail(detail);
         qv::art::ArtWriter out(dir);

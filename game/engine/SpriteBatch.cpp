@@ -1,6 +1,7 @@
 #include "game/engine/SpriteBatch.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -38,7 +39,7 @@ void SpriteBatch::begin() {
 }
 
 void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
-                       const Vec3& position, Colour colour, bool opaque) {
+                       const Vec3& position, Colour colour, bool opaque, int detail) {
     if (!active_ || texture == nullptr) {
         return;
     }
@@ -49,15 +50,22 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
         sizeOf_ = texture;
     }
     // Never sample outside the texture, whatever rectangle the caller holds.
-    const int left = std::clamp(source.left, 0, textureWidth_);
-    const int top = std::clamp(source.top, 0, textureHeight_);
-    const int right = std::clamp(source.right, left, textureWidth_);
-    const int bottom = std::clamp(source.bottom, top, textureHeight_);
+    // A detailed texture holds `detail` texels for each pixel of the
+    // rectangle, which is drawn at its own size.
+    const int k = std::clamp(detail, 1, 4);
+    const auto texel = [k](std::int32_t v) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(std::int64_t{v} * k, INT32_MIN, INT32_MAX));
+    };
+    const int left = std::clamp(texel(source.left), 0, textureWidth_);
+    const int top = std::clamp(texel(source.top), 0, textureHeight_);
+    const int right = std::clamp(texel(source.right), left, textureWidth_);
+    const int bottom = std::clamp(texel(source.bottom), top, textureHeight_);
     if (right <= left || bottom <= top) {
         return;
     }
-    const float w = static_cast<float>(right - left);
-    const float h = static_cast<float>(bottom - top);
+    const float w = static_cast<float>(right - left) / static_cast<float>(k);
+    const float h = static_cast<float>(bottom - top) / static_cast<float>(k);
     const Vec3 origin{position.x - centre.x, position.y - centre.y, position.z - centre.z};
     const auto& m = transform_.m;
 
@@ -87,6 +95,7 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.colour = {colour.r, colour.g, colour.b, colour.a};
     quad.source = {left, top, right - left, bottom - top};
     quad.blend = !(opaque && colour.a == 255);
+    quad.picture = nullptr;
     quads_.push_back(quad);
 }
 
@@ -98,7 +107,11 @@ void SpriteBatch::draw(const TextureHandle& texture, const SourceRect& source, c
     if (keepAlive_.empty() || keepAlive_.back() != texture) {
         keepAlive_.push_back(texture);
     }
-    draw(texture->get(), source, centre, position, colour, texture->opaque());
+    const std::size_t before = quads_.size();
+    draw(texture->get(), source, centre, position, colour, texture->opaque(), texture->detail());
+    if (quads_.size() > before) {
+        quads_.back().picture = texture.get();
+    }
 }
 
 void SpriteBatch::flush(SDL_Texture* texture, bool blend) {
@@ -294,6 +307,45 @@ void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float
     }
 }
 
+void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SDL_Rect& screen,
+                                float fullWidth) {
+    const float left = static_cast<float>(screen.x) + back.corner[0].x;
+    const float top = static_cast<float>(screen.y) + back.corner[0].y;
+    const float right = static_cast<float>(screen.x) + back.corner[2].x;
+    const float bottomEdge = static_cast<float>(screen.y) + back.corner[2].y;
+    // The picture's columns at the quad's edges, and where they lie on the
+    // wider copy (centred on it, at its own size).
+    const int detail = std::max(back.picture->detail(), 1);
+    const float margin = static_cast<float>(edges.width() - back.picture->width()) * 0.5f;
+    const float from = margin + static_cast<float>(back.source.x) / static_cast<float>(detail);
+    const float to =
+        margin + static_cast<float>(back.source.x + back.source.w) / static_cast<float>(detail);
+    const auto wide = static_cast<float>(edges.width());
+    const float v0 =
+        static_cast<float>(back.source.y) / static_cast<float>(detail * back.picture->height());
+    // The bars run the full height of the screen, the picture's last row
+    // (which its source rectangle leaves out) included.
+    const float v1 = std::min(1.0f, static_cast<float>(back.source.y + back.source.h + detail) /
+                                        static_cast<float>(detail * back.picture->height()));
+    const float bottom = std::max(bottomEdge, static_cast<float>(screen.y + screen.h));
+    auto strip = [&](float x0, float x1, float s0, float s1) {
+        if (x1 - x0 < 0.5f) {
+            return;
+        }
+        const SDL_Vertex corners[4] = {{{x0, top}, back.colour, {s0 / wide, v0}},
+                                       {{x1, top}, back.colour, {s1 / wide, v0}},
+                                       {{x1, bottom}, back.colour, {s1 / wide, v1}},
+                                       {{x0, bottom}, back.colour, {s0 / wide, v1}}};
+        static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+        SDL_RenderGeometry(renderer_, edges.get(), corners, 4, indices, 6);
+        ++calls_;
+    };
+    const float leftBar = std::min(left, from);
+    strip(left - leftBar, left, from - leftBar, from);
+    const float rightBar = std::min(fullWidth - right, wide - to);
+    strip(right, right + rightBar, to, to + rightBar);
+}
+
 void SpriteBatch::fillEdges() {
     if (renderer_ == nullptr || order_.empty()) {
         return;
@@ -342,7 +394,12 @@ void SpriteBatch::fillEdges() {
             break;
         }
         if (covers(quad, static_cast<float>(screen.w), static_cast<float>(screen.h))) {
-            mirrorIntoBars(quad, screen, fullWidth, fullHeight, sideBars);
+            const Texture* edges = quad.picture != nullptr ? quad.picture->edges() : nullptr;
+            if (sideBars && edges != nullptr && edges->get() != nullptr) {
+                widenIntoBars(quad, *edges, screen, fullWidth);
+            } else {
+                mirrorIntoBars(quad, screen, fullWidth, fullHeight, sideBars);
+            }
             continue;
         }
         Quad moved = quad;

@@ -48,9 +48,10 @@ public:
     // position, then the whole is mapped by the transform. The depth is the
     // transformed z of that point. A texture known to be opaque, drawn at
     // full alpha, is copied without blending (the same pixels, much faster
-    // on the software renderer).
+    // on the software renderer). A texture of detail 2 holds two texels per
+    // pixel of the source rectangle and is drawn at the rectangle's size.
     void draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
-              const Vec3& position, Colour colour, bool opaque = false);
+              const Vec3& position, Colour colour, bool opaque = false, int detail = 1);
     // The same for a cached texture, which is kept alive until end even if
     // its last sprite is destroyed during the pass.
     void draw(const TextureHandle& texture, const SourceRect& source, const Vec3& centre,
@@ -79,6 +80,8 @@ private:
         SDL_Color colour;
         SDL_Rect source;
         bool blend;
+        // The cached picture drawn, or null; alive until end.
+        const Texture* picture;
     };
 
     void flush(SDL_Texture* texture, bool blend);
@@ -90,6 +93,10 @@ private:
     static bool upright(const Quad& quad);
     // Whether the upright quad covers the logical screen of this size.
     static bool covers(const Quad& quad, float width, float height);
+    // Draws the side parts of the wider copy of a picture covering the
+    // screen into the bars beside it.
+    void widenIntoBars(const Quad& back, const Texture& edges, const SDL_Rect& screen,
+                       float fullWidth);
     // Mirrors the edges of a quad covering the screen into the bars.
     void mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth, float fullHeight,
                         bool sideBars);

@@ -59,6 +59,8 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
     // the new one publishes itself.
     spriteLayer.reset();
     spriteLayer = std::make_unique<SpriteLayer>(device);
+    // Pictures loaded from here on come at the scale of this device.
+    applyDrawScale();
 
     // A device made again gets a fresh sound manager; the sounds made with
     // the old one were destroyed in onDestroyDevice.
@@ -72,16 +74,27 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
     return true;
 }
 
+void GameShell::applyDrawScale() {
+    if (device == nullptr) {
+        return;
+    }
+    // Text and pictures follow the scale the screen is drawn at now.
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(device, &scaleX, &scaleY);
+    const float scale = std::min(scaleX, scaleY);
+    if (fonts) {
+        fonts->setDrawScale(scale);
+    }
+    if (spriteLayer) {
+        spriteLayer->textures().setDrawScale(scale);
+    }
+}
+
 void GameShell::frame(float /*elapsed*/) {
     // The window may have changed size since the last frame (a resize,
-    // Alt+Enter, another display): the text follows the scale the screen is
-    // drawn at now.
-    if (fonts && device != nullptr) {
-        float scaleX = 1.0f;
-        float scaleY = 1.0f;
-        SDL_RenderGetScale(device, &scaleX, &scaleY);
-        fonts->setDrawScale(std::min(scaleX, scaleY));
-    }
+    // Alt+Enter, another display).
+    applyDrawScale();
     if (inputDevices) {
         inputDevices->poll();
     }

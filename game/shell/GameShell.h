@@ -73,6 +73,11 @@ protected:
     // a derived game gives another source (automation mode).
     virtual std::unique_ptr<InputSource> createInputSource();
 
+    // Tells the fonts and the texture cache the scale the logical screen is
+    // drawn at now; they make sharper glyphs and load detailed pictures
+    // when it changes.
+    void applyDrawScale();
+
 private:
     Framework& framework_;
     // The real input source inside inputDevices, when that is the source.
