@@ -55,9 +55,9 @@ Grey readGrey(const fs::path& file) {
         for (int x = 0; x < rgba->w; ++x) {
             const std::uint8_t* p = row + x * 4;
             grey.level[static_cast<std::size_t>(y) * static_cast<std::size_t>(rgba->w) +
-                       static_cast<std::size_t>(x)] =
-                0.299f * static_cast<float>(p[0]) + 0.587f * static_cast<float>(p[1]) +
-                0.114f * static_cast<float>(p[2]);
+                       static_cast<std::size_t>(x)] = 0.299f * static_cast<float>(p[0]) +
+                                                      0.587f * static_cast<float>(p[1]) +
+                                                      0.114f * static_cast<float>(p[2]);
         }
     }
     SDL_FreeSurface(rgba);
