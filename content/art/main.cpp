@@ -28,10 +28,7 @@ int main(int argc, char** argv) {
     int written = 0;
     bool allWritten = true;
     for (const int detail : {1, 2}) {
-        std::string dir = argv[1];
-        if (detail > 1) {
-            dir += "/" + std::to_string(detail) + "x";
-        }
+        const std::string dir = std::string(argv[1]) + (detail > 1 ? "/2x" : "");
         std::filesystem::create_directories(detail > 1 ? dir : dir + "/wide", error);
         if (error) {
             std::fprintf(stderr, "art: cannot create folders in %s: %s\n", dir.c_str(),
