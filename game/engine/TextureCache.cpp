@@ -5,6 +5,8 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace qv {
 
@@ -26,6 +28,24 @@ std::string normalisedPath(std::string_view path) {
         result.push_back(c);
     }
     return result;
+}
+
+// Reads the file whole; false when it cannot be read or is larger than an
+// image of the largest accepted size could reasonably be.
+bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    constexpr Sint64 largest = Sint64{TextureCache::maxImageSide} * TextureCache::maxImageSide * 8;
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    const Sint64 size = SDL_RWsize(file);
+    bool ok = size > 0 && size <= largest && size <= INT32_MAX;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(size));
+        ok = SDL_RWread(file, bytes.data(), 1, bytes.size()) == bytes.size();
+    }
+    SDL_RWclose(file);
+    return ok;
 }
 
 // The same file name in the named folder beside the file.
@@ -73,7 +93,13 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     if (!probeImage(path, info) || info.width > maxImageSide || info.height > maxImageSide) {
         return nullptr;
     }
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    // The whole file in one read: the decoders otherwise read it a few
+    // kilobytes at a time, a system call each.
+    std::vector<std::uint8_t> bytes;
+    if (!readWhole(path, bytes)) {
+        return nullptr;
+    }
+    SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (file == nullptr) {
         return nullptr;
     }
