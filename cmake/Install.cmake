@@ -7,6 +7,8 @@
 #   <prefix>/bin/setwright -> ../lib/Quizvale/Setwright
 #   <prefix>/share/applications/quizvale.desktop, quizvale-setwright.desktop
 #   <prefix>/share/icons/hicolor/256x256/apps/quizvale.png
+#   <prefix>/share/metainfo/org.quizvale.{quizvale,setwright}.metainfo.xml
+#   <prefix>/share/man/man6/{quizvale,showfloor}.6, man1/setwright.1
 #
 # Installing copies what was built; it builds nothing (build first).
 
@@ -66,6 +68,33 @@ function(qv_install_entry program desktop command)
 endfunction()
 qv_install_entry(Porchlight quizvale quizvale)
 qv_install_entry(Setwright quizvale-setwright setwright)
+
+# What software centres show: one AppStream component per menu entry, its
+# screenshots the stills under docs/ at the project's address.
+set(QV_PROJECT_URL "https://quizvale.org" CACHE STRING
+    "The project's web address; the metadata's screenshots lie under <address>/docs/")
+function(qv_install_metainfo program component)
+  if(NOT TARGET ${program})
+    return()
+  endif()
+  set(generated "${CMAKE_BINARY_DIR}/packaging/org.quizvale.${component}.metainfo.xml")
+  configure_file("${PROJECT_SOURCE_DIR}/packaging/metainfo/org.quizvale.${component}.metainfo.xml.in"
+                 "${generated}" @ONLY)
+  install(FILES "${generated}" DESTINATION share/metainfo)
+endfunction()
+qv_install_metainfo(Porchlight quizvale)
+qv_install_metainfo(Setwright setwright)
+
+# A manual page for each command an install adds, and for the game itself.
+if(TARGET Porchlight)
+  install(FILES "${PROJECT_SOURCE_DIR}/packaging/man/quizvale.6" DESTINATION share/man/man6)
+endif()
+if(TARGET Showfloor)
+  install(FILES "${PROJECT_SOURCE_DIR}/packaging/man/showfloor.6" DESTINATION share/man/man6)
+endif()
+if(TARGET Setwright)
+  install(FILES "${PROJECT_SOURCE_DIR}/packaging/man/setwright.1" DESTINATION share/man/man1)
+endif()
 
 # cpack -G DEB: package quizvale, installed under /usr.
 set(CPACK_PACKAGE_NAME "quizvale")

@@ -11,6 +11,10 @@
 
 namespace qv {
 
+// Set files larger than this are refused rather than read: ten thousand
+// questions of the longest texts take about a megabyte.
+inline constexpr std::size_t maxSetFileBytes = std::size_t{64} << 20;
+
 // One question block as stored: texts are raw code-page bytes, numbers are
 // the `atoi` of their lines, unchecked.
 struct SetFileRecord {

@@ -53,6 +53,10 @@ std::unique_ptr<QMessageBox> QtMessageBox::makeBox(const MessageRequest& request
         dontShow->setProperty(dontShowProperty, true);
         break;
     }
+    case MessageButtons::YesNoCancel:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     return box;
 }
@@ -71,6 +75,8 @@ MessageAnswer QtMessageBox::answerOf(const QMessageBox& box, const QAbstractButt
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
     default:
         return MessageAnswer::Closed;
     }

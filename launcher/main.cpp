@@ -1,9 +1,12 @@
 // Porchlight: checks the game's runtime and starts the game (or the runtime
-// installer), then ends. It takes no arguments.
+// installer), then ends.
 
 #include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "common/Paths.h"
+#include "common/ProgramInfo.h"
 #include "launcher/Launcher.h"
 #include "launcher/LoaderSystemLibraries.h"
 #include "launcher/PrintingProcessStarter.h"
@@ -11,15 +14,42 @@
 #include "launcher/QtProcessStarter.h"
 #include "platform/IniSettingsStore.h"
 
-int main() {
+namespace {
+
+const qv::ProgramInfo porchlightInfo{
+    "Porchlight",
+    "[OPTION]...",
+    "The launcher of Quizvale: checks that the game's graphics runtime is installed, then\n"
+    "starts the game (or offers to install the runtime).",
+    {
+        {"--dry-run", "print what would be started, one line each, instead of starting it"},
+    },
+    "Installed as the command quizvale.",
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (qv::answerInfoOption(porchlightInfo, arguments, std::cout)) {
+        return 0;
+    }
+    bool dryRun = false;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--dry-run") {
+            dryRun = true;
+        } else {
+            std::cerr << "Porchlight: unknown option " << argument
+                      << "\nTry 'Porchlight --help' for the options.\n";
+            return 2;
+        }
+    }
     qv::IniSettingsStore settings(qv::launcherSettingsFile());
     qv::QtMessageBox messages;
     qv::LoaderSystemLibraries libraries;
     qv::QtProcessStarter starter;
-    // For checks of an installed product: say what would be started instead.
     qv::PrintingProcessStarter printer(std::cout);
-    const bool printOnly = !qv::environmentValue("QV_LAUNCHER_PRINT_ONLY").empty();
-    qv::ProcessStarter& processes = printOnly ? static_cast<qv::ProcessStarter&>(printer) : starter;
+    qv::ProcessStarter& processes = dryRun ? static_cast<qv::ProcessStarter&>(printer) : starter;
 
     qv::Launcher launcher({settings, messages, libraries, processes});
     launcher.run(qv::programFolder());

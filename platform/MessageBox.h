@@ -10,9 +10,9 @@ enum class MessageIcon { Information, Question, Warning, Stop };
 
 // Which buttons the box offers. YesNoDontShow adds a third button that
 // answers DontShowAgain (the platform has no check box in its message boxes).
-enum class MessageButtons { Ok, YesNo, YesNoDontShow };
+enum class MessageButtons { Ok, YesNo, YesNoDontShow, YesNoCancel };
 
-enum class MessageAnswer { Ok, Yes, No, DontShowAgain, Closed };
+enum class MessageAnswer { Ok, Yes, No, DontShowAgain, Cancel, Closed };
 
 struct MessageRequest {
     std::string title;

@@ -8,7 +8,7 @@ namespace qv {
 
 namespace {
 
-enum ButtonId { OkId = 1, YesId, NoId, DontShowId };
+enum ButtonId { OkId = 1, YesId, NoId, DontShowId, CancelId };
 
 Uint32 iconFlags(MessageIcon icon) {
     switch (icon) {
@@ -40,6 +40,7 @@ MessageAnswer SdlMessageBox::show(const MessageRequest& request) {
     const std::string yes = withoutMnemonic("&Yes");
     const std::string no = withoutMnemonic("&No");
     const std::string dontShow = withoutMnemonic("&Don't show again");
+    const std::string cancel = withoutMnemonic("&Cancel");
     std::vector<SDL_MessageBoxButtonData> buttons;
     switch (request.buttons) {
     case MessageButtons::Ok:
@@ -50,6 +51,11 @@ MessageAnswer SdlMessageBox::show(const MessageRequest& request) {
         [[fallthrough]];
     case MessageButtons::YesNo:
         buttons.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, NoId, no.c_str()});
+        buttons.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, YesId, yes.c_str()});
+        break;
+    case MessageButtons::YesNoCancel:
+        buttons.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, CancelId, cancel.c_str()});
+        buttons.push_back({0, NoId, no.c_str()});
         buttons.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, YesId, yes.c_str()});
         break;
     }
@@ -73,6 +79,8 @@ MessageAnswer SdlMessageBox::show(const MessageRequest& request) {
         return MessageAnswer::No;
     case DontShowId:
         return MessageAnswer::DontShowAgain;
+    case CancelId:
+        return MessageAnswer::Cancel;
     default:
         return MessageAnswer::Closed;
     }

@@ -1,7 +1,9 @@
-// Opening and saving a large question set through the editor, pictures aside.
+// Opening and saving a large question set through the editor, without and
+// with pictures.
 
 #include "common/SetFile.h"
 #include "editor/model/Editor.h"
+#include "editor/model/FilePictureHook.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,6 +39,7 @@ public:
     bool importPicture(const std::filesystem::path&, const std::filesystem::path&) override {
         return false;
     }
+    bool showPicture(const std::filesystem::path&) override { return true; }
     void clearPicture() override {}
 };
 
@@ -46,9 +49,12 @@ public:
     bool write(const std::string&, const std::string&, const std::string&) override { return true; }
 };
 
-// A sets folder holding "Large": 2,000 questions with texts at their longest.
+constexpr int pictureCount = 300;
+
+// A sets folder holding "Large": 2,000 questions with texts at their longest,
+// the first `pictures` of every seventh question with a picture of 40 KB.
 struct LargeSet {
-    LargeSet() {
+    explicit LargeSet(int pictures = 0) {
         root = std::filesystem::temp_directory_path() /
                ("qv-editor-bench-" + std::to_string(::getpid()));
         sets = root / "Resources" / "QuestionSets";
@@ -62,6 +68,11 @@ struct LargeSet {
             }
             r.correctAnswer = 1 + i % 4;
             r.value = 1 + i % 15;
+            if (i % 7 == 0 && i / 7 < pictures) {
+                r.pictureFlag = 1;
+                std::ofstream(sets / "Large" / qv::pictureFileName(i), std::ios::binary)
+                    << std::string(40000, static_cast<char>(i));
+            }
         }
         std::ofstream(sets / "Large" / "Large.txt", std::ios::binary) << qv::writeSetFile(records);
     }
@@ -113,8 +124,40 @@ void saveLargeSet(benchmark::State& state) {
     }
 }
 
+// The set with 300 pictures, one question changed before each save: the
+// pictures that did not change are linked into the new folder, never copied.
+void saveLargeSetWithPicturesAfterOneChange(benchmark::State& state) {
+    LargeSet set(pictureCount);
+    QuietUser user;
+    QuietView view;
+    qv::FilePictureHook pictures;
+    NoProfile profile;
+    qv::Editor editor(qv::EditorServices{user, view, pictures, profile}, set.sets);
+    editor.setSetName("Large");
+    if (!editor.loadSet()) {
+        state.SkipWithError("the set did not load");
+        return;
+    }
+    editor.setCurrentIndex(1000);
+    editor.showQuestion();
+    int round = 0;
+    for (auto _ : state) {
+        qv::QuestionFields fields = editor.fields();
+        fields.text = "Changed " + std::to_string(round++);
+        editor.storeFields(fields);
+        if (!editor.save()) {
+            state.SkipWithError("the set did not save");
+            break;
+        }
+    }
+}
+
 BENCHMARK(openLargeSet)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(saveLargeSet)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(saveLargeSetWithPicturesAfterOneChange)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

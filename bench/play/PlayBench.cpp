@@ -18,9 +18,9 @@
 #include "game/engine/FontSet.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/SpriteLayer.h"
-#include "game/quiz/GameScreen.h"
-#include "game/quiz/Player.h"
-#include "game/quiz/QuestionRound.h"
+#include "game/play/GameScreen.h"
+#include "game/play/Player.h"
+#include "game/play/QuestionRound.h"
 #include "game/quiz/QuizState.h"
 
 #include <SDL.h>

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/quiz/BoardLayout.h"
+#include "game/quiz/PrizeLadder.h"
+
 #include <array>
 
 // Where the game screen places its pieces: every painted resting look in the
@@ -13,15 +16,12 @@ constexpr int screenHeight = 768;
 // for a window two and a half times as wide as it is high.
 constexpr int wideMargin = 448;
 
-struct Point {
-    int x;
-    int y;
-};
+using Point = board::Place;
 
 // Answer plates: sprite centres, image size, and the plate inside the image.
 constexpr int plateWidth = 370;
 constexpr int plateHeight = 52;
-constexpr std::array<Point, 4> plateCentres{{{209, 661}, {589, 661}, {209, 719}, {589, 719}}};
+constexpr std::array<Point, 4> plateCentres = board::answerCentres;
 constexpr std::array<const char*, 4> answerLetters{"A", "B", "C", "D"};
 constexpr double plateInset = 4;
 constexpr double plateRadius = 22;
@@ -33,22 +33,26 @@ constexpr double badgeRadius = 15;
 // Take and help buttons along the top right.
 constexpr int helpWidth = 90;
 constexpr int helpHeight = 56;
-constexpr int helpY = 69;
-constexpr std::array<int, 4> helpX{659, 763, 859, 955};
+constexpr int helpY = board::helpY;
+constexpr std::array<int, 4> helpX = board::helpX;
 constexpr double helpInset = 4;
 constexpr double helpRadius = 14;
 
 // The prize ladder: fifteen rungs, the first at the bottom.
 constexpr int rungWidth = 220;
 constexpr int rungHeight = 38;
-constexpr int rungX = 903;
+constexpr int rungX = board::rungX;
 constexpr int rungY(int question) {
-    return 153 + 41 * (15 - question);
+    return board::rungY(question);
 }
-constexpr std::array<int, 15> prizes{100,   200,   300,   500,    1000,   2000,   4000,   8000,
-                                     16000, 32000, 64000, 125000, 250000, 500000, 1000000};
+inline constexpr const std::array<int, rungCount>& prizes = prizeLadder;
 constexpr bool guaranteed(int question) {
-    return question == 5 || question == 10;
+    for (const int rung : guaranteedRungs) {
+        if (rung == question) {
+            return true;
+        }
+    }
+    return false;
 }
 constexpr double rungInset = 2;
 // In rung image coordinates: the question number starts at numberX, the

@@ -2,6 +2,7 @@
 // as the screens place them, to look at the art as a whole:
 //   qv_art_preview RESOURCES_DIR OUTPUT_DIR
 #include "content/art/Compositor.h"
+#include "content/art/Layout.h"
 
 #include <cmath>
 #include <cstdint>
@@ -61,10 +62,10 @@ void gameStage(Compositor& c, Tint t, int level, const char* player, const char*
     c.sprite("Backframe.tga", 512, 384);
     c.text(player, 100, 66, 50, true);
     c.text(host, 80, 160, 30);
-    const int prizes[15] = {100,   200,   300,   500,    1000,   2000,   4000,   8000,
-                            16000, 32000, 64000, 125000, 250000, 500000, 1000000};
-    for (int q = 1; q <= level + 1 && q <= 15; ++q) {
-        c.sprite(std::to_string(prizes[q - 1]) + ".tga", 903, 153 + 41 * (15 - q));
+    namespace L = qv::art::layout;
+    for (int q = 1; q <= level + 1 && q <= qv::rungCount; ++q) {
+        c.sprite(std::to_string(L::prizes[static_cast<std::size_t>(q - 1)]) + ".tga", L::rungX,
+                 L::rungY(q));
     }
 }
 
@@ -89,7 +90,7 @@ void gamePicture(Compositor& c) {
     c.sprite("picholder2.tga", 699, 232);
     c.sprite("picholder3.tga", 699, 482);
     c.sprite("picholder4.tga", 99, 482);
-    c.sprite("AnswerButtonHilight.tga", 589, 661);
+    c.sprite("AnswerButtonHilight.tga", qv::board::answerCentres[1].x, qv::board::answerCentres[1].y);
     const char* const answers[4] = {"Green", "White", "Red", "Blue"};
     question(c, "Which colour is the middle band of the flag", "shown here?", answers);
     c.sprite("mousearrow.tga", 640, 668);

@@ -59,6 +59,25 @@ void Canvas::paintNight() {
     cairo_restore(c);
 }
 
+unsigned Canvas::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) {
+        return 0;
+    }
+    cairo_surface_flush(surface.get());
+    const unsigned char* pixels = cairo_image_surface_get_data(surface.get());
+    if (pixels == nullptr) {
+        return 0;
+    }
+    std::uint32_t p = 0;
+    std::memcpy(&p,
+                pixels +
+                    static_cast<std::size_t>(cairo_image_surface_get_stride(surface.get())) *
+                        static_cast<std::size_t>(y) +
+                    static_cast<std::size_t>(x) * 4,
+                sizeof p);
+    return p & 0xFFFFFF;
+}
+
 bool Canvas::writeJpeg(const std::string& path) const {
     cairo_surface_flush(surface.get());
     const unsigned char* pixels = cairo_image_surface_get_data(surface.get());

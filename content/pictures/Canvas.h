@@ -40,6 +40,10 @@ public:
     // A dark stage for pictures about light.
     void paintNight();
 
+    // The colour at (x, y) as 0xRRGGBB after everything drawn so far; 0 for
+    // a point outside the picture.
+    unsigned pixel(int x, int y) const;
+
     // Writes the picture as a baseline JPEG, 24-bit RGB, quality 90.
     bool writeJpeg(const std::string& path) const;
 

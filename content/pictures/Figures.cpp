@@ -202,8 +202,9 @@ void drawCompass(Canvas& canvas, double degrees) {
 void drawAngle(Canvas& canvas, double degrees) {
     canvas.paintStage();
     cairo_t* cr = canvas.cr();
-    // The vertex sits low so that both rays have room.
-    const double vx = cx + 40;
+    // The vertex sits low so that both rays have room, and further left
+    // when the angle opens less, so the figure stays centred.
+    const double vx = degrees < 90 ? cx - 110 : cx + 40;
     const double vy = Canvas::height - 55.0;
     const double length = 260;
     const double a = degrees * M_PI / 180.0;

@@ -159,6 +159,74 @@ std::vector<FlagDesign> designs() {
              // The moon sits a little towards the hoist.
              disc(cr, hex(0xFFDE00), w * 0.4375, h / 2, h * 0.3);
          }},
+        {"Ukraine", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{hex(0x0057B7)}, {hex(0xFFD700)}});
+         }},
+        {"Sweden", 16, 10,
+         [](cairo_t* cr, double w, double h) {
+             rect(cr, hex(0x006AA7), 0, 0, w, h);
+             crossBars(cr, hex(0xFECC00), w, h, 5, 4, 2);
+         }},
+        {"Poland", 8, 5,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{white}, {hex(0xDC143C)}});
+         }},
+        {"Russia", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{white}, {hex(0x0039A6)}, {hex(0xD52B1E)}});
+         }},
+        {"Colombia", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h,
+                             {{hex(0xFCD116), 2}, {hex(0x003893), 1}, {hex(0xCE1126), 1}});
+         }},
+        {"Thailand", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             const Rgb red = hex(0xA51931);
+             horizontalBands(cr, w, h,
+                             {{red, 1}, {white, 1}, {hex(0x2D2A4A), 2}, {white, 1}, {red, 1}});
+         }},
+        {"Estonia", 11, 7,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{hex(0x0072CE)}, {black}, {white}});
+         }},
+        {"Mali", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             verticalBands(cr, w, h, {hex(0x14B53A), hex(0xFCD116), hex(0xCE1126)});
+         }},
+        {"Botswana", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             const Rgb blue = hex(0x75AADB);
+             horizontalBands(cr, w, h, {{blue, 9}, {white, 1}, {black, 4}, {white, 1}, {blue, 9}});
+         }},
+        {"Benin", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{hex(0xFCD116)}, {hex(0xE8112D)}});
+             rect(cr, hex(0x008751), 0, 0, w * 0.4, h);
+         }},
+        {"Gabon", 4, 3,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{hex(0x009E60)}, {hex(0xFCD116)}, {hex(0x3A75C4)}});
+         }},
+        {"Latvia", 2, 1,
+         [](cairo_t* cr, double w, double h) {
+             const Rgb carmine = hex(0x9E3039);
+             horizontalBands(cr, w, h, {{carmine, 2}, {white, 1}, {carmine, 2}});
+         }},
+        {"Yemen", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h, {{hex(0xCE1126)}, {white}, {black}});
+         }},
+        {"Gambia", 3, 2,
+         [](cairo_t* cr, double w, double h) {
+             horizontalBands(cr, w, h,
+                             {{hex(0xCE1126), 6},
+                              {white, 1},
+                              {hex(0x0C1C8C), 4},
+                              {white, 1},
+                              {hex(0x3A7728), 6}});
+         }},
     };
 }
 

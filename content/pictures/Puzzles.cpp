@@ -209,20 +209,48 @@ void drawLightMix(Canvas& canvas, Rgb first, Rgb second) {
     canvas.paintNight();
     cairo_t* cr = canvas.cr();
     const double y = Canvas::height / 2.0;
-    // Light adds: where the two beams meet their colours sum channel by channel.
-    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    const std::array<double, 2> centres = {Canvas::width / 2.0 - 62, Canvas::width / 2.0 + 62};
+    const double radius = 112;
+    const double apart = 62;
+    const std::array<double, 2> centres = {Canvas::width / 2.0 - apart,
+                                           Canvas::width / 2.0 + apart};
     const std::array<Rgb, 2> colours = {first, second};
+    // The beams go on a layer of their own so that the place where they meet
+    // can be cut out of it: the colour there is what the question asks for,
+    // so the picture leaves it dark.
+    cairo_push_group(cr);
     for (std::size_t i = 0; i < 2; ++i) {
-        cairo_pattern_t* beam = cairo_pattern_create_radial(centres[i], y, 95, centres[i], y, 112);
+        cairo_pattern_t* beam =
+            cairo_pattern_create_radial(centres[i], y, radius - 17, centres[i], y, radius);
         cairo_pattern_add_color_stop_rgba(beam, 0, colours[i].r, colours[i].g, colours[i].b, 1);
         cairo_pattern_add_color_stop_rgba(beam, 1, colours[i].r, colours[i].g, colours[i].b, 0);
         cairo_set_source(cr, beam);
-        cairo_arc(cr, centres[i], y, 112, 0, 2 * M_PI);
+        cairo_arc(cr, centres[i], y, radius, 0, 2 * M_PI);
         cairo_fill(cr);
         cairo_pattern_destroy(beam);
     }
+    // The lens both discs share: the right arc of the left disc, then the
+    // left arc of the right one.
+    const double half = std::acos(apart / radius);
+    auto lens = [&] {
+        cairo_new_path(cr);
+        cairo_arc(cr, centres[0], y, radius, -half, half);
+        cairo_arc(cr, centres[1], y, radius, M_PI - half, M_PI + half);
+        cairo_close_path(cr);
+    };
+    lens();
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+
+    lens();
+    cairo_set_line_width(cr, 4);
+    cairo_set_dash(cr, std::array<double, 1>{12}.data(), 1, 0);
+    setColour(cr, cream);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    centredText(cr, "?", Canvas::width / 2.0, y, 80, true);
 }
 
 } // namespace qv::pictures

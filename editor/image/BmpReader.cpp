@@ -1,6 +1,6 @@
 #include "editor/image/BmpReader.h"
 
-#include "editor/image/ByteReader.h"
+#include "common/ByteReader.h"
 
 #include <array>
 #include <bit>

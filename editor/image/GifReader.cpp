@@ -1,6 +1,6 @@
 #include "editor/image/GifReader.h"
 
-#include "editor/image/ByteReader.h"
+#include "common/ByteReader.h"
 
 #include <array>
 #include <new>

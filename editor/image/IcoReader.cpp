@@ -1,7 +1,7 @@
 #include "editor/image/IcoReader.h"
 
 #include "editor/image/BmpReader.h"
-#include "editor/image/ByteReader.h"
+#include "common/ByteReader.h"
 #include "editor/image/PngReader.h"
 
 namespace qv::image {

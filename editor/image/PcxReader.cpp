@@ -1,6 +1,6 @@
 #include "editor/image/PcxReader.h"
 
-#include "editor/image/ByteReader.h"
+#include "common/ByteReader.h"
 
 #include <array>
 #include <new>

@@ -1,6 +1,6 @@
 #include "editor/image/TgaReader.h"
 
-#include "editor/image/ByteReader.h"
+#include "common/ByteReader.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "editor/image/WbmpReader.h"
 
-#include "editor/image/ByteReader.h"
+#include "common/ByteReader.h"
 
 namespace qv::image {
 namespace {

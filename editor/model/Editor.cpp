@@ -4,7 +4,6 @@
 #include "common/FileIo.h"
 #include "common/SetFile.h"
 #include "editor/model/EditorTexts.h"
-#include "editor/model/PictureChoice.h"
 #include "editor/model/SetName.h"
 #include "editor/model/Statistics.h"
 
@@ -16,20 +15,8 @@
 namespace qv {
 namespace {
 
-// A full set of 128-character questions is well under a megabyte; a file far
-// larger than that is not a set the editor wrote.
-constexpr std::size_t maxSetFileBytes = std::size_t{64} << 20;
 // Texts longer than the game's records hold are cut when a set is read.
 constexpr std::size_t maxTextBytes = 255;
-
-QuestionFields fieldsOf(const EditorQuestion& record) {
-    QuestionFields fields;
-    fields.text = record.text;
-    fields.answers = record.answers;
-    fields.correctAnswer = record.correctAnswer;
-    fields.value = record.value;
-    return fields;
-}
 
 // Set names are held as code-page bytes; the folders on disk are named in UTF-8.
 std::filesystem::path pathOf(const std::string& name) {
@@ -39,7 +26,7 @@ std::filesystem::path pathOf(const std::string& name) {
 } // namespace
 
 Editor::Editor(EditorServices services, std::filesystem::path setsFolder)
-    : services_(services), setsFolder_(std::move(setsFolder)) {}
+    : services_(services), setsFolder_(std::move(setsFolder)), store_(setsFolder_) {}
 
 std::filesystem::path Editor::setsFolderFor(const std::filesystem::path& programFolder) {
     return programFolder / "Resources" / "QuestionSets";
@@ -63,9 +50,28 @@ void Editor::setDeleteEnabled(bool enabled) {
     services_.view.setDeleteEnabled(enabled);
 }
 
+std::string Editor::caption() const {
+    if (setName_.empty()) {
+        return std::string(editorText::windowCaption);
+    }
+    std::string caption = setName_;
+    if (modified()) {
+        caption += editorText::unsavedMark;
+    }
+    caption += editorText::captionSeparator;
+    caption += editorText::windowCaption;
+    return caption;
+}
+
+void Editor::updateWindow() {
+    services_.view.setCaption(caption());
+    services_.view.setUndoState(history_.canUndo(), history_.canRedo());
+}
+
 bool Editor::startUp() {
     std::error_code error;
     std::filesystem::create_directory(setsFolder_, error); // exists already, or cannot be: go on
+    PictureStore::removeLeftovers(setsFolder_);
 
     std::string stored;
     if (!cp1252FromUtf8(services_.profile.read(std::string(editorText::profileSetSection),
@@ -84,6 +90,7 @@ bool Editor::startUp() {
         showQuestion();
         return true;
     }
+    updateWindow();
     return newSet() != NewSetResult::EndProgram;
 }
 
@@ -95,155 +102,17 @@ bool Editor::close() {
                             std::string(editorText::profileSetKey), utf8FromCp1252(setName_));
     currentRecord_ = nullptr;
     list_.clear();
+    history_.clear();
+    store_.clear();
     services_.pictures.clearPicture();
     return true;
-}
-
-void Editor::showQuestion() {
-    if (currentIndex_ >= list_.count()) {
-        currentIndex_ = list_.count() - 1;
-    }
-    if (currentIndex_ < 0) {
-        currentIndex_ = 0;
-    }
-    EditorQuestion* record = list_.find(currentIndex_);
-    if (record == nullptr) {
-        // The set is empty: the fields keep what they show, but no longer
-        // belong to any record.
-        currentRecord_ = nullptr;
-        services_.pictures.clearPicture();
-        setDeleteEnabled(false);
-        return;
-    }
-    fields_ = fieldsOf(*record);
-    services_.view.showFields(fields_);
-    currentRecord_ = record;
-    importPicture(record->picturePath);
-    services_.view.setQuestionLabel(std::string(editorText::questionLabelPrefix) +
-                                    std::to_string(currentIndex_ + 1));
-    setDeleteEnabled(true);
-}
-
-void Editor::storeFields(const QuestionFields& fields) {
-    modified_ = true;
-    std::int8_t correctAnswer =
-        fields.correctAnswer < 0 ? fields_.correctAnswer : fields.correctAnswer;
-    std::int8_t value = fields.value < 0 ? fields_.value : fields.value;
-    fields_ = fields;
-    fields_.correctAnswer = correctAnswer;
-    fields_.value = value;
-    if (currentRecord_ != nullptr) {
-        currentRecord_->text = fields_.text;
-        currentRecord_->answers = fields_.answers;
-        currentRecord_->correctAnswer = fields_.correctAnswer;
-        currentRecord_->value = fields_.value;
-    }
-}
-
-bool Editor::isIncomplete() {
-    if (currentRecord_ == nullptr) {
-        return false; // nothing is shown, so there is nothing to finish
-    }
-    bool complete = !fields_.text.empty() && fields_.correctAnswer >= 1 &&
-                    fields_.correctAnswer <= 4 && fields_.value >= 1 && fields_.value <= 15;
-    for (const std::string& answer : fields_.answers) {
-        complete = complete && !answer.empty();
-    }
-    if (complete) {
-        return false;
-    }
-    tell(editorText::incompleteText, editorText::incompleteTitle, MessageIcon::Information);
-    return true;
-}
-
-void Editor::navigate(Navigation to) {
-    if (isIncomplete()) {
-        return;
-    }
-    const int last = list_.count() - 1;
-    switch (to) {
-    case Navigation::First:
-        currentIndex_ = 0;
-        break;
-    case Navigation::Last:
-        currentIndex_ = last;
-        break;
-    case Navigation::Next:
-        currentIndex_ = std::min(currentIndex_ + 1, last);
-        break;
-    case Navigation::TenOn:
-        currentIndex_ = std::min(currentIndex_ + 10, last);
-        break;
-    case Navigation::Previous:
-        currentIndex_ = std::max(currentIndex_ - 1, 0);
-        break;
-    case Navigation::TenBack:
-        currentIndex_ = std::max(currentIndex_ - 10, 0);
-        break;
-    }
-    showQuestion();
-}
-
-void Editor::newQuestion() {
-    if (isIncomplete()) {
-        return;
-    }
-    addQuestion();
-}
-
-void Editor::addQuestion() {
-    modified_ = true;
-    EditorQuestion& record = list_.append(std::make_unique<EditorQuestion>());
-    currentIndex_ = record.number;
-    currentRecord_ = &record;
-    showQuestion();
-}
-
-void Editor::deleteQuestion() {
-    EditorQuestion* record = list_.find(currentIndex_);
-    if (record == nullptr) {
-        return;
-    }
-    modified_ = true;
-    std::string deletedPicture = record->picturePath;
-    currentRecord_ = nullptr;
-    list_.remove(currentIndex_);
-    movePicturesDown(currentIndex_, deletedPicture);
-    showQuestion();
-}
-
-void Editor::movePicturesDown(int from, const std::string& deletedPicture) {
-    // Showing a question writes its picture file and deletes the file of a
-    // question without one, so a picture left under its old number would be
-    // lost as soon as the question now holding that number is shown. Each
-    // picture moves with its question now instead. Only files under their
-    // own number in this set's folder move; a picture still in another set's
-    // folder is copied over when its question is next shown.
-    const std::filesystem::path folder = setFolder();
-    std::error_code error;
-    if (!deletedPicture.empty() && deletedPicture == (folder / pictureFileName(from)).string()) {
-        std::filesystem::remove(deletedPicture, error);
-    }
-    for (int n = from; n < list_.count(); ++n) {
-        EditorQuestion* record = list_.find(n);
-        std::filesystem::path old = folder / pictureFileName(n + 1);
-        if (record == nullptr || record->picturePath != old.string()) {
-            continue;
-        }
-        std::filesystem::path moved = folder / pictureFileName(n);
-        std::filesystem::rename(old, moved, error);
-        if (!error || !std::filesystem::exists(old, error)) {
-            // Also when the old file was already gone: the question then
-            // reports its missing picture when shown, as after loading.
-            record->picturePath = moved.string();
-        }
-    }
 }
 
 bool Editor::loadSet() {
     if (setName_.empty()) {
         return false;
     }
+    recoverSetFolder(setFolder());
     std::string bytes;
     if (!readWholeFile(setFilePath(), bytes, maxSetFileBytes)) {
         return false;
@@ -252,6 +121,8 @@ bool Editor::loadSet() {
     const std::filesystem::path folder = setFolder();
     currentRecord_ = nullptr;
     list_.clear();
+    history_.clear();
+    forcedModified_ = false;
     int position = 0;
     for (SetFileRecord& stored : contents.records) {
         auto record = std::make_unique<EditorQuestion>();
@@ -261,12 +132,38 @@ bool Editor::loadSet() {
         record->correctAnswer = static_cast<std::int8_t>(stored.correctAnswer);
         record->value = static_cast<std::int8_t>(stored.value);
         if (stored.pictureFlag >= 1) {
-            record->picturePath = (folder / pictureFileName(position)).string();
+            // Linked into the store, the picture stays with its question
+            // whatever later saves do to the set's folder.
+            record->picturePath = store_.adopt(folder / pictureFileName(position)).string();
+            record->pictureMissing = record->picturePath.empty();
         }
         currentRecord_ = &list_.append(std::move(record));
         ++position;
     }
     currentIndex_ = list_.count() - 1;
+    return true;
+}
+
+bool Editor::openSet(const std::string& name) {
+    if (!isValidSetName(name) || askSaveChanges() == MessageAnswer::Cancel) {
+        return false;
+    }
+    std::string previous = std::move(setName_);
+    setName_ = name;
+    if (!loadSet()) {
+        setName_ = std::move(previous);
+        tell(editorText::openErrorText, editorText::openErrorTitle, MessageIcon::Warning);
+        updateWindow();
+        return false;
+    }
+    if (list_.count() == 0) {
+        fields_ = QuestionFields{};
+        services_.view.showFields(fields_);
+        services_.view.setQuestionLabel(std::string(editorText::questionLabelPrefix) + "0" +
+                                        std::string(editorText::questionLabelOf) + "0");
+    }
+    showQuestion();
+    updateWindow();
     return true;
 }
 
@@ -311,12 +208,15 @@ NewSetResult Editor::newSet() {
     setName_ = *name;
     std::error_code error;
     std::filesystem::create_directory(setFolder(), error); // an existing folder is fine
+    // The questions stay and their history with them, but no state of it is
+    // saved under the new name.
+    history_.markNeverSaved();
     addQuestion();
     return NewSetResult::Created;
 }
 
 MessageAnswer Editor::askSaveChanges() {
-    if (!modified_) {
+    if (!modified()) {
         return MessageAnswer::Yes;
     }
     MessageAnswer answer = services_.user.showMessage(
@@ -331,10 +231,13 @@ MessageAnswer Editor::askSaveChanges() {
 
 bool Editor::save() {
     if (!saveSet()) {
-        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Exclamation);
+        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Warning);
+        updateWindow();
         return false;
     }
-    modified_ = false;
+    forcedModified_ = false;
+    history_.markClean();
+    updateWindow();
     return true;
 }
 
@@ -346,76 +249,56 @@ bool Editor::saveSet() {
     if (!std::filesystem::is_directory(setFolder(), error)) {
         return false;
     }
-    // Showing each question on the way writes its picture under its current
-    // number, so the picture flags written match the files in the folder.
-    std::vector<SetFileRecord> records;
-    records.reserve(static_cast<std::size_t>(list_.count()));
-    const int remembered = currentIndex_;
+    std::vector<FolderPicture> pictures;
     for (int i = 0; i < list_.count(); ++i) {
-        currentIndex_ = i;
-        showQuestion();
-        SetFileRecord block;
-        if (currentRecord_ != nullptr) {
-            block.text = currentRecord_->text;
-            block.answers = currentRecord_->answers;
-            block.correctAnswer = currentRecord_->correctAnswer;
-            block.value = currentRecord_->value;
-            block.pictureFlag = currentRecord_->picturePath.empty() ? 0 : 1;
+        const EditorQuestion* record = list_.find(i);
+        if (!record->picturePath.empty()) {
+            pictures.push_back({i, record->picturePath});
         }
-        records.push_back(std::move(block));
     }
-    currentIndex_ = remembered;
-    showQuestion();
-    return writeFileAtomically(setFilePath(), writeSetFile(records));
+    auto makeSetFile = [this](const std::vector<int>& dropped) {
+        std::vector<SetFileRecord> records;
+        records.reserve(static_cast<std::size_t>(list_.count()));
+        for (int i = 0; i < list_.count(); ++i) {
+            const EditorQuestion* record = list_.find(i);
+            SetFileRecord block;
+            block.text = record->text;
+            block.answers = record->answers;
+            block.correctAnswer = record->correctAnswer;
+            block.value = record->value;
+            block.pictureFlag =
+                !record->picturePath.empty() &&
+                        std::find(dropped.begin(), dropped.end(), i) == dropped.end()
+                    ? 1
+                    : 0;
+            records.push_back(std::move(block));
+        }
+        return writeSetFile(records);
+    };
+    const FolderSaveResult result =
+        saveSetFolder(setFolder(), pathOf(setName_ + ".txt"), pictures, makeSetFile, saveHook_);
+    if (!result.saved) {
+        return false;
+    }
+    for (int position : result.droppedPictures) {
+        list_.find(position)->picturePath.clear();
+    }
+    // A picture the store could not take still names a file of the old
+    // folder, which is gone now; the new folder holds it under its number.
+    for (int i = 0; i < list_.count(); ++i) {
+        EditorQuestion* record = list_.find(i);
+        if (!record->picturePath.empty() && !store_.holds(record->picturePath)) {
+            record->picturePath = (setFolder() / pictureFileName(i)).string();
+        }
+    }
+    if (!result.droppedPictures.empty()) {
+        tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
+    }
+    return true;
 }
 
 void Editor::showStatistics() {
     tell(statisticsText(list_), editorText::statisticsTitle, MessageIcon::Information);
-}
-
-void Editor::importPicture(std::string source) {
-    // Taken by value: the source is often the record's own path, which changes below.
-    if (currentRecord_ == nullptr) {
-        return;
-    }
-    if (setName_.empty()) {
-        currentRecord_->picturePath.clear();
-        services_.pictures.clearPicture();
-        return;
-    }
-    const std::filesystem::path target = setFolder() / pictureFileName(currentIndex_);
-    currentRecord_->picturePath = target.string();
-    if (source.empty()) {
-        std::error_code error;
-        std::filesystem::remove(target, error); // a missing file is no error
-        currentRecord_->picturePath.clear();
-        services_.pictures.clearPicture();
-        return;
-    }
-    if (!services_.pictures.importPicture(source, target)) {
-        tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
-        currentRecord_->picturePath.clear();
-        services_.pictures.clearPicture();
-    }
-}
-
-void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
-    modified_ = true;
-    if (!chosen || chosen->empty()) {
-        return;
-    }
-    const std::filesystem::path remembered = lowerCasedPictureChoice(*chosen);
-    services_.profile.write(std::string(editorText::profilePictureSection),
-                            std::string(editorText::profilePictureKey), remembered.string());
-    importPicture(remembered.string());
-}
-
-void Editor::removePicture() {
-    if (currentRecord_ == nullptr) {
-        return;
-    }
-    modified_ = true;
-    importPicture({});
 }
 
 std::filesystem::path Editor::previousPicturePath() {

@@ -3,16 +3,24 @@
 // and every rule about them. The dialog forwards each control's event here
 // and shows what the editor tells its EditorView; every question to the user
 // goes through EditorUser, every picture through PictureHook.
+//
+// Every change to the set is a step of one history that Undo and Redo walk.
+// Nothing reaches the set's folder before Save: pictures wait in the
+// editor's PictureStore, and Save replaces the folder as a whole.
 
+#include "editor/model/EditHistory.h"
 #include "editor/model/EditorUser.h"
 #include "editor/model/EditorView.h"
 #include "editor/model/PictureHook.h"
+#include "editor/model/PictureStore.h"
 #include "editor/model/Profile.h"
 #include "editor/model/QuestionList.h"
+#include "editor/model/SetFolderSave.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -52,25 +60,47 @@ public:
     void showQuestion();
 
     // Every change of a field or a list. A list code below 0 (nothing selected)
-    // keeps the code the record had.
+    // keeps the code the record had. Typing into one field of one question
+    // is one step of the history until sealEdits or any other change.
     void storeFields(const QuestionFields& fields);
+    // The next keystroke starts a new step (the cursor went to another field).
+    void sealEdits() { history_.seal(); }
 
     // True, after telling the user, when the question shown is not complete.
     bool isIncomplete();
 
-    // The buttons.
+    // The buttons and menu entries.
     void navigate(Navigation to);
+    // Go to Question: `number` counts from 1 and is brought into range.
+    void goToQuestion(int number);
     void newQuestion();
     void deleteQuestion();
+    // Moves the question shown one place up (-1) or down (+1); it stays shown.
+    void moveQuestion(int offset);
     NewSetResult newSet();
     bool save();
     void showStatistics();
+    void undo();
+    void redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+
+    // Adds questions after the last one as one step of the history (one
+    // Undo takes them all back) and shows the first of them. Their numbers
+    // are assigned here; a picturePath must name a readable picture file.
+    // False, changing nothing, when there are none.
+    bool appendQuestions(std::vector<EditorQuestion> questions);
+
+    // Open Question Set: offers to save, then opens the set of that name on
+    // its last question. False when the user cancelled or the set could not
+    // be read (then told, and the open set stays as it was).
+    bool openSet(const std::string& name);
 
     // "Add Pic" after the file dialog: `chosen` is empty when it was cancelled
-    // (the set is marked as changed either way).
+    // (the set is marked as changed either way). A picture that cannot be
+    // used is reported and the question keeps the picture it had.
     void addPicture(const std::optional<std::filesystem::path>& chosen);
-    // "Remove Pic": deletes the picture file of the question shown at once
-    // and marks the set as changed, as every other change of a question does.
+    // "Remove Pic": the question loses its picture; the file goes with Save.
     void removePicture();
     // Where the file dialog of "Add Pic" starts; empty when never chosen.
     std::filesystem::path previousPicturePath();
@@ -83,14 +113,18 @@ public:
     // Accepts a name from the new-set dialog, or refuses it with a message:
     // one that is no plain folder name, or the name of a set that exists.
     bool acceptSetName(const std::string& name);
-    // Makes `source` the picture of the question shown, or removes it when empty.
-    void importPicture(std::string source);
+
+    // "<set>* - Quizvale Setwright", the "*" while there are unsaved changes.
+    std::string caption() const;
+
+    // Lets a test stop or kill a save before each of its steps.
+    void setSaveStepHook(SaveStepHook hook) { saveHook_ = std::move(hook); }
 
     int questionCount() const { return list_.count(); }
     int currentIndex() const { return currentIndex_; }
     void setCurrentIndex(int index) { currentIndex_ = index; }
     const EditorQuestion* currentRecord() const { return currentRecord_; }
-    bool modified() const { return modified_; }
+    bool modified() const { return forcedModified_ || !history_.isClean(); }
     const QuestionFields& fields() const { return fields_; }
     const QuestionList& questions() const { return list_; }
     bool deleteEnabled() const { return deleteEnabled_; }
@@ -105,9 +139,14 @@ public:
 private:
     void tell(std::string_view text, std::string_view title, MessageIcon icon);
     void setDeleteEnabled(bool enabled);
-    // Keeps each picture with its question when the questions from `from`
-    // on have moved one number down.
-    void movePicturesDown(int from, const std::string& deletedPicture);
+    // Draws the picture of the question shown, telling the user when a
+    // picture the set flags cannot be read (the question then has none).
+    void showPictureOf(EditorQuestion& record);
+    // Records a step already applied to the list and shows its question.
+    void pushStep(EditStep step, int shown);
+    void showStep(const EditStep* step, bool undone);
+    // Caption, label and the state of Undo and Redo.
+    void updateWindow();
     // True when a file or a non-empty folder already has that set name.
     bool setExists(const std::string& name) const;
 
@@ -118,7 +157,12 @@ private:
     int currentIndex_ = 0;
     EditorQuestion* currentRecord_ = nullptr;
     QuestionFields fields_;
-    bool modified_ = false;
+    EditHistory history_;
+    PictureStore store_;
+    SaveStepHook saveHook_;
+    // Changes that are no step of the history: a cancelled "Add Pic" and
+    // edits while no question is shown. Cleared by a save.
+    bool forcedModified_ = false;
     bool deleteEnabled_ = false;
 };
 

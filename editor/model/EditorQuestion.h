@@ -13,8 +13,12 @@ struct EditorQuestion {
     // Texts are raw Windows-1252 bytes, as stored in the set file.
     std::string text;
     std::array<std::string, 4> answers;
-    // Full path of the question's picture file, empty without a picture.
+    // Full path of the file that holds the question's picture (in the
+    // editor's picture store until the set is saved), empty without one.
     std::string picturePath;
+    // The set file flags a picture that could not be read when the set was
+    // opened; the user is told when the question is shown.
+    bool pictureMissing = false;
     // 0 = nothing chosen, 1 to 4 = answers A to D.
     std::int8_t correctAnswer = 0;
     // 0 = nothing chosen, 1 to 15 = the rungs of the prize ladder.

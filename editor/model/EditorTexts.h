@@ -44,6 +44,21 @@ inline constexpr std::string_view pictureFileFilter =
     "jpg files(*.jpg)|*.jpg;*.jpeg|gif files(*.gif)|*.gif;*.gif|All Files (*.*)|*.*|";
 
 inline constexpr std::string_view questionLabelPrefix = "Question number ";
+inline constexpr std::string_view questionLabelOf = " of ";
+
+// The caption is "<set name> - Quizvale Setwright", with "*" after the name
+// while there are unsaved changes.
+inline constexpr std::string_view captionSeparator = " - ";
+inline constexpr std::string_view unsavedMark = "*";
+
+// Characters pasted or typed that a set file cannot hold; their list follows.
+inline constexpr std::string_view leftOutText =
+    "These characters cannot be stored in a question set and were left out: ";
+inline constexpr std::string_view leftOutTitle = "Characters Left Out";
+
+inline constexpr std::string_view openErrorText =
+    "This question set could not be opened. Please check that its file can be read";
+inline constexpr std::string_view openErrorTitle = "Question Set Not Opened";
 
 inline constexpr std::string_view newSetCaption = "New Set of Questions";
 inline constexpr std::string_view newSetPrompt = "Enter the name of the new set of questions:";

@@ -3,18 +3,16 @@
 // the name of a new set. The dialog program answers with real dialogs; tests
 // answer with a recording double, so no test ever waits on a modal box.
 
+#include "platform/MessageBox.h"
+
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace qv {
 
-enum class MessageIcon { Information, Exclamation, Question };
-
-enum class MessageButtons { Ok, YesNoCancel };
-
-enum class MessageAnswer { Ok, Yes, No, Cancel };
-
+// A message of the editor; its icons, buttons and answers are the platform's
+// message box's, so one program can use both.
 struct Message {
     std::string text; // the fixed text of the system, ASCII
     std::string title;

@@ -1,6 +1,6 @@
 #pragma once
-// What the editor shows: the fields of one question, the number label and
-// the state of the "Delete Question" button.
+// What the editor shows: the fields of one question, the number label, the
+// caption, and which buttons and menu entries can act.
 
 #include <array>
 #include <cstdint>
@@ -26,10 +26,19 @@ public:
     // editor as a change.
     virtual void showFields(const QuestionFields& fields) = 0;
 
-    // "Question number %d".
+    // "Question number N of M".
     virtual void setQuestionLabel(const std::string& label) = 0;
 
     virtual void setDeleteEnabled(bool enabled) = 0;
+
+    // The window's caption, Windows-1252 bytes: "<set>* - Quizvale Setwright".
+    virtual void setCaption(const std::string& caption) { (void)caption; }
+
+    // Whether Undo and Redo have anything to take back or do again.
+    virtual void setUndoState(bool canUndo, bool canRedo) {
+        (void)canUndo;
+        (void)canRedo;
+    }
 };
 
 } // namespace qv

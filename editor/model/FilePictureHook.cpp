@@ -25,4 +25,9 @@ bool FilePictureHook::importPicture(const std::filesystem::path& source,
     return readWholeFile(source, bytes, maxPictureBytes) && writeFileAtomically(target, bytes);
 }
 
+bool FilePictureHook::showPicture(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error) && !error;
+}
+
 } // namespace qv

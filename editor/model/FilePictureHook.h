@@ -12,6 +12,8 @@ public:
     // False when the source is not a regular file or the copy fails.
     bool importPicture(const std::filesystem::path& source,
                        const std::filesystem::path& target) override;
+    // True for any regular file.
+    bool showPicture(const std::filesystem::path& file) override;
     void clearPicture() override {}
 };
 

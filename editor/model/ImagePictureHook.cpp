@@ -1,9 +1,12 @@
 #include "editor/model/ImagePictureHook.h"
 
+#include "editor/image/ImageDecoder.h"
 #include "editor/image/PictureImport.h"
 #include "editor/model/EditorTexts.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -26,6 +29,25 @@ bool ImagePictureHook::importPicture(const std::filesystem::path& source,
     }
     shown_ = std::move(imported.picture);
     keptSourceBytes_ = imported.keptSourceBytes;
+    if (display_ != nullptr) {
+        display_->showPicture(shown_);
+    }
+    return true;
+}
+
+bool ImagePictureHook::showPicture(const std::filesystem::path& file) {
+    clearPicture();
+    std::vector<std::uint8_t> bytes;
+    if (!image::readImageFile(file, bytes)) {
+        return false;
+    }
+    image::ImportedPicture prepared;
+    std::vector<std::uint8_t> jpeg;
+    if (!image::preparePicture(bytes, prepared, jpeg) || prepared.picture.empty()) {
+        return false;
+    }
+    shown_ = std::move(prepared.picture);
+    keptSourceBytes_ = prepared.keptSourceBytes;
     if (display_ != nullptr) {
         display_->showPicture(shown_);
     }

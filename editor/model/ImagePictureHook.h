@@ -21,6 +21,9 @@ public:
 
     bool importPicture(const std::filesystem::path& source,
                        const std::filesystem::path& target) override;
+    // Decodes the file (any format the module reads, shrunk to fit without
+    // a message) and draws it; nothing is written.
+    bool showPicture(const std::filesystem::path& file) override;
     void clearPicture() override;
 
     // The picture of the question shown; empty when it has none.

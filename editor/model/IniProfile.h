@@ -1,8 +1,10 @@
 #pragma once
-// The editor's profile as an INI file, read afresh at every read and written
-// atomically at every write, so that two runs never leave half a file.
+// The editor's profile as an INI file, kept by the platform's settings store:
+// read afresh at every read and written atomically at every write, and never
+// replaced when the file is there but cannot be read.
 
 #include "editor/model/Profile.h"
+#include "platform/IniSettingsStore.h"
 
 #include <filesystem>
 
@@ -10,7 +12,7 @@ namespace qv {
 
 class IniProfile : public Profile {
 public:
-    explicit IniProfile(std::filesystem::path file) : file_(std::move(file)) {}
+    explicit IniProfile(std::filesystem::path file) : store_(std::move(file)) {}
 
     // <user config folder>/Quizvale/Setwright.INI
     static std::filesystem::path defaultLocation();
@@ -20,10 +22,10 @@ public:
     bool write(const std::string& section, const std::string& key,
                const std::string& value) override;
 
-    const std::filesystem::path& file() const { return file_; }
+    const std::filesystem::path& file() const { return store_.file(); }
 
 private:
-    std::filesystem::path file_;
+    IniSettingsStore store_;
 };
 
 } // namespace qv

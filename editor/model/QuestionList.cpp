@@ -1,5 +1,7 @@
 #include "editor/model/QuestionList.h"
 
+#include <utility>
+
 namespace qv {
 
 EditorQuestion* QuestionList::find(int number) {
@@ -22,15 +24,40 @@ EditorQuestion& QuestionList::append(std::unique_ptr<EditorQuestion> record) {
     return *records_.back();
 }
 
+EditorQuestion* QuestionList::insert(int number, std::unique_ptr<EditorQuestion> record) {
+    if (number < 0 || number > count() || !record) {
+        return nullptr;
+    }
+    EditorQuestion* placed = record.get();
+    records_.insert(records_.begin() + number, std::move(record));
+    renumberFrom(static_cast<std::size_t>(number));
+    return placed;
+}
+
 bool QuestionList::remove(int number) {
     if (number < 0 || number >= count()) {
         return false;
     }
     records_.erase(records_.begin() + number);
-    for (std::size_t i = static_cast<std::size_t>(number); i < records_.size(); ++i) {
+    renumberFrom(static_cast<std::size_t>(number));
+    return true;
+}
+
+bool QuestionList::swap(int first, int second) {
+    if (find(first) == nullptr || find(second) == nullptr) {
+        return false;
+    }
+    std::swap(records_[static_cast<std::size_t>(first)],
+              records_[static_cast<std::size_t>(second)]);
+    records_[static_cast<std::size_t>(first)]->number = first;
+    records_[static_cast<std::size_t>(second)]->number = second;
+    return true;
+}
+
+void QuestionList::renumberFrom(std::size_t first) {
+    for (std::size_t i = first; i < records_.size(); ++i) {
         records_[i]->number = static_cast<std::int32_t>(i);
     }
-    return true;
 }
 
 } // namespace qv

@@ -8,6 +8,7 @@
 #include "editor/ui/PictureFileFilter.h"
 #include "editor/ui/ProgramIcon.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -37,20 +39,31 @@ constexpr int pictureHeight = 275;
 EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& profile,
                            std::filesystem::path setsFolder, QWidget* parent)
     : QDialog(parent),
-      editor_(EditorServices{user, *this, pictures, profile}, std::move(setsFolder)) {
+      editor_(EditorServices{user, *this, pictures, profile}, std::move(setsFolder)), user_(user) {
     setObjectName("editorDialog");
     setWindowTitle(fromText(editorText::windowCaption));
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont(font()));
-    setFixedSize(dialogRect(0, 0, 492, 391).size());
+    // The controls keep the places of the dialog layout, below the menu bar.
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName("menuBar");
+    body_ = new QWidget(this);
+    body_->setObjectName("body");
     buildControls();
+    buildMenus();
+    orderTabs();
+    const QSize bodySize = dialogRect(0, 0, 492, 391).size();
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, bodySize.width(), menuHeight);
+    body_->setGeometry(0, menuHeight, bodySize.width(), bodySize.height());
+    setFixedSize(bodySize.width(), bodySize.height() + menuHeight);
 }
 
 QPushButton* EditorDialog::button(const char* name, const QString& caption, int x, int y, int w,
                                   int h) {
-    auto* b = new QPushButton(caption, this);
+    auto* b = new QPushButton(caption, body_);
     b->setObjectName(name);
     b->setGeometry(dialogRect(x, y, w, h));
     // Return does nothing in this dialog, also on a focused button.
@@ -63,14 +76,14 @@ void EditorDialog::buildControls() {
     // The frames first, so that the controls lie above them.
     const int frames[3][4] = {{7, 3, 477, 37}, {7, 43, 477, 88}, {7, 135, 477, 229}};
     for (const auto& f : frames) {
-        auto* frame = new QGroupBox(this);
+        auto* frame = new QGroupBox(body_);
         frame->setGeometry(dialogRect(f[0], f[1], f[2], f[3]));
     }
-    pictureArea_ = new PictureArea(this);
+    pictureArea_ = new PictureArea(body_);
     pictureArea_->setObjectName("pictureArea");
     pictureArea_->setGeometry(pictureLeft, pictureTop, pictureWidth, pictureHeight);
 
-    questionLabel_ = new QLabel("Question Number", this);
+    questionLabel_ = new QLabel("Question Number", body_);
     questionLabel_->setObjectName("questionLabel");
     questionLabel_->setGeometry(dialogRect(15, 19, 101, 8));
 
@@ -99,16 +112,23 @@ void EditorDialog::buildControls() {
     connect(deleteButton_, &QPushButton::clicked, this, [this] { editor_.deleteQuestion(); });
 
     auto label = [this](const char* text, int x, int y, int w) {
-        auto* l = new QLabel(text, this);
+        auto* l = new QLabel(text, body_);
         l->setGeometry(dialogRect(x, y, w, 8));
         return l;
     };
     auto field = [this](const char* name, int x, int y, int w, int limit) {
-        auto* f = new QLineEdit(this);
+        auto* f = new QLineEdit(body_);
         f->setObjectName(name);
         f->setGeometry(dialogRect(x, y, w, 13));
         f->setMaxLength(limit);
-        f->setValidator(new Cp1252Validator(f));
+        auto* validator = new Cp1252Validator(f);
+        validator->setLeftOutHandler([this](const QString& characters) {
+            tell(std::string(editorText::leftOutText) + characters.toStdString(),
+                 std::string(editorText::leftOutTitle));
+        });
+        f->setValidator(validator);
+        // The set's one history undoes, not the field's own.
+        f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this, [this] { fieldsChanged(); });
         return f;
     };
@@ -126,8 +146,12 @@ void EditorDialog::buildControls() {
     // The given heights are those of the dropped lists; the closed box is as
     // high as a field.
     auto list = [this](const char* name, int y, auto entries) {
-        auto* c = new QComboBox(this);
+        auto* c = new QComboBox(body_);
         c->setObjectName(name);
+        // The wheel changes a list only when it has the focus, never while
+        // the user scrolls past it.
+        c->setFocusPolicy(Qt::StrongFocus);
+        c->installEventFilter(this);
         c->setGeometry(dialogRect(324, y, 84, 14));
         c->setMaxVisibleItems(static_cast<int>(entries.size()));
         for (std::string_view entry : entries) {
@@ -158,6 +182,23 @@ bool EditorDialog::startUp() {
     return editor_.startUp();
 }
 
+void EditorDialog::orderTabs() {
+    const char* order[] = {"questionField", "answerAField",      "answerBField",     "answerCField",
+                           "answerDField",  "correctAnswerList", "valueList",        "newQuestion",
+                           "firstQuestion", "tenBack",           "previousQuestion", "nextQuestion",
+                           "tenOn",         "lastQuestion",      "deleteQuestion",   "addPicture",
+                           "removePicture", "newQuestionSet",    "questionStats",    "save",
+                           "exit"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        auto* widget = body_->findChild<QWidget*>(name);
+        if (previous != nullptr && widget != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
 void EditorDialog::showFields(const QuestionFields& fields) {
     // Filling the controls is not an edit: no change may reach the editor.
     std::array<QWidget*, 7> controls = {questionField_,   answerFields_[0], answerFields_[1],
@@ -176,6 +217,8 @@ void EditorDialog::showFields(const QuestionFields& fields) {
     };
     select(correctAnswerList_, fields.correctAnswer);
     select(valueList_, fields.value);
+    // Every question shown is ready for typing.
+    questionField_->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorDialog::setQuestionLabel(const std::string& label) {
@@ -184,6 +227,17 @@ void EditorDialog::setQuestionLabel(const std::string& label) {
 
 void EditorDialog::setDeleteEnabled(bool enabled) {
     deleteButton_->setEnabled(enabled);
+    if (deleteAction_ != nullptr) {
+        deleteAction_->setEnabled(enabled);
+    }
+}
+
+void EditorDialog::setCaption(const std::string& caption) {
+    setWindowTitle(qStringFromCp1252(caption));
+}
+
+void EditorDialog::tell(const std::string& text, const std::string& title) {
+    user_.showMessage(Message{text, title, MessageIcon::Information, MessageButtons::Ok});
 }
 
 void EditorDialog::fieldsChanged() {
@@ -252,6 +306,27 @@ void EditorDialog::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     exit();
+}
+
+bool EditorDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+        // A text field would keep these keys (its own undo, Ctrl+Home);
+        // left unclaimed, they reach the menus.
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::Wheel) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && !widget->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        editor_.sealEdits();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void EditorDialog::keyPressEvent(QKeyEvent* event) {

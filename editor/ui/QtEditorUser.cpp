@@ -10,11 +10,14 @@ std::unique_ptr<QMessageBox> QtEditorUser::makeMessageBox(const Message& message
     case MessageIcon::Information:
         icon = QMessageBox::Information;
         break;
-    case MessageIcon::Exclamation:
+    case MessageIcon::Warning:
         icon = QMessageBox::Warning;
         break;
     case MessageIcon::Question:
         icon = QMessageBox::Question;
+        break;
+    case MessageIcon::Stop:
+        icon = QMessageBox::Critical;
         break;
     }
     QMessageBox::StandardButtons buttons =

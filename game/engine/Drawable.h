@@ -61,6 +61,12 @@ public:
     bool pressPending = false;
     // Raised for the owner, which reads it and sets it back to false.
     bool clicked = false;
+    // Reads and clears the click latch: true once for each click.
+    bool takeClick() {
+        const bool was = clicked;
+        clicked = false;
+        return was;
+    }
     Colour fadedColour = opaqueBlack;
     float fadeIn = 0.0f;
     float fadeOut = 0.0f;

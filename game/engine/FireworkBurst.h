@@ -8,7 +8,7 @@
 
 #include "game/engine/Sprite.h"
 #include "game/engine/TextureCache.h"
-#include "game/quiz/Random.h"
+#include "common/Random.h"
 
 #include <memory>
 #include <string>

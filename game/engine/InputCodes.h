@@ -2,7 +2,9 @@
 // Input codes name one physical input each: keys and mouse buttons read 128
 // while down, the mouse axes the motion since the last poll. Codes 5 and 6
 // form the first axis pair (x, y), codes 7 and 8 the second (7 is always 0,
-// 8 is the wheel).
+// 8 is the wheel). Codes past Backspace are the keys and game-controller
+// buttons that play without a mouse; a controller's d-pad and stick read as
+// the arrow keys and its Start as Return.
 
 namespace qv {
 
@@ -38,10 +40,20 @@ struct InputCode {
     static constexpr int Digit1 = 73;
     static constexpr int Digit0 = 82;
     static constexpr int Backspace = 83;
+    static constexpr int Tab = 84;
+    static constexpr int Space = 85;
+    static constexpr int PageUp = 86;
+    static constexpr int PageDown = 87;
+    // Game-controller buttons by their place on the pad (A the lower one).
+    static constexpr int PadA = 88;
+    static constexpr int PadB = 89;
+    static constexpr int PadX = 90;
+    static constexpr int PadY = 91;
+    static constexpr int PadBack = 92;
 
-    static constexpr int Last = 83;
-    // Codes 0 to 83.
-    static constexpr int Count = 84;
+    static constexpr int Last = 92;
+    // Codes 0 to Last.
+    static constexpr int Count = Last + 1;
     static constexpr int DownValue = 128;
 
     static constexpr int letter(char upper) { return LetterA + (upper - 'A'); }

@@ -44,9 +44,33 @@ void InputDevices::poll() {
         state_[InputCode::MouseY - 1] = 0.0f;
         state_[InputCode::MouseWheel - 1] = 0.0f;
     }
+    for (const std::unique_ptr<InputSource>& extra : extraSources_) {
+        DeviceState more{};
+        if (extra->read(more)) {
+            merge(more);
+        }
+    }
     state_[InputCode::Unused7 - 1] = 0.0f;
     state_[InputCode::Unused12 - 1] = 0.0f;
     evaluate();
+}
+
+void InputDevices::addSource(std::unique_ptr<InputSource> source) {
+    if (source) {
+        extraSources_.push_back(std::move(source));
+    }
+}
+
+void InputDevices::merge(const DeviceState& more) {
+    for (int code = 1; code <= InputCode::Last; ++code) {
+        float& mine = state_[static_cast<std::size_t>(code - 1)];
+        const float theirs = more[static_cast<std::size_t>(code - 1)];
+        if (code >= InputCode::MouseX && code <= InputCode::MouseWheel) {
+            mine += theirs;
+        } else if (theirs > mine) {
+            mine = theirs;
+        }
+    }
 }
 
 float InputDevices::raw(int code) const {
@@ -102,7 +126,7 @@ void InputDevices::evaluate() {
             continue;
         }
         for (int step = 1; step <= InputCode::Count; ++step) {
-            const int code = step % InputCode::Count; // 1 to 83, then 0
+            const int code = step % InputCode::Count; // 1 to Last, then 0
             if (!consumed[code]) {
                 mapper->evaluate(code, *this);
                 if (mapper->bound_[code] && !mapper->shared_[code]) {

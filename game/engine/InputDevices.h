@@ -1,7 +1,7 @@
 #pragma once
-// The keyboard and mouse as 83 input codes, read once per frame, and the 25
-// mapper slots that decide which mapper sees which code. Publishes itself in
-// a process-wide pointer while it exists.
+// The keyboard, mouse and game controllers as input codes, read once per
+// frame, and the 25 mapper slots that decide which mapper sees which code.
+// Publishes itself in a process-wide pointer while it exists.
 
 #include "game/engine/InputCodes.h"
 #include "game/engine/InputSource.h"
@@ -35,6 +35,10 @@ public:
 
     void setSource(std::unique_ptr<InputSource> source) { source_ = std::move(source); }
     InputSource* source() const { return source_.get(); }
+    // A further source read after the main one each poll (the game
+    // controllers): a key or button is down when any source has it down,
+    // and motion adds up. A further source that fails to read adds nothing.
+    void addSource(std::unique_ptr<InputSource> source);
 
     // The raw value of an input code (0 for code 0 and for codes out of
     // range).
@@ -56,8 +60,10 @@ private:
     bool takeOutOfSlots(const InputMapper& mapper);
     void forgetDisplaced(const InputMapper& mapper);
     void evaluate();
+    void merge(const DeviceState& more);
 
     std::unique_ptr<InputSource> source_;
+    std::vector<std::unique_ptr<InputSource>> extraSources_;
     DeviceState state_{};
     std::array<InputMapper*, slotCount> slots_{};
     std::vector<InputMapper*> displaced_;

@@ -2,15 +2,23 @@
 // Where the input devices get their raw values each poll: the real keyboard
 // and mouse, or the command stream of automation mode.
 
+#include "game/engine/InputCodes.h"
+
 #include <array>
+#include <functional>
 
 namespace qv {
 
-// Input codes 1 to 83; entry k - 1 holds the value of code k. Keys and mouse
-// buttons read 128 while down and 0 while up; mouse axes the motion since the
-// last poll.
-inline constexpr int inputCodeCount = 83;
+// Input codes 1 to InputCode::Last; entry k - 1 holds the value of code k.
+// Keys and mouse buttons read 128 while down and 0 while up; mouse axes the
+// motion since the last poll.
+inline constexpr int inputCodeCount = InputCode::Last;
 using DeviceState = std::array<float, inputCodeCount>;
+
+// Where the game's pointer is now, in screen units (x, y): a source that
+// knows the absolute place pointed at reports the motion that brings the
+// pointer there.
+using PointerPosition = std::function<std::array<float, 2>()>;
 
 class InputSource {
 public:

@@ -41,15 +41,47 @@ SdlInputSource::SdlInputSource(SDL_Window* window) : window_(window) {
 }
 
 SdlInputSource::~SdlInputSource() {
-    if (relativeMode_) {
-        SDL_SetRelativeMouseMode(SDL_FALSE);
-    }
     SDL_ShowCursor(SDL_ENABLE);
 }
 
 void SdlInputSource::captureMouse() {
+    // Relative mode would hide where an absolute device points (under X11
+    // such devices then move nothing at all); the game draws its own arrow.
     SDL_ShowCursor(SDL_DISABLE);
-    relativeMode_ = SDL_SetRelativeMouseMode(SDL_TRUE) == 0;
+}
+
+std::optional<std::array<float, 2>> SdlInputSource::pointedAt() const {
+    SDL_Renderer* renderer = window_ != nullptr ? SDL_GetRenderer(window_) : nullptr;
+    if (renderer == nullptr) {
+        return std::nullopt;
+    }
+    int x = 0;
+    int y = 0;
+    SDL_GetMouseState(&x, &y);
+    if (placedAt_ && (*placedAt_)[0] == x && (*placedAt_)[1] == y) {
+        return std::nullopt;
+    }
+    float logicalX = 0.0f;
+    float logicalY = 0.0f;
+    SDL_RenderWindowToLogical(renderer, x, y, &logicalX, &logicalY);
+    return std::array<float, 2>{logicalX, logicalY};
+}
+
+void SdlInputSource::placePointer(float x, float y) {
+    if (window_ == nullptr || !hasFocus() || SDL_GetMouseFocus() != window_) {
+        return;
+    }
+    SDL_Renderer* renderer = SDL_GetRenderer(window_);
+    if (renderer == nullptr) {
+        return;
+    }
+    int windowX = 0;
+    int windowY = 0;
+    SDL_RenderLogicalToWindow(renderer, x, y, &windowX, &windowY);
+    SDL_WarpMouseInWindow(window_, windowX, windowY);
+    placedAt_ = std::array<int, 2>{windowX, windowY};
+    moved_ = false;
+    motionX_ = motionY_ = 0.0f;
 }
 
 bool SdlInputSource::hasFocus() const {
@@ -60,17 +92,21 @@ bool SdlInputSource::hasFocus() const {
 }
 
 void SdlInputSource::clearPending() {
+    letterCase_.fill(0);
+    moved_ = false;
     motionX_ = 0.0f;
     motionY_ = 0.0f;
     wheel_ = 0.0f;
     buttonDown_.fill(false);
     buttonLatched_.fill(false);
+    buttonHeldBack_.fill(false);
     keyLatched_.fill(0);
 }
 
 void SdlInputSource::handleEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEMOTION:
+        moved_ = true;
         motionX_ += static_cast<float>(event.motion.xrel);
         motionY_ += static_cast<float>(event.motion.yrel);
         break;
@@ -85,7 +121,11 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
         if (int i = buttonIndex(event.button.button); i >= 0) {
             buttonDown_[i] = true;
-            buttonLatched_[i] = true;
+            if (moved_) {
+                buttonHeldBack_[i] = true;
+            } else {
+                buttonLatched_[i] = true;
+            }
         }
         break;
     case SDL_MOUSEBUTTONUP:
@@ -125,8 +165,13 @@ void SdlInputSource::fillKeys(const std::uint8_t* isDown, int scancodeCount, Dev
     set(state, InputCode::RightCtrl, at(SDL_SCANCODE_RCTRL));
     set(state, InputCode::RightAlt, at(SDL_SCANCODE_RALT));
     set(state, InputCode::Escape, at(SDL_SCANCODE_ESCAPE));
-    set(state, InputCode::Return, at(SDL_SCANCODE_RETURN));
+    // The keypad's Enter is Return wherever the game takes Return.
+    set(state, InputCode::Return, at(SDL_SCANCODE_RETURN) || at(SDL_SCANCODE_KP_ENTER));
     set(state, InputCode::Backspace, at(SDL_SCANCODE_BACKSPACE));
+    set(state, InputCode::Tab, at(SDL_SCANCODE_TAB));
+    set(state, InputCode::Space, at(SDL_SCANCODE_SPACE));
+    set(state, InputCode::PageUp, at(SDL_SCANCODE_PAGEUP));
+    set(state, InputCode::PageDown, at(SDL_SCANCODE_PAGEDOWN));
 
     const bool shift = at(SDL_SCANCODE_LSHIFT) || at(SDL_SCANCODE_RSHIFT);
     for (int i = 0; i < 26; ++i) {
@@ -142,6 +187,24 @@ void SdlInputSource::fillKeys(const std::uint8_t* isDown, int scancodeCount, Dev
     set(state, InputCode::Digit0, at(byLayout(SDLK_0, SDL_SCANCODE_0)));
 }
 
+void SdlInputSource::keepLetterCase(DeviceState& state) {
+    for (int i = 0; i < 26; ++i) {
+        float& plain = state[static_cast<std::size_t>(InputCode::LetterA + i - 1)];
+        float& shifted = state[static_cast<std::size_t>(InputCode::ShiftedLetterA + i - 1)];
+        std::uint8_t& held = letterCase_[static_cast<std::size_t>(i)];
+        const bool isDown = plain != 0.0f || shifted != 0.0f;
+        if (!isDown) {
+            held = 0;
+            continue;
+        }
+        if (held == 0) {
+            held = shifted != 0.0f ? 2 : 1;
+        }
+        plain = held == 1 ? down : 0.0f;
+        shifted = held == 2 ? down : 0.0f;
+    }
+}
+
 bool SdlInputSource::read(DeviceState& state) {
     state.fill(0.0f);
     if (!hasFocus()) {
@@ -155,13 +218,31 @@ bool SdlInputSource::read(DeviceState& state) {
         keys[static_cast<std::size_t>(i)] |= keyboard[i];
     }
     fillKeys(keys.data(), SDL_NUM_SCANCODES, state);
+    keepLetterCase(state);
     keyLatched_.fill(0);
 
+    if (moved_ && pointer_ && window_ != nullptr && SDL_GetRenderer(window_) != nullptr) {
+        if (const auto target = pointedAt()) {
+            const std::array<float, 2> from = pointer_();
+            motionX_ = (*target)[0] - from[0];
+            motionY_ = (*target)[1] - from[1];
+            placedAt_.reset();
+        } else {
+            motionX_ = motionY_ = 0.0f;
+        }
+    }
     state[InputCode::MouseX - 1] = motionX_;
     state[InputCode::MouseY - 1] = motionY_;
     state[InputCode::MouseWheel - 1] = wheel_;
     motionX_ = motionY_ = wheel_ = 0.0f;
+    moved_ = false;
     for (int i = 0; i < 3; ++i) {
+        if (buttonHeldBack_[i]) {
+            // Down from the next poll, after the pointer has got there.
+            buttonHeldBack_[i] = false;
+            buttonLatched_[i] = true;
+            continue;
+        }
         set(state, InputCode::MouseLeft + i, buttonDown_[i] || buttonLatched_[i]);
         buttonLatched_[i] = false;
     }

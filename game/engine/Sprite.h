@@ -8,6 +8,7 @@
 #include "game/engine/SpriteBatch.h"
 #include "game/engine/TextureCache.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -71,6 +72,9 @@ public:
     float scale = 1.0f;
     // 0 normal, 1 hilighted, 2 pressed.
     int buttonState = 0;
+    // Input codes of keys that press this button as a click on it would, 0
+    // for none; a letter's code stands for the letter with Shift too.
+    std::array<int, 2> shortcutKeys{};
     bool isChildImage = false;
 
 private:

@@ -53,14 +53,25 @@ int questionValue(int n) {
     return prizeLadder[static_cast<std::size_t>(n - 1)];
 }
 
+bool isLevelWithoutRisk(int level) {
+    return level == 0 || guaranteedRungBelow(level) == level;
+}
+
+int guaranteedRungBelow(int level) {
+    int below = 0;
+    for (const int rung : guaranteedRungs) {
+        if (rung <= level) {
+            below = rung;
+        }
+    }
+    return below;
+}
+
 int guaranteedAmount(int level) {
-    if (level >= 10 && level <= 15) {
-        return 32000;
+    if (level < 0 || level > topRung) {
+        return 0;
     }
-    if (level >= 5 && level <= 9) {
-        return 1000;
-    }
-    return 0;
+    return questionValue(guaranteedRungBelow(level));
 }
 
 std::span<const EmitterSetting> fireworksFor(int amount) {

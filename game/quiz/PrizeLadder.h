@@ -3,10 +3,25 @@
 // tenth questions guarantee, and what a player leaving with a given amount
 // sees on the final screen.
 
+#include "game/quiz/Question.h"
+
+#include <array>
 #include <span>
 #include <string>
 
 namespace qv {
+
+// The level of a player who has answered every question: the top rung won.
+inline constexpr int topRung = rungCount;
+// The rungs whose prize a later wrong answer no longer takes away, lowest
+// first (the fifth and the tenth).
+inline constexpr std::array<int, 2> guaranteedRungs = {5, 10};
+
+// Whether `level` stands exactly on the start or on a guaranteed rung, where a
+// wrong answer costs nothing.
+bool isLevelWithoutRisk(int level);
+// The guaranteed rung at or below `level`, 0 below the first one.
+int guaranteedRungBelow(int level);
 
 // The prize of question n (1 = first question); 0 for any other n.
 int questionValue(int n);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/quiz/Question.h"
-#include "game/quiz/Random.h"
+#include "common/Random.h"
 
 namespace qv {
 

@@ -4,14 +4,12 @@
 #include <system_error>
 
 #include "common/FileIo.h"
+#include "common/SetFile.h"
 #include "common/Utf16.h"
 
 namespace qv {
 namespace {
 
-// Set files larger than this are refused rather than read: ten thousand
-// questions take about a megabyte.
-constexpr std::size_t maxSetFileBytes = std::size_t{64} << 20;
 constexpr std::size_t maxPlayStateBytes = std::size_t{64} << 20;
 constexpr std::size_t maxConfigBytes = 1 << 20;
 

@@ -11,7 +11,7 @@
 
 #include "game/quiz/ConfigFile.h"
 #include "game/quiz/QuestionBank.h"
-#include "game/quiz/Random.h"
+#include "common/Random.h"
 
 namespace qv {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/engine/InputCodes.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/quiz/QuizState.h"
 #include "game/screens/ScreenHost.h"
@@ -36,6 +37,8 @@ void GameOverScreen::initialise() {
                        {"Resources//okbuttonoff.tga", "Resources//okbuttonhilight.tga",
                         "Resources//okbuttonon.tga"},
                        Vec3{512.0f, 690.0f, 0.3f}, true);
+    // The one button here also takes what a presenter's clicker sends.
+    okButton.shortcutKeys = {InputCode::PageDown, InputCode::Right};
 
     const QuizState& quiz = host_.quiz();
     const int count = std::clamp(quiz.playerCount, 0, maxPlayers);
@@ -81,8 +84,7 @@ void GameOverScreen::update(float dt) {
             done = true;
         }
     }
-    if (okButton.clicked) {
-        okButton.clicked = false;
+    if (okButton.takeClick()) {
         closing = true;
         leaveTimer = closingSeconds;
     }

@@ -25,12 +25,6 @@ constexpr ButtonImages changeSetImages{"Resources//changeqsetbuttonoff.tga",
 constexpr ButtonImages okImages{"Resources//okbuttonoff.tga", "Resources//okbuttonhilight.tga",
                                 "Resources//okbuttonon.tga"};
 
-bool takeClick(Sprite& button) {
-    const bool clicked = button.clicked;
-    button.clicked = false;
-    return clicked;
-}
-
 const char16_t* effectsLabel(bool on) {
     return on ? u"Sound effects ON" : u"Sound effects OFF";
 }
@@ -102,26 +96,26 @@ void SettingsScreen::update(float dt) {
     }
 
     QuizState& quiz = host_.quiz();
-    if (takeClick(effectsOffButton)) {
+    if (effectsOffButton.takeClick()) {
         quiz.soundEffectsOn = false;
         effectsText.setText(effectsLabel(false));
     }
-    if (takeClick(effectsOnButton)) {
+    if (effectsOnButton.takeClick()) {
         quiz.soundEffectsOn = true;
         effectsText.setText(effectsLabel(true));
     }
-    if (takeClick(voiceOffButton)) {
+    if (voiceOffButton.takeClick()) {
         quiz.voiceOn = false;
         voiceText.setText(voiceLabel(false));
     }
-    if (takeClick(voiceOnButton)) {
+    if (voiceOnButton.takeClick()) {
         quiz.voiceOn = true;
         voiceText.setText(voiceLabel(true));
     }
-    if (takeClick(changeSetButton)) {
+    if (changeSetButton.takeClick()) {
         changeSet();
     }
-    if (takeClick(okButton)) {
+    if (okButton.takeClick()) {
         quiz.saveConfig();
         done = true;
     }

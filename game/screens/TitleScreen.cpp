@@ -44,12 +44,6 @@ constexpr int firstDigitAction = 54;
 constexpr int digitZeroAction = 63;
 constexpr int backspaceAction = 64;
 
-bool takeClick(Sprite& button) {
-    const bool clicked = button.clicked;
-    button.clicked = false;
-    return clicked;
-}
-
 } // namespace
 
 TitleScreen::TitleScreen(ScreenHost& host) : host_(host) {}
@@ -158,17 +152,17 @@ void TitleScreen::update(float dt) {
 }
 
 bool TitleScreen::handleMenu() {
-    if (takeClick(playAgainButton)) {
+    if (playAgainButton.takeClick()) {
         choice = Choice::PlayAgain;
         leaveTimer = 0.0f;
         leaving = true;
     }
-    if (takeClick(newGameButton)) {
+    if (newGameButton.takeClick()) {
         choice = Choice::NewGame;
         leaveTimer = 0.0f;
         leaving = true;
     }
-    if (takeClick(settingsButton)) {
+    if (settingsButton.takeClick()) {
         // This screen is destroyed inside the call.
         host_.openSettings();
         return false;
@@ -199,18 +193,18 @@ void TitleScreen::leaveMenu() {
 
 void TitleScreen::handlePlayerCount() {
     bool changed = false;
-    if (takeClick(upButton) && chosenCount < 9) {
+    if (upButton.takeClick() && chosenCount < maxPlayers) {
         ++chosenCount;
         changed = true;
     }
-    if (takeClick(downButton) && chosenCount > 1) {
+    if (downButton.takeClick() && chosenCount > 1) {
         --chosenCount;
         changed = true;
     }
     if (changed) {
         showCount();
     }
-    if (takeClick(okButton)) {
+    if (okButton.takeClick()) {
         leaving = true;
         leaveTimer = 1.0f;
     }
@@ -286,7 +280,7 @@ void TitleScreen::handleNameEntry() {
         okButton.click(Vec3{okButton.position.x + okButton.centre.x,
                             okButton.position.y + okButton.centre.y, okButton.position.z});
     }
-    if (takeClick(okButton)) {
+    if (okButton.takeClick()) {
         confirmName();
     }
     const int key = readTypedKey();

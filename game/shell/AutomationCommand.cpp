@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/shell/ScriptedInputSource.h"
+#include "game/shell/VirtualPad.h"
 
 namespace qv {
 
@@ -100,6 +101,13 @@ ParseOutcome parseAutomationCommand(std::string_view line, AutomationCommand& co
             return bad("unknown key");
         }
         c.kind = verb == "key" ? Kind::Key : verb == "hold" ? Kind::Hold : Kind::Release;
+        c.name = std::string(w[1]);
+    } else if (verb == "pad") {
+        if (args != 1 || (w[1] != "attach" && w[1] != "detach" && !VirtualPad::buttonOf(w[1]))) {
+            return bad("pad needs attach, detach or a button (a, b, x, y, start, back, up, "
+                       "down, left, right)");
+        }
+        c.kind = Kind::Pad;
         c.name = std::string(w[1]);
     } else if (verb == "shot") {
         const std::string_view file = args == 0 ? std::string_view{} : restAfterWord(line, w[0]);

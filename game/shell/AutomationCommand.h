@@ -19,6 +19,7 @@ struct AutomationCommand {
         Key,
         Hold,
         Release,
+        Pad,
         Dump,
         Shot,
         Quit,
@@ -29,7 +30,8 @@ struct AutomationCommand {
     long long frames = 0;
     float x = 0;
     float y = 0;
-    // The key of key/hold/release, the file of shot.
+    // The key of key/hold/release, the file of shot, the button of pad (or
+    // "attach", "detach").
     std::string name;
 };
 

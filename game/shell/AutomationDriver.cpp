@@ -9,6 +9,7 @@
 #include <SDL_image.h>
 
 #include "game/shell/ScriptedInputSource.h"
+#include "game/shell/VirtualPad.h"
 
 namespace qv {
 
@@ -41,6 +42,13 @@ AutomationDriver::AutomationDriver(std::istream& commands, std::ostream& out, st
     : commands_(commands), out_(out), errors_(errors), input_(input),
       frameSeconds_(frameSeconds > 0 ? frameSeconds : 0.0333f), hooks_(std::move(hooks)),
       baseFolder_(std::move(baseFolder)) {}
+
+AutomationDriver::~AutomationDriver() = default;
+
+void AutomationDriver::reportError(const std::string& message) {
+    errors_ << "error: " << message << '\n';
+    errors_.flush();
+}
 
 long long AutomationDriver::framesFor(double seconds, float frameSeconds) {
     if (seconds <= 0 || frameSeconds <= 0) {
@@ -81,8 +89,7 @@ void AutomationDriver::beginFrame() {
             carryOut(command);
             break;
         case ParseOutcome::Error:
-            errors_ << "error: " << error << '\n';
-            errors_.flush();
+            reportError(error);
             break;
         case ParseOutcome::Blank:
             break;
@@ -131,6 +138,9 @@ void AutomationDriver::carryOut(const AutomationCommand& c) {
     case Kind::Release:
         input.keyUp(name);
         break;
+    case Kind::Pad:
+        carryOutPad(name);
+        break;
     case Kind::Dump:
         out_ << (hooks_.dump ? hooks_.dump() : std::string("{}")) << '\n';
         out_.flush();
@@ -144,11 +154,46 @@ void AutomationDriver::carryOut(const AutomationCommand& c) {
     }
 }
 
+void AutomationDriver::carryOutPad(const std::string& what) {
+    if (what == "attach") {
+        if (!pad_) {
+            pad_ = std::make_unique<VirtualPad>();
+        }
+        std::string why;
+        if (!pad_->attach(why)) {
+            reportError("pad attach failed: " + why);
+            return;
+        }
+        // The game takes the pad up from SDL's device event, which the events
+        // before the next frame bring.
+        steps_.push_back({{}, 1});
+        return;
+    }
+    if (what == "detach") {
+        if (pad_) {
+            pad_->detach();
+        }
+        steps_.push_back({{}, 1});
+        return;
+    }
+    const auto button = VirtualPad::buttonOf(what);
+    if (!button || !pad_ || !pad_->attached()) {
+        reportError("pad " + what + ": no pad is attached");
+        return;
+    }
+    // SDL reports a virtual button with the events before the next frame:
+    // the press reaches the game in the command's second frame, and the
+    // release after it.
+    VirtualPad& pad = *pad_;
+    const SDL_GameControllerButton b = *button;
+    steps_.push_back({[&pad, b] { pad.set(b, true); }, 1});
+    steps_.push_back({[&pad, b] { pad.set(b, false); }, 1});
+}
+
 void AutomationDriver::endFrame(SDL_Renderer* renderer) {
     if (shotFile_ && renderer != nullptr) {
         if (!saveRendererPng(renderer, *shotFile_)) {
-            errors_ << "error: shot could not write " << *shotFile_ << '\n';
-            errors_.flush();
+            reportError("shot could not write " + *shotFile_);
         }
         shotFile_.reset();
     }

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,7 @@ struct SDL_Renderer;
 namespace qv {
 
 class ScriptedInputSource;
+class VirtualPad;
 
 class AutomationDriver {
 public:
@@ -37,6 +39,10 @@ public:
     AutomationDriver(std::istream& commands, std::ostream& out, std::ostream& errors,
                      ScriptedInputSource& input, float frameSeconds, Hooks hooks,
                      std::filesystem::path baseFolder = {});
+    // Unplugs the pad the script attached.
+    ~AutomationDriver();
+    AutomationDriver(const AutomationDriver&) = delete;
+    AutomationDriver& operator=(const AutomationDriver&) = delete;
 
     void beginFrame();
     // `renderer` holds the frame just drawn and not yet presented; null when
@@ -54,6 +60,8 @@ private:
         long long frames = 0;
     };
     void carryOut(const AutomationCommand& command);
+    void carryOutPad(const std::string& what);
+    void reportError(const std::string& message);
 
     std::istream& commands_;
     std::ostream& out_;
@@ -67,6 +75,8 @@ private:
     bool quitDone_ = false;
     std::filesystem::path baseFolder_;
     std::optional<std::string> shotFile_;
+    // Made by the first "pad attach".
+    std::unique_ptr<VirtualPad> pad_;
 };
 
 // Writes what the renderer drew (before present) to a PNG file. False when

@@ -54,15 +54,9 @@ void Framework::setFrameRenderCallback(FrameRenderCallback f, void* userContext)
 void Framework::setMessageProcCallback(MessageProcCallback f, void* userContext) {
     locked([&](State& s) { s.callbacks.messageProc = {f, userContext}; });
 }
-void Framework::setKeyboardCallback(KeyboardCallback f, void* userContext) {
-    locked([&](State& s) { s.callbacks.keyboard = {f, userContext}; });
-}
 
-void Framework::setCursorSettings(bool showCursorInFullScreen, bool clipCursorInFullScreen) {
-    locked([&](State& s) {
-        s.showCursorInFullScreen = showCursorInFullScreen;
-        s.clipCursorInFullScreen = clipCursorInFullScreen;
-    });
+void Framework::setCursorClippedInFullScreen(bool clipped) {
+    locked([&](State& s) { s.clipCursorInFullScreen = clipped; });
 }
 
 void Framework::setEscapeClosesWindow(bool closes) {
@@ -95,7 +89,7 @@ bool Framework::initialise(bool parseCommandLine, std::span<const std::string_vi
     // Video starts with the window: a machine without a display is a machine
     // without a compatible device, which createDevice reports.
     if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-        reportError(FrameworkError::NoDirect3D);
+        reportError(FrameworkError::NoGraphics);
         return false;
     }
     sdlStarted_ = true;

@@ -46,9 +46,9 @@ public:
     void setFrameMoveCallback(FrameMoveCallback f, void* userContext);
     void setFrameRenderCallback(FrameRenderCallback f, void* userContext);
     void setMessageProcCallback(MessageProcCallback f, void* userContext);
-    void setKeyboardCallback(KeyboardCallback f, void* userContext);
 
-    void setCursorSettings(bool showCursorInFullScreen, bool clipCursorInFullScreen);
+    // Keeps the pointer inside the window while in full screen (the default).
+    void setCursorClippedInFullScreen(bool clipped);
     // Escape closes the window unless this is turned off; a game that gives
     // Escape a meaning of its own turns it off.
     void setEscapeClosesWindow(bool closes);
@@ -129,7 +129,6 @@ private:
         bool showMessageBoxes = true;
         bool handleHotKeys = true;
         bool escapeClosesWindow = true;
-        bool showCursorInFullScreen = true;
         bool clipCursorInFullScreen = true;
         bool videoStarted = false;
         std::string windowTitle;
@@ -144,7 +143,6 @@ private:
         bool pauseForFocus = false;
         bool active = true;
         bool closeRequested = false;
-        bool insideMainLoop = false;
         int exitCode = 0;
         double time = 0;
         double completedTime = 0;

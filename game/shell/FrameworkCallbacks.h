@@ -66,7 +66,6 @@ using FrameRenderCallback = void (*)(SDL_Renderer* device, double time, float el
                                      void* userContext);
 using MessageProcCallback = long (*)(SDL_Window* window, const SDL_Event& event,
                                      bool& noFurtherProcessing, void* userContext);
-using KeyboardCallback = void (*)(SDL_Keycode key, bool keyDown, bool altDown, void* userContext);
 
 template <typename Function> struct Callback {
     Function function = nullptr;
@@ -83,7 +82,6 @@ struct FrameworkCallbacks {
     Callback<FrameMoveCallback> frameMove;
     Callback<FrameRenderCallback> frameRender;
     Callback<MessageProcCallback> messageProc;
-    Callback<KeyboardCallback> keyboard;
 };
 
 } // namespace qv

@@ -4,7 +4,7 @@ namespace qv {
 
 int exitCodeOf(FrameworkError error) {
     switch (error) {
-    case FrameworkError::NoDirect3D:
+    case FrameworkError::NoGraphics:
         return 2;
     case FrameworkError::NoCompatibleDevices:
         return 3;
@@ -30,7 +30,7 @@ int exitCodeOf(FrameworkError error) {
 
 std::string errorText(FrameworkError error, bool remoteSession) {
     switch (error) {
-    case FrameworkError::NoDirect3D:
+    case FrameworkError::NoGraphics:
         return "Could not initialize Direct3D. You may want to check that the latest version of "
                "DirectX is correctly installed on your system.  Also make sure that this program "
                "was compiled with header files that match the installed DirectX DLLs.";

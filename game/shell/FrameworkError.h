@@ -7,7 +7,8 @@
 namespace qv {
 
 enum class FrameworkError {
-    NoDirect3D,
+    // The graphics runtime (SDL's core) would not start.
+    NoGraphics,
     NoCompatibleDevices,
     MediaNotFound,
     NonZeroRefCount,

@@ -17,7 +17,6 @@ void sleepMs(int ms) {
 
 int Framework::mainLoop() {
     const bool ready = locked([&](State& s) {
-        s.insideMainLoop = true;
         return s.initialised && !s.closeRequested;
     });
     if (ready && renderer_) {
@@ -31,7 +30,6 @@ int Framework::mainLoop() {
         }
     }
     releaseAll();
-    locked([](State& s) { s.insideMainLoop = false; });
     return exitCode();
 }
 
@@ -157,17 +155,13 @@ void Framework::handleEvent(const SDL_Event& event) {
 void Framework::handleKey(const SDL_KeyboardEvent& event) {
     const bool down = event.type == SDL_KEYDOWN;
     const bool altDown = (event.keysym.mod & KMOD_ALT) != 0;
-    const auto [callbacks, hotKeys, escapeCloses] = locked([&](State& s) {
+    const auto [hotKeys, escapeCloses] = locked([&](State& s) {
         const auto code = static_cast<std::size_t>(event.keysym.scancode);
         if (code < s.keys.size()) {
             s.keys[code] = down;
         }
-        return std::tuple{s.callbacks, s.handleHotKeys, s.escapeClosesWindow};
+        return std::tuple{s.handleHotKeys, s.escapeClosesWindow};
     });
-    if (callbacks.keyboard.function != nullptr) {
-        callbacks.keyboard.function(event.keysym.sym, down, altDown,
-                                    callbacks.keyboard.userContext);
-    }
     // Automation takes its input only from its commands.
     if (!down || event.repeat != 0 || !hotKeys || automation()) {
         return;

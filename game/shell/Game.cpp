@@ -162,7 +162,11 @@ void Game::createInputMapper() {
     inputMapper->setDeadZone(InputCode::MouseY, 0.001f);
     inputMapper->setIndependentAxes(0, true);
     inputMapper->setCurve(InputMapper::CurveRaw);
+    inputMapper->bind(InputCode::PadB, padBackOutAction, false);
+    inputMapper->bind(InputCode::PadY, padYesAction, false);
     inputMapper->claimSlot(0, true);
+    keyboardPointer_ =
+        std::make_unique<KeyboardPointer>(*inputMapper, firstKeyboardPointerAction, shortcutSlot);
 }
 
 void Game::onDestroyDevice() {

@@ -10,9 +10,10 @@
 #include <utility>
 
 #include "game/engine/InputMapper.h"
+#include "game/engine/KeyboardPointer.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/Sprite.h"
-#include "game/quiz/Gameplay.h"
+#include "game/play/Gameplay.h"
 #include "game/quiz/QuizState.h"
 #include "game/shell/GameShell.h"
 
@@ -114,6 +115,7 @@ public:
 
 protected:
     std::unique_ptr<InputSource> createInputSource() override;
+    std::array<float, 2> pointerPosition() const override { return {pointerPos[0], pointerPos[1]}; }
 
 private:
     void startAutomation();
@@ -127,6 +129,9 @@ private:
     // Creates, initialises and enters a new title screen, and sets
     // titleActive. It is first updated in the next frame.
     void enterTitleScreen();
+    // Keys and controller buttons move the pointer onto buttons before the
+    // draw list sees it; returns whether they click this frame.
+    bool pointByKeys(float elapsed);
     void movePointer();
     void runQuitConfirmation();
     // Takes the quit question down: Y and N unbound, the pointer free.
@@ -153,6 +158,19 @@ private:
     static constexpr int pointerXAction = 5;
     static constexpr int pointerYAction = 6;
     static constexpr int clickAction = 7;
+    // A controller's B opens the quit question and answers no; its Y
+    // answers yes. Actions 8 on are the keyboard pointer's.
+    static constexpr int padBackOutAction = 8;
+    static constexpr int padYesAction = 9;
+    static constexpr int firstKeyboardPointerAction = 10;
+    // The slot of the keyboard pointer's letters and digits, after the
+    // screens' slot 1.
+    static constexpr int shortcutSlot = 2;
+
+    std::unique_ptr<KeyboardPointer> keyboardPointer_;
+    // Keys put the pointer on a button this frame: the mouse motion read
+    // with the frame's input counts from the old place and is dropped.
+    bool pointerPlacedByKeys_ = false;
 
     // Automation mode only: the scripted input until the input devices take
     // it over, and the driver that reads the commands. Both live as long as

@@ -29,12 +29,14 @@ void Game::frame(float elapsed) {
     if (quitDone_) {
         return;
     }
+    const bool keyClick = pointByKeys(elapsed);
     if (spriteLayer) {
-        const bool click = actionState(clickAction) == ActionState::Pressed;
+        const bool click = actionState(clickAction) == ActionState::Pressed || keyClick;
         spriteLayer->drawAll(elapsed, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, click);
     }
     updateScreen(elapsed);
     movePointer();
+    pointerPlacedByKeys_ = false;
     runQuitConfirmation();
     if (quitRequested) {
         quit();
@@ -124,8 +126,25 @@ void Game::nextPlayer() {
     gameOverScreen->enter();
 }
 
+bool Game::pointByKeys(float elapsed) {
+    if (!keyboardPointer_ || !spriteLayer || quitConfirm || !cursorSprite ||
+        !cursorSprite->enabled) {
+        return false;
+    }
+    const KeyboardPointer::Step step = keyboardPointer_->step(
+        *spriteLayer, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, elapsed);
+    if (step.moveTo) {
+        pointerPos = clampPointer({step.moveTo->x, step.moveTo->y, pointerPos[2]});
+        cursorSprite->position = Vec3{pointerPos[0], pointerPos[1], pointerPos[2]};
+        // The mouse read this frame was measured from the old place.
+        pointerPlacedByKeys_ = true;
+        pointerPlaced(pointerPos[0], pointerPos[1]);
+    }
+    return step.click;
+}
+
 void Game::movePointer() {
-    if (cursorSprite && cursorSprite->enabled) {
+    if (cursorSprite && cursorSprite->enabled && !pointerPlacedByKeys_) {
         if (const ActionState x = actionState(pointerXAction);
             x == ActionState::Pressed || x == ActionState::Held) {
             pointerPos[0] += inputMapper->value(pointerXAction);
@@ -160,7 +179,8 @@ void Game::runQuitConfirmation() {
         return;
     }
     if (!quitConfirm) {
-        if (actionState(quitAction) != ActionState::Pressed) {
+        if (actionState(quitAction) != ActionState::Pressed &&
+            actionState(padBackOutAction) != ActionState::Pressed) {
             return;
         }
         if (spriteLayer) {
@@ -186,11 +206,13 @@ void Game::runQuitConfirmation() {
         return;
     }
     if (actionState(yesAction) == ActionState::Pressed ||
-        actionState(shiftedYesAction) == ActionState::Pressed) {
+        actionState(shiftedYesAction) == ActionState::Pressed ||
+        actionState(padYesAction) == ActionState::Pressed) {
         quitRequested = true;
     }
     if (actionState(noAction) == ActionState::Pressed ||
-        actionState(shiftedNoAction) == ActionState::Pressed) {
+        actionState(shiftedNoAction) == ActionState::Pressed ||
+        actionState(padBackOutAction) == ActionState::Pressed) {
         closeQuitConfirmation();
     }
 }

@@ -1,5 +1,6 @@
 #include "game/shell/GameShell.h"
 
+#include "game/engine/GameControllers.h"
 #include "game/engine/SdlInputSource.h"
 #include "game/shell/Framework.h"
 #include "game/shell/ProgramFolder.h"
@@ -24,6 +25,8 @@ GameShell::GameShell(Framework& framework) : framework_(framework) {
 
 GameShell::~GameShell() {
     if (currentShell == this) {
+        sdlInput_ = nullptr;
+        controllers_ = nullptr;
         inputDevices.reset();
         fonts.reset();
         spriteLayer.reset();
@@ -38,6 +41,7 @@ GameShell* GameShell::current() {
 
 std::unique_ptr<InputSource> GameShell::createInputSource() {
     auto source = std::make_unique<SdlInputSource>(framework_.window());
+    source->setPointer([this] { return pointerPosition(); });
     sdlInput_ = source.get();
     return source;
 }
@@ -54,6 +58,12 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
             return false;
         }
         inputDevices = std::make_unique<InputDevices>(std::move(source));
+        // A scripted game plays only the controllers its script attaches.
+        auto controllers = std::make_unique<GameControllers>(
+            framework_.automation() ? GameControllers::Accept::VirtualOnly
+                                    : GameControllers::Accept::Any);
+        controllers_ = controllers.get();
+        inputDevices->addSource(std::move(controllers));
     }
     // The old layer (if any) was released with its device; it goes before
     // the new one publishes itself.
@@ -133,6 +143,15 @@ bool GameShell::onResetDevice(bool texturesLost) {
 void GameShell::onEvent(const SDL_Event& event) {
     if (sdlInput_ != nullptr) {
         sdlInput_->handleEvent(event);
+    }
+    if (controllers_ != nullptr) {
+        controllers_->handleEvent(event);
+    }
+}
+
+void GameShell::pointerPlaced(float x, float y) {
+    if (sdlInput_ != nullptr) {
+        sdlInput_->placePointer(x, y);
     }
 }
 

@@ -4,6 +4,7 @@
 // framework gave it. The framework reaches it through the process-wide
 // pointer, set while it exists.
 
+#include <array>
 #include <memory>
 
 #include <SDL.h>
@@ -16,6 +17,7 @@
 namespace qv {
 
 class Framework;
+class GameControllers;
 class InputSource;
 class SdlInputSource;
 
@@ -46,8 +48,12 @@ public:
     // device lost them. False when a font could not be reset.
     bool onResetDevice(bool texturesLost);
     // Every SDL event, before the frame polls: the real input source sums
-    // motion and latches short presses from them.
+    // motion and latches short presses from them, and game controllers come
+    // and go.
     void onEvent(const SDL_Event& event);
+    // The game put its pointer at x, y by itself (keys moved it): the real
+    // mouse goes on from there.
+    void pointerPlaced(float x, float y);
 
     // The shell that exists now, or null.
     static GameShell* current();
@@ -72,6 +78,8 @@ protected:
     // Where the input devices read from: the real keyboard and mouse unless
     // a derived game gives another source (automation mode).
     virtual std::unique_ptr<InputSource> createInputSource();
+    // Where the game's pointer is now, in screen units.
+    virtual std::array<float, 2> pointerPosition() const { return {512.0f, 384.0f}; }
 
     // Tells the fonts and the texture cache the scale the logical screen is
     // drawn at now; they make sharper glyphs and load detailed pictures
@@ -82,6 +90,8 @@ private:
     Framework& framework_;
     // The real input source inside inputDevices, when that is the source.
     SdlInputSource* sdlInput_ = nullptr;
+    // The game controllers inside inputDevices.
+    GameControllers* controllers_ = nullptr;
 };
 
 } // namespace qv

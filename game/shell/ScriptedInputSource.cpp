@@ -1,5 +1,9 @@
 #include "game/shell/ScriptedInputSource.h"
 
+#include <utility>
+
+#include "game/engine/InputCodes.h"
+
 namespace qv {
 
 namespace {
@@ -28,6 +32,20 @@ std::optional<int> ScriptedInputSource::codeOf(std::string_view name) {
     }
     if (name == "shift") {
         return leftShift;
+    }
+    // The keys of play without a mouse; Enter is Return, as on a keyboard's
+    // keypad.
+    static constexpr std::pair<std::string_view, int> moreKeys[] = {
+        {"tab", InputCode::Tab},       {"space", InputCode::Space},
+        {"up", InputCode::Up},         {"down", InputCode::Down},
+        {"left", InputCode::Left},     {"right", InputCode::Right},
+        {"pageup", InputCode::PageUp}, {"pagedown", InputCode::PageDown},
+        {"enter", InputCode::Return},
+    };
+    for (const auto& [keyName, code] : moreKeys) {
+        if (name == keyName) {
+            return code;
+        }
     }
     if (name.size() == 1) {
         const char c = name.front();

@@ -14,10 +14,8 @@ namespace qv {
 
 class ScriptedInputSource : public InputSource {
 public:
-    // Where the game's pointer is now, so that a move can be turned into the
-    // motion that brings it to its target.
-    using PointerPosition = std::function<std::array<float, 2>()>;
-
+    // `pointer` tells where the game's pointer is now, so that a move can be
+    // turned into the motion that brings it to its target.
     explicit ScriptedInputSource(PointerPosition pointer = {});
 
     bool read(DeviceState& state) override;
@@ -31,8 +29,10 @@ public:
     bool keyUp(std::string_view name);
 
     // The input code of a key name: "escape" 19, "return" 20, "backspace" 83,
-    // "shift" 13, "a".."z" 21..46, "1".."9" 73..81, "0" 82. Letters read as
-    // 47..72 while Shift is down. Empty for unknown names.
+    // "shift" 13, "a".."z" 21..46, "1".."9" 73..81, "0" 82, the arrows "up",
+    // "down", "left", "right" 1..4, "tab", "space", "pageup", "pagedown" and
+    // "enter" (the same key as "return"). Letters read as 47..72 while Shift
+    // is down. Empty for unknown names.
     static std::optional<int> codeOf(std::string_view name);
 
     static constexpr int mouseX = 5;

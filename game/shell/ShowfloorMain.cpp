@@ -21,7 +21,7 @@ int runShowfloor(PlatformServices services, std::span<const std::string_view> ar
     Framework framework(services.messages, services.frameworkSettings);
     auto game = std::make_unique<Game>(framework, resourcesFolder());
     registerGameCallbacks(framework);
-    framework.setCursorSettings(true, true);
+    framework.setCursorClippedInFullScreen(true);
     // Escape belongs to the game's quit confirmation, never to the window.
     framework.setEscapeClosesWindow(false);
     if (!framework.initialise(true, arguments, true, true)) {

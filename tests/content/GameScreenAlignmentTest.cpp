@@ -1,6 +1,8 @@
 // The game screen's buttons have no resting image: their resting look is
 // painted into the background, and the lit images are drawn over it by their
 // centres. These checks catch art that drifts off the places the screen uses.
+#include "game/quiz/BoardLayout.h"
+#include "game/quiz/PrizeLadder.h"
 #include "tests/content/ResourceFiles.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +31,8 @@ TEST_F(GameScreenAlignment, AnswerPlatesLieOnTheirPaintedPlates) {
     const SurfacePtr pressed = loadRgba("AnswerButtonOn.tga");
     const SurfacePtr correct = loadRgba("AnswerCorrect.tga");
     ASSERT_TRUE(hover && pressed && correct);
-    const int centres[4][2] = {{209, 661}, {589, 661}, {209, 719}, {589, 719}};
-    for (const auto& c : centres) {
+    for (const board::Place& place : board::answerCentres) {
+        const int c[2] = {place.x, place.y};
         SCOPED_TRACE(std::to_string(c[0]) + "," + std::to_string(c[1]));
         const int left = c[0] - hover->w / 2;
         const int top = c[1] - hover->h / 2;
@@ -62,11 +64,11 @@ TEST_F(GameScreenAlignment, TakeAndHelpButtonsLieOnTheirPaintedButtons) {
     const char* hover[4] = {"takewinningsHilight.tga", "jokerbuttonhilight.tga",
                             "cluebuttonhilight.tga", "gamblebuttonhilight.tga"};
     const char* crossed[4] = {nullptr, "JokerCrossed.tga", "ClueCrossed.tga", "GambleCrossed.tga"};
-    const int xs[4] = {659, 763, 859, 955};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(hover[i]);
-        EXPECT_TRUE(dark(pixel(*back, xs[i] - 34, 69)));
-        EXPECT_TRUE(dark(pixel(*back, xs[i] + 34, 69)));
+        const int x = board::helpX[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(dark(pixel(*back, x - 34, board::helpY)));
+        EXPECT_TRUE(dark(pixel(*back, x + 34, board::helpY)));
         const SurfacePtr lit = loadRgba(hover[i]);
         ASSERT_TRUE(lit);
         EXPECT_GT(pixel(*lit, 11, 28).a, 240);
@@ -82,13 +84,10 @@ TEST_F(GameScreenAlignment, TakeAndHelpButtonsLieOnTheirPaintedButtons) {
 }
 
 TEST_F(GameScreenAlignment, RungsLieOnTheLadder) {
-    const int prizes[15] = {100,   200,   300,   500,    1000,   2000,   4000,   8000,
-                            16000, 32000, 64000, 125000, 250000, 500000, 1000000};
-    for (int q = 1; q <= 15; ++q) {
-        const std::string name = std::to_string(prizes[q - 1]) + ".tga";
+    for (int q = 1; q <= rungCount; ++q) {
+        const std::string name = std::to_string(questionValue(q)) + ".tga";
         SCOPED_TRACE(name);
-        const int y = 153 + 41 * (15 - q);
-        EXPECT_TRUE(dark(pixel(*back, 903 - 30, y)));
+        EXPECT_TRUE(dark(pixel(*back, board::rungX - 30, board::rungY(q))));
         const SurfacePtr rung = loadRgba(name);
         ASSERT_TRUE(rung);
         EXPECT_GT(pixel(*rung, 80, 19).a, 240);

@@ -31,7 +31,7 @@ std::string setWithPictures(int count) {
     std::vector<SetFileRecord> records;
     for (int i = 0; i < count; ++i) {
         SetFileRecord r;
-        r.text = "Q" + std::to_string(i + 1) + "?";
+        r.text = numbered("Q", i + 1) + "?";
         r.answers = {"a", "b", "c", "d"};
         r.correctAnswer = 1 + i % 4;
         r.value = 1 + i % 15;

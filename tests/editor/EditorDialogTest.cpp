@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -81,8 +82,12 @@ protected:
 };
 
 TEST_F(EditorDialogTest, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(dialog->size(), QSize(738, 635));
-    EXPECT_EQ(dialog->windowTitle(), "Quizvale Setwright");
+    // The dialog layout lies below the menu bar.
+    const int menuHeight = dialog->menuBar()->height();
+    EXPECT_GT(menuHeight, 10);
+    EXPECT_EQ(dialog->size(), QSize(738, 635 + menuHeight));
+    EXPECT_EQ(child<QWidget>("body")->geometry(), QRect(0, menuHeight, 738, 635));
+    EXPECT_EQ(dialog->windowTitle(), "Five - Quizvale Setwright");
     EXPECT_EQ(child<QLineEdit>("questionField")->geometry(), QRect(84, 96, 381, 21));
     EXPECT_EQ(child<QLineEdit>("answerBField")->geometry(), dialogRect(206, 83, 104, 13));
     EXPECT_EQ(child<QPushButton>("exit")->geometry(), QRect(650, 601, 76, 23));
@@ -105,16 +110,16 @@ TEST_F(EditorDialogTest, ControlsSitWhereTheLayoutPutsThem) {
 }
 
 TEST_F(EditorDialogTest, OpeningShowsTheLastQuestionWithoutMarkingAChange) {
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     EXPECT_EQ(child<QLineEdit>("questionField")->text(), "Q5?");
     EXPECT_EQ(child<QComboBox>("correctAnswerList")->currentIndex(), 2);
     EXPECT_FALSE(dialog->editor().modified());
     click("firstQuestion");
     click("tenOn");
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     click("tenBack");
     click("nextQuestion");
-    EXPECT_EQ(label(), "Question number 2");
+    EXPECT_EQ(label(), "Question number 2 of 5");
     EXPECT_FALSE(dialog->editor().modified());
     EXPECT_TRUE(user.messages.empty());
 }
@@ -126,9 +131,14 @@ TEST_F(EditorDialogTest, TypingAndChoosingReachTheRecord) {
     const EditorQuestion* record = dialog->editor().currentRecord();
     EXPECT_EQ(record->answers[0], "Caf\xe9 \x80");
     EXPECT_TRUE(dialog->editor().modified());
-    // A character the code page cannot hold is refused by the field.
+    // A character the code page cannot hold is left out, and named.
     typeText(field, QString::fromUtf8("\u03a9"));
     EXPECT_EQ(record->answers[0], "Caf\xe9 \x80");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(user.titles(), std::vector<std::string>{"Characters Left Out"});
+    EXPECT_EQ(user.messages[0].text, "These characters cannot be stored in a question set and "
+                                     "were left out: \xce\xa9");
+    user.messages.clear();
     child<QComboBox>("valueList")->setCurrentIndex(15);
     child<QComboBox>("correctAnswerList")->setCurrentIndex(4);
     EXPECT_EQ(record->value, 15);
@@ -143,14 +153,14 @@ TEST_F(EditorDialogTest, ButtonsReachTheEditorAndBoxesTheDouble) {
     click("newQuestion");
     EXPECT_EQ(user.titles(),
               (std::vector<std::string>{"Incomplete Question", "Incomplete Question"}));
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     QTest::keyClicks(child<QLineEdit>("answerDField"), "d");
     click("newQuestion");
-    EXPECT_EQ(label(), "Question number 6");
+    EXPECT_EQ(label(), "Question number 6 of 6");
     EXPECT_TRUE(child<QLineEdit>("questionField")->text().isEmpty());
     EXPECT_EQ(child<QComboBox>("valueList")->currentIndex(), 0);
     click("deleteQuestion");
-    EXPECT_EQ(label(), "Question number 5");
+    EXPECT_EQ(label(), "Question number 5 of 5");
     EXPECT_EQ(dialog->editor().questionCount(), 5);
     user.messages.clear();
     click("questionStats");
@@ -189,7 +199,7 @@ TEST_F(EditorDialogTest, DeletingEveryQuestionDisablesDelete) {
     QTest::keyClicks(child<QLineEdit>("questionField"), "stray");
     click("newQuestion");
     EXPECT_TRUE(user.messages.empty());
-    EXPECT_EQ(label(), "Question number 1");
+    EXPECT_EQ(label(), "Question number 1 of 1");
     EXPECT_TRUE(child<QPushButton>("deleteQuestion")->isEnabled());
 }
 
@@ -217,7 +227,7 @@ TEST(NewSetDialogTest, ARefusedNameKeepsTheDialogOpen) {
 TEST(QtEditorUserTest, BoxesCarryTheirTextTitleIconAndButtons) {
     auto box = QtEditorUser::makeMessageBox(
         Message{"Save error. Please check disc space and file write privileges",
-                "Question Set Not Saved", MessageIcon::Exclamation, MessageButtons::Ok},
+                "Question Set Not Saved", MessageIcon::Warning, MessageButtons::Ok},
         nullptr);
     EXPECT_EQ(box->text(), "Save error. Please check disc space and file write privileges");
     EXPECT_EQ(box->windowTitle(), "Question Set Not Saved");
@@ -237,15 +247,37 @@ TEST(QtEditorUserTest, BoxesCarryTheirTextTitleIconAndButtons) {
     EXPECT_EQ(QtEditorUser::answerOf(QMessageBox::NoButton, MessageButtons::Ok), MessageAnswer::Ok);
 }
 
-TEST(Cp1252ValidatorTest, AcceptsOnlyWhatASetFileCanHold) {
+TEST(Cp1252ValidatorTest, MendsWhatASetFileCannotHoldAndNamesWhatItLeftOut) {
     Cp1252Validator validator;
+    QStringList named;
+    validator.setLeftOutHandler([&](const QString& characters) { named.append(characters); });
     int position = 0;
     QString good = QString::fromUtf8("Na\u00efve \u20ac\u2122 \u00ff");
     EXPECT_EQ(validator.validate(good, position), QValidator::Acceptable);
-    for (const char* bad : {"\u03a9", "tab\there", "line\nbreak", "\u0081", "\U0001F600"}) {
-        QString text = QString::fromUtf8(bad);
-        EXPECT_EQ(validator.validate(text, position), QValidator::Invalid) << bad;
+    EXPECT_EQ(good, QString::fromUtf8("Na\u00efve \u20ac\u2122 \u00ff"));
+    struct Case {
+        const char* text;
+        int cursor;
+        const char* mended;
+        int mendedCursor;
+    };
+    const Case cases[] = {
+        {"cell\r\n", 6, "cell", 4},                 // a spreadsheet cell
+        {"Pre cell\n post", 9, "Pre cell post", 8}, // pasted in the middle
+        {"two\nlines\r\n", 12, "two lines", 9},     // inner break, final break
+        {"tab\there", 8, "tab here", 8},
+        {"bell\x07\u0081", 6, "bell", 4},
+        {"\u03a9mega \U0001F600!", 9, "mega !", 6},
+    };
+    for (const Case& c : cases) {
+        QString text = QString::fromUtf8(c.text);
+        int cursor = c.cursor;
+        EXPECT_EQ(validator.validate(text, cursor), QValidator::Acceptable) << c.text;
+        EXPECT_EQ(text, QString::fromUtf8(c.mended)) << c.text;
+        EXPECT_EQ(cursor, c.mendedCursor) << c.text;
     }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(named, QStringList{QString::fromUtf8("\u03a9 \U0001F600")});
     EXPECT_EQ(cp1252FromQString(good), "Na\xefve \x80\x99 \xff");
     EXPECT_EQ(qStringFromCp1252("Na\xefve \x80\x99 \xff"), good);
 }

@@ -35,6 +35,12 @@ std::string readFile(const std::filesystem::path& file) {
     return out.str();
 }
 
+std::string numbered(std::string_view prefix, int number) {
+    std::string out(prefix);
+    out += std::to_string(number);
+    return out;
+}
+
 EditorQuestion completeQuestion(const std::string& tag, int value) {
     EditorQuestion q;
     q.text = tag + "?";
@@ -47,7 +53,7 @@ EditorQuestion completeQuestion(const std::string& tag, int value) {
 std::string setFileOf(int count, int valueCode) {
     std::vector<SetFileRecord> records;
     for (int i = 0; i < count; ++i) {
-        EditorQuestion q = completeQuestion("Q" + std::to_string(i + 1), valueCode);
+        EditorQuestion q = completeQuestion(numbered("Q", i + 1), valueCode);
         SetFileRecord r;
         r.text = q.text;
         r.answers = q.answers;

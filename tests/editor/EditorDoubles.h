@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv::test {
@@ -64,8 +65,16 @@ public:
     }
     void setQuestionLabel(const std::string& text) override { label = text; }
     void setDeleteEnabled(bool enabled) override { deleteEnabled = enabled; }
+    void setCaption(const std::string& text) override { caption = text; }
+    void setUndoState(bool undo, bool redo) override {
+        canUndo = undo;
+        canRedo = redo;
+    }
 
     QuestionFields shown;
+    std::string caption;
+    bool canUndo = false;
+    bool canRedo = false;
     int shows = 0;
     std::string label = "Question Number";
     bool deleteEnabled = true;
@@ -103,6 +112,10 @@ private:
 // Writes bytes to a file, creating its folders.
 void writeFile(const std::filesystem::path& file, const std::string& bytes);
 std::string readFile(const std::filesystem::path& file);
+
+// `prefix` followed by the number, built by appending: GCC 12 wrongly warns
+// about a short literal + std::to_string in optimised builds.
+std::string numbered(std::string_view prefix, int number);
 
 // A complete question whose texts carry `tag`.
 EditorQuestion completeQuestion(const std::string& tag, int value = 1);

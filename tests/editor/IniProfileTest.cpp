@@ -55,5 +55,17 @@ TEST(IniProfileTest, LivesUnderTheXdgConfigFolder) {
     }
 }
 
+// A profile that is there but cannot be read (here: far too large to be ours)
+// must survive a write; replacing it would lose every other entry in it.
+TEST(IniProfileTest, KeepsAProfileItCannotRead) {
+    TempFolder folder;
+    const auto file = folder.path() / "Setwright.INI";
+    const std::string big = "[Previous Question Set]\nName=Kept\n" + std::string(2u << 20, ';');
+    writeFile(file, big);
+    IniProfile profile(file);
+    EXPECT_FALSE(profile.write("Previous Picture", "Path", "/p/a.jpg"));
+    EXPECT_EQ(readFile(file), big);
+}
+
 } // namespace
 } // namespace qv::test

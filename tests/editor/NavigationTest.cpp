@@ -13,7 +13,7 @@ TEST_F(NavigationTest, OpeningASetShowsItsLastQuestion) {
     openSet("Twelve", setFileOf(12));
     EXPECT_EQ(editor.questionCount(), 12);
     EXPECT_EQ(editor.currentIndex(), 11);
-    EXPECT_EQ(view.label, "Question number 12");
+    EXPECT_EQ(view.label, "Question number 12 of 12");
     EXPECT_EQ(view.shown.text, "Q12?");
     EXPECT_FALSE(editor.modified());
     EXPECT_TRUE(view.deleteEnabled);
@@ -37,7 +37,7 @@ TEST_F(NavigationTest, ButtonsMoveWithinTheSet) {
         editor.showQuestion();
         editor.navigate(c.to);
         EXPECT_EQ(editor.currentIndex(), c.expected) << "from " << c.from;
-        EXPECT_EQ(view.label, "Question number " + std::to_string(c.expected + 1));
+        EXPECT_EQ(view.label, "Question number " + std::to_string(c.expected + 1) + " of 12");
         EXPECT_EQ(editor.currentRecord()->number, c.expected);
     }
     EXPECT_EQ(user.titles(), std::vector<std::string>{});
@@ -121,7 +121,7 @@ TEST_F(NavigationTest, NewQuestionIsAlwaysAppended) {
     editor.newQuestion();
     EXPECT_EQ(editor.questionCount(), 6);
     EXPECT_EQ(editor.currentIndex(), 5);
-    EXPECT_EQ(view.label, "Question number 6");
+    EXPECT_EQ(view.label, "Question number 6 of 6");
     EXPECT_EQ(view.shown.text, "");
     EXPECT_EQ(view.shown.correctAnswer, 0);
     EXPECT_EQ(view.shown.value, 0);
@@ -135,7 +135,7 @@ TEST_F(NavigationTest, DeletingShowsTheFollowingQuestionUnderTheSameNumber) {
     editor.showQuestion();
     editor.deleteQuestion();
     EXPECT_EQ(editor.questionCount(), 4);
-    EXPECT_EQ(view.label, "Question number 3");
+    EXPECT_EQ(view.label, "Question number 3 of 4");
     EXPECT_EQ(view.shown.text, "Q4?");
     EXPECT_TRUE(editor.modified());
     for (int i = 0; i < 4; ++i) {
@@ -144,7 +144,7 @@ TEST_F(NavigationTest, DeletingShowsTheFollowingQuestionUnderTheSameNumber) {
     }
     editor.navigate(Navigation::Last);
     editor.deleteQuestion();
-    EXPECT_EQ(view.label, "Question number 3");
+    EXPECT_EQ(view.label, "Question number 3 of 3");
     EXPECT_EQ(view.shown.text, "Q4?");
     EXPECT_EQ(editor.questionCount(), 3);
 }
@@ -164,7 +164,7 @@ TEST_F(NavigationTest, DeletingTheLastQuestionLeavesNothingToEdit) {
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(editor.questionCount(), 1);
     EXPECT_EQ(editor.currentRecord()->text, "");
-    EXPECT_EQ(view.label, "Question number 1");
+    EXPECT_EQ(view.label, "Question number 1 of 1");
     EXPECT_TRUE(view.deleteEnabled);
 }
 
@@ -175,7 +175,7 @@ TEST_F(NavigationTest, AnEmptySetShowsNothingUntilAQuestionIsAdded) {
     EXPECT_FALSE(view.deleteEnabled);
     editor.navigate(Navigation::Next);
     editor.newQuestion();
-    EXPECT_EQ(view.label, "Question number 1");
+    EXPECT_EQ(view.label, "Question number 1 of 1");
     ASSERT_TRUE(editor.save());
     EXPECT_EQ(readFile(setFile("Empty")), "1\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n");
 }

@@ -88,14 +88,17 @@ TEST_F(PictureDialogTest, AddPicOffersTheFilterAndFolderAndDrawsThePicture) {
     ASSERT_NE(seen, nullptr);
 
     const std::filesystem::path target = setsFolder / "Three" / "pic_for_q_3.jpg";
-    EXPECT_EQ(decodePicture(target).width, 120u);
+    EXPECT_FALSE(std::filesystem::exists(target)); // the set's folder changes with Save
     EXPECT_TRUE(dialog->editor().modified());
+    ASSERT_TRUE(dialog->editor().save());
+    EXPECT_EQ(decodePicture(target).width, 120u);
     EXPECT_EQ(profile.values["Previous Picture/Path"], chosen.string());
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(dialog->pictureArea()->picture().size(), QSize(120, 80));
 
-    // Drawn with its top-left corner at (19, 233) of the client area.
-    const QImage shown = dialog->grab().toImage();
+    // Drawn with its top-left corner at (19, 233) of the client area below
+    // the menu bar.
+    const QImage shown = dialog->findChild<QWidget*>("body")->grab().toImage();
     auto colour = [&](int x, int y) {
         const QRgb p = shown.pixel(x, y);
         return Rgb{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
@@ -108,7 +111,7 @@ TEST_F(PictureDialogTest, AddPicOffersTheFilterAndFolderAndDrawsThePicture) {
     EXPECT_FALSE(near(colour(19 + 120, 233 + 40), {230, 20, 20}, 60));
 }
 
-TEST_F(PictureDialogTest, CancelMarksTheSetAndRemovePicDeletesTheFileAtOnce) {
+TEST_F(PictureDialogTest, CancelMarksTheSetAndRemovePicDeletesTheFileWithSave) {
     addPic({});
     ASSERT_NE(seen, nullptr);
     EXPECT_TRUE(dialog->editor().modified());
@@ -117,12 +120,14 @@ TEST_F(PictureDialogTest, CancelMarksTheSetAndRemovePicDeletesTheFileAtOnce) {
     writeFile(program.path() / "pic.bmp", flatBmp(30, 20, {20, 200, 20}));
     addPic(program.path() / "pic.bmp");
     const std::filesystem::path target = setsFolder / "Three" / "pic_for_q_3.jpg";
-    ASSERT_TRUE(std::filesystem::exists(target));
     ASSERT_TRUE(dialog->editor().save());
+    ASSERT_TRUE(std::filesystem::exists(target));
     click("removePicture");
-    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_TRUE(std::filesystem::exists(target));
     EXPECT_TRUE(dialog->pictureArea()->picture().isNull());
     EXPECT_TRUE(dialog->editor().modified());
+    ASSERT_TRUE(dialog->editor().save());
+    EXPECT_FALSE(std::filesystem::exists(target));
     EXPECT_TRUE(user.messages.empty());
 }
 

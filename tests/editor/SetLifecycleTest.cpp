@@ -36,7 +36,7 @@ TEST_F(SetLifecycleTest, NamesThatAreNoPlainFolderNameAreRefused) {
     EXPECT_TRUE(std::filesystem::is_directory(setsFolder / "Quiz Night"));
     EXPECT_FALSE(std::filesystem::exists(program.path() / "Resources" / "Escape"));
     // A first start with a name shows one empty question, already changed.
-    EXPECT_EQ(view.label, "Question number 1");
+    EXPECT_EQ(view.label, "Question number 1 of 1");
     EXPECT_EQ(editor.questionCount(), 1);
     EXPECT_TRUE(editor.modified());
 }
@@ -57,7 +57,7 @@ TEST_F(SetLifecycleTest, CloseRemembersTheSetAndTheNextStartReopensIt) {
     RecordingView secondView;
     Editor second(EditorServices{user, secondView, pictures, profile}, setsFolder);
     ASSERT_TRUE(second.startUp());
-    EXPECT_EQ(secondView.label, "Question number 3");
+    EXPECT_EQ(secondView.label, "Question number 3 of 3");
     EXPECT_EQ(user.nameDialogs, 0);
 }
 
@@ -86,7 +86,7 @@ TEST_F(SetLifecycleTest, AFailedSaveIsReportedKeepsModifiedAndTheOldFile) {
     EXPECT_EQ(user.messages[0].text,
               "Save error. Please check disc space and file write privileges");
     EXPECT_EQ(user.messages[0].title, "Question Set Not Saved");
-    EXPECT_EQ(user.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(user.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(editor.modified());
 
     // A set file that cannot be replaced stays whole.
@@ -163,7 +163,7 @@ TEST_F(SetLifecycleTest, NewSetCarriesTheOpenQuestionsAndTheirPictures) {
     openSet("Old", writeSetFile(records));
     user.names = {"New"};
     EXPECT_EQ(editor.newSet(), NewSetResult::Created);
-    EXPECT_EQ(view.label, "Question number 4");
+    EXPECT_EQ(view.label, "Question number 4 of 4");
     EXPECT_EQ(view.shown.text, "");
     EXPECT_TRUE(editor.modified());
     ASSERT_TRUE(editor.save());
@@ -244,14 +244,16 @@ TEST_F(SetLifecycleTest, PicturesMoveDownWithTheirQuestionsOnDeletion) {
     EXPECT_TRUE(user.messages.empty());
 }
 
-TEST_F(SetLifecycleTest, RemovingAPictureDeletesItsFileAndMarksTheSet) {
+TEST_F(SetLifecycleTest, RemovingAPictureMarksTheSetAndDeletesTheFileWithSave) {
     std::vector<SetFileRecord> records = {{"q", {"a", "b", "c", "d"}, 1, 1, 1}};
     writeFile(picture("Rm", 0), "pic");
     openSet("Rm", writeSetFile(records));
     editor.removePicture();
-    EXPECT_FALSE(std::filesystem::exists(picture("Rm", 0)));
+    EXPECT_TRUE(std::filesystem::exists(picture("Rm", 0)));
     EXPECT_TRUE(editor.modified());
     EXPECT_TRUE(editor.currentRecord()->picturePath.empty());
+    ASSERT_TRUE(editor.save());
+    EXPECT_FALSE(std::filesystem::exists(picture("Rm", 0)));
 }
 
 TEST_F(SetLifecycleTest, AddingAPictureRemembersItsPathEvenWhenCancelled) {
@@ -263,11 +265,13 @@ TEST_F(SetLifecycleTest, AddingAPictureRemembersItsPathEvenWhenCancelled) {
     EXPECT_EQ(profile.writes, 0);
     writeFile(program.path() / "Holiday.JPG", "chosen");
     editor.addPicture(program.path() / "Holiday.JPG");
-    EXPECT_EQ(readFile(picture("Add", 2)), "chosen");
     EXPECT_EQ(editor.previousPicturePath(), program.path() / "Holiday.JPG");
+    // A picture that cannot be used leaves the question the one it had.
     editor.addPicture(program.path() / "missing.jpg");
     EXPECT_EQ(user.titles(), std::vector<std::string>{"Image Not Used"});
-    EXPECT_TRUE(editor.currentRecord()->picturePath.empty());
+    EXPECT_FALSE(editor.currentRecord()->picturePath.empty());
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(picture("Add", 2)), "chosen");
 }
 
 } // namespace

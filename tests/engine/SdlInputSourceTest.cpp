@@ -36,12 +36,51 @@ TEST(SdlKeys, ShiftMovesLettersToTheirShiftedCodes) {
     EXPECT_EQ(at(z, 72), 128.0f);
 }
 
+TEST(SdlKeys, ALetterKeepsTheCaseItWentDownWithUntilLetGo) {
+    SdlInputSource source{nullptr};
+    // Shift and T down, then Shift let go first: still the capital only.
+    DeviceState state = keysDown({SDL_SCANCODE_T, SDL_SCANCODE_LSHIFT});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('T')), 128.0f);
+    state = keysDown({SDL_SCANCODE_T});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('T')), 128.0f);
+    EXPECT_EQ(at(state, InputCode::letter('T')), 0.0f);
+    // Let go and pressed again without Shift: the small letter; Shift
+    // coming down while it is held changes nothing either.
+    state = keysDown({});
+    source.keepLetterCase(state);
+    state = keysDown({SDL_SCANCODE_T});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::letter('T')), 128.0f);
+    state = keysDown({SDL_SCANCODE_T, SDL_SCANCODE_RSHIFT});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::letter('T')), 128.0f);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('T')), 0.0f);
+    // Other letters go by Shift as it is when they go down.
+    state = keysDown({SDL_SCANCODE_T, SDL_SCANCODE_A, SDL_SCANCODE_RSHIFT});
+    source.keepLetterCase(state);
+    EXPECT_EQ(at(state, InputCode::shiftedLetter('A')), 128.0f);
+}
+
 TEST(SdlKeys, DigitsFollowTheirCodes) {
     DeviceState state = keysDown({SDL_SCANCODE_1, SDL_SCANCODE_9, SDL_SCANCODE_0});
     EXPECT_EQ(at(state, InputCode::Digit1), 128.0f);
     EXPECT_EQ(at(state, 81), 128.0f);
     EXPECT_EQ(at(state, InputCode::Digit0), 128.0f);
     EXPECT_EQ(at(state, 74), 0.0f);
+}
+
+TEST(SdlKeys, TheKeysOfPlayWithoutAMouse) {
+    DeviceState state = keysDown({SDL_SCANCODE_TAB, SDL_SCANCODE_SPACE, SDL_SCANCODE_PAGEUP,
+                                  SDL_SCANCODE_PAGEDOWN, SDL_SCANCODE_UP});
+    for (int code : {InputCode::Tab, InputCode::Space, InputCode::PageUp, InputCode::PageDown,
+                     InputCode::Up}) {
+        EXPECT_EQ(at(state, code), 128.0f) << code;
+    }
+    EXPECT_EQ(at(state, InputCode::Return), 0.0f);
+    // The keypad's Enter is Return.
+    EXPECT_EQ(at(keysDown({SDL_SCANCODE_KP_ENTER}), InputCode::Return), 128.0f);
 }
 
 class SdlSource : public ::testing::Test {
@@ -91,6 +130,28 @@ TEST_F(SdlSource, MotionIsSummedPerPoll) {
     EXPECT_EQ(at(state, InputCode::MouseY), -3.0f);
     source.read(state);
     EXPECT_EQ(at(state, InputCode::MouseX), 0.0f);
+}
+
+TEST_F(SdlSource, APressAfterMotionCountsFromTheNextPollWhereThePointerHasArrived) {
+    // A tap on a touch screen: the pointer jumps there and the button goes
+    // down and up before the game polls.
+    source.handleEvent(motion(40, 30));
+    source.handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    source.handleEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseX), 40.0f);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 0.0f);
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseX), 0.0f);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 128.0f);
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 0.0f);
+    // Pressed first and moved after: the press is where the pointer was.
+    source.handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    source.handleEvent(motion(5, 0));
+    source.read(state);
+    EXPECT_EQ(at(state, InputCode::MouseLeft), 128.0f);
+    EXPECT_EQ(at(state, InputCode::MouseX), 5.0f);
 }
 
 TEST_F(SdlSource, AKeyTappedBetweenTwoPollsIsDownForOnePoll) {

@@ -60,6 +60,23 @@ check "launcher entry starts Porchlight from the product folder" \
     grep -qxF "Exec=\"$product/Porchlight\"" "$prefix/share/applications/quizvale.desktop"
 check "editor entry starts Setwright from the product folder" \
     grep -qxF "Exec=\"$product/Setwright\"" "$prefix/share/applications/quizvale-setwright.desktop"
+for page in man6/quizvale.6 man6/showfloor.6 man1/setwright.1; do
+    check "manual page $page installed" test -s "$prefix/share/man/$page"
+done
+for component in quizvale setwright; do
+    metainfo="$prefix/share/metainfo/org.quizvale.$component.metainfo.xml"
+    check "AppStream metadata for $component installed" test -s "$metainfo"
+    if command -v appstreamcli >/dev/null; then
+        check "AppStream metadata for $component is valid" \
+            appstreamcli validate --no-net --explain "$metainfo"
+    fi
+done
+if command -v desktop-file-validate >/dev/null; then
+    for entry in quizvale quizvale-setwright; do
+        check "$entry.desktop is valid" \
+            desktop-file-validate "$prefix/share/applications/$entry.desktop"
+    done
+fi
 check "runtime installer is valid sh" sh -n "$product/DirectX/install-runtime.sh"
 check "runtime installer names the packages it installs" \
     sh -c "sh '$product/DirectX/install-runtime.sh' --print | grep -q 'apt-get install -y libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2'"
@@ -84,16 +101,16 @@ check "Showfloor ran its frames on the title screen" \
     sh -c "echo '$state' | grep -q '\"frame\": 5, .*\"screen\": \"Title\"'"
 
 echo "== installed Porchlight through its command, from another folder"
-output="$(cd "$work" && QV_LAUNCHER_PRINT_ONLY=1 XDG_CONFIG_HOME="$work/home/config" \
-    "$prefix/bin/quizvale" 2>"$work/porchlight.err")"
+output="$(cd "$work" && XDG_CONFIG_HOME="$work/home/config" \
+    "$prefix/bin/quizvale" --dry-run 2>"$work/porchlight.err")"
 status=$?
 check "Porchlight ends with exit code 0 (was $status)" test "$status" = 0
 check "Porchlight starts the installed game in its folder (said: $output)" \
     test "$output" = "start $product/Showfloor in $product"
 check "Porchlight records the product folder" \
     grep -qxF "Path=$product" "$work/home/config/Quizvale/Quizvale.ini"
-output="$(cd "$work" && QV_LAUNCHER_PRINT_ONLY=1 XDG_CONFIG_HOME=/proc/quizvale-nowhere \
-    "$product/Porchlight" 2>/dev/null)"
+output="$(cd "$work" && XDG_CONFIG_HOME=/proc/quizvale-nowhere \
+    "$product/Porchlight" --dry-run 2>/dev/null)"
 check "a settings store that cannot be written changes nothing (said: $output)" \
     test "$output" = "start $product/Showfloor in $product"
 

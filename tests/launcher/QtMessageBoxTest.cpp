@@ -55,6 +55,13 @@ TEST_F(QtMessageBoxTest, EachButtonAnswersForItself) {
     }
     EXPECT_EQ(dontShow, 1);
     EXPECT_EQ(QtMessageBox::answerOf(*box, nullptr), MessageAnswer::Closed);
+
+    request.buttons = MessageButtons::YesNoCancel;
+    box = QtMessageBox::makeBox(request);
+    ASSERT_EQ(box->buttons().size(), 3);
+    EXPECT_EQ(QtMessageBox::answerOf(*box, box->button(QMessageBox::Cancel)),
+              MessageAnswer::Cancel);
+    EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
 }
 
 } // namespace

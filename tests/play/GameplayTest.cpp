@@ -1,6 +1,6 @@
 #include "PlayFixture.h"
 
-#include "game/quiz/Gameplay.h"
+#include "game/play/Gameplay.h"
 
 namespace qv::test {
 namespace {

@@ -1,7 +1,7 @@
 #include "PlayFixture.h"
 
-#include "game/quiz/GambleWheel.h"
-#include "game/quiz/GameScreen.h"
+#include "game/play/GambleWheel.h"
+#include "game/play/GameScreen.h"
 
 #include <cmath>
 #include <numbers>

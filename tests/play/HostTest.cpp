@@ -1,4 +1,4 @@
-#include "game/quiz/Host.h"
+#include "game/play/Host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/quiz/Player.h"
+#include "game/play/Player.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <gtest/gtest.h>

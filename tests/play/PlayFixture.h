@@ -8,8 +8,8 @@
 #include "game/engine/FontSet.h"
 #include "game/engine/SoundSet.h"
 #include "game/engine/SpriteLayer.h"
-#include "game/quiz/Player.h"
-#include "game/quiz/QuestionRound.h"
+#include "game/play/Player.h"
+#include "game/play/QuestionRound.h"
 #include "game/quiz/QuizState.h"
 
 #include <SDL.h>

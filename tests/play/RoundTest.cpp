@@ -1,6 +1,6 @@
 #include "PlayFixture.h"
 
-#include "game/quiz/GameScreen.h"
+#include "game/play/GameScreen.h"
 
 #include <cmath>
 #include <string>

@@ -9,30 +9,57 @@
 #include <array>
 #include <cctype>
 #include <cstddef>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
 using qv::test::loadShippedSet;
 using qv::test::ShippedSet;
 
+// What each shipped set must hold. Sets the tree does not carry yet are
+// skipped until they arrive; from then on the same checks apply to them.
 struct SetRules {
     const char* name;
-    int minimumPerRung;
     int minimumQuestions;
+    std::array<int, 16> minimumPerRung; // indexed by rung, 1 to 15
+    int minimumPictures;
+    bool required;
 };
+
+constexpr std::array<int, 16> perRung(int low, int middle, int high) {
+    std::array<int, 16> counts{};
+    for (int rung = 1; rung <= 15; ++rung) {
+        counts[static_cast<std::size_t>(rung)] = rung <= 5 ? low : rung <= 10 ? middle : high;
+    }
+    return counts;
+}
+
+constexpr std::array<SetRules, 3> shippedSets = {{
+    {"Default", 600, perRung(50, 40, 30), 0, true},
+    {"Pictures", 225, perRung(15, 15, 15), 90, true},
+    {"Family", 300, perRung(20, 20, 20), 0, true},
+}};
 
 void PrintTo(const SetRules& rules, std::ostream* out) {
     *out << rules.name;
 }
 
+std::string setFilePath(const char* name) {
+    return std::string(QV_SETS_SOURCE_DIR) + "/" + name + "/" + name + ".txt";
+}
+
 class ShippedSets : public ::testing::TestWithParam<SetRules> {
 protected:
     void SetUp() override {
+        if (!GetParam().required && !std::filesystem::exists(setFilePath(GetParam().name))) {
+            GTEST_SKIP() << GetParam().name << " is not in this tree yet";
+        }
         set = loadShippedSet(GetParam().name);
         ASSERT_FALSE(set.bytes.empty()) << GetParam().name << " could not be read";
     }
@@ -117,9 +144,68 @@ TEST_P(ShippedSets, EveryRungIsStockedAndNoQuestionRepeats) {
         EXPECT_TRUE(texts.insert(folded(q.text)).second) << "repeated: " << q.text;
     }
     for (int value = 1; value <= 15; ++value) {
-        EXPECT_GE(perValue[static_cast<std::size_t>(value)], GetParam().minimumPerRung)
-            << "rung " << value;
+        const auto rung = static_cast<std::size_t>(value);
+        EXPECT_GE(perValue[rung], GetParam().minimumPerRung[rung]) << "rung " << value;
     }
+}
+
+TEST_P(ShippedSets, OnEveryRungTheCorrectLetterIsAsLikelyToBeAnyOfTheFour) {
+    // A player who notices that one letter wins more often on a rung could
+    // guess; each letter's count on a rung stays within 2 of every other's.
+    std::array<std::array<int, 5>, 16> counts{};
+    for (const qv::SetFileRecord& q : set.contents.records) {
+        if (q.value >= 1 && q.value <= 15 && q.correctAnswer >= 1 && q.correctAnswer <= 4) {
+            ++counts[static_cast<std::size_t>(q.value)][static_cast<std::size_t>(q.correctAnswer)];
+        }
+    }
+    for (int value = 1; value <= 15; ++value) {
+        const auto& letters = counts[static_cast<std::size_t>(value)];
+        const auto [fewest, most] = std::minmax_element(letters.begin() + 1, letters.end());
+        EXPECT_LE(*most - *fewest, 2) << "rung " << value << ": A " << letters[1] << ", B "
+                                      << letters[2] << ", C " << letters[3] << ", D " << letters[4];
+    }
+}
+
+TEST_P(ShippedSets, NoQuestionIsFarLikelierToBeDrawnThanTheOthersOfItsRung) {
+    // The game draws from a random position forward to the next unused
+    // question of the rung, so a rung kept in one block is played in file
+    // order. A question is drawn first when the random start falls between it and
+    // the previous question of its rung: its chance is that gap over the
+    // whole set. Fair is one over the rung's size; allow twice that.
+    const auto& records = set.contents.records;
+    const int total = static_cast<int>(records.size());
+    for (int value = 1; value <= 15; ++value) {
+        std::vector<int> positions;
+        for (int i = 0; i < total; ++i) {
+            if (records[static_cast<std::size_t>(i)].value == value) {
+                positions.push_back(i);
+            }
+        }
+        const int count = static_cast<int>(positions.size());
+        for (int k = 0; k < count; ++k) {
+            const int previous = positions[static_cast<std::size_t>((k + count - 1) % count)];
+            const int gap = (positions[static_cast<std::size_t>(k)] - previous + total) % total;
+            EXPECT_LE((count == 1 ? total : gap) * count, 2 * total)
+                << "rung " << value << ", question " << positions[static_cast<std::size_t>(k)] + 1
+                << " follows a gap of " << gap;
+        }
+    }
+}
+
+TEST_P(ShippedSets, EveryPictureFlagHasItsPictureBesideTheBuiltSet) {
+    const std::string folder = qv::test::builtSetFolder(set.name);
+    int pictures = 0;
+    for (std::size_t i = 0; i < set.contents.records.size(); ++i) {
+        if (set.contents.records[i].pictureFlag == 0) {
+            continue;
+        }
+        ++pictures;
+        const std::filesystem::path file = folder + "/" + qv::pictureFileName(static_cast<int>(i));
+        std::error_code error;
+        EXPECT_GT(std::filesystem::file_size(file, error), 0u)
+            << "question " << i + 1 << " has no picture at " << file;
+    }
+    EXPECT_GE(pictures, GetParam().minimumPictures);
 }
 
 TEST_P(ShippedSets, CorrectAnswersAreSpreadOverAllFourLetters) {
@@ -145,10 +231,28 @@ TEST_P(ShippedSets, TheBuildCopiesTheSetUnchanged) {
     EXPECT_EQ(copied, set.bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, ShippedSets,
-                         ::testing::Values(SetRules{"Default", 15, 225},
-                                           SetRules{"Pictures", 5, 75}),
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedSets, ::testing::ValuesIn(shippedSets),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShippedSetsList, EverySetInTheTreeIsChecked) {
+    // A set added to the tree without rules here would ship unchecked.
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(QV_SETS_SOURCE_DIR, error)) {
+        if (!entry.is_directory()) {
+            continue;
+        }
+        const std::string name = entry.path().filename().string();
+        const bool known = std::any_of(shippedSets.begin(), shippedSets.end(),
+                                       [&](const SetRules& rules) { return name == rules.name; });
+        EXPECT_TRUE(known) << name << " has no rules in this test";
+    }
+    EXPECT_FALSE(error) << error.message();
+    for (const SetRules& rules : shippedSets) {
+        if (rules.required) {
+            EXPECT_TRUE(std::filesystem::exists(setFilePath(rules.name))) << rules.name;
+        }
+    }
+}
 
 TEST(DefaultSet, CarriesNoPictures) {
     const ShippedSet set = loadShippedSet("Default");

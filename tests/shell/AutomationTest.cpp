@@ -198,6 +198,50 @@ TEST(AutomationDriver, SeedQuitAndErrors) {
                                 "error: frames needs a count from 0 to 10000000: frames x\n");
 }
 
+TEST(ScriptedInputSource, TheKeysOfPlayWithoutAMouse) {
+    EXPECT_EQ(ScriptedInputSource::codeOf("up"), 1);
+    EXPECT_EQ(ScriptedInputSource::codeOf("down"), 2);
+    EXPECT_EQ(ScriptedInputSource::codeOf("left"), 3);
+    EXPECT_EQ(ScriptedInputSource::codeOf("right"), 4);
+    EXPECT_EQ(ScriptedInputSource::codeOf("tab"), 84);
+    EXPECT_EQ(ScriptedInputSource::codeOf("space"), 85);
+    EXPECT_EQ(ScriptedInputSource::codeOf("pageup"), 86);
+    EXPECT_EQ(ScriptedInputSource::codeOf("pagedown"), 87);
+    // Enter is Return, as a keypad's Enter is.
+    EXPECT_EQ(ScriptedInputSource::codeOf("enter"), 20);
+    ScriptedInputSource input;
+    DeviceState state{};
+    input.keyDown("pagedown");
+    input.keyDown("shift");
+    input.keyDown("tab");
+    input.read(state);
+    EXPECT_EQ(at(state, 87), 128.0f);
+    EXPECT_EQ(at(state, 84), 128.0f);
+    EXPECT_EQ(at(state, 13), 128.0f);
+}
+
+TEST(AutomationCommand, PadTakesAttachDetachOrOneButton) {
+    AutomationCommand c;
+    std::string error;
+    for (const char* good :
+         {"pad attach", "pad detach", "pad a", "pad b", "pad x", "pad y", "pad start", "pad back",
+          "pad up", "pad down", "pad left", "pad right"}) {
+        ASSERT_EQ(parseAutomationCommand(good, c, error), ParseOutcome::Command) << good;
+        EXPECT_EQ(c.kind, AutomationCommand::Kind::Pad);
+        EXPECT_EQ(c.name, std::string(good).substr(4));
+    }
+    for (const char* bad : {"pad", "pad A", "pad guide", "pad a b", "pad return"}) {
+        EXPECT_EQ(parseAutomationCommand(bad, c, error), ParseOutcome::Error) << bad;
+    }
+}
+
+TEST(AutomationDriver, APadButtonBeforeAttachIsAnErrorLine) {
+    DriverRun run("pad a\nquit\n");
+    run.runToQuit();
+    EXPECT_EQ(run.errors.str(), "error: pad a: no pad is attached\n");
+    EXPECT_EQ(run.quits, 1);
+}
+
 TEST(AutomationDriver, AnOverlongLineIsOneErrorNotMany) {
     DriverRun run(std::string(100000, 'x') + "\nquit\n");
     run.runToQuit();

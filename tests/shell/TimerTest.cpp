@@ -76,7 +76,7 @@ TEST(FrameworkError, ExitCodesAndTexts) {
         int code;
         const char* text;
     } table[] = {
-        {FrameworkError::NoDirect3D, 2, "Could not initialize Direct3D. You may want to check"},
+        {FrameworkError::NoGraphics, 2, "Could not initialize Direct3D. You may want to check"},
         {FrameworkError::NoCompatibleDevices, 3, "Could not find any compatible Direct3D devices."},
         {FrameworkError::MediaNotFound, 4, "Could not find required media."},
         {FrameworkError::NonZeroRefCount, 5, "The D3D device has a non-zero reference count"},
@@ -95,7 +95,7 @@ TEST(FrameworkError, ExitCodesAndTexts) {
     EXPECT_EQ(errorText(FrameworkError::NoCompatibleDevices, true),
               "Direct3D does not work over a remote session.");
     // Two blanks before "Also", as the text has always had them.
-    EXPECT_NE(errorText(FrameworkError::NoDirect3D).find("system.  Also make sure"),
+    EXPECT_NE(errorText(FrameworkError::NoGraphics).find("system.  Also make sure"),
               std::string::npos);
 }
 

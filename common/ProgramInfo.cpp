@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "common/ProgramInfo.h"
+
+#include <algorithm>
+
+namespace qv {
+
+std::string_view productVersion() {
+    return QV_VERSION;
+}
+
+std::string helpText(const ProgramInfo& info) {
+    std::vector<ProgramOption> all = info.options;
+    all.push_back({"--help", "print this help and exit"});
+    all.push_back({"--version", "print the version and exit"});
+    std::size_t width = 0;
+    for (const ProgramOption& option : all) {
+        width = std::max(width, option.name.size());
+    }
+    std::string text = "Usage: " + std::string(info.name);
+    if (!info.usage.empty()) {
+        text += ' ';
+        text += info.usage;
+    }
+    text += '\n';
+    text += info.summary;
+    text += "\n\nOptions:\n";
+    for (const ProgramOption& option : all) {
+        text += "  ";
+        text += option.name;
+        text.append(width - option.name.size() + 2, ' ');
+        text += option.meaning;
+        text += '\n';
+    }
+    if (!info.epilogue.empty()) {
+        text += '\n';
+        text += info.epilogue;
+        text += '\n';
+    }
+    return text;
+}
+
+std::string versionText(std::string_view name) {
+    return std::string(name) + " (Quizvale) " + std::string(productVersion()) +
+           "\nLicensed under the MIT licence.\n";
+}
+
+bool answerInfoOption(const ProgramInfo& info, std::span<const std::string_view> arguments,
+                      std::ostream& out) {
+    for (const std::string_view argument : arguments) {
+        if (argument == "--help") {
+            out << helpText(info) << std::flush;
+            return true;
+        }
+        if (argument == "--version") {
+            out << versionText(info.name) << std::flush;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace qv

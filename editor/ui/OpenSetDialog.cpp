@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "editor/ui/OpenSetDialog.h"
+
+#include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/DialogFont.h"
+#include "editor/ui/DialogUnits.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace qv {
+
+OpenSetDialog::OpenSetDialog(std::vector<SetSummary> sets, const std::string& current,
+                             QWidget* parent)
+    : QDialog(parent), sets_(std::move(sets)) {
+    setWindowTitle(QStringLiteral("Open Question Set"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(dialogFont(font()));
+    setFixedSize(dialogRect(0, 0, 240, 170).size());
+
+    auto* prompt = new QLabel(QStringLiteral("Choose the question set to open:"), this);
+    prompt->setGeometry(dialogRect(7, 7, 170, 8));
+
+    list_ = new QListWidget(this);
+    list_->setObjectName("setList");
+    list_->setGeometry(dialogRect(7, 18, 170, 145));
+    for (const SetSummary& set : sets_) {
+        const QString count = set.questionCount == 1
+                                  ? QStringLiteral("1 question")
+                                  : QStringLiteral("%1 questions").arg(set.questionCount);
+        list_->addItem(QStringLiteral("%1  (%2)").arg(qStringFromCp1252(set.name), count));
+        if (set.name == current) {
+            list_->setCurrentRow(list_->count() - 1);
+        }
+    }
+    if (list_->currentRow() < 0 && list_->count() > 0) {
+        list_->setCurrentRow(0);
+    }
+
+    openButton_ = new QPushButton(QStringLiteral("Open"), this);
+    openButton_->setObjectName("openButton");
+    openButton_->setGeometry(dialogRect(183, 18, 50, 14));
+    openButton_->setDefault(true);
+    openButton_->setEnabled(list_->count() > 0);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName("cancelButton");
+    cancel->setGeometry(dialogRect(183, 35, 50, 14));
+    cancel->setAutoDefault(false);
+
+    connect(openButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
+    list_->setFocus();
+}
+
+std::string OpenSetDialog::chosen() const {
+    const int row = list_->currentRow();
+    if (row < 0 || row >= static_cast<int>(sets_.size())) {
+        return {};
+    }
+    return sets_[static_cast<std::size_t>(row)].name;
+}
+
+} // namespace qv

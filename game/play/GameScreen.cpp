@@ -1,0 +1,381 @@
+#include "game/play/GameScreen.h"
+
+#include "game/engine/InputCodes.h"
+
+#include "game/play/Host.h"
+#include "game/quiz/BoardLayout.h"
+#include "game/quiz/PrizeLadder.h"
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+constexpr Colour transparentBlack{0, 0, 0, 0};
+
+// A place of the board at depth z.
+constexpr Vec3 at(board::Place p, float z) {
+    return {static_cast<float>(p.x), static_cast<float>(p.y), z};
+}
+constexpr Vec3 helpAt(int index, float z) {
+    return at({board::helpX[static_cast<std::size_t>(index)], board::helpY}, z);
+}
+constexpr std::array<Vec3, 4> answerTextPlaces{{
+    {40.0f, 138.0f, 0.3f},
+    {231.0f, 138.0f, 0.3f},
+    {40.0f, 167.0f, 0.3f},
+    {231.0f, 167.0f, 0.3f},
+}};
+// Screen pixels from a text's left edge to where its plate or panel has
+// rounded off as far as at the badge on the left. The plates are 370 wide on
+// their centres with the answer 56 in; the host, question and player panels
+// end at 772, 774 and 584.
+constexpr float answerTextWidth = 294.0f;
+constexpr float hostTextWidth = 676.0f;
+constexpr float questionTextWidth = 650.0f;
+constexpr float playerLabelWidth = 468.0f;
+// The question panel holds three lines of the smaller face.
+constexpr int questionFitLines = 3;
+constexpr float pictureX = 399.0f;
+constexpr float pictureY = 357.0f;
+
+void envelope(Drawable& d, Vec3 at, Colour faded, float fadeIn, float fadeOut) {
+    d.position = at;
+    d.fadedColour = faded;
+    d.fadeIn = fadeIn;
+    d.fadeOut = fadeOut;
+}
+
+// A picture centred on its own half size, as the full-screen art is.
+void placeByOwnSize(Sprite& sprite, float z) {
+    const int width = sprite.sourceRect.right + 1;
+    const int height = sprite.sourceRect.bottom + 1;
+    sprite.position =
+        Vec3{static_cast<float>((width + 1) / 2), static_cast<float>((height + 1) / 2), z};
+}
+
+void makeText(TextDrawable& text, const FontSet* fonts, int font, Vec3 at, float fadeIn, float hold,
+              float fadeOut, bool letterByLetter) {
+    text.font = fonts != nullptr ? fonts->font(font) : nullptr;
+    text.position = at;
+    text.fullColour = opaqueWhite;
+    text.fadedColour = transparentBlack;
+    text.fadeIn = fadeIn;
+    text.hold = hold;
+    text.fadeOut = fadeOut;
+    text.typewriter = letterByLetter;
+    text.secondsPerLetter = 0.05f;
+}
+
+void fitWithin(TextDrawable& text, const FontSet* fonts, int font, float width, int lines) {
+    text.maxWidth = width;
+    text.fitFont = fonts != nullptr ? fonts->fitFont(font) : nullptr;
+    text.fitLines = lines;
+}
+
+} // namespace
+
+void show(Drawable& drawable) {
+    if (!drawable.enabled) {
+        drawable.start();
+    }
+}
+
+void hide(Drawable& drawable) {
+    drawable.enabled = false;
+}
+
+void startAfresh(Drawable& drawable) {
+    drawable.start();
+}
+
+GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& random)
+    : textures_(textures) {
+    background.load(textures, "Resources//Back.bmp");
+    placeByOwnSize(background, 1.0f);
+    envelope(background, background.position, transparentBlack, 1.0f, 1.0f);
+
+    backFrame.load(textures, "Resources//Backframe.tga");
+    placeByOwnSize(backFrame, 0.99f);
+    envelope(backFrame, backFrame.position, transparentBlack, 1.0f, 1.0f);
+
+    winImage.load(textures, winImagePath(1000));
+    envelope(winImage, {399.0f, 364.0f, 0.15f}, opaqueBlack, 0.0f, 0.0f);
+
+    endButton.load(textures, "Resources//endbuttonoff.tga", "Resources//endbuttonhilight.tga",
+                   "Resources//endbuttonon.tga");
+    endButton.position = {399.0f, 480.0f, 0.14f};
+    endButton.keepPressedLook = true;
+    endButton.clickAfterPress = true;
+
+    wheelBack.load(textures, "Resources//gambleback.tga");
+    envelope(wheelBack, {399.0f, 365.0f, 0.2f}, transparentBlack, 2.5f, 3.0f);
+    wheelPointer.load(textures, "Resources//gamblepointer.tga");
+    // In front of the disc: nearer the viewer means a smaller depth, and a
+    // pointer behind the opaque disc would never be seen.
+    envelope(wheelPointer, {399.0f, 356.0f, 0.19f}, transparentBlack, 2.5f, 3.0f);
+    wheelPointer.turnRate = 1.0f;
+
+    pictureBack.load(textures, "Resources//picback.tga");
+    envelope(pictureBack, {399.0f, 365.0f, 0.4f}, opaqueBlack, 1.5f, 0.25f);
+    pictureBack.fullColour = Colour{255, 255, 255, 200};
+    for (int i = 0; i < 4; ++i) {
+        Sprite& corner = pictureCorners[static_cast<std::size_t>(i)];
+        corner.load(textures, "Resources//picholder" + std::to_string(i + 1) + ".tga");
+        envelope(corner, {pictureX, pictureY, 0.25f}, opaqueBlack, 1.5f, 0.35f);
+    }
+
+    takeButton.load(textures, {}, "Resources//takewinningsHilight.tga",
+                    "Resources//takewinningson.tga");
+    takeButton.position = helpAt(0, 0.9f);
+    jokerButton.load(textures, {}, "Resources//jokerbuttonhilight.tga",
+                     "Resources//jokerbuttonon.tga");
+    jokerButton.position = helpAt(1, 0.9f);
+    clueButton.load(textures, {}, "Resources//cluebuttonhilight.tga",
+                    "Resources//cluebuttonon.tga");
+    clueButton.position = helpAt(2, 0.9f);
+    gambleButton.load(textures, {}, "Resources//gamblebuttonhilight.tga",
+                      "Resources//gamblebuttonon.tga");
+    gambleButton.position = helpAt(3, 0.9f);
+
+    jokerCrossed.load(textures, "Resources//JokerCrossed.tga");
+    envelope(jokerCrossed, helpAt(1, 0.8f), transparentBlack, 1.5f, 1.0f);
+    clueCrossed.load(textures, "Resources//ClueCrossed.tga");
+    envelope(clueCrossed, helpAt(2, 0.8f), transparentBlack, 1.5f, 1.0f);
+    gambleCrossed.load(textures, "Resources//GambleCrossed.tga");
+    envelope(gambleCrossed, helpAt(3, 0.8f), transparentBlack, 1.5f, 1.0f);
+
+    for (int i = 0; i < answerCount; ++i) {
+        Sprite& button = answerButtons[static_cast<std::size_t>(i)];
+        button.load(textures, {}, "Resources//AnswerButtonHilight.tga",
+                    "Resources//AnswerButtonOn.tga");
+        button.position = at(board::answerCentres[static_cast<std::size_t>(i)], 0.4f);
+        button.keepPressedLook = true;
+    }
+
+    correctMarker.load(textures, "Resources//AnswerCorrect.tga");
+    envelope(correctMarker, at(board::answerCentres[0], 0.3f), transparentBlack, 0.5f, 3.0f);
+
+    for (int q = 1; q <= rungCount; ++q) {
+        Sprite& r = rung(q);
+        r.load(textures, rungImagePath(q));
+        envelope(r, at({board::rungX, board::rungY(q)}, 0.4f), transparentBlack, 0.2f,
+                 0.3f);
+    }
+
+    makeText(playerLabelText, fonts, 1, {50.0f, -159.0f, 0.5f}, 1.5f, -1.0f, 3.0f, false);
+    fitWithin(playerLabelText, fonts, 1, playerLabelWidth, 1);
+    makeText(hostText, fonts, 0, {40.0f, -112.0f, 0.5f}, 0.25f, 10.0f, 3.0f, true);
+    fitWithin(hostText, fonts, 0, hostTextWidth, 1);
+    makeText(questionText, fonts, 0, {50.0f, 99.0f, 0.3f}, 0.5f, -1.0f, 3.0f, true);
+    fitWithin(questionText, fonts, 0, questionTextWidth, questionFitLines);
+    for (int i = 0; i < answerCount; ++i) {
+        TextDrawable& answer = answerTexts[static_cast<std::size_t>(i)];
+        makeText(answer, fonts, 0, answerTextPlaces[static_cast<std::size_t>(i)], 2.5f, -1.0f, 3.0f,
+                 false);
+        fitWithin(answer, fonts, 0, answerTextWidth, 1);
+    }
+
+    for (auto& burst : fireworks) {
+        burst = std::make_unique<FireworkBurst>(random);
+    }
+
+    // Keys that press the buttons where no mouse is at hand. The final
+    // screen's one button also takes what a presenter's clicker sends.
+    for (int i = 0; i < answerCount; ++i) {
+        answerButtons[static_cast<std::size_t>(i)].shortcutKeys = {
+            InputCode::letter(static_cast<char>('A' + i)), InputCode::Digit1 + i};
+    }
+    takeButton.shortcutKeys = {InputCode::letter('T'), 0};
+    jokerButton.shortcutKeys = {InputCode::letter('J'), 0};
+    clueButton.shortcutKeys = {InputCode::letter('H'), 0};
+    gambleButton.shortcutKeys = {InputCode::letter('G'), 0};
+    endButton.shortcutKeys = {InputCode::PageDown, InputCode::Right};
+}
+
+void GameScreen::hideQuestion() {
+    hide(questionText);
+    for (auto& text : answerTexts) {
+        hide(text);
+    }
+    for (auto& button : answerButtons) {
+        hide(button);
+    }
+    hide(correctMarker);
+    if (questionPicture) {
+        hidePictureGroup();
+    }
+}
+
+void GameScreen::prepareQuestion(const Question* question, const std::filesystem::path& picture) {
+    questionPicture.reset();
+    if (question == nullptr) {
+        return;
+    }
+    questionText.position = {50.0f, 99.0f, 0.3f};
+    questionText.setText(breakQuestionLine(question->text));
+    for (int i = 0; i < answerCount; ++i) {
+        answerTexts[static_cast<std::size_t>(i)].setText(
+            question->answers[static_cast<std::size_t>(i)]);
+    }
+    if (!question->hasPicture) {
+        return;
+    }
+    questionPicture = std::make_unique<Sprite>();
+    questionPicture->load(textures_, picture.string());
+    envelope(*questionPicture, {pictureX, pictureY, 0.3f}, opaqueBlack, 0.5f, 0.5f);
+    questionPicture->fullColour = opaqueWhite;
+    const float halfWidth = static_cast<float>(questionPicture->sourceRect.right + 1) / 2.0f;
+    const float halfHeight = static_cast<float>(questionPicture->sourceRect.bottom + 1) / 2.0f;
+    const std::array<Vec3, 4> corners{{
+        {pictureX - halfWidth, pictureY - halfHeight, 0.25f},
+        {pictureX + halfWidth, pictureY - halfHeight, 0.25f},
+        {pictureX + halfWidth, pictureY + halfHeight, 0.25f},
+        {pictureX - halfWidth, pictureY + halfHeight, 0.25f},
+    }};
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        pictureCorners[i].position = corners[i];
+    }
+}
+
+void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
+    layer.removeAll();
+    if (pointer != nullptr) {
+        layer.add(*pointer);
+    }
+    layer.add(background);
+    layer.add(backFrame);
+    layer.add(playerLabelText);
+    layer.add(hostText);
+    layer.add(questionText);
+    for (auto& text : answerTexts) {
+        layer.add(text);
+    }
+    takeButton.attach();
+    jokerButton.attach();
+    clueButton.attach();
+    gambleButton.attach();
+    layer.add(jokerCrossed);
+    layer.add(clueCrossed);
+    layer.add(gambleCrossed);
+    for (auto& button : answerButtons) {
+        button.attach();
+    }
+    layer.add(correctMarker);
+    for (int q = rungCount; q >= 1; --q) {
+        layer.add(rung(q));
+    }
+}
+
+void GameScreen::loadWinImage(int amount) {
+    winImage.load(textures_, winImagePath(amount));
+}
+
+void GameScreen::cycleBackdrop(std::array<float, 3>& phases, float elapsed) {
+    static constexpr std::array<float, 3> rates{0.2f, 0.1f, 0.3f};
+    static constexpr float twoPi = 6.2831855f;
+    Colour colour = opaqueWhite;
+    for (std::size_t k = 0; k < phases.size(); ++k) {
+        float& phase = phases[k];
+        phase += rates[k] * elapsed;
+        if (phase > twoPi) {
+            phase -= twoPi;
+        }
+        const auto channel = static_cast<int>((std::sin(phase) + 1.0f) * 0.5f * 175.0f + 80.0f);
+        colour.setChannel(static_cast<int>(k), static_cast<std::uint8_t>(channel));
+    }
+    background.fullColour = colour;
+}
+
+void GameScreen::flashRung(Player& player, float elapsed) {
+    if (player.currentRung == nullptr) {
+        return;
+    }
+    const auto state = static_cast<int>(player.roundState);
+    const bool flashing = state >= static_cast<int>(RoundState::ShowQuestion) &&
+                          state <= static_cast<int>(RoundState::NextTurn) &&
+                          player.roundState != RoundState::AfterCorrect;
+    if (!flashing) {
+        hide(*player.currentRung);
+        return;
+    }
+    player.rungFlashTimer += elapsed;
+    if (player.rungFlashTimer >= 1.2f) {
+        startAfresh(*player.currentRung);
+        player.rungFlashTimer = 0.0f;
+    }
+}
+
+void GameScreen::advanceFireworks(float elapsed) {
+    for (auto& burst : fireworks) {
+        if (burst->flying()) {
+            burst->update(elapsed);
+        }
+    }
+}
+
+void GameScreen::relaunchFireworks(int count, Random& random) {
+    for (int i = 0; i < count && i < fireworkCount; ++i) {
+        FireworkBurst& burst = *fireworks[static_cast<std::size_t>(i)];
+        if (!burst.flying()) {
+            const int x = random.index(0.0, 1024.0);
+            const int y = random.index(0.0, 768.0);
+            burst.launch(x, y);
+        }
+    }
+}
+
+void GameScreen::addPictureGroup(SpriteLayer& layer) {
+    layer.add(pictureBack);
+    for (auto& corner : pictureCorners) {
+        layer.add(corner);
+    }
+    if (questionPicture) {
+        layer.add(*questionPicture);
+    }
+}
+
+void GameScreen::showPictureGroup() {
+    show(pictureBack);
+    for (auto& corner : pictureCorners) {
+        show(corner);
+    }
+    if (questionPicture) {
+        show(*questionPicture);
+    }
+}
+
+void GameScreen::hidePictureGroup() {
+    hide(pictureBack);
+    for (auto& corner : pictureCorners) {
+        hide(corner);
+    }
+    if (questionPicture) {
+        hide(*questionPicture);
+    }
+}
+
+std::u16string GameScreen::breakQuestionLine(std::u16string_view text) {
+    std::u16string line(text);
+    if (line.size() > breakFrom) {
+        const std::size_t space = line.find(u' ', breakFrom);
+        if (space != std::u16string::npos) {
+            line[space] = u'\n';
+        }
+    }
+    return line;
+}
+
+std::u16string GameScreen::playerLabel(std::u16string_view name, int index, int playerCount) {
+    const std::u16string number = amountText(index + 1);
+    if (name.size() == 8 && name.substr(0, 7) == u"Player ") {
+        return fillRemark(u"Player %d", number);
+    }
+    if (playerCount == 1) {
+        return std::u16string(name);
+    }
+    return fillRemark(u"P%d: %s", number, name);
+}
+
+} // namespace qv
