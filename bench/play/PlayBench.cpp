@@ -3,10 +3,17 @@
 // screen (background, ladder, help and answer buttons with their crossed
 // images, the question picture's frame, the wheel, question, answers, host
 // line and player label), with the product's own art and fonts, drawn by the
-// software renderer at 1024 x 768. Reports the median frame in milliseconds:
-// the sprite layer's step and draw plus the round's frame.
+// software renderer at 1024 x 768 and at larger outputs (1920 x 1080,
+// 2560 x 1440, 3840 x 2160), where the screen is drawn at its scale with the
+// sharp glyphs, the twice-sized pictures and the backdrop in the side bars.
+// Reports the median frame in milliseconds: the sprite layer's step and
+// draw plus the round's frame.
 //
-// QV_PLAY_SHOT=<file.png> also writes the last frame drawn.
+// QV_PLAY_SHOT=<file.png> also writes the last frame drawn (of each size,
+// the size put before the name).
+// QV_PLAY_RENDERER=opengl draws through an OpenGL renderer in a hidden
+// window instead (needs a display, such as Xvfb), reading the frame back
+// so the time includes the GPU's work.
 
 #include "game/engine/FontSet.h"
 #include "game/engine/SoundSet.h"
@@ -26,6 +33,7 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,12 +48,32 @@ double medianOf(std::vector<double>& values) {
 
 class FinalScreenScene {
 public:
-    FinalScreenScene() {
+    FinalScreenScene(int width, int height) : width_(width), height_(height) {
         std::filesystem::current_path(QV_PRODUCT_DIR);
-        surface_ = SDL_CreateRGBSurfaceWithFormat(0, 1024, 768, 32, SDL_PIXELFORMAT_ARGB8888);
-        renderer_ = SDL_CreateSoftwareRenderer(surface_);
+        const char* driver = std::getenv("QV_PLAY_RENDERER");
+        if (driver != nullptr && std::string(driver) == "opengl") {
+            SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+            window_ = SDL_CreateWindow("bench", 0, 0, width, height, SDL_WINDOW_HIDDEN);
+            if (window_ != nullptr) {
+                renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+            }
+        }
+        if (renderer_ == nullptr) {
+            surface_ =
+                SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+            renderer_ = SDL_CreateSoftwareRenderer(surface_);
+        }
+        SDL_RendererInfo info{};
+        SDL_GetRendererInfo(renderer_, &info);
+        rendererName_ = info.name != nullptr ? info.name : "";
+        SDL_RenderSetLogicalSize(renderer_, 1024, 768);
+        float scaleX = 1.0f;
+        float scaleY = 1.0f;
+        SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
         layer_ = std::make_unique<qv::SpriteLayer>(renderer_);
+        layer_->textures().setDrawScale(scaleX);
         fonts_ = std::make_unique<qv::FontSet>(renderer_);
+        fonts_->setDrawScale(scaleX);
         quiz_ = std::make_unique<qv::QuizState>(std::filesystem::temp_directory_path() /
                                                 "qv-play-bench");
         quiz_->random.seed(42);
@@ -118,7 +146,12 @@ public:
         fonts_.reset();
         layer_.reset();
         SDL_DestroyRenderer(renderer_);
-        SDL_FreeSurface(surface_);
+        if (surface_ != nullptr) {
+            SDL_FreeSurface(surface_);
+        }
+        if (window_ != nullptr) {
+            SDL_DestroyWindow(window_);
+        }
     }
 
     void frame() {
@@ -127,7 +160,16 @@ public:
         layer_->drawAll(frameTime, qv::Vec3{512.0f, 384.0f, 0.0f}, false);
         round_->frameRound(player_, frameTime);
         SDL_RenderFlush(renderer_);
+        if (surface_ == nullptr) {
+            // Waits for the GPU to finish the frame.
+            std::uint32_t pixel = 0;
+            const SDL_Rect one{0, 0, 1, 1};
+            SDL_RenderReadPixels(renderer_, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+            SDL_RenderPresent(renderer_);
+        }
     }
+
+    const std::string& rendererName() const { return rendererName_; }
 
     int flyingBursts() const {
         int n = 0;
@@ -137,9 +179,17 @@ public:
         return n;
     }
 
-    void shot(const char* path) const { IMG_SavePNG(surface_, path); }
+    void shot(const std::string& path) const {
+        if (surface_ != nullptr) {
+            IMG_SavePNG(surface_, path.c_str());
+        }
+    }
 
 private:
+    int width_;
+    int height_;
+    std::string rendererName_;
+    SDL_Window* window_ = nullptr;
     SDL_Surface* surface_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<qv::SpriteLayer> layer_;
@@ -160,7 +210,10 @@ double threadCpuMs() {
 }
 
 void finalScreenFrame(benchmark::State& state) {
-    FinalScreenScene scene;
+    const auto width = static_cast<int>(state.range(0));
+    const auto height = static_cast<int>(state.range(1));
+    FinalScreenScene scene(width, height);
+    state.SetLabel(scene.rendererName());
     std::vector<double> frames;
     std::vector<double> cpu;
     for (auto _ : state) {
@@ -174,10 +227,19 @@ void finalScreenFrame(benchmark::State& state) {
     state.counters["median_cpu_ms"] = medianOf(cpu);
     state.counters["bursts_flying"] = scene.flyingBursts();
     if (const char* path = std::getenv("QV_PLAY_SHOT")) {
-        scene.shot(path);
+        const std::filesystem::path file(path);
+        scene.shot((file.parent_path() / (std::to_string(width) + "x" + std::to_string(height) +
+                                          "-" + file.filename().string()))
+                       .string());
     }
 }
-BENCHMARK(finalScreenFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(finalScreenFrame)
+    ->Args({1024, 768})
+    ->Args({1920, 1080})
+    ->Args({2560, 1440})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0);
 
 } // namespace
 

@@ -18,9 +18,17 @@ using ContextPtr = std::unique_ptr<cairo_t, ContextDeleter>;
 // A transparent ARGB32 image with its drawing context; text is set up for
 // grey-scale antialiasing without hinting so glyphs land where they are asked
 // to on every machine.
+//
+// Sizes and drawing are in the picture's own pixels; the image itself holds
+// detail() pixels for each of them (a device scale), so the same painting
+// code writes the pictures at their size and at twice it.
 class Canvas {
 public:
     Canvas(int width, int height);
+
+    // Image pixels per picture pixel for canvases made from now on (1 or 2).
+    static void setDetail(int detail);
+    static int detail();
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -19,13 +19,17 @@ constexpr double pi = 3.14159265358979323846;
 
 const Colour lightNeutral = rgb(238, 240, 240);
 
-void stage(const Canvas& canvas) {
+// The stage fills the whole canvas; the screen's left edge lies at `left` on
+// it (0 for the screen itself, further in for the wider picture that carries
+// the stage on beside a screen of another shape).
+void stage(const Canvas& canvas, double left = 0) {
     cairo_t* cr = canvas.cr();
-    const PathFn all = [](cairo_t* c) { cairo_rectangle(c, 0, 0, 1024, 768); };
+    const double width = canvas.width();
+    const PathFn all = [width](cairo_t* c) { cairo_rectangle(c, 0, 0, width, 768); };
     fillLinear(cr, all, 0, 0, 0, 768,
                {{0.0, rgb(178, 184, 188)}, {0.45, rgb(214, 218, 220)}, {1.0, rgb(160, 166, 172)}});
     // Beams from above the stage, soft-edged.
-    const double sx = L::stageCentre.x;
+    const double sx = left + L::stageCentre.x;
     for (int i = -3; i <= 3; ++i) {
         const double spread = 0.085;
         const double a = i * 0.22;
@@ -158,6 +162,14 @@ void writeGameBackground(ArtWriter& out) {
         Canvas back(L::screenWidth, L::screenHeight);
         paintBack(back);
         out.bmp("Back.bmp", back);
+    }
+    // The stage alone, carried on to either side of the screen: what a
+    // window wider than the screen shows beside it. Soft light and lines on
+    // the edges of the screen need no more detail than this.
+    if (Canvas::detail() == 1) {
+        Canvas wide(L::screenWidth + 2 * L::wideMargin, L::screenHeight);
+        stage(wide, L::wideMargin);
+        out.bmp("wide/Back.bmp", wide);
     }
     {
         Canvas frame(L::screenWidth, L::screenHeight);

@@ -12,6 +12,9 @@ namespace qv::art::layout {
 
 constexpr int screenWidth = 1024;
 constexpr int screenHeight = 768;
+// How far the wider backdrop reaches beyond each side of the screen: enough
+// for a window two and a half times as wide as it is high.
+constexpr int wideMargin = 448;
 
 using Point = board::Place;
 

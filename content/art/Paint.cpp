@@ -81,6 +81,11 @@ void blurSurface(cairo_surface_t* surface, int radius) {
     if (radius <= 0) {
         return;
     }
+    // The radius is in picture pixels; a detailed image blurs as far.
+    double detailX = 1;
+    double detailY = 1;
+    cairo_surface_get_device_scale(surface, &detailX, &detailY);
+    radius = static_cast<int>(std::lround(radius * detailX));
     cairo_surface_flush(surface);
     const int w = cairo_image_surface_get_width(surface);
     const int h = cairo_image_surface_get_height(surface);

@@ -35,16 +35,19 @@ private:
 // closes on itself all the way round.
 void paintSwirl(const Canvas& canvas) {
     const int size = canvas.width();
+    // Each image pixel is painted at its own place in the picture.
+    const int detail = Canvas::detail();
+    const int pixels = size * detail;
     cairo_surface_flush(canvas.surface());
     unsigned char* data = cairo_image_surface_get_data(canvas.surface());
     const int stride = cairo_image_surface_get_stride(canvas.surface());
     const Colour deep = rgb(96, 150, 160);
     const Colour pale = rgb(236, 246, 242);
     const double c = size / 2.0;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const double dx = x + 0.5 - c;
-            const double dy = y + 0.5 - c;
+    for (int y = 0; y < pixels; ++y) {
+        for (int x = 0; x < pixels; ++x) {
+            const double dx = (x + 0.5) / detail - c;
+            const double dy = (y + 0.5) / detail - c;
             const double r = std::hypot(dx, dy);
             const double a = std::atan2(dy, dx);
             const double arms = std::sin(5 * a + r / 34.0);

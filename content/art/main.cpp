@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 int main(int argc, char** argv) {
@@ -22,12 +23,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "art: cannot create %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    qv::art::ArtWriter out(argv[1]);
-    qv::art::writeGameBackground(out);
-    qv::art::writeGamePieces(out);
-    qv::art::writeGameExtras(out);
-    qv::art::writeTitleArt(out);
-    qv::art::writeScreenArt(out);
-    std::printf("art: %d images written to %s\n", out.written(), argv[1]);
-    return out.allWritten() ? 0 : 1;
+    // The pictures at their own size, then every one again at twice it in
+    // the 2x folder beside them, for screens shown larger than 1024 x 768.
+    int written = 0;
+    bool allWritten = true;
+    for (const int detail : {1, 2}) {
+        const std::string dir = std::string(argv[1]) + (detail > 1 ? "/2x" : "");
+        std::filesystem::create_directories(detail > 1 ? dir : dir + "/wide", error);
+        if (error) {
+            std::fprintf(stderr, "art: cannot create folders in %s: %s\n", dir.c_str(),
+                         error.message().c_str());
+            return 1;
+        }
+        qv::art::Canvas::setDetail(detail);
+        qv::art::ArtWriter out(dir);
+        qv::art::writeGameBackground(out);
+        qv::art::writeGamePieces(out);
+        qv::art::writeGameExtras(out);
+        qv::art::writeTitleArt(out);
+        qv::art::writeScreenArt(out);
+        written += out.written();
+        allWritten = allWritten && out.allWritten();
+    }
+    std::printf("art: %d images written to %s and its 2x folder\n", written, argv[1]);
+    return allWritten ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qv {
 
@@ -55,13 +56,46 @@ SDL_Rect inkBounds(const SDL_Surface& s) {
 
 } // namespace
 
-std::unique_ptr<Font> Font::open(SDL_Renderer* renderer, const std::string& file, int faceIndex,
-                                 int cellHeight, bool bold) {
-    if (cellHeight <= 0 || file.empty()) {
+FontData readFontFile(const std::string& file) {
+    if (file.empty()) {
         return nullptr;
     }
-    TTF_Font* font = TTF_OpenFontIndex(file.c_str(), cellHeight, faceIndex);
-    if (font == nullptr) {
+    // One read of the whole file: FreeType then works in memory instead of
+    // seeking and reading the file in small pieces for every glyph.
+    struct RwDeleter {
+        void operator()(SDL_RWops* rw) const { SDL_RWclose(rw); }
+    };
+    std::unique_ptr<SDL_RWops, RwDeleter> rw(SDL_RWFromFile(file.c_str(), "rb"));
+    if (!rw) {
+        return nullptr;
+    }
+    const Sint64 size = SDL_RWsize(rw.get());
+    if (size <= 0 || static_cast<std::uint64_t>(size) > maxFontFileBytes) {
+        return nullptr;
+    }
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(size));
+    if (SDL_RWread(rw.get(), bytes->data(), 1, bytes->size()) != bytes->size()) {
+        return nullptr;
+    }
+    return bytes;
+}
+
+void Font::TtfDeleter::operator()(TTF_Font* font) const {
+    TTF_CloseFont(font);
+}
+
+std::unique_ptr<Font::Face> Font::openFace(const FontData& data, int faceIndex, int cellHeight,
+                                           bool bold, SDL_Renderer* renderer) {
+    if (cellHeight <= 0 || !data || data->empty()) {
+        return nullptr;
+    }
+    SDL_RWops* rw = SDL_RWFromConstMem(data->data(), static_cast<int>(data->size()));
+    if (rw == nullptr) {
+        return nullptr;
+    }
+    // The face reads from the shared bytes, which outlive it.
+    TtfPtr font(TTF_OpenFontIndexRW(rw, 1, cellHeight, faceIndex));
+    if (!font) {
         return nullptr;
     }
     // Cell height grows with the point size: the largest size that fits.
@@ -70,68 +104,119 @@ std::unique_ptr<Font> Font::open(SDL_Renderer* renderer, const std::string& file
     int best = 1;
     while (low <= high) {
         const int mid = (low + high) / 2;
-        if (TTF_SetFontSize(font, mid) == 0 && TTF_FontHeight(font) <= cellHeight) {
+        if (TTF_SetFontSize(font.get(), mid) == 0 && TTF_FontHeight(font.get()) <= cellHeight) {
             best = mid;
             low = mid + 1;
         } else {
             high = mid - 1;
         }
     }
-    if (TTF_SetFontSize(font, best) != 0) {
-        TTF_CloseFont(font);
+    if (TTF_SetFontSize(font.get(), best) != 0) {
         return nullptr;
     }
-    if (bold && TTF_FontFaceStyleName(font) != nullptr &&
-        std::string(TTF_FontFaceStyleName(font)).find("Bold") == std::string::npos) {
-        TTF_SetFontStyle(font, TTF_STYLE_BOLD);
+    if (bold && TTF_FontFaceStyleName(font.get()) != nullptr &&
+        std::string(TTF_FontFaceStyleName(font.get())).find("Bold") == std::string::npos) {
+        TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     }
-    return std::unique_ptr<Font>(new Font(font, renderer, cellHeight, TTF_FontHeight(font)));
+    const int faceHeight = TTF_FontHeight(font.get());
+    return std::make_unique<Face>(std::move(font), renderer, cellHeight, faceHeight);
 }
 
-Font::Font(TTF_Font* font, SDL_Renderer* renderer, int cellHeight, int faceHeight)
-    : font_(font), cellHeight_(cellHeight), faceHeight_(faceHeight),
-      atlas_(renderer, 1024, pageHeightFor(cellHeight)) {
-    // The Windows-1252 repertoire goes in at once, so the first frames that
-    // show text rasterise nothing.
-    for (char32_t c = 0x20; c < 0x7F; ++c) {
-        glyph(c);
+std::unique_ptr<Font> Font::open(SDL_Renderer* renderer, FontData data, int faceIndex,
+                                 int cellHeight, bool bold) {
+    std::unique_ptr<Face> logical = openFace(data, faceIndex, cellHeight, bold, renderer);
+    if (!logical) {
+        return nullptr;
     }
-    static constexpr char16_t upper[] = {0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                         0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x017D, 0x2018,
-                                         0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC,
-                                         0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
-    for (char16_t c : upper) {
-        glyph(c);
-    }
-    for (char32_t c = 0xA0; c <= 0xFF; ++c) {
-        glyph(c);
-    }
+    return std::unique_ptr<Font>(
+        new Font(std::move(data), faceIndex, bold, renderer, std::move(logical)));
 }
 
-Font::~Font() {
-    TTF_CloseFont(font_);
+std::unique_ptr<Font> Font::open(SDL_Renderer* renderer, const std::string& file, int faceIndex,
+                                 int cellHeight, bool bold) {
+    return open(renderer, readFontFile(file), faceIndex, cellHeight, bold);
 }
+
+Font::Font(FontData data, int faceIndex, bool bold, SDL_Renderer* renderer,
+           std::unique_ptr<Face> logical)
+    : data_(std::move(data)), faceIndex_(faceIndex), bold_(bold), renderer_(renderer),
+      logical_(std::move(logical)) {}
+
+Font::~Font() = default;
+
+Font::Face::Face(TtfPtr ttf, SDL_Renderer* renderer, int cell, int faceCell)
+    : font(std::move(ttf)), cellHeight(cell), faceHeight(faceCell),
+      atlas(renderer, 1024, pageHeightFor(cell)) {}
 
 const Font::Glyph& Font::glyph(char32_t character) {
-    if (character < latin_.size()) {
-        const std::uint32_t index = latin_[character];
-        if (index != 0) {
-            return glyphs_[index - 1u];
-        }
-    } else if (auto found = others_.find(character); found != others_.end()) {
-        return glyphs_[found->second];
-    }
-    glyphs_.push_back(rasterise(character));
-    const auto index = static_cast<std::uint32_t>(glyphs_.size() - 1);
-    if (character < latin_.size()) {
-        latin_[character] = index + 1;
-    } else {
-        others_.emplace(character, index);
-    }
-    return glyphs_.back();
+    return logical_->glyph(character);
 }
 
-Font::Glyph Font::rasterise(char32_t character) {
+void Font::setDrawScale(float scale) {
+    // Scales this close draw the same glyphs; a window resized by a few
+    // pixels keeps its atlas.
+    if (!(scale > 0.0f) || std::fabs(scale - drawScale_) < 0.002f) {
+        return;
+    }
+    drawScale_ = scale;
+    sharp_.reset();
+    if (scale > 1.0f + 0.002f) {
+        const int cell = static_cast<int>(std::lround(static_cast<float>(cellHeight()) * scale));
+        sharp_ = openFace(data_, faceIndex_, cell, bold_, renderer_);
+    }
+}
+
+const Font::Glyph& Font::drawGlyph(char32_t character) {
+    return sharp_ ? sharp_->glyph(character) : logical_->glyph(character);
+}
+
+SDL_Texture* Font::drawTexture(int page) const {
+    return sharp_ ? sharp_->atlas.texture(page) : logical_->atlas.texture(page);
+}
+
+void Font::onDeviceLost() {
+    logical_->atlas.dropTextures();
+    if (sharp_) {
+        sharp_->atlas.dropTextures();
+    }
+}
+
+bool Font::onDeviceReset() {
+    bool ok = logical_->atlas.rebuildTextures();
+    if (sharp_) {
+        ok = sharp_->atlas.rebuildTextures() && ok;
+    }
+    return ok;
+}
+
+void Font::release() {
+    logical_->atlas.release();
+    if (sharp_) {
+        sharp_->atlas.release();
+    }
+    renderer_ = nullptr;
+}
+
+const Font::Glyph& Font::Face::glyph(char32_t character) {
+    if (character < latin.size()) {
+        const std::uint32_t index = latin[character];
+        if (index != 0) {
+            return glyphs[index - 1u];
+        }
+    } else if (auto found = others.find(character); found != others.end()) {
+        return glyphs[found->second];
+    }
+    glyphs.push_back(rasterise(character));
+    const auto index = static_cast<std::uint32_t>(glyphs.size() - 1);
+    if (character < latin.size()) {
+        latin[character] = index + 1;
+    } else {
+        others.emplace(character, index);
+    }
+    return glyphs.back();
+}
+
+Font::Glyph Font::Face::rasterise(char32_t character) {
     Glyph g;
     if (isControl(character) || character > 0x10FFFF ||
         (character >= 0xD800 && character <= 0xDFFF)) {
@@ -142,11 +227,11 @@ Font::Glyph Font::rasterise(char32_t character) {
     int minY = 0;
     int maxY = 0;
     int advance = 0;
-    if (TTF_GlyphMetrics32(font_, static_cast<Uint32>(character), &minX, &maxX, &minY, &maxY,
+    if (TTF_GlyphMetrics32(font.get(), static_cast<Uint32>(character), &minX, &maxX, &minY, &maxY,
                            &advance) == 0) {
         g.advance = std::max(advance, 0);
     }
-    SurfacePtr rendered(TTF_RenderGlyph32_Blended(font_, static_cast<Uint32>(character),
+    SurfacePtr rendered(TTF_RenderGlyph32_Blended(font.get(), static_cast<Uint32>(character),
                                                   SDL_Color{255, 255, 255, 255}));
     if (!rendered) {
         return g;
@@ -173,13 +258,13 @@ Font::Glyph Font::rasterise(char32_t character) {
         return g;
     }
     GlyphAtlas::Placement placement;
-    if (!atlas_.insert(*trimmed, placement)) {
+    if (!atlas.insert(*trimmed, placement)) {
         return g;
     }
     g.page = placement.page;
     g.source = placement.source;
     g.offsetX = ink.x + std::min(minX, 0);
-    g.offsetY = ink.y + (cellHeight_ - faceHeight_) / 2;
+    g.offsetY = ink.y + (cellHeight - faceHeight) / 2;
     return g;
 }
 

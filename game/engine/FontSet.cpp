@@ -3,6 +3,8 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <map>
+
 namespace qv {
 
 namespace {
@@ -53,18 +55,24 @@ FontSet::FontSet(SDL_Renderer* renderer) {
         return;
     }
     ttfStarted_ = true;
+    // Faces of the same file share one copy of its bytes, read once.
+    std::map<std::string, FontData> files;
     for (int i = 0; i < fontCount; ++i) {
         const FontSpec& spec = specs[static_cast<std::size_t>(i)];
         std::string file;
         int index = 0;
-        if (findFace(spec.face, spec.weight, file, index)) {
-            const bool bold = spec.weight >= 600;
-            fonts_[static_cast<std::size_t>(i)] =
-                Font::open(renderer, file, index, spec.height, bold);
-            if (spec.fitHeight > 0) {
-                fitFonts_[static_cast<std::size_t>(i)] =
-                    Font::open(renderer, file, index, spec.fitHeight, bold);
-            }
+        if (!findFace(spec.face, spec.weight, file, index)) {
+            continue;
+        }
+        FontData& data = files[file];
+        if (!data) {
+            data = readFontFile(file);
+        }
+        const bool bold = spec.weight >= 600;
+        fonts_[static_cast<std::size_t>(i)] = Font::open(renderer, data, index, spec.height, bold);
+        if (spec.fitHeight > 0) {
+            fitFonts_[static_cast<std::size_t>(i)] =
+                Font::open(renderer, data, index, spec.fitHeight, bold);
         }
     }
 }
@@ -113,6 +121,10 @@ bool FontSet::onDeviceReset() {
     bool ok = true;
     forEachFont([&ok](Font& font) { ok = font.onDeviceReset() && ok; });
     return ok;
+}
+
+void FontSet::setDrawScale(float scale) {
+    forEachFont([scale](Font& font) { font.setDrawScale(scale); });
 }
 
 void FontSet::release() {

@@ -52,6 +52,9 @@ public:
     // The device is back: every atlas is made again. False when one could
     // not be (its font then draws nothing until the next reset).
     bool onDeviceReset();
+    // The scale the logical screen is drawn at now: above 1 every font
+    // draws glyphs rasterised at that scale (see Font::setDrawScale).
+    void setDrawScale(float scale);
     // The renderer is being destroyed: textures freed, nothing drawn after.
     void release();
 

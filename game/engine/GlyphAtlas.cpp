@@ -26,7 +26,11 @@ bool GlyphAtlas::addPage() {
     SDL_FillRect(page.pixels.get(), nullptr, 0);
     page.shelfTop = gap;
     page.cursor = gap;
-    makeTexture(page);
+    // While the device is lost the page waits, like the others, for the
+    // reset to make its texture.
+    if (!texturesDropped_) {
+        makeTexture(page);
+    }
     pages_.push_back(std::move(page));
     return true;
 }
@@ -93,12 +97,14 @@ SDL_Texture* GlyphAtlas::texture(int page) const {
 }
 
 void GlyphAtlas::dropTextures() {
+    texturesDropped_ = true;
     for (Page& page : pages_) {
         page.texture.reset();
     }
 }
 
 bool GlyphAtlas::rebuildTextures() {
+    texturesDropped_ = false;
     bool ok = true;
     for (Page& page : pages_) {
         ok = makeTexture(page) && ok;

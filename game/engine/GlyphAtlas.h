@@ -70,6 +70,7 @@ private:
     int pageWidth_;
     int pageHeight_;
     std::vector<Page> pages_;
+    bool texturesDropped_ = false;
 };
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #include "game/engine/SpriteBatch.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -38,7 +39,7 @@ void SpriteBatch::begin() {
 }
 
 void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
-                       const Vec3& position, Colour colour, bool opaque) {
+                       const Vec3& position, Colour colour, bool opaque, int detail) {
     if (!active_ || texture == nullptr) {
         return;
     }
@@ -49,15 +50,22 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
         sizeOf_ = texture;
     }
     // Never sample outside the texture, whatever rectangle the caller holds.
-    const int left = std::clamp(source.left, 0, textureWidth_);
-    const int top = std::clamp(source.top, 0, textureHeight_);
-    const int right = std::clamp(source.right, left, textureWidth_);
-    const int bottom = std::clamp(source.bottom, top, textureHeight_);
+    // A detailed texture holds `detail` texels for each pixel of the
+    // rectangle, which is drawn at its own size.
+    const int k = std::clamp(detail, 1, 4);
+    const auto texel = [k](std::int32_t v) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(std::int64_t{v} * k, INT32_MIN, INT32_MAX));
+    };
+    const int left = std::clamp(texel(source.left), 0, textureWidth_);
+    const int top = std::clamp(texel(source.top), 0, textureHeight_);
+    const int right = std::clamp(texel(source.right), left, textureWidth_);
+    const int bottom = std::clamp(texel(source.bottom), top, textureHeight_);
     if (right <= left || bottom <= top) {
         return;
     }
-    const float w = static_cast<float>(right - left);
-    const float h = static_cast<float>(bottom - top);
+    const float w = static_cast<float>(right - left) / static_cast<float>(k);
+    const float h = static_cast<float>(bottom - top) / static_cast<float>(k);
     const Vec3 origin{position.x - centre.x, position.y - centre.y, position.z - centre.z};
     const auto& m = transform_.m;
 
@@ -87,6 +95,7 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.colour = {colour.r, colour.g, colour.b, colour.a};
     quad.source = {left, top, right - left, bottom - top};
     quad.blend = !(opaque && colour.a == 255);
+    quad.picture = nullptr;
     quads_.push_back(quad);
 }
 
@@ -98,7 +107,11 @@ void SpriteBatch::draw(const TextureHandle& texture, const SourceRect& source, c
     if (keepAlive_.empty() || keepAlive_.back() != texture) {
         keepAlive_.push_back(texture);
     }
-    draw(texture->get(), source, centre, position, colour, texture->opaque());
+    const std::size_t before = quads_.size();
+    draw(texture->get(), source, centre, position, colour, texture->opaque(), texture->detail());
+    if (quads_.size() > before) {
+        quads_.back().picture = texture.get();
+    }
 }
 
 void SpriteBatch::flush(SDL_Texture* texture, bool blend) {
@@ -156,7 +169,8 @@ void SpriteBatch::addGeometry(const Quad& quad) {
     // whose extent is above 256 pixels goes in as a grid of smaller ones, with
     // corners and texture coordinates interpolated across the quad.
     int pieces = 1;
-    const bool turned = quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
+    const bool turned =
+        quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
     if (software_ && turned) {
         float minX = quad.corner[0].x;
         float maxX = minX;
@@ -191,8 +205,8 @@ void SpriteBatch::addGeometry(const Quad& quad) {
             const float ts[4] = {t0, t0, t1, t1};
             const int base = static_cast<int>(vertices_.size());
             for (int i = 0; i < 4; ++i) {
-                vertices_.push_back({mix(quad.corner, ss[i], ts[i]), quad.colour,
-                                     mix(quad.uv, ss[i], ts[i])});
+                vertices_.push_back(
+                    {mix(quad.corner, ss[i], ts[i]), quad.colour, mix(quad.uv, ss[i], ts[i])});
             }
             // Two triangles sharing the diagonal from the first to the third
             // corner.
@@ -216,6 +230,9 @@ void SpriteBatch::end() {
     std::stable_sort(order_.begin(), order_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 
+    if (submit_) {
+        fillEdges();
+    }
     SDL_Texture* current = nullptr;
     bool blend = true;
     modTexture_ = nullptr;
@@ -238,6 +255,167 @@ void SpriteBatch::end() {
     flush(current, blend);
     keepAlive_.clear();
     transform_ = Matrix4::identity();
+}
+
+bool SpriteBatch::covers(const Quad& quad, float width, float height) {
+    // To within a pixel: a picture's source rectangle leaves out its last
+    // column and row.
+    return upright(quad) && quad.corner[0].x <= 0.5f && quad.corner[0].y <= 0.5f &&
+           quad.corner[2].x >= width - 1.5f && quad.corner[2].y >= height - 1.5f;
+}
+
+void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth,
+                                 float fullHeight, bool sideBars) {
+    const float left = static_cast<float>(screen.x) + back.corner[0].x;
+    const float top = static_cast<float>(screen.y) + back.corner[0].y;
+    const float right = static_cast<float>(screen.x) + back.corner[2].x;
+    const float bottom = static_cast<float>(screen.y) + back.corner[2].y;
+    const float u0 = back.uv[0].x;
+    const float v0 = back.uv[0].y;
+    const float u1 = back.uv[2].x;
+    const float v1 = back.uv[2].y;
+    // Texture coordinates per logical pixel, to take the strip next to each
+    // edge at the picture's own scale.
+    const float du = (u1 - u0) / (right - left);
+    const float dv = (v1 - v0) / (bottom - top);
+    auto strip = [&](float x0, float y0, float x1, float y1, float s0, float t0, float s1,
+                     float t1) {
+        if (x1 - x0 < 0.5f || y1 - y0 < 0.5f) {
+            return;
+        }
+        const SDL_Vertex corners[4] = {{{x0, y0}, back.colour, {s0, t0}},
+                                       {{x1, y0}, back.colour, {s1, t0}},
+                                       {{x1, y1}, back.colour, {s1, t1}},
+                                       {{x0, y1}, back.colour, {s0, t1}}};
+        static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+        SDL_RenderGeometry(renderer_, back.texture, corners, 4, indices, 6);
+        ++calls_;
+    };
+    // Each bar is the strip of the picture beside it, mirrored at the
+    // screen's edge: the picture goes on to the window's edge at its own
+    // size, without a seam.
+    if (sideBars) {
+        const float leftBar = std::min(left, right - left);
+        strip(left - leftBar, top, left, bottom, u0 + du * leftBar, v0, u0, v1);
+        const float rightBar = std::min(fullWidth - right, right - left);
+        strip(right, top, right + rightBar, bottom, u1, v0, u1 - du * rightBar, v1);
+    } else {
+        const float topBar = std::min(top, bottom - top);
+        strip(left, top - topBar, right, top, u0, v0 + dv * topBar, u1, v0);
+        const float bottomBar = std::min(fullHeight - bottom, bottom - top);
+        strip(left, bottom, right, bottom + bottomBar, u0, v1, u1, v1 - dv * bottomBar);
+    }
+}
+
+void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SDL_Rect& screen,
+                                float fullWidth) {
+    const float left = static_cast<float>(screen.x) + back.corner[0].x;
+    const float top = static_cast<float>(screen.y) + back.corner[0].y;
+    const float right = static_cast<float>(screen.x) + back.corner[2].x;
+    const float bottomEdge = static_cast<float>(screen.y) + back.corner[2].y;
+    // The picture's columns at the quad's edges, and where they lie on the
+    // wider copy (centred on it, at its own size).
+    const int detail = std::max(back.picture->detail(), 1);
+    const float margin = static_cast<float>(edges.width() - back.picture->width()) * 0.5f;
+    const float from = margin + static_cast<float>(back.source.x) / static_cast<float>(detail);
+    const float to =
+        margin + static_cast<float>(back.source.x + back.source.w) / static_cast<float>(detail);
+    const auto wide = static_cast<float>(edges.width());
+    const float v0 =
+        static_cast<float>(back.source.y) / static_cast<float>(detail * back.picture->height());
+    // The bars run the full height of the screen, the picture's last row
+    // (which its source rectangle leaves out) included.
+    const float v1 = std::min(1.0f, static_cast<float>(back.source.y + back.source.h + detail) /
+                                        static_cast<float>(detail * back.picture->height()));
+    const float bottom = std::max(bottomEdge, static_cast<float>(screen.y + screen.h));
+    auto strip = [&](float x0, float x1, float s0, float s1) {
+        if (x1 - x0 < 0.5f) {
+            return;
+        }
+        const SDL_Vertex corners[4] = {{{x0, top}, back.colour, {s0 / wide, v0}},
+                                       {{x1, top}, back.colour, {s1 / wide, v0}},
+                                       {{x1, bottom}, back.colour, {s1 / wide, v1}},
+                                       {{x0, bottom}, back.colour, {s0 / wide, v1}}};
+        static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+        SDL_RenderGeometry(renderer_, edges.get(), corners, 4, indices, 6);
+        ++calls_;
+    };
+    const float leftBar = std::min(left, from);
+    strip(left - leftBar, left, from - leftBar, from);
+    const float rightBar = std::min(fullWidth - right, wide - to);
+    strip(right, right + rightBar, to, to + rightBar);
+}
+
+void SpriteBatch::fillEdges() {
+    if (renderer_ == nullptr || order_.empty()) {
+        return;
+    }
+    SDL_Rect screen{};
+    SDL_RenderGetViewport(renderer_, &screen);
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0 ||
+        !(scaleX > 0.0f) || !(scaleY > 0.0f) || screen.w <= 0 || screen.h <= 0) {
+        return;
+    }
+    const float fullWidth = static_cast<float>(outputWidth) / scaleX;
+    const float fullHeight = static_cast<float>(outputHeight) / scaleY;
+    const int screenRight = screen.x + screen.w;
+    const int screenBottom = screen.y + screen.h;
+    const bool sideBars = screen.x > 0 || static_cast<float>(screenRight) < fullWidth - 0.5f;
+    const bool topBars = screen.y > 0 || static_cast<float>(screenBottom) < fullHeight - 0.5f;
+    if (sideBars == topBars) {
+        // No bars, or a viewport that is not the centred logical screen.
+        return;
+    }
+    // The bars lie outside the logical screen's viewport: they are drawn
+    // with the viewport opened to the whole output, then it is closed again
+    // so that nothing else of the frame reaches them.
+    if (SDL_RenderSetViewport(renderer_, nullptr) != 0) {
+        return;
+    }
+    const int wide = static_cast<int>(std::ceil(fullWidth));
+    const int high = static_cast<int>(std::ceil(fullHeight));
+    const SDL_Rect bars[2] = {sideBars ? SDL_Rect{0, 0, screen.x, high}
+                                       : SDL_Rect{0, 0, wide, screen.y},
+                              sideBars ? SDL_Rect{screenRight, 0, wide - screenRight, high}
+                                       : SDL_Rect{0, screenBottom, wide, high - screenBottom}};
+    // The backdrop is what lies furthest back: the pictures at the largest
+    // depth of the frame (sorted first). A picture covering the screen is
+    // mirrored into the bars; any other (a large turning one) is drawn on
+    // into them as far as it reaches.
+    const float farthest = quads_[order_.front().second].depth;
+    for (const auto& [key, index] : order_) {
+        const Quad& quad = quads_[index];
+        if (!(quad.depth >= farthest - 1.0e-4f)) {
+            break;
+        }
+        if (covers(quad, static_cast<float>(screen.w), static_cast<float>(screen.h))) {
+            const Texture* edges = quad.picture != nullptr ? quad.picture->edges() : nullptr;
+            if (sideBars && edges != nullptr && edges->get() != nullptr) {
+                widenIntoBars(quad, *edges, screen, fullWidth);
+            } else {
+                mirrorIntoBars(quad, screen, fullWidth, fullHeight, sideBars);
+            }
+            continue;
+        }
+        Quad moved = quad;
+        for (SDL_FPoint& corner : moved.corner) {
+            corner.x += static_cast<float>(screen.x);
+            corner.y += static_cast<float>(screen.y);
+        }
+        for (const SDL_Rect& bar : bars) {
+            if (bar.w > 0 && bar.h > 0 && SDL_RenderSetClipRect(renderer_, &bar) == 0) {
+                addGeometry(moved);
+                flush(moved.texture, moved.blend);
+            }
+        }
+    }
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    SDL_RenderSetViewport(renderer_, &screen);
 }
 
 } // namespace qv

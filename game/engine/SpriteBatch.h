@@ -3,7 +3,9 @@
 // textured quads; end draws them back to front by depth (larger z is further
 // away; at equal z a later group is drawn first, so the drawable nearer the
 // head of the draw list lands on top), alpha-blended and colour-modulated,
-// with as few renderer calls as the texture changes allow.
+// with as few renderer calls as the texture changes allow. When the window's
+// shape leaves bars beside the logical screen, the screen's backdrop is
+// extended into them.
 
 #include "game/engine/Colour.h"
 #include "game/engine/Matrix4.h"
@@ -46,9 +48,10 @@ public:
     // position, then the whole is mapped by the transform. The depth is the
     // transformed z of that point. A texture known to be opaque, drawn at
     // full alpha, is copied without blending (the same pixels, much faster
-    // on the software renderer).
+    // on the software renderer). A texture of detail 2 holds two texels per
+    // pixel of the source rectangle and is drawn at the rectangle's size.
     void draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
-              const Vec3& position, Colour colour, bool opaque = false);
+              const Vec3& position, Colour colour, bool opaque = false, int detail = 1);
     // The same for a cached texture, which is kept alive until end even if
     // its last sprite is destroyed during the pass.
     void draw(const TextureHandle& texture, const SourceRect& source, const Vec3& centre,
@@ -77,6 +80,8 @@ private:
         SDL_Color colour;
         SDL_Rect source;
         bool blend;
+        // The cached picture drawn, or null; alive until end.
+        const Texture* picture;
     };
 
     void flush(SDL_Texture* texture, bool blend);
@@ -86,6 +91,18 @@ private:
     // back into copies anyway, at a higher cost per quad.
     void copy(const Quad& quad);
     static bool upright(const Quad& quad);
+    // Whether the upright quad covers the logical screen of this size.
+    static bool covers(const Quad& quad, float width, float height);
+    // Draws the side parts of the wider copy of a picture covering the
+    // screen into the bars beside it.
+    void widenIntoBars(const Quad& back, const Texture& edges, const SDL_Rect& screen,
+                       float fullWidth);
+    // Mirrors the edges of a quad covering the screen into the bars.
+    void mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth, float fullHeight,
+                        bool sideBars);
+    // Where the output is wider (or taller) than the logical screen, the
+    // backdrop carries on to the window's edges instead of black bars.
+    void fillEdges();
 
     SDL_Renderer* renderer_;
     bool software_ = false;

@@ -252,6 +252,11 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
     const float top = std::floor(blockCentre(position) -
                                  static_cast<float>(fitted.lines * lineHeight) * 0.5f + 0.5f);
 
+    if (face.drawScale() > 1.0f) {
+        drawSharp(*batch, face, fitted, shown, left, top);
+        batch->setTransform(Matrix4::identity());
+        return true;
+    }
     // Squeezed, each glyph still starts and ends on a whole pixel, so the
     // letters keep even gaps rather than smearing over pixel edges; a hair
     // over, as a renderer may cut its corners down to whole pixels.
@@ -283,6 +288,46 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
         });
     batch->setTransform(Matrix4::identity());
     return true;
+}
+
+void TextDrawable::drawSharp(SpriteBatch& batch, Font& face, const Layout& fitted,
+                             std::size_t shown, float left, float top) {
+    // The pen moves by the logical glyphs, so the text keeps the width and
+    // the line breaks that layout gave it; each letter is the sharp face's,
+    // placed on whole output pixels and drawn at its texel size there.
+    const float scale = face.drawScale();
+    const int lineHeight = face.cellHeight();
+    int penX = 0;
+    int line = 0;
+    walk(
+        text_, shown, fitted.wraps,
+        [&](std::size_t, char32_t c) {
+            const Font::Glyph& g = face.glyph(c);
+            const Font::Glyph& sharp = face.drawGlyph(c);
+            if (g.visible() && sharp.visible()) {
+                const auto texelsWide = static_cast<float>(sharp.source.right - sharp.source.left);
+                const auto texelsHigh = static_cast<float>(sharp.source.bottom - sharp.source.top);
+                const float x =
+                    left + (static_cast<float>(penX) + static_cast<float>(sharp.offsetX) / scale) *
+                               fitted.squeeze;
+                const float y = top + static_cast<float>(line * lineHeight) +
+                                static_cast<float>(sharp.offsetY) / scale;
+                const float outLeft = std::round(x * scale);
+                const float outTop = std::round(y * scale);
+                const float outWide = std::max(std::round(texelsWide * fitted.squeeze), 1.0f);
+                batch.setTransform(Matrix4::scaling((outWide + 0.01f) / (texelsWide * scale),
+                                                    (texelsHigh + 0.01f) / (texelsHigh * scale),
+                                                    1.0f) *
+                                   Matrix4::translation((outLeft + 0.01f) / scale,
+                                                        (outTop + 0.01f) / scale, position.z));
+                batch.draw(face.drawTexture(sharp.page), sharp.source, Vec3{}, Vec3{}, colour);
+            }
+            penX += g.advance;
+        },
+        [&] {
+            ++line;
+            penX = 0;
+        });
 }
 
 } // namespace qv

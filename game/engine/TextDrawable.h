@@ -25,6 +25,8 @@
 
 namespace qv {
 
+class SpriteBatch;
+
 class TextDrawable : public Drawable {
 public:
     TextDrawable() = default;
@@ -98,6 +100,9 @@ private:
     // allows it; false when that takes more than `lines` lines.
     bool wrapTo(Font& face, float width, int lines, std::vector<std::size_t>& wraps) const;
     void fit();
+    // Draws with the font's sharp glyphs (its draw scale is above 1).
+    void drawSharp(SpriteBatch& batch, Font& face, const Layout& fitted, std::size_t shown,
+                   float left, float top);
 
     std::u16string text_;
     bool hasText_ = false;

@@ -4,6 +4,10 @@
 
 #include <SDL_image.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace qv {
 
 namespace {
@@ -26,6 +30,37 @@ std::string normalisedPath(std::string_view path) {
     return result;
 }
 
+// Reads the file whole; false when it cannot be read or is larger than an
+// image of the largest accepted size could reasonably be.
+bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    constexpr Sint64 largest = Sint64{TextureCache::maxImageSide} * TextureCache::maxImageSide * 8;
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    const Sint64 size = SDL_RWsize(file);
+    bool ok = size > 0 && size <= largest && size <= INT32_MAX;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(size));
+        ok = SDL_RWread(file, bytes.data(), 1, bytes.size()) == bytes.size();
+    }
+    SDL_RWclose(file);
+    return ok;
+}
+
+// The same file name in the named folder beside the file.
+std::string besideIn(const std::string& path, const char* folder) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos
+               ? std::string(folder) + "/" + path
+               : path.substr(0, slash + 1) + folder + "/" + path.substr(slash + 1);
+}
+
+} // namespace
+
+namespace {
+// Texture memory of a twice-sized copy of a picture of this size.
+std::size_t detailCost(int width, int height);
 } // namespace
 
 Texture::~Texture() {
@@ -36,6 +71,9 @@ void Texture::destroyTexture() {
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
         texture_ = nullptr;
+    }
+    if (edges_) {
+        edges_->destroyTexture();
     }
 }
 
@@ -55,7 +93,13 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     if (!probeImage(path, info) || info.width > maxImageSide || info.height > maxImageSide) {
         return nullptr;
     }
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    // The whole file in one read: the decoders otherwise read it a few
+    // kilobytes at a time, a system call each.
+    std::vector<std::uint8_t> bytes;
+    if (!readWhole(path, bytes)) {
+        return nullptr;
+    }
+    SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (file == nullptr) {
         return nullptr;
     }
@@ -104,16 +148,92 @@ TextureHandle TextureCache::load(std::string_view path) {
         }
         textures_.erase(found);
     }
+    const Loaded loaded = loadPicture(key);
+    if (loaded.texture == nullptr) {
+        return nullptr;
+    }
+    std::shared_ptr<Texture> entry(new Texture(key, loaded.texture, loaded.width, loaded.height,
+                                               loaded.opaque, loaded.detail));
+    loadEdges(*entry);
+    textures_.emplace(std::move(key), entry);
+    return entry;
+}
+
+void TextureCache::loadEdges(Texture& entry) const {
+    entry.edges_.reset();
+    const std::string wide = besideIn(entry.path_, "wide");
     int width = 0;
     int height = 0;
     bool opaque = false;
-    SDL_Texture* texture = createTexture(key, width, height, opaque);
+    SDL_Texture* texture = createTexture(wide, width, height, opaque);
     if (texture == nullptr) {
-        return nullptr;
+        return;
     }
-    std::shared_ptr<Texture> entry(new Texture(key, texture, width, height, opaque));
-    textures_.emplace(std::move(key), entry);
-    return entry;
+    // Centred on the picture: as tall, and wider by the same margin on
+    // either side.
+    if (height != entry.height_ || width <= entry.width_ || (width - entry.width_) % 2 != 0) {
+        SDL_DestroyTexture(texture);
+        return;
+    }
+    entry.edges_.reset(new Texture(wide, texture, width, height, opaque, 1));
+}
+
+namespace {
+std::size_t detailCost(int width, int height) {
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 16u;
+}
+} // namespace
+
+std::size_t TextureCache::detailBytes() const {
+    // Counted from the live pictures, so a picture's share comes back as
+    // soon as its last sprite lets it go.
+    std::size_t bytes = 0;
+    for (const auto& [path, weak] : textures_) {
+        if (std::shared_ptr<Texture> entry = weak.lock();
+            entry && entry->detail_ > 1 && entry->texture_ != nullptr) {
+            bytes += detailCost(entry->width_, entry->height_);
+        }
+    }
+    return bytes;
+}
+
+TextureCache::Loaded TextureCache::loadPicture(const std::string& path) {
+    Loaded result;
+    // The picture's own size from its header: it places the sprite and its
+    // hit box whichever copy is drawn.
+    ImageInfo own;
+    if (preferDetail_ && probeImage(path, own) && own.width <= maxImageSide &&
+        own.height <= maxImageSide &&
+        detailBytes() + detailCost(own.width, own.height) <= detailBudgetBytes) {
+        const std::string detailed = besideIn(path, "2x");
+        int width = 0;
+        int height = 0;
+        bool opaque = false;
+        SDL_Texture* texture = createTexture(detailed, width, height, opaque);
+        // Only a copy of exactly twice the size stands in.
+        if (texture != nullptr && width == 2 * own.width && height == 2 * own.height) {
+            result.texture = texture;
+            result.width = own.width;
+            result.height = own.height;
+            result.opaque = opaque;
+            result.detail = 2;
+            return result;
+        }
+        if (texture != nullptr) {
+            SDL_DestroyTexture(texture);
+        }
+    }
+    result.texture = createTexture(path, result.width, result.height, result.opaque);
+    return result;
+}
+
+void TextureCache::setDrawScale(float scale) {
+    const bool prefer = scale > detailThreshold;
+    if (prefer == preferDetail_) {
+        return;
+    }
+    preferDetail_ = prefer;
+    reloadAll();
 }
 
 void TextureCache::reloadAll() {
@@ -124,17 +244,20 @@ void TextureCache::reloadAll() {
             continue;
         }
         entry->destroyTexture();
-        int width = 0;
-        int height = 0;
-        bool opaque = false;
-        entry->texture_ = createTexture(entry->path_, width, height, opaque);
+        entry->detail_ = 1;
+        const Loaded loaded = loadPicture(entry->path_);
         // A file that changed size would move the sprites that use it: the
         // sizes of the first load stay, and only a texture of that size is
         // taken.
-        if (entry->texture_ != nullptr &&
-            (width != entry->width_ || height != entry->height_ || opaque != entry->opaque_)) {
-            entry->destroyTexture();
+        if (loaded.texture != nullptr &&
+            (loaded.width != entry->width_ || loaded.height != entry->height_)) {
+            SDL_DestroyTexture(loaded.texture);
+        } else {
+            entry->texture_ = loaded.texture;
+            entry->opaque_ = loaded.opaque;
+            entry->detail_ = loaded.detail;
         }
+        loadEdges(*entry);
         ++it;
     }
 }

@@ -206,14 +206,11 @@ void AutomationDriver::endFrame(SDL_Renderer* renderer) {
 }
 
 bool saveRendererPng(SDL_Renderer* renderer, const std::string& file) {
-    SDL_Rect viewport{};
-    SDL_RenderGetViewport(renderer, &viewport);
-    float scaleX = 1;
-    float scaleY = 1;
-    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
-    const int width = static_cast<int>(std::lround(viewport.w * scaleX));
-    const int height = static_cast<int>(std::lround(viewport.h * scaleY));
-    if (width <= 0 || height <= 0) {
+    // The whole window in its own pixels, the bars beside the logical
+    // screen included.
+    int width = 0;
+    int height = 0;
+    if (SDL_GetRendererOutputSize(renderer, &width, &height) != 0 || width <= 0 || height <= 0) {
         return false;
     }
     struct SurfaceDeleter {
@@ -224,12 +221,14 @@ bool saveRendererPng(SDL_Renderer* renderer, const std::string& file) {
     if (!surface) {
         return false;
     }
-    // Null reads the whole viewport, in the output's own pixels.
-    if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
-                             surface->pitch) != 0) {
-        return false;
-    }
-    return IMG_SavePNG(surface.get(), file.c_str()) == 0;
+    // Null reads the viewport: opened to the whole output for the read.
+    SDL_Rect viewport{};
+    SDL_RenderGetViewport(renderer, &viewport);
+    bool read = SDL_RenderSetViewport(renderer, nullptr) == 0 &&
+                SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
+                                     surface->pitch) == 0;
+    SDL_RenderSetViewport(renderer, &viewport);
+    return read && IMG_SavePNG(surface.get(), file.c_str()) == 0;
 }
 
 } // namespace qv

@@ -5,6 +5,8 @@
 #include "game/shell/Framework.h"
 #include "game/shell/ProgramFolder.h"
 
+#include <algorithm>
+
 namespace qv {
 
 namespace {
@@ -67,6 +69,8 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
     // the new one publishes itself.
     spriteLayer.reset();
     spriteLayer = std::make_unique<SpriteLayer>(device);
+    // Pictures loaded from here on come at the scale of this device.
+    applyDrawScale();
 
     // A device made again gets a fresh sound manager; the sounds made with
     // the old one were destroyed in onDestroyDevice.
@@ -80,7 +84,27 @@ bool GameShell::onCreateDevice(SDL_Renderer* newDevice) {
     return true;
 }
 
+void GameShell::applyDrawScale() {
+    if (device == nullptr) {
+        return;
+    }
+    // Text and pictures follow the scale the screen is drawn at now.
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(device, &scaleX, &scaleY);
+    const float scale = std::min(scaleX, scaleY);
+    if (fonts) {
+        fonts->setDrawScale(scale);
+    }
+    if (spriteLayer) {
+        spriteLayer->textures().setDrawScale(scale);
+    }
+}
+
 void GameShell::frame(float /*elapsed*/) {
+    // The window may have changed size since the last frame (a resize,
+    // Alt+Enter, another display).
+    applyDrawScale();
     if (inputDevices) {
         inputDevices->poll();
     }

@@ -81,6 +81,11 @@ protected:
     // Where the game's pointer is now, in screen units.
     virtual std::array<float, 2> pointerPosition() const { return {512.0f, 384.0f}; }
 
+    // Tells the fonts and the texture cache the scale the logical screen is
+    // drawn at now; they make sharper glyphs and load detailed pictures
+    // when it changes.
+    void applyDrawScale();
+
 private:
     Framework& framework_;
     // The real input source inside inputDevices, when that is the source.

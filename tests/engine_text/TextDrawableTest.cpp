@@ -72,11 +72,15 @@ TEST_F(Text, EachGlyphIsRasterisedOnce) {
     TextDrawable t;
     show(t, u"Quizvale – 1000000 €");
     t.font = &font;
+    const int untouched = font.glyphCount();
+    frame();
     const int before = font.glyphCount();
+    EXPECT_GT(before, untouched) << "glyphs are rasterised when first drawn";
+    EXPECT_LE(before, untouched + 20) << "only the letters of the text";
     for (int i = 0; i < 3; ++i) {
         frame();
     }
-    EXPECT_EQ(font.glyphCount(), before) << "the repertoire is in the atlas from the start";
+    EXPECT_EQ(font.glyphCount(), before) << "a glyph drawn again is not rasterised again";
     t.setText(u"ΩΩ Ω");
     frame();
     frame();

@@ -1,6 +1,7 @@
 #include "TextFixture.h"
 
 #include "game/engine/Sprite.h"
+#include "game/engine/SpriteLayer.h"
 #include "game/engine/TextDrawable.h"
 
 #include <algorithm>
@@ -75,6 +76,73 @@ TEST_F(TextRender, GlyphsLandWhereThePlacementRulePutsThem) {
     // The capital stands on the baseline, in the upper part of the cell.
     EXPECT_LT(drawn.top, 392);
     EXPECT_GT(drawn.bottom, 392);
+}
+
+TEST_F(TextRender, OnAScreenDrawnTwiceAsLargeGlyphsAreSharpAndInTheSamePlace) {
+    TextDrawable t;
+    show(t, u"HHHH Quiz", {210, 4, 0.5f});
+    frame();
+    const Ink small = ink();
+    layer_.reset();
+    fonts_->release();
+    fonts_.reset();
+
+    SDL_Surface* big = SDL_CreateRGBSurfaceWithFormat(0, 2048, 1536, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(big, nullptr);
+    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(big);
+    ASSERT_NE(renderer, nullptr);
+    SDL_RenderSetLogicalSize(renderer, 1024, 768);
+    {
+        SpriteLayer layer(renderer);
+        FontSet fonts(renderer);
+        fonts.setDrawScale(2.0f);
+        TextDrawable sharp;
+        sharp.font = fonts.font(0);
+        sharp.setText(u"HHHH Quiz");
+        sharp.position = {210, 4, 0.5f};
+        sharp.fullColour = opaqueWhite;
+        sharp.fadedColour = opaqueWhite;
+        sharp.attach();
+        sharp.start();
+        SDL_RenderClear(renderer);
+        layer.drawAll(0.016f, std::nullopt, false);
+        SDL_RenderFlush(renderer);
+        EXPECT_GT(sharp.font->sharpGlyphCount(), 0);
+        EXPECT_EQ(sharp.font->drawScale(), 2.0f);
+
+        Ink large;
+        large.left = 2048;
+        large.top = 1536;
+        int solid = 0;
+        for (int y = 0; y < 1536; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(
+                static_cast<const std::uint8_t*>(big->pixels) + y * big->pitch);
+            for (int x = 0; x < 2048; ++x) {
+                if ((row[x] & 0xFFFFFF) != 0) {
+                    large.left = std::min(large.left, x);
+                    large.right = std::max(large.right, x);
+                    large.top = std::min(large.top, y);
+                    large.bottom = std::max(large.bottom, y);
+                }
+                solid += (row[x] & 0xFFFFFF) == white ? 1 : 0;
+            }
+        }
+        // The same place and size, to within a pixel of the small screen.
+        EXPECT_NEAR(large.left, 2 * small.left, 3);
+        EXPECT_NEAR(large.right, 2 * small.right, 4);
+        EXPECT_NEAR(large.top, 2 * small.top, 3);
+        EXPECT_NEAR(large.bottom, 2 * small.bottom, 4);
+        // Rasterised at the larger size, not stretched: about four times the
+        // solid pixels of the small frame, with stems drawn at full white.
+        EXPECT_GT(solid, 3 * small.whitePixels);
+
+        // Another scale starts the sharp glyphs afresh.
+        fonts.setDrawScale(1.5f);
+        EXPECT_EQ(sharp.font->sharpGlyphCount(), 0);
+        fonts.release();
+    }
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(big);
 }
 
 TEST_F(TextRender, ATwoLineBlockIsCentredOnItsPosition) {
