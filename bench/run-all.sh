@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every benchmark of the project in one run on one machine, one after the
 # other, so that all figures see the same machine. Builds the bench preset's
 # benchmark targets first (add --no-build to measure what is built).

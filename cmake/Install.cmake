@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The installed product: one product folder holding the three programs, the
 # Resources tree and the DirectX folder with the runtime installer, plus menu
 # entries, the icon, two commands on the PATH and a Debian package.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers shared by every folder of the project.
 
 # Adds each listed folder that has a CMakeLists.txt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/Cp1252.h"
 
 #include <array>

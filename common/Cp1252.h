@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The 8-bit code page of question-set files: Windows-1252 on every platform,
 // so that a set written anywhere reads the same everywhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading whole files and writing them so that a reader never sees half of one.
 

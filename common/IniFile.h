@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small INI text: "[Section]" lines and "key=value" lines. Section and key
 // names match without regard to ASCII case; a later duplicate is ignored.

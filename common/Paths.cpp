@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/Paths.h"
 
 #include <cstdlib>

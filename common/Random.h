@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's one random generator. Every random choice of the game draws from
 // it, so a run seeded with the same number plays the same.

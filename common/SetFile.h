@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The question-set file: a count line, then nine lines per question
 // (separator, question, answers A to D, correct-answer code, value code,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/Utf16.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // UTF-8 and UTF-16 conversions: file names on Linux are UTF-8, the game's
 // strings are UTF-16.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "launcher/Launcher.h"
 
 #include <string>

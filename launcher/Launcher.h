@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Porchlight's whole run: record where the product lives, make sure the game's
 // graphics runtime library can be loaded (offering the runtime installer from

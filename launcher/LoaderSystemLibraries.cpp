@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "launcher/LoaderSystemLibraries.h"
 
 #include <dlfcn.h>

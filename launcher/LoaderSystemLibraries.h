@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SystemLibraries answered by the dynamic loader itself (dlopen), so that the
 // answer matches what the game meets when it starts.

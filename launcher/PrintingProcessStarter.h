@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A process starter that only says what it would start, one line a request:
 // "start <program> [<argument> ...] in <folder>". Lets an installed launcher

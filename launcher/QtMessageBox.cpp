@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "launcher/QtMessageBox.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // MessageBox shown as a Qt QMessageBox. A program that has no window of its
 // own may use it without making a QApplication first: the first box that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Starts programs through QProcess::startDetached: the child is re-parented
 // away from the caller, so the caller may end at once without a zombie left.

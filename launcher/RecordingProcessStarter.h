@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A process starter for tests: keeps every request and starts nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SystemLibraries for tests: answers from fields and keeps what was asked.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The system's shared libraries as the dynamic loader sees them: where it
 // keeps its own, and whether it can load a given library file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Porchlight: checks the game's runtime and starts the game (or the runtime
 // installer), then ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Settings kept in one INI file, read afresh for every question and written
 // atomically for every change, so that two programs of the product never

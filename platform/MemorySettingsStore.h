@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A settings store for tests: entries live in memory; writes can be made to
 // fail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The modal message box of the operating system, behind one small interface so
 // that tests can read what would have been shown and choose the answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A message box for tests: keeps every request and answers from a queue. Kept
 // in this header alone, so that only the tests that use it compile it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runtime diagnostics for tests: answers what it is given and keeps the files
 // it was asked about.

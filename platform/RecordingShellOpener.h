@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A shell opener for tests: keeps what it was asked to open.
 

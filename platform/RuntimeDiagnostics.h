@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the system can tell about the graphics runtime installed: a report of
 // the runtime's version, and the versions of the library files in the system

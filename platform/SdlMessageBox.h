@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Message boxes through SDL, which draws its own where the desktop offers
 // none. The owner, when given, is an SDL_Window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/SdlRuntimeDiagnostics.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Diagnostics from the graphics runtime the game really uses: the SDL2 library
 // that the dynamic loader found. A runtime at or above the version the game

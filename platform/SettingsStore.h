@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small per-user settings: named whole numbers and texts in named sections,
 // kept where the platform keeps such things (an INI file here).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop's "open" request: hands a web address or a file to the program
 // the user has chosen for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opens through xdg-open, started detached so that the caller neither waits
 // for it nor leaves a zombie behind.

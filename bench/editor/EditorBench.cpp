@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and saving a large question set through the editor, without and
 // with pictures.
 

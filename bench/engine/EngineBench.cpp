@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The heaviest frame the game draws: 4,000 firework sparks sharing one
 // texture over a screen of 40 other sprites (backdrop, panels, buttons and a
 // turning wheel), on the software renderer at 1024 x 768. Each benchmark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Two costs of the presentation engine, on the software renderer at
 // 1024 x 768:
 // - the game screen's seven texts (player label, host line, question, four

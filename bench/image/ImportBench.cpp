@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Importing a 4000 x 3000 photograph as a question picture: decode, shrink to
 // 366 x 275, encode at quality 90.
 #include "bench/image/PhotoMaker.h"

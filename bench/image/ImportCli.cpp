@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A bench-only program around the import, so that compare.sh can time a
 // whole process against ImageMagick's on the same file:
 //   qv_image_import SRC DST        import SRC as a question picture DST

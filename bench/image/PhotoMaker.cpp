@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/image/PhotoMaker.h"
 
 #include "editor/image/Image.h"

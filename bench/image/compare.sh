@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Times a whole import of a 4000 x 3000 photograph-like JPEG down to the
 # picture box, ours against ImageMagick's sampling resize, interleaved in one
 # run so that both see the same machine load. Prints both medians and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The heaviest frame of a game: the final screen of the 1000000 prize with
 // its five bursts (2,400 sparks) flying over every element of the game
 // screen (background, ladder, help and answer buttons with their crossed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading a large question set and drawing from it.
 //   quiz_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times Showfloor from start to its first presented frame, as a whole-program
 # run that ends after that frame (-quitafterframe 1 ends after the second, so
 # the figure includes one more frame and the shutdown: it is an upper bound).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/ArtWriter.h"
 
 #include "content/art/ImageFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/Canvas.h"
 
 namespace qv::art {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/Compositor.h"
 
 #include "content/art/ImageFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/GameBackground.h"
 
 #include "content/art/ButtonArt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/GameExtras.h"
 
 #include "content/art/ButtonArt.h"

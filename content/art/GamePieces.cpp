@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/GamePieces.h"
 
 #include "content/art/Icons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/Icons.h"
 
 #include "content/art/Paint.h"

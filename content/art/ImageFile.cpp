@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/ImageFile.h"
 
 #include <cstdint>

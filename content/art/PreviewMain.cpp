@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Composes the generated pictures into stills of the game's screens, placed
 // as the screens place them, to look at the art as a whole:
 //   qv_art_preview RESOURCES_DIR OUTPUT_DIR

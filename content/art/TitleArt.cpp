@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/art/TitleArt.h"
 
 #include "content/art/ButtonArt.h"

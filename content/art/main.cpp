@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paints every picture the game loads into the Resources folder named on the
 // command line. The output depends only on this code and the installed fonts.
 #include "content/art/ArtWriter.h"

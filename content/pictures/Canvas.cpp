@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/pictures/Canvas.h"
 
 #include <jpeglib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One question picture being drawn: a cairo image surface with its drawing
 // context, and the JPEG encoding the game and the editor expect.

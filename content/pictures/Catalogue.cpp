@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/pictures/Catalogue.h"
 
 #include "content/pictures/Counting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which picture belongs to which question. A picture is found by its
 // question's text and correct answer, so that the set file alone decides

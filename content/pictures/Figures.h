@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawn figures of the picture questions: clocks, fractions, shapes,
 // dice, counting puzzles, paint and light mixes. Each paints a whole canvas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // National flags built from stripes, crosses and discs, drawn in their
 // official proportions and colours.

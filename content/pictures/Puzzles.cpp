@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/pictures/Figures.h"
 
 #include <array>

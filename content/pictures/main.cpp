@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the question pictures of a set: for every question whose picture
 // flag is set, the picture that the catalogue holds for it, written as
 // pic_for_q_<position + 1>.jpg beside the set. A flagged question without a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/sounds/SoundBook.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "content/sounds/WavFile.h"
 
 #include <fstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Synthesises every sound of the game into the Sound folder of the Resources
 // tree named on the command line. The output depends only on this code.
 #include "content/sounds/SoundBook.h"

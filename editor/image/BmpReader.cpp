@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/BmpReader.h"
 
 #include "common/ByteReader.h"

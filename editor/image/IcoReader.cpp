@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/IcoReader.h"
 
 #include "editor/image/BmpReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/Image.h"
 
 #include <new>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/ImageError.h"
 
 namespace qv::image {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/ImageFormat.h"
 
 #include "editor/image/IcoReader.h"

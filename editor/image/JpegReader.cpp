@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/JpegReader.h"
 
 #include "editor/image/JpegErrorManager.h"

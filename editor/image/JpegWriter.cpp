@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/JpegWriter.h"
 
 #include "editor/image/JpegErrorManager.h"

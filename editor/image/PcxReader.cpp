@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/PcxReader.h"
 
 #include "common/ByteReader.h"

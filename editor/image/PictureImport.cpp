@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/PictureImport.h"
 
 #include "common/FileIo.h"

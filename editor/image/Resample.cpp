@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/Resample.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/TgaReader.h"
 
 #include "common/ByteReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/image/TiffReader.h"
 
 #include <tiffio.h>

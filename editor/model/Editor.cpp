@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/model/Editor.h"
 
 #include "common/Cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Setwright without its window: the open set, the question shown, the edits
 // and every rule about them. The dialog forwards each control's event here

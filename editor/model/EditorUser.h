@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Everything the editor asks of the person in front of it: message boxes and
 // the name of a new set. The dialog program answers with real dialogs; tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the editor shows: the fields of one question, the number label, the
 // caption, and which buttons and menu entries can act.

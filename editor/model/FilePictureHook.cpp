@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/model/FilePictureHook.h"
 
 #include "common/FileIo.h"

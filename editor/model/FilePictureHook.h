@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A picture hook that copies the source file to the target as it is and
 // draws nothing. Tests of the question list use it with stand-in picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/model/ImagePictureHook.h"
 
 #include "editor/image/ImageDecoder.h"

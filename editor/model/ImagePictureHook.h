@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The editor's picture work over the image module: a chosen image becomes the
 // question's JPEG file, shrunk to fit 680 x 275, and is shown. A source that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/model/IniProfile.h"
 
 #include "common/Paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The editor's profile as an INI file, kept by the platform's settings store:
 // read afresh at every read and written atomically at every write, and never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The path "Add Pic" remembers and imports for a chosen picture file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the picture of the question shown is drawn: the dialog's picture area,
 // or a recording double in tests.

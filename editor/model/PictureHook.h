@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The seam between the question list and the picture work: decoding a chosen
 // image, shrinking it, writing the picture's JPEG file and drawing it. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The questions of the open set. The numbers of the records are always
 // exactly 0 to count() - 1; each record is reached by its number.

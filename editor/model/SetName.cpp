@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/model/SetName.h"
 
 #include "editor/model/EditorTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ui/Cp1252Validator.h"
 
 #include "common/Cp1252.h"

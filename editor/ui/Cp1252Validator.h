@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Lets a field take only characters that a set file can hold. Text that
 // arrives with more, as a paste from a spreadsheet does, is mended instead of

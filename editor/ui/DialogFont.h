@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The dialogs' font: an 8-point face at 96 dots per inch (11 pixels), the size
 // the dialog-unit layout assumes, in a narrow sans face (Liberation Sans has

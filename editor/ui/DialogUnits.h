@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dialog layouts are given in dialog units of an 8-point dialog font, whose
 // base units are 6 x 13 pixels: one unit is 1.5 pixels across and 1.625 down.

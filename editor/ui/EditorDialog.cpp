@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ui/EditorDialog.h"
 
 #include "editor/model/EditorTexts.h"

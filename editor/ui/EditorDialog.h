@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Setwright's one window. It holds the menu bar and the controls, shows what
 // the editor tells it and hands every user action to the editor; the rules

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Asks for the name of a new question set. OK hands the name to a check,
 // which may refuse it (after telling the user); the dialog then stays open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ui/PictureArea.h"
 
 #include "editor/image/Image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The place in the dialog where the picture of the question shown is drawn,
 // at its own size from the area's top-left corner.

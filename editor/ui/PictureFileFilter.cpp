@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ui/PictureFileFilter.h"
 
 namespace qv {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture file dialog's filter in the form Qt's file dialog reads.
 

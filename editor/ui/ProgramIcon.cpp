@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ui/ProgramIcon.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Setwright's window icon, painted at the two sizes a window manager asks for.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/ui/QtEditorUser.h"
 
 #include "editor/ui/NewSetDialog.h"

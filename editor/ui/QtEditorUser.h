@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The editor's questions to the user as Qt message boxes and the new-set dialog.
 

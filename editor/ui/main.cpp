@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setwright: the question-set editor.
 
 #include "common/ProgramInfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole import path: format detection, every reader, the shrink, raising
 // to 24 bits and the JPEG writer.
 #include "editor/image/PictureImport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One libFuzzer target per reader; QV_FUZZ_READER names the reader function.
 #include "editor/image/BmpReader.h"
 #include "editor/image/GifReader.h"

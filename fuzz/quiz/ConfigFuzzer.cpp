@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The configuration reader: whatever it accepts must write back to the same bytes.
 #include <cstddef>
 #include <cstdint>

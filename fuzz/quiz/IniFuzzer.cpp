@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The INI reader behind both programs' settings files, which users may edit
 // by hand: any bytes parse; a value set is the value found, also after the
 // text is written out and read again.

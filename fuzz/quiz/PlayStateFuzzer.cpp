@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The play-state reader over banks of several sizes.
 #include <cstddef>
 #include <cstdint>

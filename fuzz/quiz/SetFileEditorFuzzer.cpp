@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor's reading of a set file; what it reads writes back and reads the same.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's reading of a set file, then draws on every rung of what it read.
 #include <cstddef>
 #include <cstdint>

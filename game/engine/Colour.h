@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Colours of the presentation engine: four bytes in the order R, G, B, A.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/Drawable.h"
 
 #include "game/engine/SpriteLayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Everything the game shows is a Drawable in the draw list of the one
 // SpriteLayer. A drawable carries its own timing: once started it fades in,

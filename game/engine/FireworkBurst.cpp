@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/FireworkBurst.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One burst of a firework: a number of small sprites showing the spark
 // image, each flying out from the launch point with its own velocity,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One face at one cell height, drawn from a glyph atlas: each character is
 // rasterised the first time it is asked for and then only sampled. Glyphs

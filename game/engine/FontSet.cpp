@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/FontSet.h"
 
 #include <SDL_ttf.h>

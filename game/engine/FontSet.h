@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's three fonts, made with the device and kept until it is
 // destroyed: one face ("Arial", found through fontconfig, which on Linux

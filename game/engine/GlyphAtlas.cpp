@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/GlyphAtlas.h"
 
 namespace qv {

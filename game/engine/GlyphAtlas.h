@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pages of glyph images for one font: each glyph is copied once into a free
 // place of a page, and the page's texture is what text quads sample. The

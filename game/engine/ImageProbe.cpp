@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/ImageProbe.h"
 
 #include <algorithm>

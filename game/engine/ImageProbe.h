@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A cheap look at an image file's header, before any decoder allocates the
 // pixels: which of the four formats the game reads it is, and how large it

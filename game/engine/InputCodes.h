@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Input codes name one physical input each: keys and mouse buttons read 128
 // while down, the mouse axes the motion since the last poll. Codes 5 and 6

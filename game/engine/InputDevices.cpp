@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/InputDevices.h"
 
 #include "game/engine/InputMapper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The keyboard, mouse and game controllers as input codes, read once per
 // frame, and the 25 mapper slots that decide which mapper sees which code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Game code asks a mapper about numbered actions, never about keys. Each
 // action is bound to one input code; the mapper keeps a press/hold/release

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the input devices get their raw values each poll: the real keyboard
 // and mouse, or the command stream of automation mode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // 4 x 4 transforms in row-vector order: a point p maps to p·M, so R·S·T
 // rotates first, then scales, then translates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The real keyboard and mouse through SDL, while the window has the input
 // focus. The system cursor is hidden over the window and the game's pointer

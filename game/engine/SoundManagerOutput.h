@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sound set's view of a framework sound manager, without the engine
 // depending on the framework: any manager with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the sound set needs of a sound device: load a wave file into a sound
 // with a number of buffers, and play a sound once. The shell's sound manager

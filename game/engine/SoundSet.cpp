@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/SoundSet.h"
 
 namespace qv {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's thirteen short sounds, loaded once from "Resources//Sound//"
 // and played fire-and-forget. One switch, soundEffectsOn, silences them all;

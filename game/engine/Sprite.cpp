@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/Sprite.h"
 
 #include "game/engine/SpriteLayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A picture in the draw list, and with a hilight and a pressed image, a
 // button: it hilights under the pointer, plays its pressed image when

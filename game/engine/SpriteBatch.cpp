@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/SpriteBatch.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one batch of 2D output per frame. Between begin and end it collects
 // textured quads; end draws them back to front by depth (larger z is further

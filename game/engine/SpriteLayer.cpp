@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/SpriteLayer.h"
 
 #include "game/engine/Sprite.h"

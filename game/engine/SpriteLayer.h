@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The draw list and the one batch of 2D output. The list is threaded through
 // the drawables themselves, newest at the head; the layer does not own them,

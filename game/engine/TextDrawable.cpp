@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/TextDrawable.h"
 
 #include "game/engine/SpriteLayer.h"

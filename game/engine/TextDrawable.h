@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A string in the draw list, drawn with one font of the FontSet through the
 // same batch as the pictures and faded by the same envelope. It can appear

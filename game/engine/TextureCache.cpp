@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/TextureCache.h"
 
 #include "game/engine/ImageProbe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Image files as renderer textures, one texture per file shared by every
 // sprite that shows it. Sprites never change a texture, so the sharing is

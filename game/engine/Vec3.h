@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A point of the 1024 x 768 screen (x right, y down) with its depth z.
 

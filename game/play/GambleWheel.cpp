@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/GambleWheel.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Gamble's wheel: a pointer that starts at a random angle, turns a fixed
 // step per frame and slows by a fixed amount per second, so it stops after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/GameScreen.h"
 
 #include "game/engine/InputCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The elements of the playing screen, made once and shared by every player:
 // the background, question and answers, the answer, help and take buttons,

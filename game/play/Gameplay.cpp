@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/Gameplay.h"
 
 namespace qv {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game in progress as the game object holds it: one Player record per
 // player, made again whenever the number of players changes, and the round

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/HelpOptions.h"
 
 #include "game/play/GambleWheel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The three help options of a game, each usable once: the Joker answers the
 // question, the Clue removes two wrong answers, the Gamble spins a wheel that

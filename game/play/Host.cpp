@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/Host.h"
 
 #include "game/quiz/PrizeLadder.h"

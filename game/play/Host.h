@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The presenter of the show, in text only: one line at a time, picked by
 // chance among fixed remarks and by the player's place on the ladder. Two

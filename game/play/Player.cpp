@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/Player.h"
 
 #include "game/quiz/PrizeLadder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One player's record through a game: the money won, the help options, the
 // state of the question round and of the host. The amounts the game shows,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/QuestionRound.h"
 
 #include "game/play/HelpOptions.h"

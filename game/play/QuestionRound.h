@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rules of play on the screen: one timed state machine per player that
 // carries the player through a question (announce, show, wait, commit,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/quiz/ConfigFile.h"
 
 #include <cstdint>

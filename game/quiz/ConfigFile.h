@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The configuration file: two switches, the current set's name and the
 // players with their names, little-endian, strings as an int32 count of

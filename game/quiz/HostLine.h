@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The situations of the round in which the host speaks. 9 is unused.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Bounded little-endian reading and writing of the game's binary files.
 

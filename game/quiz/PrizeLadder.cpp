@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/quiz/PrizeLadder.h"
 
 #include "game/quiz/Question.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The money rules of play: what each question is worth, what the fifth and
 // tenth questions guarantee, and what a player leaving with a given amount

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/quiz/QuestionBank.h"
 
 #include <algorithm>

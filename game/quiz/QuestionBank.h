@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The questions of the current set and the draw that hands them to the game
 // rung by rung, without repeats until a rung runs dry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/quiz/QuizState.h"
 
 #include <algorithm>

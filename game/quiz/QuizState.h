@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the game knows about questions and keeps between runs: the installed
 // question sets, the current set's bank, the configuration and the players'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The steps of one question round. The values are stored in Player and shown
 // by the automation dump, so they never change; 21 is unused.

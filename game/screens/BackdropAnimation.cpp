@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/screens/BackdropAnimation.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The slowly turning, slowly changing colour of the big picture behind the
 // title, settings and game-over screens. It moves every frame, also while the

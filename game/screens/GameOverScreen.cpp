@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/screens/GameOverScreen.h"
 
 #include <algorithm>

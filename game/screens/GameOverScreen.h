@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The end of a game: what every player won, and OK, after which the screen
 // stays a moment and then reports done so the game returns to the title.

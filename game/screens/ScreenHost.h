@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the title, settings and game-over screens need of the game that runs
 // them. The game implements it; tests give a small stand-in, so the screens

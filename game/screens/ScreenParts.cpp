@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/screens/ScreenParts.h"
 
 #include "game/engine/InputMapper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small steps that the title, settings and game-over screens build their
 // drawables with, so that each screen reads as its table of elements.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/screens/SettingsScreen.h"
 
 #include "game/engine/SpriteLayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sound effects on or off, the next installed question set, and OK, which
 // saves the configuration and reports done. The voice switch is made but

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The first screen, and the one the game comes back to: play again with the
 // saved players, a new game, or the settings. A new game asks on this same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the automation command stream against the frames of the game. At the
 // start of each frame it reads and carries out commands until one of them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The frame statistics line: frames per second, recomputed once more than a
 // second has passed, and a description of the device built after each device

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The framework's clock: seconds since the last reset, and the seconds that
 // passed between two calls of elapsed(). While stopped, the moment of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The layer between the game and the system: it owns the window, the device
 // (an SDL renderer) and the main loop, keeps the device alive through loss and

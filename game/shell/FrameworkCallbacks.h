@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the framework tells the game, and how the game answers: ten callbacks,
 // each handed back the user context it was registered with.

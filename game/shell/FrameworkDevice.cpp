@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The device side of the framework: choosing, creating, resetting and
 // releasing the SDL renderer.
 

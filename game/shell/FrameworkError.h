@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fatal errors of the framework: each ends the program with its own exit
 // code and, when message boxes are on, with a fixed text.

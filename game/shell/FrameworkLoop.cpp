@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The framework's main loop: events first, and one frame whenever none waits.
 
 #include <thread>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one game object: what the game shows and remembers. It is created once
 // at start-up, outlives any device the framework destroys and makes again,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/shell/GameCallbacks.h"
 
 #include "game/shell/Framework.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's answers to the framework. Each reaches the game through the
 // process-wide pointer; the user context is not used.

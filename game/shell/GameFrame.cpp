@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame of the game and the switches between its screens: which screen
 // gets the frame, the pointer, and the quit question that Escape opens on
 // every screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/shell/GameScreenHost.h"
 
 #include "game/shell/Game.h"

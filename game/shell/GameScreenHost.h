@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game as the menus see it: the few fields and operations of Game that
 // the title, settings and game-over screens use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/shell/GameShell.h"
 
 #include "game/engine/GameControllers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The base of the one game object: it owns the engine services (input
 // devices, sprite layer, sound manager, fonts) and keeps the device the

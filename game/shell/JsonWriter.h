@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds one line of JSON, for the automation dump. Keys and strings are
 // escaped; numbers that are not finite are written as 0, which JSON can hold.

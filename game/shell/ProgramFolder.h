@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game finds everything relative to its own program file, whatever the
 // folder it was started from.

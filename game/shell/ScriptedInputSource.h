@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The input source of automation mode: the keyboard and mouse as the command
 // stream sets them. A key or button that goes down and up again between two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/shell/ShowfloorMain.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The start of the game, step by step, with the platform services given
 // from outside so that the whole sequence can run under test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's small sound layer over SDL2_mixer. A sound is one wave file with
 // one or more buffers; each buffer is a mixer channel of its own, so one sound

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command-line switches of the game's framework. Each argument may start
 // with "-" or "/" (or neither) and is matched against the switch names in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Who plays next: the players take turns in index order, and a player whose
 // game is over is passed by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The checks a RIFF WAVE file must pass before it becomes a sound: a "RIFF"
 // file of form "WAVE" with a "fmt " chunk and a "data" chunk that holds

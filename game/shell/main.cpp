@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Showfloor: wires the platform's services into the game and runs it.
 
 #include <iostream>

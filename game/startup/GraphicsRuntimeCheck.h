@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The first thing the game does: make sure the graphics runtime is new enough,
 // and otherwise walk the user through getting a newer one and end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which generation of the graphics runtime is installed, as a number that
 // compares (major << 16 | minor << 8 | letter, letter a = 1) and as a text.

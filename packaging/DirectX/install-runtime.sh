@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Quizvale runtime installer: installs the Debian packages that the game,
 # Showfloor, needs in order to run. Porchlight starts it when the game's
 # graphics library cannot be found; it can also be run by hand:

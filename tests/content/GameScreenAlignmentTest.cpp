@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game screen's buttons have no resting image: their resting look is
 // painted into the background, and the lit images are drawn over it by their
 // centres. These checks catch art that drifts off the places the screen uses.

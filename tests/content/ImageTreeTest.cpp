@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures the game loads: present under their exact names, readable by
 // the game's image loader, of the sizes the screens place them at.
 #include "tests/content/ResourceFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/content/ResourceFiles.h"
 
 #include <SDL_image.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wave files the game loads: present, in the format the game opens its
 // sound device with, short, not clipped, and silent at both ends.
 #include "tests/content/ResourceFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "JsonCheck.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built Showfloor as a user (or a script) would, without a display:
 // SDL's dummy video and audio drivers and the software renderer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menus of the built Showfloor driven as a user would, through automation
 // mode on the dummy drivers: the settings, a new game with three named
 // players, and quitting with Y; then the files the game left on disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole game of three saved players on the built Showfloor, played by
 // reading what the game shows: the first answers right and later leaves with
 // her money, the second answers wrong, the third uses every help option.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole games on the real Showfloor: the test reads each question's answers
 // from the dump (the correct answer of the test set starts with '*') and
 // clicks the right or a wrong answer button, the take button, a help option

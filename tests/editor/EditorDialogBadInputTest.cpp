@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real dialog over hostile set files and pictures: it shows what a file
 // holds, walks it with every navigation button, takes typing and saves, and
 // never crashes. Each question claims a picture, and the pictures are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog over the editor, driven as a user would, with every message box
 // answered by the recording double.
 

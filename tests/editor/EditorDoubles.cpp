@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/editor/EditorDoubles.h"
 
 #include "common/SetFile.h"

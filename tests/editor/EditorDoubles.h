@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Recording stand-ins for everything the editor talks through, and a
 // temporary program folder for each test.

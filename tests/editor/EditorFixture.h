@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An editor over a temporary program folder, with every service recorded.
 

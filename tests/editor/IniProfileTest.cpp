@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profile file: sections, keys, other lines kept, the XDG location.
 
 #include "editor/model/IniProfile.h"

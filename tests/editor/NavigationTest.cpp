@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Showing, editing, navigating, adding and deleting questions.
 
 #include "tests/editor/EditorFixture.h"

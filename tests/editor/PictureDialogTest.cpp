@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Add Pic" and "Remove Pic" in the dialog: the file dialog as the user sees
 // it, the file written, and the picture drawn in the client area.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures through the image module: the file "Add Pic" writes, the shrink
 // message, malformed files, and picture files that keep their bytes while
 // questions are shown, moved and saved.

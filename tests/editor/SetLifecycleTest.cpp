@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, new sets, saving, closing and the pictures that follow questions.
 
 #include "common/SetFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/editor/TestPictures.h"
 
 #include "editor/image/ImageDecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pictures made by the tests: uncompressed BMP files of 1, 8 and 24 bits per
 // pixel, and a reader for the picture files the editor writes.

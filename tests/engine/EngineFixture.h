@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A software renderer on a 1024 x 768 surface with the sprite layer on it,
 // and small image files written by the tests themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/InputMapper.h"
 #include "game/engine/InputDevices.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EngineFixture.h"
 
 #include "game/engine/Sprite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/engine/SdlInputSource.h"
 #include "game/engine/InputCodes.h"
 

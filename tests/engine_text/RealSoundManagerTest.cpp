@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sound set over the framework's own sound manager on SDL's dummy audio
 // device: what the game does at start-up, with wave files written here.
 

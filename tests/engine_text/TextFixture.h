@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A software renderer on a 1024 x 768 surface with the sprite layer on it,
 // the fonts made on it, and a scratch folder for files the tests write.

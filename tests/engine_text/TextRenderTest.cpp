@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextFixture.h"
 
 #include "game/engine/Sprite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves the configuration and the play state over and over, alternating
 // between two recognisable contents, until it is killed.
 //   qv_save_loop <resources folder>

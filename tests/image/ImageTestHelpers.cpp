@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/image/ImageTestHelpers.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The independent side of the library checks: pictures written and read by
 // libpng, libtiff and libjpeg themselves.
 #include "tests/image/ImageTestHelpers.h"

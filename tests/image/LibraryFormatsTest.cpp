@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // JPEG, PNG and TIFF: each checked against the library on the other side, so
 // that a fault in our use of the library cannot hide behind itself.
 #include "editor/image/ImageDecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writers for the GIF, TGA and PCX variants the readers must handle.
 #include "tests/image/ImageTestHelpers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Our own readers against pictures the tests write themselves.
 #include "editor/image/BmpReader.h"
 #include "editor/image/GifReader.h"

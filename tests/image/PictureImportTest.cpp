@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shrinking, raising to 24 bits and bringing a file in as a question picture.
 #include "editor/image/PictureImport.h"
 #include "editor/image/ImageDecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // qv_resources_probe <shipped Resources> <user data folder> [--read-only]
 //
 // Picks the Resources folder as every program of the product does, saves the

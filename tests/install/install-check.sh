@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # install-check.sh <build folder> <qv_resources_probe>
 #
 # Installs the built product into a temporary prefix and checks the installed

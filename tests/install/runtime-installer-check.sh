@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # runtime-installer-check.sh <install-runtime.sh>
 #
 # Runs the runtime installer as an ordinary user without a terminal, the way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One editing session of Setwright's model for memcheck to watch: open a set,
 // walk and edit it, add pictures (a large one that is shrunk and one kept as
 // it is), delete and add questions, save, open it again, close.

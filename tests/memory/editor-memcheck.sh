@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Setwright under valgrind memcheck: its model's session of opening a set,
 # editing it, adding pictures and saving (editor_memory_session), then the
 # real dialogs driven offscreen (qv_editor_ui_tests: typing, the buttons, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Showfloor under valgrind memcheck: one game, then two games in one run, of
 # three players from the title to the results and back (see
 # showfloor-memcheck.py). Takes a few minutes per run.

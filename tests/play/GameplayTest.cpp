@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlayFixture.h"
 
 #include "game/play/Gameplay.h"

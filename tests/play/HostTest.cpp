@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/play/Host.h"
 
 #include <gtest/gtest.h>

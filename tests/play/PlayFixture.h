@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A game of one or more players driven frame by frame without a window: the
 // software renderer on a surface, the sprite layer on it, a seeded generator,

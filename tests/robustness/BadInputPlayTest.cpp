@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile files under the real Showfloor: broken sets, a configuration of
 // random bytes, a play state longer than its set, a Resources folder without
 // its pictures and sounds or with garbage in their place. Each run plays what

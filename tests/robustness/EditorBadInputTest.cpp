@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Setwright's model over hostile set files, and saves that cannot complete:
 // it opens what a file holds, never crashes, and a failed save leaves the
 // previous file whole and tells the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings and game-over screens on the stand-in game.
 
 #include "ScreenFixture.h"

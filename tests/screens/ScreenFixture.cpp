@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScreenFixture.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The screens on a stand-in for the game: a software renderer on a small
 // surface, the real sprite layer, fonts and input devices, a QuizState over a

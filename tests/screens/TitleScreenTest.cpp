@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The title screen's menu, player count and name entry on the stand-in game.
 
 #include <string>

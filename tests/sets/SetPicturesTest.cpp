@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every question of the Pictures set that says it has a picture must find
 // one the game can show: a whole JPEG of 24-bit colour within 680 x 275.
 

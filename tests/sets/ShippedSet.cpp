@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/sets/ShippedSet.h"
 
 #include <fstream>

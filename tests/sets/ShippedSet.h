@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A shipped question set as the tests see it: the committed bytes and the
 // records the common reader makes of them.

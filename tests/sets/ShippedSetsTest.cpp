@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shipped sets are played as they are committed: every question must be
 // complete, every rung stocked, and the bytes exactly what the editor writes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The framework on SDL's dummy video driver and software renderer: frames
 // are stepped by hand, time comes from the frame-move callback.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's start-up on the dummy video driver: the steps of main, the
 // callbacks and what the game makes on its device.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame dispatcher of the real game on the dummy video driver, its input
 // from a script: the quit question, the pointer, and the switches between
 // screens.

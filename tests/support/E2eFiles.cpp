@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/E2eFiles.h"
 
 #include <unistd.h>

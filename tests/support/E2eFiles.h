@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the whole-program tests share besides the session: a folder of their
 // own, a copy of the built product without saved state, and the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/MiniJson.h"
 
 #include <cstdlib>

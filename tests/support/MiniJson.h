@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Just enough JSON to read Showfloor's dump: objects, arrays, strings (with
 // \uXXXX escapes of the Basic Multilingual Plane), numbers, booleans and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/ShowfloorSession.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A running Showfloor in automation mode that a test talks to line by line:
 // commands go to its standard input, each dump comes back as one line of
