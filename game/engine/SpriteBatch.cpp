@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/engine/SpriteBatch.h"
 
+#include "game/engine/ScreenViewport.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -27,6 +29,69 @@ SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {
     SDL_RendererInfo info{};
     software_ = renderer_ != nullptr && SDL_GetRendererInfo(renderer_, &info) == 0 &&
                 (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    setScaledCopies(true);
+}
+
+SpriteBatch::~SpriteBatch() = default;
+
+void SpriteBatch::setFrameCleared(bool cleared) {
+    frameCleared_ = cleared;
+    if (cleared && software_ && !stillBack_) {
+        stillBack_ = std::make_unique<StillBack>(renderer_);
+    } else if (!cleared) {
+        stillBack_.reset();
+    }
+}
+
+void SpriteBatch::setScaledCopies(bool use) {
+    if (use && software_ && !scaledCopies_) {
+        scaledCopies_ = std::make_unique<ScaledCopies>(renderer_);
+    } else if (!use) {
+        scaledCopies_.reset();
+    }
+}
+
+void SpriteBatch::forgetCopies() {
+    if (stillBack_) {
+        stillBack_->forget();
+    }
+    if (scaledCopies_) {
+        scaledCopies_->clear();
+    }
+}
+
+StillBack::Plan SpriteBatch::planStillBack() {
+    StillBack::Target target;
+    if (!stillBack_ || order_.empty() || !StillBack::readTarget(renderer_, target)) {
+        return {};
+    }
+    // The farthest quads, as long as they are cached pictures.
+    stillKeys_.clear();
+    const float farthest = quads_[order_.front().second].depth;
+    int atFarthest = 0;
+    for (const auto& [key, index] : order_) {
+        const Quad& quad = quads_[index];
+        if (quad.picture == nullptr || static_cast<int>(stillKeys_.size()) == StillBack::maxKeys) {
+            break;
+        }
+        StillBack::Key still;
+        still.picture = quad.picture;
+        still.revision = quad.picture->revision();
+        still.source = quad.source;
+        std::copy(std::begin(quad.corner), std::end(quad.corner), std::begin(still.corner));
+        still.colour = quad.colour;
+        still.blend = quad.blend;
+        stillKeys_.push_back(still);
+        atFarthest += quad.depth >= farthest - 1.0e-4f ? 1 : 0;
+    }
+    // Every quad at the farthest depth counts, listed or not.
+    for (std::size_t i = stillKeys_.size(); i < order_.size(); ++i) {
+        if (!(quads_[order_[i].second].depth >= farthest - 1.0e-4f)) {
+            break;
+        }
+        ++atFarthest;
+    }
+    return stillBack_->plan(target, stillKeys_, atFarthest);
 }
 
 void SpriteBatch::begin() {
@@ -142,9 +207,7 @@ bool SpriteBatch::upright(const Quad& quad) {
            c[1].x > c[0].x && c[3].y > c[0].y;
 }
 
-void SpriteBatch::copy(const Quad& quad) {
-    SDL_Texture* texture = quad.texture;
-    const SDL_Color& colour = quad.colour;
+void SpriteBatch::setColour(SDL_Texture* texture, SDL_Color colour) {
     if (texture != modTexture_ || colour.r != modColour_.r || colour.g != modColour_.g ||
         colour.b != modColour_.b || colour.a != modColour_.a) {
         SDL_SetTextureColorMod(texture, colour.r, colour.g, colour.b);
@@ -152,6 +215,60 @@ void SpriteBatch::copy(const Quad& quad) {
         modTexture_ = texture;
         modColour_ = colour;
     }
+}
+
+bool SpriteBatch::copyPrepared(const Quad& quad, bool overClear) {
+    const float width = (quad.corner[1].x - quad.corner[0].x) * scaleX_;
+    const float height = (quad.corner[3].y - quad.corner[0].y) * scaleY_;
+    // Placed and sized as the renderer places a scaled copy (each value
+    // scaled and cut to whole pixels), so it lands where it always did.
+    const SDL_Rect target{static_cast<int>(quad.corner[0].x * scaleX_),
+                          static_cast<int>(quad.corner[0].y * scaleY_), static_cast<int>(width),
+                          static_cast<int>(height)};
+    const SDL_Color& colour = quad.colour;
+    const bool plainColour =
+        colour.r == 255 && colour.g == 255 && colour.b == 255 && colour.a == 255;
+    if (target.w <= 0 || target.h <= 0 || target.w > TextureCache::maxImageSide ||
+        target.h > TextureCache::maxImageSide ||
+        (target.w == quad.source.w && target.h == quad.source.h && plainColour)) {
+        // Nothing to gain over the picture itself.
+        return false;
+    }
+    const ScaledCopies::Found found =
+        scaledCopies_->find(*quad.picture, quad.source, target.w, target.h, colour);
+    if (found.texture == nullptr) {
+        return false;
+    }
+    SDL_Color mod = found.baked ? SDL_Color{255, 255, 255, 255} : colour;
+    bool blend = quad.blend;
+    const bool opaque = quad.picture->opaque();
+    if (blend && opaque && found.baked && colour.a == 255) {
+        blend = false;
+    } else if (blend && opaque && overClear && !found.baked) {
+        // An opaque picture at part alpha over black is the picture
+        // darkened: a plain copy with its colour scaled by the alpha.
+        const auto darken = [&](std::uint8_t c) {
+            return static_cast<std::uint8_t>((c * colour.a + 127) / 255);
+        };
+        mod = {darken(colour.r), darken(colour.g), darken(colour.b), 255};
+        blend = false;
+    }
+    setColour(found.texture, mod);
+    SDL_SetTextureBlendMode(found.texture, blend ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+    // In output pixels, 1:1: the renderer's scale is lifted for the copy.
+    SDL_RenderSetScale(renderer_, 1.0f, 1.0f);
+    SDL_RenderCopy(renderer_, found.texture, nullptr, &target);
+    SDL_RenderSetScale(renderer_, scaleX_, scaleY_);
+    ++calls_;
+    return true;
+}
+
+void SpriteBatch::copy(const Quad& quad, bool overClear) {
+    if (scaledCopies_ && quad.picture != nullptr && copyPrepared(quad, overClear)) {
+        return;
+    }
+    SDL_Texture* texture = quad.texture;
+    setColour(texture, quad.colour);
     if (!quad.blend) {
         SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
     }
@@ -231,19 +348,44 @@ void SpriteBatch::end() {
     std::stable_sort(order_.begin(), order_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 
+    StillBack::Plan still;
+    keptQuads_ = 0;
+    scaleX_ = 1.0f;
+    scaleY_ = 1.0f;
+    clearBlack_ = false;
+    if (submit_ && renderer_ != nullptr) {
+        SDL_RenderGetScale(renderer_, &scaleX_, &scaleY_);
+        SDL_Color clear{};
+        clearBlack_ =
+            frameCleared_ &&
+            SDL_GetRenderDrawColor(renderer_, &clear.r, &clear.g, &clear.b, &clear.a) == 0 &&
+            clear.r == 0 && clear.g == 0 && clear.b == 0;
+    }
     if (submit_) {
-        fillEdges();
+        still = planStillBack();
+        if (still.kept > 0 && stillBack_->drawKept()) {
+            keptQuads_ = still.kept;
+            ++calls_;
+        } else {
+            still.kept = 0;
+            fillEdges();
+        }
     }
     SDL_Texture* current = nullptr;
     bool blend = true;
     modTexture_ = nullptr;
     const bool copies = software_ && softwareCopies_ && submit_;
-    for (const auto& [key, index] : order_) {
-        const Quad& quad = quads_[index];
+    for (std::size_t i = static_cast<std::size_t>(still.kept); i < order_.size(); ++i) {
+        if (still.capture > 0 && i == static_cast<std::size_t>(still.capture)) {
+            flush(current, blend);
+            current = nullptr;
+            stillBack_->capture(still.capture);
+        }
+        const Quad& quad = quads_[order_[i].second];
         if (copies && upright(quad)) {
             flush(current, blend);
             current = nullptr;
-            copy(quad);
+            copy(quad, i == 0 && clearBlack_);
             continue;
         }
         if (quad.texture != current || quad.blend != blend) {
@@ -254,6 +396,12 @@ void SpriteBatch::end() {
         addGeometry(quad);
     }
     flush(current, blend);
+    if (still.capture > 0 && static_cast<std::size_t>(still.capture) == order_.size()) {
+        stillBack_->capture(still.capture);
+    }
+    if (scaledCopies_ && submit_) {
+        scaledCopies_->endFrame();
+    }
     keepAlive_.clear();
     transform_ = Matrix4::identity();
 }
@@ -416,7 +564,7 @@ void SpriteBatch::fillEdges() {
         }
     }
     SDL_RenderSetClipRect(renderer_, nullptr);
-    SDL_RenderSetViewport(renderer_, &screen);
+    restoreViewport(renderer_, screen);
 }
 
 } // namespace qv

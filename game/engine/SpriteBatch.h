@@ -10,11 +10,14 @@
 
 #include "game/engine/Colour.h"
 #include "game/engine/Matrix4.h"
+#include "game/engine/ScaledCopies.h"
+#include "game/engine/StillBack.h"
 #include "game/engine/TextureCache.h"
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -34,6 +37,7 @@ class SpriteBatch {
 public:
     // The renderer is not owned and must outlive the batch.
     explicit SpriteBatch(SDL_Renderer* renderer);
+    ~SpriteBatch();
     SpriteBatch(const SpriteBatch&) = delete;
     SpriteBatch& operator=(const SpriteBatch&) = delete;
 
@@ -70,6 +74,22 @@ public:
     // On the software renderer upright quads are drawn as plain copies; off,
     // every quad goes through geometry as on the other renderers.
     void setSoftwareCopies(bool copies) { softwareCopies_ = copies; }
+    // Declares that every pass draws onto a frame just cleared to the
+    // renderer's draw colour, with nothing drawn before it. On the software
+    // renderer the batch then keeps the still back of the frame between
+    // frames (see StillBack), and draws an opaque picture at the very back
+    // onto a black frame by darkening it instead of blending it.
+    void setFrameCleared(bool cleared);
+    // Quads of the last end that came from the kept copy instead of being
+    // drawn.
+    int keptQuadCount() const { return keptQuads_; }
+    // On the software renderer pictures are drawn from copies prepared at
+    // their output size (see ScaledCopies); off, SDL scales them as it draws.
+    void setScaledCopies(bool use);
+    const ScaledCopies* scaledCopies() const { return scaledCopies_.get(); }
+    // Forgets the kept frame and the prepared copies, before the renderer's
+    // textures go away.
+    void forgetCopies();
 
 private:
     struct Quad {
@@ -90,7 +110,11 @@ private:
     void addGeometry(const Quad& quad);
     // One upright quad as a plain copy: the software renderer turns geometry
     // back into copies anyway, at a higher cost per quad.
-    void copy(const Quad& quad);
+    void copy(const Quad& quad, bool overClear);
+    // The same from the picture's copy at its output size; false when there
+    // is none to draw from.
+    bool copyPrepared(const Quad& quad, bool overClear);
+    void setColour(SDL_Texture* texture, SDL_Color colour);
     static bool upright(const Quad& quad);
     // Whether the upright quad covers the logical screen of this size.
     static bool covers(const Quad& quad, float width, float height);
@@ -104,6 +128,8 @@ private:
     // Where the output is wider (or taller) than the logical screen, the
     // backdrop carries on to the window's edges instead of black bars.
     void fillEdges();
+    // The still back's plan for this frame, from the sorted quads.
+    StillBack::Plan planStillBack();
 
     SDL_Renderer* renderer_;
     bool software_ = false;
@@ -116,6 +142,15 @@ private:
     Matrix4 transform_;
     std::uint32_t group_ = 0;
     int calls_ = 0;
+    int keptQuads_ = 0;
+    std::unique_ptr<StillBack> stillBack_;
+    std::unique_ptr<ScaledCopies> scaledCopies_;
+    bool frameCleared_ = false;
+    // This pass's renderer scale and whether its frame was cleared to black.
+    float scaleX_ = 1.0f;
+    float scaleY_ = 1.0f;
+    bool clearBlack_ = false;
+    std::vector<StillBack::Key> stillKeys_;
     SDL_Texture* sizeOf_ = nullptr;
     int textureWidth_ = 0;
     int textureHeight_ = 0;

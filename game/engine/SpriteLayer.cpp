@@ -12,6 +12,7 @@ SpriteLayer* current = nullptr;
 SpriteLayer::SpriteLayer(SDL_Renderer* renderer) : renderer_(renderer), textures_(renderer) {
     if (renderer_ != nullptr) {
         batch_ = std::make_unique<SpriteBatch>(renderer_);
+        batch_->setFrameCleared(true);
     }
     current = this;
 }
@@ -106,8 +107,18 @@ void SpriteLayer::drawAll(float elapsed, const std::optional<Vec3>& pointer, boo
     inPass_ = false;
 }
 
+void SpriteLayer::onDeviceReset() {
+    if (batch_) {
+        batch_->forgetCopies();
+    }
+    textures_.reloadAll();
+}
+
 void SpriteLayer::release() {
     removeAll();
+    if (batch_) {
+        batch_->forgetCopies();
+    }
     textures_.releaseAll();
     batch_.reset();
     renderer_ = nullptr;

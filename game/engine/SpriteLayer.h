@@ -39,10 +39,12 @@ public:
     void removeAll();
     bool contains(const Drawable& drawable) const { return drawable.layer() == this; }
 
-    // Once per frame: steps every enabled drawable in list order and draws
-    // them in one batch. A draw may remove drawables or empty the list (a
-    // screen change from inside a step); the pass then goes on with what is
-    // left.
+    // Once per frame, onto a frame just cleared to the renderer's draw
+    // colour: steps every enabled drawable in list order and draws them in
+    // one batch. A draw may remove drawables or empty the list (a screen
+    // change from inside a step); the pass then goes on with what is left.
+    // On the software renderer the still back of the frame is kept between
+    // frames (SpriteBatch::setKeepStillBack).
     void drawAll(float elapsed, const std::optional<Vec3>& pointer, bool click);
 
     // The batch, for drawables that draw through it; null without one.
@@ -54,7 +56,7 @@ public:
     // needs giving up; kept so the shell's device-lost path reads as one.
     void onDeviceLost() {}
     // The renderer lost its textures (SDL_RENDER_DEVICE_RESET): reload them.
-    void onDeviceReset() { textures_.reloadAll(); }
+    void onDeviceReset();
     // The renderer is being destroyed: empty the list, free the textures
     // (sprites keep their sizes but show nothing) and drop the batch.
     void release();

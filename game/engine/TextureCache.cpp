@@ -6,6 +6,7 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -68,17 +69,31 @@ Texture::~Texture() {
     destroyTexture();
 }
 
+std::uint64_t Texture::nextRevision() {
+    static std::atomic<std::uint64_t> revision{0};
+    return ++revision;
+}
+
+void Texture::replaceTexture(SDL_Texture* texture) {
+    texture_ = texture;
+    revision_ = nextRevision();
+}
+
 void Texture::destroyTexture() {
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
-        texture_ = nullptr;
+        replaceTexture(nullptr);
     }
     if (edges_) {
         edges_->destroyTexture();
     }
 }
 
-TextureCache::TextureCache(SDL_Renderer* renderer) : renderer_(renderer) {}
+TextureCache::TextureCache(SDL_Renderer* renderer) : renderer_(renderer) {
+    SDL_RendererInfo info{};
+    software_ = renderer_ != nullptr && SDL_GetRendererInfo(renderer_, &info) == 0 &&
+                (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
 
 TextureCache::~TextureCache() {
     releaseAll();
@@ -114,7 +129,20 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     if (!converted) {
         return nullptr;
     }
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer_, converted.get());
+    SDL_Texture* texture = nullptr;
+    if (software_) {
+        // On the software renderer a streaming texture is the surface itself,
+        // and its pixels can be read to prepare copies at the output's scale.
+        texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_STREAMING, converted->w, converted->h);
+        if (texture != nullptr &&
+            SDL_UpdateTexture(texture, nullptr, converted->pixels, converted->pitch) != 0) {
+            SDL_DestroyTexture(texture);
+            texture = nullptr;
+        }
+    } else {
+        texture = SDL_CreateTextureFromSurface(renderer_, converted.get());
+    }
     if (texture == nullptr) {
         return nullptr;
     }
@@ -254,7 +282,7 @@ void TextureCache::reloadAll() {
             (loaded.width != entry->width_ || loaded.height != entry->height_)) {
             SDL_DestroyTexture(loaded.texture);
         } else {
-            entry->texture_ = loaded.texture;
+            entry->replaceTexture(loaded.texture);
             entry->opaque_ = loaded.opaque;
             entry->detail_ = loaded.detail;
         }

@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <cstddef>
+#include <cstdint>
 
 #include <map>
 #include <memory>
@@ -20,7 +21,7 @@ class TextureCache;
 
 // One loaded file. The texture may be null: after a reload that failed, or
 // after the cache released its textures because the renderer is going away.
-class Texture {
+class Texture : public std::enable_shared_from_this<Texture> {
 public:
     ~Texture();
     Texture(const Texture&) = delete;
@@ -43,12 +44,18 @@ public:
     // Every pixel of the file is fully opaque, so drawing it at full alpha
     // needs no blending.
     bool opaque() const { return opaque_; }
+    // Changes whenever the texture is replaced or freed, so that what was
+    // made from the old one can tell (a new texture may reuse its address).
+    std::uint64_t revision() const { return revision_; }
 
 private:
     friend class TextureCache;
     Texture(std::string path, SDL_Texture* texture, int width, int height, bool opaque, int detail)
         : path_(std::move(path)), texture_(texture), width_(width), height_(height),
-          opaque_(opaque), detail_(detail) {}
+          opaque_(opaque), detail_(detail), revision_(nextRevision()) {}
+    // Takes a new texture (or none) in place of the freed one.
+    void replaceTexture(SDL_Texture* texture);
+    static std::uint64_t nextRevision();
     // Frees the texture and that of the edges.
     void destroyTexture();
 
@@ -58,6 +65,7 @@ private:
     int height_ = 0;
     bool opaque_ = false;
     int detail_ = 1;
+    std::uint64_t revision_ = 0;
     std::unique_ptr<Texture> edges_;
 };
 
@@ -121,6 +129,9 @@ private:
     void loadEdges(Texture& entry) const;
 
     SDL_Renderer* renderer_;
+    // Textures on the software renderer are streaming ones, readable with
+    // SDL_LockTexture.
+    bool software_ = false;
     bool preferDetail_ = false;
     std::map<std::string, std::weak_ptr<Texture>, std::less<>> textures_;
 };
