@@ -7,9 +7,9 @@
 // and with it the pull downwards and the 5-second end, follows the clock.
 // Every random number comes from the game's one generator.
 
+#include "common/Random.h"
 #include "game/engine/Sprite.h"
 #include "game/engine/TextureCache.h"
-#include "common/Random.h"
 
 #include <memory>
 #include <string>

@@ -90,56 +90,93 @@ void ScaledCopies::resample(const std::uint32_t* pixels, int pitchBytes, const S
     const Taps across = tapsFor(source.w, width);
     const Taps down = tapsFor(source.h, height);
     const auto stride = static_cast<std::size_t>(pitchBytes) / sizeof(std::uint32_t);
-    // One row of the source, filtered down, premultiplied: a r g b.
-    std::vector<float> row(static_cast<std::size_t>(source.w) * 4);
+    const auto rowFloats = static_cast<std::size_t>(width) * 4;
+    // Each source row is premultiplied and filtered across once, into a
+    // window of rows (a r g b, at the output's width) that the output rows
+    // are filtered down from; rows come in order, so the window only moves
+    // forward.
+    int windowRows = 1;
+    for (int y = 0; y < height; ++y) {
+        windowRows = std::max(windowRows, down.count[y]);
+    }
+    std::vector<float> window(rowFloats * static_cast<std::size_t>(windowRows));
+    std::vector<float> texels(static_cast<std::size_t>(source.w) * 4);
+    std::vector<float> sum(rowFloats);
+    int firstInWindow = 0;
+    int rowsInWindow = 0;
+    const auto slot = [&](int sourceRow) {
+        return window.data() + static_cast<std::size_t>(sourceRow % windowRows) * rowFloats;
+    };
+    const auto filterAcross = [&](int sourceRow, float* into) {
+        const std::uint32_t* src = pixels +
+                                   static_cast<std::size_t>(source.y + sourceRow) * stride +
+                                   static_cast<std::size_t>(source.x);
+        float* t = texels.data();
+        for (int x = 0; x < source.w; ++x, t += 4) {
+            const std::uint32_t p = src[x];
+            const float a = static_cast<float>(p >> 24);
+            const float k = a * (1.0f / 255.0f);
+            t[0] = a;
+            t[1] = static_cast<float>((p >> 16) & 0xFFu) * k;
+            t[2] = static_cast<float>((p >> 8) & 0xFFu) * k;
+            t[3] = static_cast<float>(p & 0xFFu) * k;
+        }
+        for (int x = 0; x < width; ++x, into += 4) {
+            const float* ws = &across.weights[static_cast<std::size_t>(across.offset[x])];
+            const float* from = &texels[static_cast<std::size_t>(across.first[x]) * 4];
+            float v[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+            for (int tap = 0; tap < across.count[x]; ++tap, from += 4) {
+                for (int c = 0; c < 4; ++c) {
+                    v[c] += from[c] * ws[tap];
+                }
+            }
+            std::copy(v, v + 4, into);
+        }
+    };
     const float cr = colour.r / 255.0f;
     const float cg = colour.g / 255.0f;
     const float cb = colour.b / 255.0f;
     const float ca = colour.a / 255.0f;
+    const auto channel = [](float v) {
+        return static_cast<std::uint32_t>(std::clamp(v + 0.5f, 0.0f, 255.0f));
+    };
     for (int y = 0; y < height; ++y) {
-        std::fill(row.begin(), row.end(), 0.0f);
-        for (int t = 0; t < down.count[y]; ++t) {
-            const float w = down.weights[static_cast<std::size_t>(down.offset[y] + t)];
-            const std::uint32_t* src =
-                pixels + static_cast<std::size_t>(source.y + down.first[y] + t) * stride + source.x;
-            float* acc = row.data();
-            for (int x = 0; x < source.w; ++x, acc += 4) {
-                const std::uint32_t p = src[x];
-                const float a = static_cast<float>(p >> 24);
-                const float aw = a * w * (1.0f / 255.0f);
-                acc[0] += a * w;
-                acc[1] += static_cast<float>((p >> 16) & 0xFFu) * aw;
-                acc[2] += static_cast<float>((p >> 8) & 0xFFu) * aw;
-                acc[3] += static_cast<float>(p & 0xFFu) * aw;
+        const int first = down.first[y];
+        const int last = first + down.count[y];
+        // Rows above this output row's taps leave the window; the rows
+        // below it come in.
+        const int leaving = std::clamp(first - firstInWindow, 0, rowsInWindow);
+        firstInWindow += leaving;
+        rowsInWindow -= leaving;
+        if (rowsInWindow == 0) {
+            firstInWindow = first;
+        }
+        while (firstInWindow + rowsInWindow < last) {
+            const int row = firstInWindow + rowsInWindow;
+            filterAcross(row, slot(row));
+            ++rowsInWindow;
+        }
+        std::fill(sum.begin(), sum.end(), 0.0f);
+        for (int tap = 0; tap < down.count[y]; ++tap) {
+            const float w = down.weights[static_cast<std::size_t>(down.offset[y] + tap)];
+            const float* from = slot(first + tap);
+            for (std::size_t i = 0; i < rowFloats; ++i) {
+                sum[i] += from[i] * w;
             }
         }
         std::uint32_t* dst = out + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-        for (int x = 0; x < width; ++x) {
-            float a = 0.0f;
-            float r = 0.0f;
-            float g = 0.0f;
-            float b = 0.0f;
-            const float* ws = &across.weights[static_cast<std::size_t>(across.offset[x])];
-            const float* acc = &row[static_cast<std::size_t>(across.first[x]) * 4];
-            for (int t = 0; t < across.count[x]; ++t, acc += 4) {
-                a += acc[0] * ws[t];
-                r += acc[1] * ws[t];
-                g += acc[2] * ws[t];
-                b += acc[3] * ws[t];
-            }
+        const float* v = sum.data();
+        for (int x = 0; x < width; ++x, v += 4) {
             // The colour multiplies the premultiplied values; alpha then
             // divides back out.
-            a *= ca;
+            const float a = v[0] * ca;
             if (!(a >= 0.5f)) {
                 dst[x] = 0;
                 continue;
             }
             const float back = 255.0f * ca / a;
-            const auto channel = [](float v) {
-                return static_cast<std::uint32_t>(std::clamp(v + 0.5f, 0.0f, 255.0f));
-            };
-            dst[x] = (channel(a) << 24) | (channel(r * cr * back) << 16) |
-                     (channel(g * cg * back) << 8) | channel(b * cb * back);
+            dst[x] = (channel(a) << 24) | (channel(v[1] * cr * back) << 16) |
+                     (channel(v[2] * cg * back) << 8) | channel(v[3] * cb * back);
         }
     }
 }
@@ -194,6 +231,9 @@ SDL_Texture* ScaledCopies::make(const Texture& picture, const SDL_Rect& source, 
 
 ScaledCopies::Found ScaledCopies::find(const Texture& picture, const SDL_Rect& source, int width,
                                        int height, SDL_Color colour) {
+    // At the picture's own size only a copy with the colour baked in gains
+    // anything.
+    const bool ownSize = width == source.w && height == source.h;
     if (width <= 0 || height <= 0 || picture.get() == nullptr) {
         return {};
     }
@@ -201,13 +241,27 @@ ScaledCopies::Found ScaledCopies::find(const Texture& picture, const SDL_Rect& s
                       source.w, source.h,           width,    height};
     const std::uint32_t asked = packed(colour);
     Steady& steady = steady_[shape];
-    if (steady.frames > 0 && steady.colour == asked && steady.frame + 1 >= frame_) {
+    if (steady.seen > 0 && steady.frame + 1 >= frame_) {
         if (steady.frame != frame_) {
-            ++steady.frames;
+            ++steady.seen;
             steady.frame = frame_;
+            if (steady.colour == asked) {
+                ++steady.frames;
+            }
+        }
+        if (steady.colour != asked) {
+            // Another colour this frame (or another sprite of the same
+            // picture in another colour): counting starts again.
+            steady.colour = asked;
+            steady.frames = 1;
         }
     } else {
-        steady = {asked, frame_, 1};
+        steady = {asked, frame_, 1, 1};
+    }
+    // A picture changing size (zooming in, say) would need a copy a frame:
+    // copies are made once a picture has kept its size for a few frames.
+    if (steady.seen < steadyFrames) {
+        return {};
     }
     const bool bake = asked != white && steady.frames >= steadyFrames;
     const auto lookup = [&](std::uint32_t inside) -> SDL_Texture* {
@@ -243,6 +297,9 @@ ScaledCopies::Found ScaledCopies::find(const Texture& picture, const SDL_Rect& s
         if (SDL_Texture* texture = prepare(asked, colour)) {
             return {texture, true};
         }
+    }
+    if (ownSize) {
+        return {};
     }
     SDL_Texture* plain = lookup(white);
     if (plain == nullptr) {

@@ -38,8 +38,9 @@ public:
     };
     // The copy of the picture's source rectangle (in texels) at width x
     // height output pixels; a null texture while there is none yet (the
-    // picture is then drawn as before). Copies are made on first use, up to
-    // preparePerFrame output pixels a frame.
+    // picture is then drawn as before). Copies are made once the shape has
+    // been drawn steadyFrames frames running, up to preparePerFrame output
+    // pixels a frame.
     Found find(const Texture& picture, const SDL_Rect& source, int width, int height,
                SDL_Color colour);
     // Ends a frame: copies not drawn for a while go, and the least recently
@@ -52,8 +53,9 @@ public:
 
     static constexpr std::size_t budgetBytes = std::size_t{96} << 20;
     static constexpr long long preparePerFrame = 2'200'000;
-    // Frames a picture's colour must stay the same before it is baked in.
-    static constexpr int steadyFrames = 3;
+    // Frames a picture must keep its size (and, to be baked in, its colour)
+    // before a copy is made: a tenth of a second.
+    static constexpr int steadyFrames = 6;
     // Frames a copy is kept without being drawn.
     static constexpr std::uint64_t idleFrames = 300;
 
@@ -74,10 +76,13 @@ private:
         // Keeps the picture (and so its address) alive while the copy is.
         TextureHandle picture;
     };
+    // How long a shape (a picture's source rectangle at one output size)
+    // has been drawn, each frame, and in the same colour.
     struct Steady {
         std::uint32_t colour = 0;
         std::uint64_t frame = 0;
         int frames = 0;
+        int seen = 0;
     };
 
     SDL_Texture* make(const Texture& picture, const SDL_Rect& source, int width, int height,

@@ -201,6 +201,18 @@ void SpriteBatch::flush(SDL_Texture* texture, bool blend) {
     indices_.clear();
 }
 
+bool SpriteBatch::overhangs(const Quad& quad) const {
+    // Scaled and reaching past the output, a copy is first scaled whole into
+    // a picture of its own (54 MB for the title's zoomed backdrop at
+    // 1920 x 1080); drawn as geometry it is cut to the output first.
+    const float width = quad.corner[1].x - quad.corner[0].x;
+    const float height = quad.corner[3].y - quad.corner[0].y;
+    const bool scaled = std::fabs(width * scaleX_ - static_cast<float>(quad.source.w)) >= 1.0f ||
+                        std::fabs(height * scaleY_ - static_cast<float>(quad.source.h)) >= 1.0f;
+    return scaled && (quad.corner[0].x < outputLeft_ || quad.corner[0].y < outputTop_ ||
+                      quad.corner[2].x > outputRight_ || quad.corner[2].y > outputBottom_);
+}
+
 bool SpriteBatch::upright(const Quad& quad) {
     const SDL_FPoint* c = quad.corner;
     return c[0].y == c[1].y && c[1].x == c[2].x && c[2].y == c[3].y && c[3].x == c[0].x &&
@@ -228,8 +240,10 @@ bool SpriteBatch::copyPrepared(const Quad& quad, bool overClear) {
     const SDL_Color& colour = quad.colour;
     const bool plainColour =
         colour.r == 255 && colour.g == 255 && colour.b == 255 && colour.a == 255;
-    if (target.w <= 0 || target.h <= 0 || target.w > TextureCache::maxImageSide ||
-        target.h > TextureCache::maxImageSide ||
+    // A picture larger than the output (a backdrop zoomed in) is not worth
+    // a copy of its own.
+    if (target.w <= 0 || target.h <= 0 ||
+        static_cast<long long>(target.w) * target.h > outputArea_ ||
         (target.w == quad.source.w && target.h == quad.source.h && plainColour)) {
         // Nothing to gain over the picture itself.
         return false;
@@ -283,13 +297,16 @@ void SpriteBatch::copy(const Quad& quad, bool overClear) {
 
 void SpriteBatch::addGeometry(const Quad& quad) {
     // SDL's software renderer crashes on large turned triangles of large
-    // textures (a 768 x 768 swirl scaled 3.4 and turning); there a turned quad
-    // whose extent is above 256 pixels goes in as a grid of smaller ones, with
-    // corners and texture coordinates interpolated across the quad.
+    // textures (a 768 x 768 swirl scaled 3.4 and turning), and gives every
+    // triangle a picture of its own the size of its bounds, uncut by the
+    // output (54 MB for that swirl upright at 1920 x 1080); there a turned
+    // or overhanging quad whose extent is above 256 pixels goes in as a grid
+    // of smaller ones, with corners and texture coordinates interpolated
+    // across the quad.
     int pieces = 1;
     const bool turned =
         quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
-    if (software_ && turned) {
+    if (software_ && (turned || overhangs(quad))) {
         float minX = quad.corner[0].x;
         float maxX = minX;
         float minY = quad.corner[0].y;
@@ -355,6 +372,17 @@ void SpriteBatch::end() {
     clearBlack_ = false;
     if (submit_ && renderer_ != nullptr) {
         SDL_RenderGetScale(renderer_, &scaleX_, &scaleY_);
+        int outputWidth = 0;
+        int outputHeight = 0;
+        SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+        outputArea_ = static_cast<long long>(outputWidth) * outputHeight;
+        SDL_Rect viewport{};
+        SDL_RenderGetViewport(renderer_, &viewport);
+        // The output in logical coordinates, bars included.
+        outputLeft_ = -static_cast<float>(viewport.x);
+        outputTop_ = -static_cast<float>(viewport.y);
+        outputRight_ = outputLeft_ + static_cast<float>(outputWidth) / scaleX_;
+        outputBottom_ = outputTop_ + static_cast<float>(outputHeight) / scaleY_;
         SDL_Color clear{};
         clearBlack_ =
             frameCleared_ &&
@@ -382,7 +410,7 @@ void SpriteBatch::end() {
             stillBack_->capture(still.capture);
         }
         const Quad& quad = quads_[order_[i].second];
-        if (copies && upright(quad)) {
+        if (copies && upright(quad) && !overhangs(quad)) {
             flush(current, blend);
             current = nullptr;
             copy(quad, i == 0 && clearBlack_);

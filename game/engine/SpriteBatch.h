@@ -116,6 +116,8 @@ private:
     bool copyPrepared(const Quad& quad, bool overClear);
     void setColour(SDL_Texture* texture, SDL_Color colour);
     static bool upright(const Quad& quad);
+    // Whether the quad is scaled and reaches past the output's edges.
+    bool overhangs(const Quad& quad) const;
     // Whether the upright quad covers the logical screen of this size.
     static bool covers(const Quad& quad, float width, float height);
     // Draws the side parts of the wider copy of a picture covering the
@@ -149,6 +151,11 @@ private:
     // This pass's renderer scale and whether its frame was cleared to black.
     float scaleX_ = 1.0f;
     float scaleY_ = 1.0f;
+    long long outputArea_ = 0;
+    float outputLeft_ = 0.0f;
+    float outputTop_ = 0.0f;
+    float outputRight_ = 0.0f;
+    float outputBottom_ = 0.0f;
     bool clearBlack_ = false;
     std::vector<StillBack::Key> stillKeys_;
     SDL_Texture* sizeOf_ = nullptr;

@@ -120,6 +120,7 @@ StillBack::Plan StillBack::plan(const Target& target, const std::vector<Key>& ke
     if (!sameTarget) {
         keptValid_ = false;
         lastValid_ = false;
+        stillFrames_ = 0;
     }
     // The kept copy stands in while its run is still the start of the frame.
     const int keptCount = static_cast<int>(kept_.size());
@@ -131,8 +132,14 @@ StillBack::Plan StillBack::plan(const Target& target, const std::vector<Key>& ke
     if (still < farthest || farthest <= 0) {
         still = 0;
     }
+    // A back that holds still only now and then (a flashing backdrop that
+    // repeats a colour) would be read back again and again: the run must
+    // have held for a few frames first.
+    stillFrames_ = still > 0 && still == lastStill_ ? stillFrames_ + 1 : (still > 0 ? 1 : 0);
+    lastStill_ = still;
     const double copyCost = static_cast<double>(target.outputWidth) * target.outputHeight;
-    const bool worth = still > 0 && cost(keys.data(), still) > worthOverCopy * copyCost;
+    const bool worth = still > 0 && stillFrames_ >= captureAfter &&
+                       cost(keys.data(), still) > worthOverCopy * copyCost;
     if (usable && keptCount >= farthest && (keptCount >= still || !worth)) {
         result.kept = keptCount;
     } else if (worth) {

@@ -74,6 +74,9 @@ public:
 
     // The longest run of keys compared.
     static constexpr int maxKeys = 128;
+    // Frames the same run must have stayed still (against the frame before)
+    // before it is read back.
+    static constexpr int captureAfter = 3;
 
 private:
     // The work of drawing the keys, in output pixels weighted by how much
@@ -89,6 +92,8 @@ private:
     // The keys of the last frame planned, and the run the copy stands for.
     std::vector<Key> last_;
     bool lastValid_ = false;
+    int lastStill_ = 0;
+    int stillFrames_ = 0;
     std::vector<Key> kept_;
     bool keptValid_ = false;
     // The pictures of the kept run stay alive, so their addresses cannot be

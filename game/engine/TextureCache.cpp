@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 namespace qv {
 
@@ -32,9 +32,19 @@ std::string normalisedPath(std::string_view path) {
     return result;
 }
 
+struct SdlFree {
+    void operator()(std::uint8_t* bytes) const { SDL_free(bytes); }
+};
+// A file's bytes, in memory from SDL_malloc: not cleared first (the read
+// fills it), and for a large picture a block of its own.
+struct FileBytes {
+    std::unique_ptr<std::uint8_t, SdlFree> data;
+    std::size_t size = 0;
+};
+
 // Reads the file whole; false when it cannot be read or is larger than an
 // image of the largest accepted size could reasonably be.
-bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
+bool readWhole(const std::string& path, FileBytes& bytes) {
     constexpr Sint64 largest = Sint64{TextureCache::maxImageSide} * TextureCache::maxImageSide * 8;
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (file == nullptr) {
@@ -43,8 +53,9 @@ bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
     const Sint64 size = SDL_RWsize(file);
     bool ok = size > 0 && size <= largest && size <= INT32_MAX;
     if (ok) {
-        bytes.resize(static_cast<std::size_t>(size));
-        ok = SDL_RWread(file, bytes.data(), 1, bytes.size()) == bytes.size();
+        bytes.size = static_cast<std::size_t>(size);
+        bytes.data.reset(static_cast<std::uint8_t*>(SDL_malloc(bytes.size)));
+        ok = bytes.data && SDL_RWread(file, bytes.data.get(), 1, bytes.size) == bytes.size;
     }
     SDL_RWclose(file);
     return ok;
@@ -111,11 +122,11 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     }
     // The whole file in one read: the decoders otherwise read it a few
     // kilobytes at a time, a system call each.
-    std::vector<std::uint8_t> bytes;
+    FileBytes bytes;
     if (!readWhole(path, bytes)) {
         return nullptr;
     }
-    SDL_RWops* file = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_RWops* file = SDL_RWFromConstMem(bytes.data.get(), static_cast<int>(bytes.size));
     if (file == nullptr) {
         return nullptr;
     }
@@ -125,9 +136,15 @@ SDL_Texture* TextureCache::createTexture(const std::string& path, int& width, in
     }
     // One format for every texture keeps the software renderer on its fast
     // blitters and gives images without alpha an opaque alpha channel.
-    SurfacePtr converted(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    if (!converted) {
-        return nullptr;
+    // A picture decoded in that format already is taken as it is.
+    SurfacePtr converted;
+    if (loaded->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_HasColorKey(loaded.get())) {
+        converted.reset(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+        if (!converted) {
+            return nullptr;
+        }
+    } else {
+        converted = std::move(loaded);
     }
     SDL_Texture* texture = nullptr;
     if (software_) {

@@ -34,6 +34,8 @@ constexpr ButtonImages okImages{"Resources//okbuttonoff.tga", "Resources//okbutt
                                 "Resources//okbuttonon.tga"};
 
 constexpr Vec3 okPlace{512.0f, 690.0f, 0.3f};
+// The title art and the new-game art fade in over 3 s and out over 1 s.
+constexpr Envelope artFade{dimWhite, opaqueBlack, 3.0f, 1.0f};
 
 // Actions of the screen's mapper: 0 the left button (bound so the button's
 // codes are this screen's, read through the sprite layer), 1 Return, then the
@@ -52,13 +54,12 @@ TitleScreen::TitleScreen(ScreenHost& host) : host_(host) {}
 TitleScreen::~TitleScreen() = default;
 
 void TitleScreen::initialise() {
-    const Envelope art{dimWhite, opaqueBlack, 3.0f, 1.0f};
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
 
     screen::makePicture(host_, backdrop, "Resources//big.bmp", Vec3{0.0f, 0.0f, 1.0f},
                         Envelope{opaqueWhite, opaqueBlack, 0.5f, 1.0f});
     backdrop.scale = 3.4f;
-    screen::makePicture(host_, titleArt, "Resources//title2.tga", Vec3{}, art);
+    screen::makePicture(host_, titleArt, "Resources//title2.tga", Vec3{}, artFade);
     // Both pieces of art sit with their top-left corner near (1, 1), placed
     // by the title picture's size.
     const int width = titleArt.sourceRect.right + 1;
@@ -66,14 +67,13 @@ void TitleScreen::initialise() {
     const Vec3 artPlace{static_cast<float>(width / 2 + 1), static_cast<float>(height / 2 + 1),
                         0.95f};
     titleArt.position = artPlace;
-    screen::makePicture(host_, newGameArt, "Resources//newgametitle.tga", artPlace, art);
+    // The new-game art and the player-count buttons load when New Game is
+    // chosen: before the first frame only what the menu shows is loaded.
+    playerCountArtPlace_ = artPlace;
 
-    screen::makeButton(host_, upButton, upImages, Vec3{512.0f, 454.0f, 0.9f}, false);
-    screen::makeButton(host_, downButton, downImages, Vec3{512.0f, 554.0f, 0.9f}, false);
     screen::makeButton(host_, playAgainButton, playAgainImages, Vec3{512.0f, 600.0f, 0.3f}, true);
     screen::makeButton(host_, newGameButton, newGameImages, Vec3{512.0f, 650.0f, 0.3f}, true);
     screen::makeButton(host_, settingsButton, settingsImages, Vec3{512.0f, 700.0f, 0.3f}, true);
-    screen::makeButton(host_, okButton, okImages, okPlace, true);
 
     screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words,
                      u"Please select number of players");
@@ -184,12 +184,25 @@ void TitleScreen::leaveMenu() {
     }
     leaving = false;
     mode = TitleMode::PlayerCount;
+    makePlayerCountParts();
     newGameArt.start();
     promptText.start();
     countText.start();
     upButton.start();
     downButton.start();
     okButton.start();
+}
+
+void TitleScreen::makePlayerCountParts() {
+    if (playerCountPartsMade_) {
+        return;
+    }
+    playerCountPartsMade_ = true;
+    screen::makePicture(host_, newGameArt, "Resources//newgametitle.tga", playerCountArtPlace_,
+                        artFade);
+    screen::makeButton(host_, upButton, upImages, Vec3{512.0f, 454.0f, 0.9f}, false);
+    screen::makeButton(host_, downButton, downImages, Vec3{512.0f, 554.0f, 0.9f}, false);
+    screen::makeButton(host_, okButton, okImages, okPlace, true);
 }
 
 void TitleScreen::handlePlayerCount() {

@@ -82,11 +82,15 @@ public:
     BackdropAnimation backdropAnimation;
 
 private:
+    bool playerCountPartsMade_ = false;
+    Vec3 playerCountArtPlace_{};
     // Each returns false when the screen was destroyed inside it.
     bool handleMenu();
     void handlePlayerCount();
     void handleNameEntry();
     void leaveMenu();
+    // Loads the new-game art and the buttons of the player count, once.
+    void makePlayerCountParts();
     void leavePlayerCount();
     void nameEntryFrame(float dt);
 

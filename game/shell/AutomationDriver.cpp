@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/shell/AutomationDriver.h"
 
+#include "game/engine/ScreenViewport.h"
+
 #include <cmath>
 #include <istream>
 #include <memory>
@@ -228,7 +230,7 @@ bool saveRendererPng(SDL_Renderer* renderer, const std::string& file) {
     bool read = SDL_RenderSetViewport(renderer, nullptr) == 0 &&
                 SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
                                      surface->pitch) == 0;
-    SDL_RenderSetViewport(renderer, &viewport);
+    restoreViewport(renderer, viewport);
     return read && IMG_SavePNG(surface.get(), file.c_str()) == 0;
 }
 

@@ -132,13 +132,13 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     gameOverActive = false;
     enterTitleScreen();
 
+    // The overlay's picture (a whole screen, four times that in twice-sized
+    // art) loads when the question first opens, not before the first frame.
     // A device made again (the software renderer switched on or off) keeps
     // the overlay but needs its picture on the new device.
-    if (quitOverlay) {
-        quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
-    } else {
+    quitOverlayLoaded_ = false;
+    if (!quitOverlay) {
         quitOverlay = std::make_unique<Sprite>();
-        quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
         quitOverlay->position = Vec3{513.0f, 385.0f, 0.1f};
         quitOverlay->fullColour = opaqueWhite;
         quitOverlay->fadedColour = opaqueBlack;

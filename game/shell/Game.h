@@ -150,6 +150,8 @@ private:
     // Whether the pointer was blocked when the quit question opened (the
     // round blocks it while an answer is committed); N puts that back.
     bool pointerBlockedBeforeQuit_ = false;
+    // The quit overlay's picture is loaded on this device.
+    bool quitOverlayLoaded_ = false;
 
     static constexpr int quitAction = 0;
     static constexpr int yesAction = 1;

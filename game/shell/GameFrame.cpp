@@ -196,6 +196,10 @@ void Game::runQuitConfirmation() {
         inputMapper->bind(shiftedNoCode, shiftedNoAction, false);
         if (quitOverlay) {
             if (spriteLayer) {
+                if (!quitOverlayLoaded_) {
+                    quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
+                    quitOverlayLoaded_ = true;
+                }
                 spriteLayer->add(*quitOverlay);
             }
             // From black again each time the question opens.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/ProgramInfo.h"
+#include "game/shell/LargeBlocks.h"
 #include "game/shell/ShowfloorMain.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/SdlMessageBox.h"
@@ -37,6 +38,8 @@ const qv::ProgramInfo showfloorInfo{
 } // namespace
 
 int main(int argc, char** argv) {
+    // First of all, before anything allocates through SDL.
+    qv::useLargeBlocksForSdl();
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (qv::answerInfoOption(showfloorInfo, arguments, std::cout)) {
         return 0;

@@ -137,12 +137,12 @@ TEST_F(OutputScale, KeptStillBackGivesTheFramesDrawnInFull) {
     Output drawn(1920, 1080, false, false);
     const Colour dim{255, 255, 255, 200};
     int keptFrames = 0;
-    for (int frame = 0; frame < 12; ++frame) {
-        // From frame 6 the backdrop changes colour every frame, then stays.
-        const Colour back = frame >= 6 && frame < 9
+    for (int frame = 0; frame < 16; ++frame) {
+        // From frame 8 the backdrop changes colour every frame, then stays.
+        const Colour back = frame >= 8 && frame < 11
                                 ? Colour{255, static_cast<std::uint8_t>(200 - 10 * frame), 255, 200}
                                 : dim;
-        if (frame == 10) {
+        if (frame == 13) {
             // The pictures are loaded again (a device reset): new textures.
             kept.batch->forgetCopies();
             kept.textures->reloadAll();
@@ -152,10 +152,11 @@ TEST_F(OutputScale, KeptStillBackGivesTheFramesDrawnInFull) {
         drawn.frame(scene(drawn, frame, back));
         ASSERT_EQ(kept.differences(drawn, 0), 0) << "frame " << frame;
         keptFrames += kept.batch->keptQuadCount() > 0 ? 1 : 0;
-        if (frame == 4) {
-            EXPECT_EQ(kept.batch->keptQuadCount(), 2) << "the backdrop and the panel are still";
+        if (frame == 5) {
+            EXPECT_EQ(kept.batch->keptQuadCount(), 2)
+                << "the backdrop and the panel, still for three frames, are kept";
         }
-        if (frame == 7) {
+        if (frame == 9) {
             EXPECT_EQ(kept.batch->keptQuadCount(), 0) << "the backdrop is changing";
         }
     }
@@ -165,10 +166,14 @@ TEST_F(OutputScale, KeptStillBackGivesTheFramesDrawnInFull) {
 TEST_F(OutputScale, PreparedCopiesLandWhereSdlDrawsAndLookTheSame) {
     Output prepared(1920, 1080, true, true);
     Output scaled(1920, 1080, false, false);
-    const Colour dim{255, 255, 255, 200};
-    for (int frame = 0; frame < 6; ++frame) {
-        prepared.frame(scene(prepared, frame, dim));
-        scaled.frame(scene(scaled, frame, dim));
+    // Copies are made from the sixth frame on, the panel's colour baked in
+    // from then as well. The backdrop flickers, so the frame has no still
+    // back to keep: every picture is drawn, the backdrop darkened onto the
+    // black frame.
+    for (int frame = 0; frame < 10; ++frame) {
+        const Colour back{255, 255, 255, static_cast<std::uint8_t>(200 + frame % 2)};
+        prepared.frame(scene(prepared, frame, back));
+        scaled.frame(scene(scaled, frame, back));
         // Pictures of flat colour and smooth gradients: filtering instead of
         // taking the nearest texel, baking colours in and darkening the
         // backdrop instead of blending it move a channel by two levels at
@@ -176,11 +181,12 @@ TEST_F(OutputScale, PreparedCopiesLandWhereSdlDrawsAndLookTheSame) {
         EXPECT_EQ(prepared.differences(scaled, 2), 0) << "frame " << frame;
     }
     ASSERT_NE(prepared.batch->scaledCopies(), nullptr);
-    // The backdrop, the panel white and baked, the square.
-    EXPECT_GE(prepared.batch->scaledCopies()->count(), 3);
-    // The square's left edge: at 116 (its centre at 135 is its texel 19),
+    // The backdrop (white; its colour is applied as it is drawn) and the
+    // panel with its colour baked in; the square moves, but keeps its size.
+    EXPECT_EQ(prepared.batch->scaledCopies()->count(), 3);
+    // The square's left edge: at 144 (its centre at 163 is its texel 19),
     // 1.40625 times that from the screen's left edge at 240.
-    const int left = 240 + static_cast<int>(116.0f * 1.40625f);
+    const int left = 240 + static_cast<int>(144.0f * 1.40625f);
     EXPECT_EQ(prepared.at(left + 2, 703) & 0xFFFFFFu, 0xFF0000u);
     EXPECT_NE(prepared.at(left - 2, 703) & 0xFFFFFFu, 0xFF0000u);
 }
@@ -241,8 +247,11 @@ TEST(ScaledCopiesResample, KeepsColoursAndDoesNotBleedThroughTransparency) {
 TEST_F(OutputScale, CopiesGoWhenIdleAndStayWithinTheirBudget) {
     Output out(1920, 1080, true, true);
     const TextureHandle square = out.textures->load(square_);
-    out.frame({{square, {100.0f, 100.0f, 0.5f}, opaqueWhite}});
     const ScaledCopies& copies = *out.batch->scaledCopies();
+    for (int i = 0; i < ScaledCopies::steadyFrames; ++i) {
+        EXPECT_EQ(copies.count(), 0) << "a copy once the size has held for a few frames";
+        out.frame({{square, {100.0f, 100.0f, 0.5f}, opaqueWhite}});
+    }
     EXPECT_EQ(copies.count(), 1);
     // 39 logical pixels (a sprite leaves out its last row and column) at
     // 1.40625, in whole pixels.

@@ -161,7 +161,8 @@ TEST_F(GameOnDevice, TheGameOutlivesADeviceMadeAgain) {
     EXPECT_EQ(Game::current(), game.get());
     EXPECT_EQ(game->device, framework.device());
     EXPECT_NE(game->device, nullptr);
-    // The input devices stay; the overlay stays and has its picture again.
+    // The input devices stay; the overlay stays, and loads its picture on
+    // the new device when the question next opens.
     EXPECT_EQ(game->inputDevices.get(), devices);
     EXPECT_EQ(game->quitOverlay.get(), overlay);
     EXPECT_EQ(SpriteLayer::instance(), game->spriteLayer.get());
@@ -179,7 +180,9 @@ TEST_F(GameOnDevice, TheDumpIsOneLineOfTheGamesState) {
                         "384.0000], \"currentPlayer\": 0, \"players\": [], \"drawables\": [{"),
               std::string::npos)
         << dump;
-    // A shown drawable is listed with its picture, place and colour.
+    // A shown drawable is listed with its picture, place and colour. (The
+    // overlay's picture loads when the quit question opens.)
+    game->quitOverlay->load(game->spriteLayer->textures(), "Resources//quit.tga");
     game->spriteLayer->add(*game->quitOverlay);
     game->quitOverlay->start();
     const std::string withOverlay = game->dumpState();
