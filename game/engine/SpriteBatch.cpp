@@ -23,6 +23,15 @@ std::uint32_t farFirst(float depth) {
 
 constexpr float farOff = 1.0e6f;
 
+// One output pixel in logical units, across or down.
+float onePixel(SDL_Renderer* renderer, bool across) {
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
+    const float scale = across ? scaleX : scaleY;
+    return scale > 0.0f ? 1.0f / scale : 1.0f;
+}
+
 } // namespace
 
 SpriteBatch::SpriteBatch(SDL_Renderer* renderer) : renderer_(renderer) {
@@ -248,8 +257,19 @@ bool SpriteBatch::copyPrepared(const Quad& quad, bool overClear) {
         // Nothing to gain over the picture itself.
         return false;
     }
-    const ScaledCopies::Found found =
-        scaledCopies_->find(*quad.picture, quad.source, target.w, target.h, colour);
+    // Sparks come in runs of one picture in many colours: what the copies
+    // gave for the run's first stands for the rest while nothing is baked.
+    LastCopy& last = lastCopy_;
+    ScaledCopies::Found found;
+    if (last.picture == quad.picture && last.revision == quad.picture->revision() &&
+        !last.found.baked && !plainColour && last.source.x == quad.source.x &&
+        last.source.y == quad.source.y && last.source.w == quad.source.w &&
+        last.source.h == quad.source.h && last.width == target.w && last.height == target.h) {
+        found = last.found;
+    } else {
+        found = scaledCopies_->find(*quad.picture, quad.source, target.w, target.h, colour);
+        last = {quad.picture, quad.picture->revision(), quad.source, target.w, target.h, found};
+    }
     if (found.texture == nullptr) {
         return false;
     }
@@ -430,6 +450,7 @@ void SpriteBatch::end() {
     if (scaledCopies_ && submit_) {
         scaledCopies_->endFrame();
     }
+    lastCopy_ = {};
     keepAlive_.clear();
     transform_ = Matrix4::identity();
 }
@@ -441,18 +462,24 @@ bool SpriteBatch::covers(const Quad& quad, float width, float height) {
            quad.corner[2].x >= width - 1.5f && quad.corner[2].y >= height - 1.5f;
 }
 
-void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth,
+void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_FRect& screen, float fullWidth,
                                  float fullHeight, bool sideBars) {
-    const float left = static_cast<float>(screen.x) + back.corner[0].x;
-    const float top = static_cast<float>(screen.y) + back.corner[0].y;
-    const float right = static_cast<float>(screen.x) + back.corner[2].x;
-    const float bottom = static_cast<float>(screen.y) + back.corner[2].y;
+    const float left = screen.x + back.corner[0].x;
+    const float top = screen.y + back.corner[0].y;
+    const float right = screen.x + back.corner[2].x;
+    const float bottom = screen.y + back.corner[2].y;
     const float u0 = back.uv[0].x;
     const float v0 = back.uv[0].y;
     const float u1 = back.uv[2].x;
     const float v1 = back.uv[2].y;
     // Texture coordinates per logical pixel, to take the strip next to each
     // edge at the picture's own scale.
+    // The software renderer fills a triangle from one pixel left of its
+    // leftmost corner (and above its top one): a strip starting at the
+    // picture's edge would cover the picture's last column again, blending
+    // it twice. Strips after the picture start one output pixel on.
+    const float pixelX = onePixel(renderer_, true);
+    const float pixelY = onePixel(renderer_, false);
     const float du = (u1 - u0) / (right - left);
     const float dv = (v1 - v0) / (bottom - top);
     auto strip = [&](float x0, float y0, float x1, float y1, float s0, float t0, float s1,
@@ -475,21 +502,23 @@ void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float
         const float leftBar = std::min(left, right - left);
         strip(left - leftBar, top, left, bottom, u0 + du * leftBar, v0, u0, v1);
         const float rightBar = std::min(fullWidth - right, right - left);
-        strip(right, top, right + rightBar, bottom, u1, v0, u1 - du * rightBar, v1);
+        strip(right + pixelX, top, right + rightBar, bottom, u1 - du * pixelX, v0,
+              u1 - du * rightBar, v1);
     } else {
         const float topBar = std::min(top, bottom - top);
         strip(left, top - topBar, right, top, u0, v0 + dv * topBar, u1, v0);
         const float bottomBar = std::min(fullHeight - bottom, bottom - top);
-        strip(left, bottom, right, bottom + bottomBar, u0, v1, u1, v1 - dv * bottomBar);
+        strip(left, bottom + pixelY, right, bottom + bottomBar, u0, v1 - dv * pixelY, u1,
+              v1 - dv * bottomBar);
     }
 }
 
-void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SDL_Rect& screen,
+void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SDL_FRect& screen,
                                 float fullWidth) {
-    const float left = static_cast<float>(screen.x) + back.corner[0].x;
-    const float top = static_cast<float>(screen.y) + back.corner[0].y;
-    const float right = static_cast<float>(screen.x) + back.corner[2].x;
-    const float bottomEdge = static_cast<float>(screen.y) + back.corner[2].y;
+    const float left = screen.x + back.corner[0].x;
+    const float top = screen.y + back.corner[0].y;
+    const float right = screen.x + back.corner[2].x;
+    const float bottomEdge = screen.y + back.corner[2].y;
     // The picture's columns at the quad's edges, and where they lie on the
     // wider copy (centred on it, at its own size).
     const int detail = std::max(back.picture->detail(), 1);
@@ -504,7 +533,7 @@ void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SD
     // (which its source rectangle leaves out) included.
     const float v1 = std::min(1.0f, static_cast<float>(back.source.y + back.source.h + detail) /
                                         static_cast<float>(detail * back.picture->height()));
-    const float bottom = std::max(bottomEdge, static_cast<float>(screen.y + screen.h));
+    const float bottom = std::max(bottomEdge, screen.y + screen.h);
     auto strip = [&](float x0, float x1, float s0, float s1) {
         if (x1 - x0 < 0.5f) {
             return;
@@ -517,10 +546,13 @@ void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SD
         SDL_RenderGeometry(renderer_, edges.get(), corners, 4, indices, 6);
         ++calls_;
     };
+    // As for the mirrored strips: the right one starts one output pixel
+    // after the picture.
+    const float pixelX = onePixel(renderer_, true);
     const float leftBar = std::min(left, from);
     strip(left - leftBar, left, from - leftBar, from);
     const float rightBar = std::min(fullWidth - right, wide - to);
-    strip(right, right + rightBar, to, to + rightBar);
+    strip(right + pixelX, right + rightBar, to + pixelX, to + rightBar);
 }
 
 void SpriteBatch::fillEdges() {
@@ -556,10 +588,39 @@ void SpriteBatch::fillEdges() {
     }
     const int wide = static_cast<int>(std::ceil(fullWidth));
     const int high = static_cast<int>(std::ceil(fullHeight));
-    const SDL_Rect bars[2] = {sideBars ? SDL_Rect{0, 0, screen.x, high}
-                                       : SDL_Rect{0, 0, wide, screen.y},
-                              sideBars ? SDL_Rect{screenRight, 0, wide - screenRight, high}
-                                       : SDL_Rect{0, screenBottom, wide, high - screenBottom}};
+    // The viewport SDL gives back is in logical pixels, rounded down: the
+    // screen really starts at output pixel 240 of 1920 x 1080, logical
+    // 170.67, not 170. Bars placed from the rounded figure stop a column
+    // short of the screen. Under a logical size the screen's place is found
+    // as SDL finds it (centred, its size cut to whole pixels).
+    SDL_FRect origin{static_cast<float>(screen.x), static_cast<float>(screen.y),
+                     static_cast<float>(screen.w), static_cast<float>(screen.h)};
+    int logicalWidth = 0;
+    int logicalHeight = 0;
+    SDL_RenderGetLogicalSize(renderer_, &logicalWidth, &logicalHeight);
+    if (logicalWidth > 0 && logicalHeight > 0) {
+        // A quarter of an output pixel on, so that edges cut to whole
+        // pixels land on the screen's first pixel, not the one before.
+        if (sideBars) {
+            const int inside =
+                static_cast<int>(std::floor(static_cast<float>(logicalWidth) * scaleX));
+            origin.x = (static_cast<float>((outputWidth - inside) / 2) + 0.25f) / scaleX;
+        } else {
+            const int inside =
+                static_cast<int>(std::floor(static_cast<float>(logicalHeight) * scaleY));
+            origin.y = (static_cast<float>((outputHeight - inside) / 2) + 0.25f) / scaleY;
+        }
+    }
+    // Clip rectangles are whole logical pixels, cut to whole output pixels:
+    // rounded up, each bar ends on the screen's edge.
+    const int barLeft = static_cast<int>(std::ceil(origin.x - 0.25f / scaleX));
+    const int barTop = static_cast<int>(std::ceil(origin.y - 0.25f / scaleY));
+    const int barRight = static_cast<int>(std::ceil(origin.x + origin.w - 0.25f / scaleX));
+    const int barBottom = static_cast<int>(std::ceil(origin.y + origin.h - 0.25f / scaleY));
+    const SDL_Rect bars[2] = {sideBars ? SDL_Rect{0, 0, barLeft, high}
+                                       : SDL_Rect{0, 0, wide, barTop},
+                              sideBars ? SDL_Rect{barRight, 0, wide - barRight, high}
+                                       : SDL_Rect{0, barBottom, wide, high - barBottom}};
     // The backdrop is what lies furthest back: the pictures at the largest
     // depth of the frame (sorted first). A picture covering the screen is
     // mirrored into the bars; any other (a large turning one) is drawn on
@@ -573,16 +634,16 @@ void SpriteBatch::fillEdges() {
         if (covers(quad, static_cast<float>(screen.w), static_cast<float>(screen.h))) {
             const Texture* edges = quad.picture != nullptr ? quad.picture->edges() : nullptr;
             if (sideBars && edges != nullptr && edges->get() != nullptr) {
-                widenIntoBars(quad, *edges, screen, fullWidth);
+                widenIntoBars(quad, *edges, origin, fullWidth);
             } else {
-                mirrorIntoBars(quad, screen, fullWidth, fullHeight, sideBars);
+                mirrorIntoBars(quad, origin, fullWidth, fullHeight, sideBars);
             }
             continue;
         }
         Quad moved = quad;
         for (SDL_FPoint& corner : moved.corner) {
-            corner.x += static_cast<float>(screen.x);
-            corner.y += static_cast<float>(screen.y);
+            corner.x += origin.x;
+            corner.y += origin.y;
         }
         for (const SDL_Rect& bar : bars) {
             if (bar.w > 0 && bar.h > 0 && SDL_RenderSetClipRect(renderer_, &bar) == 0) {

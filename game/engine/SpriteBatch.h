@@ -122,11 +122,11 @@ private:
     static bool covers(const Quad& quad, float width, float height);
     // Draws the side parts of the wider copy of a picture covering the
     // screen into the bars beside it.
-    void widenIntoBars(const Quad& back, const Texture& edges, const SDL_Rect& screen,
+    void widenIntoBars(const Quad& back, const Texture& edges, const SDL_FRect& screen,
                        float fullWidth);
     // Mirrors the edges of a quad covering the screen into the bars.
-    void mirrorIntoBars(const Quad& back, const SDL_Rect& screen, float fullWidth, float fullHeight,
-                        bool sideBars);
+    void mirrorIntoBars(const Quad& back, const SDL_FRect& screen, float fullWidth,
+                        float fullHeight, bool sideBars);
     // Where the output is wider (or taller) than the logical screen, the
     // backdrop carries on to the window's edges instead of black bars.
     void fillEdges();
@@ -147,6 +147,16 @@ private:
     int keptQuads_ = 0;
     std::unique_ptr<StillBack> stillBack_;
     std::unique_ptr<ScaledCopies> scaledCopies_;
+    // The copies' answer for the last quad drawn from them, this pass.
+    struct LastCopy {
+        const Texture* picture = nullptr;
+        std::uint64_t revision = 0;
+        SDL_Rect source{};
+        int width = 0;
+        int height = 0;
+        ScaledCopies::Found found;
+    };
+    LastCopy lastCopy_;
     bool frameCleared_ = false;
     // This pass's renderer scale and whether its frame was cleared to black.
     float scaleX_ = 1.0f;

@@ -113,6 +113,11 @@ protected:
         };
         back_ = writeImage("back.bmp", 1024, 768, [&](int x, int y) { return backdrop(x, y, 1); });
         writeImage("2x/back.bmp", 2048, 1536, [&](int x, int y) { return backdrop(x, y, 2); });
+        // Its wider copy for the bars beside the screen, as the game's own
+        // backdrop has.
+        std::filesystem::create_directories(folder_ / "wide");
+        writeImage("wide/back.bmp", 1424, 768,
+                   [&](int x, int y) { return backdrop(std::abs(x - 200), y, 1); });
         panel_ = writeSolid("panel.bmp", 300, 200, Rgba{200, 180, 40, 160});
         writeSolid("2x/panel.bmp", 600, 400, Rgba{200, 180, 40, 160});
         square_ = writeSolid("square.bmp", 40, 40, red);
@@ -120,7 +125,9 @@ protected:
     }
 
     std::vector<Output::Item> scene(Output& out, int frame, Colour backColour) {
-        return {{out.picture(back_), {512.0f, 384.0f, 1.0f}, backColour},
+        // The backdrop covers the screen from its top-left corner (its centre
+        // is its texel 511, 383).
+        return {{out.picture(back_), {511.0f, 383.0f, 1.0f}, backColour},
                 {out.picture(panel_), {300.0f, 300.0f, 0.8f}, Colour{255, 255, 255, 203}},
                 {out.picture(square_),
                  {100.0f + 7.0f * static_cast<float>(frame), 500.0f, 0.2f},
@@ -198,10 +205,12 @@ TEST_F(OutputScale, TheScreenStaysWhereTheLogicalSizePutItAfterTheBars) {
     for (int frame = 0; frame < 2; ++frame) {
         // The square's left edge (its centre is its texel 19) on the
         // screen's left edge.
-        out.frame({{back, {512.0f, 384.0f, 1.0f}, opaqueWhite},
+        out.frame({{back, {511.0f, 383.0f, 1.0f}, opaqueWhite},
                    {square, {19.0f, 19.0f, 0.5f}, opaqueWhite}});
         EXPECT_EQ(out.at(240, 10) & 0xFFFFFFu, 0xFF0000u) << "frame " << frame;
         EXPECT_NE(out.at(239, 10) & 0xFFFFFFu, 0xFF0000u) << "frame " << frame;
+        // No black column between the bar and the screen.
+        EXPECT_NE(out.at(239, 500) & 0xFFFFFFu, 0u) << "frame " << frame;
     }
     SDL_Rect viewport{};
     SDL_RenderGetViewport(out.renderer, &viewport);
