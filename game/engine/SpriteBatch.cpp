@@ -316,6 +316,35 @@ void SpriteBatch::copy(const Quad& quad, bool overClear) {
 }
 
 void SpriteBatch::addGeometry(const Quad& quad) {
+    if (software_ && upright(quad) && overhangs(quad)) {
+        // An upright quad reaching past the output goes in cut to the
+        // output, its texture coordinates cut with it: one quad the size of
+        // the output instead of a grid over the whole picture.
+        const float x0 = std::max(quad.corner[0].x, outputLeft_);
+        const float y0 = std::max(quad.corner[0].y, outputTop_);
+        const float x1 = std::min(quad.corner[2].x, outputRight_);
+        const float y1 = std::min(quad.corner[2].y, outputBottom_);
+        if (!(x1 > x0 && y1 > y0)) {
+            return;
+        }
+        const float width = quad.corner[2].x - quad.corner[0].x;
+        const float height = quad.corner[2].y - quad.corner[0].y;
+        const auto u = [&](float x) {
+            return quad.uv[0].x + (quad.uv[2].x - quad.uv[0].x) * (x - quad.corner[0].x) / width;
+        };
+        const auto v = [&](float y) {
+            return quad.uv[0].y + (quad.uv[2].y - quad.uv[0].y) * (y - quad.corner[0].y) / height;
+        };
+        const int base = static_cast<int>(vertices_.size());
+        vertices_.push_back({{x0, y0}, quad.colour, {u(x0), v(y0)}});
+        vertices_.push_back({{x1, y0}, quad.colour, {u(x1), v(y0)}});
+        vertices_.push_back({{x1, y1}, quad.colour, {u(x1), v(y1)}});
+        vertices_.push_back({{x0, y1}, quad.colour, {u(x0), v(y1)}});
+        for (int i : {0, 1, 2, 0, 2, 3}) {
+            indices_.push_back(base + i);
+        }
+        return;
+    }
     // SDL's software renderer crashes on large turned triangles of large
     // textures (a 768 x 768 swirl scaled 3.4 and turning), and gives every
     // triangle a picture of its own the size of its bounds, uncut by the
@@ -645,12 +674,22 @@ void SpriteBatch::fillEdges() {
             corner.x += origin.x;
             corner.y += origin.y;
         }
+        // With the viewport open, the output's bounds start at its corner.
+        const float bounds[4] = {outputLeft_, outputTop_, outputRight_, outputBottom_};
+        outputLeft_ = 0.0f;
+        outputTop_ = 0.0f;
+        outputRight_ = fullWidth;
+        outputBottom_ = fullHeight;
         for (const SDL_Rect& bar : bars) {
             if (bar.w > 0 && bar.h > 0 && SDL_RenderSetClipRect(renderer_, &bar) == 0) {
                 addGeometry(moved);
                 flush(moved.texture, moved.blend);
             }
         }
+        outputLeft_ = bounds[0];
+        outputTop_ = bounds[1];
+        outputRight_ = bounds[2];
+        outputBottom_ = bounds[3];
     }
     SDL_RenderSetClipRect(renderer_, nullptr);
     restoreViewport(renderer_, screen);
