@@ -18,10 +18,11 @@ namespace {
 constexpr std::size_t maxWaveBytes = std::size_t{64} << 20;
 // A sound that overlaps itself more often than this is a mistake.
 constexpr int maxBuffers = 64;
-// Samples mixed at a time: 23 ms at 22050 Hz, short enough that a click is
-// heard with the frame that made it, and that closing the output (which waits
-// for one round of the mixing thread) is quick.
-constexpr int mixChunkSamples = 512;
+// Samples mixed at a time: 11.6 ms at 22050 Hz (as 512 are at 44100), short
+// enough that a click is heard with the frame that made it. Closing the
+// output waits for two rounds of the mixing thread (SDL lets the last one
+// drain), so this is also most of the time the game takes to quit: 23 ms.
+constexpr int mixChunkSamples = 256;
 
 } // namespace
 
