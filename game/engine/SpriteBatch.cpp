@@ -356,17 +356,8 @@ void SpriteBatch::addGeometry(const Quad& quad) {
     const bool turned =
         quad.corner[0].y != quad.corner[1].y || quad.corner[0].x != quad.corner[3].x;
     if (software_ && (turned || overhangs(quad))) {
-        float minX = quad.corner[0].x;
-        float maxX = minX;
-        float minY = quad.corner[0].y;
-        float maxY = minY;
-        for (const SDL_FPoint& c : quad.corner) {
-            minX = std::min(minX, c.x);
-            maxX = std::max(maxX, c.x);
-            minY = std::min(minY, c.y);
-            maxY = std::max(maxY, c.y);
-        }
-        const float extent = std::max(maxX - minX, maxY - minY);
+        const SDL_FPoint size = StillBack::extentOf(quad.corner);
+        const float extent = std::max(size.x, size.y);
         pieces = std::clamp(static_cast<int>(std::ceil(extent / 256.0f)), 1, 64);
     }
     auto mix = [](const SDL_FPoint* p, float s, float t) {

@@ -88,22 +88,27 @@ bool StillBack::readTarget(SDL_Renderer* renderer, Target& target) {
     return target.scaleX > 0.0f && target.scaleY > 0.0f;
 }
 
+SDL_FPoint StillBack::extentOf(const SDL_FPoint (&corner)[4]) {
+    float minX = corner[0].x;
+    float maxX = minX;
+    float minY = corner[0].y;
+    float maxY = minY;
+    for (const SDL_FPoint& c : corner) {
+        minX = std::min(minX, c.x);
+        maxX = std::max(maxX, c.x);
+        minY = std::min(minY, c.y);
+        maxY = std::max(maxY, c.y);
+    }
+    return {maxX - minX, maxY - minY};
+}
+
 double StillBack::cost(const Key* keys, int count) const {
     double total = 0.0;
     for (int i = 0; i < count; ++i) {
         const Key& key = keys[i];
-        float minX = key.corner[0].x;
-        float maxX = minX;
-        float minY = key.corner[0].y;
-        float maxY = minY;
-        for (const SDL_FPoint& c : key.corner) {
-            minX = std::min(minX, c.x);
-            maxX = std::max(maxX, c.x);
-            minY = std::min(minY, c.y);
-            maxY = std::max(maxY, c.y);
-        }
-        const double width = static_cast<double>(maxX - minX) * target_.scaleX;
-        const double height = static_cast<double>(maxY - minY) * target_.scaleY;
+        const SDL_FPoint extent = extentOf(key.corner);
+        const double width = static_cast<double>(extent.x) * target_.scaleX;
+        const double height = static_cast<double>(extent.y) * target_.scaleY;
         double weight = key.blend ? blendWeight : 1.0;
         if (std::lround(width) != key.source.w || std::lround(height) != key.source.h) {
             weight *= scaleWeight;

@@ -56,6 +56,10 @@ public:
     StillBack(const StillBack&) = delete;
     StillBack& operator=(const StillBack&) = delete;
 
+    // The width and height of the smallest upright rectangle around the
+    // four corners.
+    static SDL_FPoint extentOf(const SDL_FPoint (&corner)[4]);
+
     // The target of the frame now being drawn, read from the renderer.
     static bool readTarget(SDL_Renderer* renderer, Target& target);
 
