@@ -54,7 +54,8 @@ protected:
     void SetUp() override {
         folder_ = freshTestFolder("qv-e2e-keys");
         copyProductWithoutSavedState(QV_PRODUCT_DIR, folder_);
-        writeQuestionSet();
+        // Two questions a rung; the correct answer starts with '*'.
+        writeMarkedQuestionSet(resources(), "Keys", 3, false, "");
     }
 
     void TearDown() override {
@@ -66,43 +67,13 @@ protected:
 
     fs::path resources() const { return folder_ / "product" / "Resources"; }
 
-    // Two questions a rung; the correct answer starts with '*'.
-    void writeQuestionSet() {
-        const fs::path set = resources() / "QuestionSets" / "Keys";
-        fs::create_directories(set);
-        std::string text = "30\r\n";
-        for (int rung = 1; rung <= 15; ++rung) {
-            for (int i = 0; i < 2; ++i) {
-                const int correct = 1 + (rung * 3 + i) % 4;
-                text.append("\r\nQuestion ").append(std::to_string(rung)).append(".");
-                text.append(std::to_string(i)).append("\r\n");
-                for (int a = 1; a <= 4; ++a) {
-                    text.append(a == correct ? "*Answer " : "Answer ");
-                    text += static_cast<char>('A' + a - 1);
-                    text.append("\r\n");
-                }
-                text += std::to_string(correct) + "\r\n" + std::to_string(rung) + "\r\n0\r\n";
-            }
-        }
-        std::ofstream(set / "Keys.txt", std::ios::binary) << text;
-    }
-
-    void writeConfig(const std::vector<std::string>& names) {
-        std::string bytes =
-            "\1\1" + stored("Keys") + le32(static_cast<std::uint32_t>(names.size()));
-        for (const auto& name : names) {
-            bytes += stored(name);
-        }
-        std::ofstream(resources() / "Config.txt", std::ios::binary) << bytes;
-    }
-
     std::string savedConfig() const {
         std::ifstream in(resources() / "Config.txt", std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
     void start(const std::vector<std::string>& names) {
-        writeConfig(names);
+        writeConfigFile(resources(), "Keys", names);
         session_ = std::make_unique<ShowfloorSession>(
             folder_ / "product" / "Showfloor", folder_,
             std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1"});
@@ -113,20 +84,8 @@ protected:
 
     void send(const std::string& lines) { session_->send(lines); }
 
-    // Dumps every half second of game time until the test is satisfied.
     bool waitFor(const std::function<bool(const Json&)>& done, double seconds) {
-        for (double t = 0; t <= seconds; t += 0.5) {
-            auto d = session_->dumpJson();
-            if (!d) {
-                return false;
-            }
-            last_ = *d;
-            if (done(last_)) {
-                return true;
-            }
-            send("wait 0.5");
-        }
-        return false;
+        return session_->waitFor(done, seconds, last_);
     }
     // The state after the commands sent so far.
     void look() {

@@ -41,7 +41,9 @@ protected:
         folder_ = freshTestFolder("qv-e2e-play");
         // A copy of the product, so the build's own Resources stay untouched.
         copyProductWithoutSavedState(QV_PRODUCT_DIR, folder_);
-        writeQuestionSet();
+        // Two questions a rung; every answer names its rung and letter, and
+        // the correct one starts with '*'.
+        writeMarkedQuestionSet(resources(), "Trial", 1, true, ": which answer is marked?");
     }
 
     void TearDown() override {
@@ -53,43 +55,10 @@ protected:
 
     fs::path resources() const { return folder_ / "product" / "Resources"; }
 
-    // Two questions a rung; every answer names its rung and letter, and the
-    // correct one starts with '*'.
-    void writeQuestionSet() {
-        const fs::path set = resources() / "QuestionSets" / "Trial";
-        fs::create_directories(set);
-        std::string text = "30\r\n";
-        for (int rung = 1; rung <= 15; ++rung) {
-            for (int i = 0; i < 2; ++i) {
-                const int correct = 1 + (rung + i) % 4;
-                text.append("\r\nQuestion ").append(std::to_string(rung)).append(".");
-                text.append(std::to_string(i)).append(": which answer is marked?\r\n");
-                for (int a = 1; a <= 4; ++a) {
-                    text.append(a == correct ? "*Answer " : "Answer ");
-                    text += static_cast<char>('A' + a - 1);
-                    text.append(std::to_string(rung)).append("\r\n");
-                }
-                text += std::to_string(correct) + "\r\n" + std::to_string(rung) + "\r\n0\r\n";
-            }
-        }
-        std::ofstream(set / "Trial.txt", std::ios::binary) << text;
-    }
-
-    void writeConfig(const std::vector<std::string>& names) {
-        std::string bytes;
-        bytes += '\1';
-        bytes += '\1';
-        bytes += stored("Trial") + le32(static_cast<std::uint32_t>(names.size()));
-        for (const auto& name : names) {
-            bytes += stored(name);
-        }
-        std::ofstream(resources() / "Config.txt", std::ios::binary) << bytes;
-    }
-
     // Starts the program and plays again with the players of the
     // configuration.
     void startGame(const std::vector<std::string>& names, int seed) {
-        writeConfig(names);
+        writeConfigFile(resources(), "Trial", names);
         session_ = std::make_unique<ShowfloorSession>(
             folder_ / "product" / "Showfloor", folder_,
             std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1"});
@@ -109,20 +78,8 @@ protected:
         session_->send("click");
     }
 
-    // Runs half a second at a time until the dump satisfies the test.
     bool waitFor(const std::function<bool(const Json&)>& done, float seconds) {
-        for (float t = 0.0f; t <= seconds; t += 0.5f) {
-            auto d = session_->dumpJson();
-            if (!d) {
-                return false;
-            }
-            last_ = *d;
-            if (done(last_)) {
-                return true;
-            }
-            session_->send("wait 0.5");
-        }
-        return false;
+        return session_->waitFor(done, seconds, last_);
     }
 
     const Json& player(int index) const {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,45 @@ fs::path copyProductWithoutSavedState(const fs::path& product, const fs::path& f
         }
     }
     return resources;
+}
+
+void writeMarkedQuestionSet(const std::filesystem::path& resources, const std::string& name,
+                            int rungStep, bool rungInAnswers, const std::string& questionTail) {
+    const std::filesystem::path set = resources / "QuestionSets" / name;
+    std::filesystem::create_directories(set);
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) about
+    // some concatenations of temporaries.
+    std::string text = "30\r\n";
+    for (int rung = 1; rung <= 15; ++rung) {
+        for (int i = 0; i < 2; ++i) {
+            const int correct = 1 + (rung * rungStep + i) % 4;
+            text.append("\r\nQuestion ").append(std::to_string(rung)).append(".");
+            text.append(std::to_string(i)).append(questionTail).append("\r\n");
+            for (int a = 1; a <= 4; ++a) {
+                text.append(a == correct ? "*Answer " : "Answer ");
+                text += static_cast<char>('A' + a - 1);
+                if (rungInAnswers) {
+                    text.append(std::to_string(rung));
+                }
+                text.append("\r\n");
+            }
+            text.append(std::to_string(correct)).append("\r\n");
+            text.append(std::to_string(rung)).append("\r\n0\r\n");
+        }
+    }
+    std::ofstream(set / (name + ".txt"), std::ios::binary) << text;
+}
+
+void writeConfigFile(const std::filesystem::path& resources, const std::string& setName,
+                     const std::vector<std::string>& names) {
+    std::string bytes;
+    bytes += '\1';
+    bytes += '\1';
+    bytes.append(stored(setName)).append(le32(static_cast<std::uint32_t>(names.size())));
+    for (const auto& name : names) {
+        bytes.append(stored(name));
+    }
+    std::ofstream(resources / "Config.txt", std::ios::binary) << bytes;
 }
 
 } // namespace qv::test

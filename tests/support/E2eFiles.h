@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace qv::test {
 
@@ -32,5 +33,17 @@ std::filesystem::path freshTestFolder(const std::string& stem);
 // returns that Resources folder.
 std::filesystem::path copyProductWithoutSavedState(const std::filesystem::path& product,
                                                    const std::filesystem::path& folder);
+
+// A set of 30 questions, two a rung, under `resources`/QuestionSets/`name`,
+// whose correct answer starts with '*': for question i (0 or 1) of a rung it
+// is answer 1 + (rung * rungStep + i) % 4. With `rungInAnswers` each answer
+// names its rung too ("Answer B7"); `questionTail` follows each question's
+// number.
+void writeMarkedQuestionSet(const std::filesystem::path& resources, const std::string& name,
+                            int rungStep, bool rungInAnswers, const std::string& questionTail);
+
+// The game's configuration: the set to play and the players' names.
+void writeConfigFile(const std::filesystem::path& resources, const std::string& setName,
+                     const std::vector<std::string>& names);
 
 } // namespace qv::test

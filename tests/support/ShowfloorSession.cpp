@@ -130,6 +130,22 @@ std::optional<Json> ShowfloorSession::dumpJson() {
     return Json::parse(line);
 }
 
+bool ShowfloorSession::waitFor(const std::function<bool(const Json&)>& done, double seconds,
+                               Json& last) {
+    for (double t = 0; t <= seconds; t += 0.5) {
+        auto d = dumpJson();
+        if (!d) {
+            return false;
+        }
+        last = *d;
+        if (done(last)) {
+            return true;
+        }
+        send("wait 0.5");
+    }
+    return false;
+}
+
 int ShowfloorSession::finish() {
     if (toGame_ >= 0) {
         close(toGame_);

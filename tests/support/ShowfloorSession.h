@@ -9,6 +9,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,10 @@ public:
     // The same, read as JSON; nothing when there is no line or it is not
     // JSON.
     std::optional<Json> dumpJson();
+    // Dumps every half second of game time until `done` holds for the dump
+    // (kept in `last`), for at most `seconds`; false when it never does or
+    // the game has gone.
+    bool waitFor(const std::function<bool(const Json&)>& done, double seconds, Json& last);
     // Closes the input and returns the exit code; -1 when the game did not
     // exit by itself within a minute (it is killed then) or was killed.
     int finish();
