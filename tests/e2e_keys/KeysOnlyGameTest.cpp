@@ -8,6 +8,7 @@
 #include "tests/support/E2eFiles.h"
 #include "tests/support/MiniJson.h"
 #include "tests/support/ShowfloorSession.h"
+#include "tests/support/WholeGameTest.h"
 
 #include <gtest/gtest.h>
 
@@ -49,63 +50,30 @@ constexpr Place takePlace{659, 69};
 constexpr Place cluePlace{859, 69};
 constexpr Place endPlace{399, 480};
 
-class KeysOnly : public ::testing::Test {
+class KeysOnly : public WholeGameTest {
 protected:
+    KeysOnly() : WholeGameTest("qv-e2e-keys", "Keys") {}
+
     void SetUp() override {
-        folder_ = freshTestFolder("qv-e2e-keys");
-        copyProductWithoutSavedState(QV_PRODUCT_DIR, folder_);
+        WholeGameTest::SetUp();
         // Two questions a rung; the correct answer starts with '*'.
         writeMarkedQuestionSet(resources(), "Keys", 3, false, "");
     }
-
-    void TearDown() override {
-        session_.reset();
-        if (!HasFailure()) {
-            fs::remove_all(folder_);
-        }
-    }
-
-    fs::path resources() const { return folder_ / "product" / "Resources"; }
 
     std::string savedConfig() const {
         std::ifstream in(resources() / "Config.txt", std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    void start(const std::vector<std::string>& names) {
-        writeConfigFile(resources(), "Keys", names);
-        session_ = std::make_unique<ShowfloorSession>(
-            folder_ / "product" / "Showfloor", folder_,
-            std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1"});
-        ASSERT_TRUE(session_->running());
-        ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
-        send("wait 2");
-    }
+    void start(const std::vector<std::string>& names) { startAtTitle(names); }
 
     void send(const std::string& lines) { session_->send(lines); }
 
-    bool waitFor(const std::function<bool(const Json&)>& done, double seconds) {
-        return session_->waitFor(done, seconds, last_);
-    }
     // The state after the commands sent so far.
     void look() {
         ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
     }
 
-    int current() const { return last_["currentPlayer"].integer(); }
-    const Json& player(int index) const {
-        return last_["players"][static_cast<std::size_t>(index)];
-    }
-    int state() const { return player(current())["roundState"].integer(); }
-    bool waitForState(int roundState, double seconds = 60) {
-        return waitFor(
-            [roundState](const Json& d) {
-                const Json& p =
-                    d["players"][static_cast<std::size_t>(d["currentPlayer"].integer())];
-                return d["screen"].string == "Playing" && p["roundState"].integer() == roundState;
-            },
-            seconds);
-    }
     bool waitForPlayer(int index) {
         return waitFor(
             [index](const Json& d) {
@@ -177,10 +145,6 @@ protected:
             EXPECT_EQ(player(who)["level"].integer(), level + 1);
         }
     }
-
-    fs::path folder_;
-    std::unique_ptr<ShowfloorSession> session_;
-    Json last_;
 };
 
 TEST_F(KeysOnly, TwoPlayersFromTheTitleBackToTheTitle) {

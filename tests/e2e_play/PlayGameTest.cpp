@@ -9,6 +9,7 @@
 #include "tests/support/E2eFiles.h"
 #include "tests/support/MiniJson.h"
 #include "tests/support/ShowfloorSession.h"
+#include "tests/support/WholeGameTest.h"
 
 #include <gtest/gtest.h>
 
@@ -35,37 +36,24 @@ struct Place {
     float y;
 };
 
-class PlayGame : public ::testing::Test {
+class PlayGame : public WholeGameTest {
 protected:
+    PlayGame() : WholeGameTest("qv-e2e-play", "Trial") {}
+
     void SetUp() override {
-        folder_ = freshTestFolder("qv-e2e-play");
-        // A copy of the product, so the build's own Resources stay untouched.
-        copyProductWithoutSavedState(QV_PRODUCT_DIR, folder_);
+        WholeGameTest::SetUp();
         // Two questions a rung; every answer names its rung and letter, and
         // the correct one starts with '*'.
         writeMarkedQuestionSet(resources(), "Trial", 1, true, ": which answer is marked?");
     }
 
-    void TearDown() override {
-        session_.reset();
-        if (!HasFailure()) {
-            fs::remove_all(folder_);
-        }
-    }
-
-    fs::path resources() const { return folder_ / "product" / "Resources"; }
-
     // Starts the program and plays again with the players of the
     // configuration.
     void startGame(const std::vector<std::string>& names, int seed) {
-        writeConfigFile(resources(), "Trial", names);
-        session_ = std::make_unique<ShowfloorSession>(
-            folder_ / "product" / "Showfloor", folder_,
-            std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1"});
-        ASSERT_TRUE(session_->running());
-        session_->send("seed " + std::to_string(seed));
-        ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
-        session_->send("wait 2");
+        startAtTitle(names, "seed " + std::to_string(seed));
+        if (HasFatalFailure()) {
+            return;
+        }
         click({512, 600});
         ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Playing"; }, 10))
             << session_->errors();
@@ -76,26 +64,6 @@ protected:
                        std::to_string(static_cast<int>(at.y)));
         session_->send("frames 2");
         session_->send("click");
-    }
-
-    bool waitFor(const std::function<bool(const Json&)>& done, float seconds) {
-        return session_->waitFor(done, seconds, last_);
-    }
-
-    const Json& player(int index) const {
-        return last_["players"][static_cast<std::size_t>(index)];
-    }
-    int current() const { return last_["currentPlayer"].integer(); }
-    int state() const { return player(current())["roundState"].integer(); }
-
-    bool waitForState(int roundState, float seconds = 60) {
-        return waitFor(
-            [roundState](const Json& d) {
-                const Json& p =
-                    d["players"][static_cast<std::size_t>(d["currentPlayer"].integer())];
-                return d["screen"].string == "Playing" && p["roundState"].integer() == roundState;
-            },
-            seconds);
     }
 
     // The enabled texts of the dump.
@@ -189,10 +157,6 @@ protected:
                                      8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
         return values[q];
     }
-
-    fs::path folder_;
-    std::unique_ptr<ShowfloorSession> session_;
-    Json last_;
 };
 
 TEST_F(PlayGame, OnePlayerWinsTheMillion) {
