@@ -82,13 +82,16 @@ function(qv_fuzzer name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   qv_warnings(${name})
   set(workdir "${CMAKE_BINARY_DIR}/fuzz-corpus/${name}")
+  # Crashes, slow units and the like land in the build folder, never in the
+  # folder the run was started from (the source tree, for a hand run).
+  set(artifacts "${CMAKE_BINARY_DIR}/fuzz-artifacts/${name}")
   set(seeds "")
   if(ARG_CORPUS)
     set(seeds "${ARG_CORPUS}")
   endif()
   add_test(NAME ${name}
     COMMAND ${CMAKE_COMMAND} -E env ${QV_TEST_ENV}
-            sh -c "mkdir -p '${workdir}' && exec \"$0\" -max_total_time=${QV_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 '${workdir}' ${seeds}"
+            sh -c "mkdir -p '${workdir}' '${artifacts}' && exec \"$0\" -artifact_prefix='${artifacts}/' -max_total_time=${QV_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 '${workdir}' ${seeds}"
             $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
 endfunction()
