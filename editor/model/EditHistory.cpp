@@ -13,9 +13,10 @@ void copyFields(EditorQuestion& to, const EditorQuestion& from) {
     to.value = from.value;
 }
 
+// Typing into a text part, or a run of keys in one list (the editor seals
+// the history around every other choice in a list).
 bool isTyping(EditedPart part) {
-    return part != EditedPart::Several && part != EditedPart::CorrectAnswer &&
-           part != EditedPart::Value;
+    return part != EditedPart::Several;
 }
 
 } // namespace

@@ -37,7 +37,8 @@ struct EditStep {
     // The question shown once the step is undone, and once it is done again.
     int shownAfterUndo = 0;
     int shownAfterRedo = 0;
-    // Only a single field change of a text part may take further typing.
+    // Only a single field change of one part may take further typing (or
+    // further keys of a run in a list).
     EditedPart part = EditedPart::Several;
 };
 

@@ -59,6 +59,9 @@ std::string Editor::caption() const {
     if (modified()) {
         caption += editorText::unsavedMark;
     }
+    if (readOnly_) {
+        caption += editorText::readOnlyMark;
+    }
     caption += editorText::captionSeparator;
     caption += editorText::windowCaption;
     return caption;
@@ -88,6 +91,7 @@ bool Editor::startUp() {
     setDeleteEnabled(false);
 
     if (loadSet()) {
+        lockOpenSet();
         showQuestion();
         return true;
     }
@@ -99,8 +103,15 @@ bool Editor::close() {
     if (askSaveChanges() == MessageAnswer::Cancel) {
         return false;
     }
-    services_.profile.write(std::string(editorText::profileSetSection),
-                            std::string(editorText::profileSetKey), utf8FromCp1252(setName_));
+    // A new set that was never saved does not exist: the profile keeps
+    // naming the set it named.
+    if (onDisk_ || setName_.empty()) {
+        services_.profile.write(std::string(editorText::profileSetSection),
+                                std::string(editorText::profileSetKey), utf8FromCp1252(setName_));
+    }
+    if (lock_ != nullptr) {
+        lock_->release();
+    }
     currentRecord_ = nullptr;
     list_.clear();
     history_.clear();
@@ -120,10 +131,11 @@ bool Editor::loadSet() {
     }
     SetFileContents contents = readSetFile(bytes, LineEnds::CrOrLf, maxTextBytes);
     const std::filesystem::path folder = setFolder();
+    seen_ = identityOf(setFilePath());
+    onDisk_ = true;
     currentRecord_ = nullptr;
     list_.clear();
     history_.clear();
-    forcedModified_ = false;
     int position = 0;
     for (SetFileRecord& stored : contents.records) {
         auto record = std::make_unique<EditorQuestion>();
@@ -157,15 +169,24 @@ bool Editor::openSet(const std::string& name) {
         updateWindow();
         return false;
     }
-    if (list_.count() == 0) {
-        fields_ = QuestionFields{};
-        services_.view.showFields(fields_);
-        services_.view.setQuestionLabel(std::string(editorText::questionLabelPrefix) + "0" +
-                                        std::string(editorText::questionLabelOf) + "0");
-    }
+    lockOpenSet();
     showQuestion();
     updateWindow();
     return true;
+}
+
+void Editor::lockOpenSet() {
+    readOnly_ = false;
+    std::string holder;
+    if (lock_ != nullptr && !lock_->take(setLockFile(setsFolder_, setName_), holder)) {
+        lock_->release(); // the set it held is no longer open here
+        readOnly_ = true;
+        std::string text(editorText::setInUseText);
+        text.replace(text.find("<set>"), 5, setName_);
+        text.replace(text.find("<holder>"), 8, holder);
+        tell(text, editorText::setInUseTitle, MessageIcon::Warning);
+    }
+    services_.view.setReadOnly(readOnly_);
 }
 
 bool Editor::acceptSetName(const std::string& name) {
@@ -173,7 +194,10 @@ bool Editor::acceptSetName(const std::string& name) {
         tell(editorText::invalidNameText, editorText::invalidNameTitle, MessageIcon::Information);
         return false;
     }
-    if (setExists(name)) {
+    // A name another window has just taken for a set of its own is as good
+    // as an existing set.
+    if (setExists(name) ||
+        (lock_ != nullptr && lock_->heldElsewhere(setLockFile(setsFolder_, name)))) {
         tell(editorText::existingSetText, editorText::invalidNameTitle, MessageIcon::Information);
         return false;
     }
@@ -206,13 +230,20 @@ NewSetResult Editor::newSet() {
     if (!name || !isValidSetName(*name)) {
         return setName_.empty() ? NewSetResult::EndProgram : NewSetResult::Cancelled;
     }
+    // The set exists on disk only once it is saved; until then its lock
+    // keeps another window from taking the same name.
     setName_ = *name;
-    std::error_code error;
-    std::filesystem::create_directory(setFolder(), error); // an existing folder is fine
-    // The questions stay and their history with them, but no state of it is
-    // saved under the new name.
+    onDisk_ = false;
+    lockOpenSet();
+    seen_ = identityOf(setFilePath());
+    currentRecord_ = nullptr;
+    list_.clear();
+    history_.clear();
+    store_.clear();
+    list_.append(std::make_unique<EditorQuestion>());
+    currentIndex_ = 0;
     history_.markNeverSaved();
-    addQuestion();
+    showQuestion();
     return NewSetResult::Created;
 }
 
@@ -224,20 +255,96 @@ MessageAnswer Editor::askSaveChanges() {
         Message{std::string(editorText::unsavedText), std::string(editorText::unsavedTitle),
                 MessageIcon::Question, MessageButtons::YesNoCancel});
     if (answer == MessageAnswer::Yes) {
-        save();
-        return MessageAnswer::Yes;
+        // A failed save goes on as the user asked; one the user stopped
+        // (the set was changed outside) stops what it was part of.
+        return saveWithChecks() == SaveOutcome::Declined ? MessageAnswer::Cancel
+                                                         : MessageAnswer::Yes;
     }
     return answer == MessageAnswer::No ? MessageAnswer::No : MessageAnswer::Cancel;
 }
 
 bool Editor::save() {
+    return saveWithChecks() == SaveOutcome::Saved;
+}
+
+Editor::SaveOutcome Editor::saveWithChecks() {
+    if (readOnly_) {
+        return SaveOutcome::Declined;
+    }
+    if (!confirmOverwrite()) {
+        return SaveOutcome::Declined;
+    }
     if (!saveSet()) {
+        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Warning);
+        updateWindow();
+        return SaveOutcome::Failed;
+    }
+    history_.markClean();
+    updateWindow();
+    return SaveOutcome::Saved;
+}
+
+bool Editor::confirmOverwrite() {
+    if (identityOf(setFilePath()) == seen_) {
+        return true;
+    }
+    Message ask{std::string(editorText::outsideChangeText),
+                std::string(editorText::outsideChangeTitle), MessageIcon::Warning,
+                MessageButtons::YesNoCancel};
+    ask.yesText = editorText::overwriteButton;
+    ask.noText = editorText::reloadButton;
+    const MessageAnswer answer = services_.user.showMessage(ask);
+    if (answer == MessageAnswer::Yes) {
+        return true;
+    }
+    if (answer == MessageAnswer::No) {
+        // What is on disk now replaces this window's changes; a file that
+        // cannot be read leaves the window as it was.
+        const int shown = currentIndex_;
+        if (loadSet()) {
+            currentIndex_ = shown;
+            showQuestion();
+        } else {
+            tell(editorText::openErrorText, editorText::openErrorTitle, MessageIcon::Warning);
+        }
+        updateWindow();
+    }
+    return false;
+}
+
+bool Editor::saveAs() {
+    std::optional<std::string> name = services_.user.askSaveAsName(
+        [this](const std::string& candidate) { return acceptSetName(candidate); });
+    if (!name || !isValidSetName(*name)) {
+        return false;
+    }
+    const std::string previous = setName_;
+    const bool previousOnDisk = onDisk_;
+    const bool previousReadOnly = readOnly_;
+    std::string holder;
+    if (lock_ != nullptr && !lock_->take(setLockFile(setsFolder_, *name), holder)) {
+        tell(editorText::existingSetText, editorText::invalidNameTitle, MessageIcon::Information);
+        return false;
+    }
+    setName_ = *name;
+    readOnly_ = false;
+    if (!saveSet()) {
+        setName_ = previous;
+        onDisk_ = previousOnDisk;
+        readOnly_ = previousReadOnly;
+        if (lock_ != nullptr && previousReadOnly) {
+            lock_->release();
+        } else if (lock_ != nullptr && !lock_->take(setLockFile(setsFolder_, previous), holder)) {
+            lock_->release();
+            readOnly_ = true; // another window took the set in the meantime
+        }
+        services_.view.setReadOnly(readOnly_);
         tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Warning);
         updateWindow();
         return false;
     }
-    forcedModified_ = false;
     history_.markClean();
+    services_.view.setReadOnly(false);
     updateWindow();
     return true;
 }
@@ -247,7 +354,7 @@ bool Editor::saveSet() {
         return false;
     }
     std::error_code error;
-    if (!std::filesystem::is_directory(setFolder(), error)) {
+    if (!std::filesystem::is_directory(setsFolder_, error)) {
         return false;
     }
     std::vector<FolderPicture> pictures;
@@ -292,6 +399,8 @@ bool Editor::saveSet() {
             record->picturePath = (setFolder() / pictureFileName(i)).string();
         }
     }
+    onDisk_ = true;
+    seen_ = identityOf(setFilePath());
     if (!result.droppedPictures.empty()) {
         tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
     }

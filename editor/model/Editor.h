@@ -16,7 +16,9 @@
 #include "editor/model/PictureStore.h"
 #include "editor/model/Profile.h"
 #include "editor/model/QuestionList.h"
+#include "editor/model/SetFileIdentity.h"
 #include "editor/model/SetFolderSave.h"
+#include "editor/model/SetLock.h"
 
 #include <filesystem>
 #include <functional>
@@ -27,6 +29,9 @@
 namespace qv {
 
 enum class Navigation { First, TenBack, Previous, Next, TenOn, Last };
+
+// What the user was doing when a question turned out incomplete.
+enum class LeavingBy { NewQuestion, Move };
 
 enum class NewSetResult {
     Created,    // a new set name is open, with an empty question appended
@@ -67,9 +72,15 @@ public:
     void storeFields(const QuestionFields& fields);
     // The next keystroke starts a new step (the cursor went to another field).
     void sealEdits() { history_.seal(); }
+    // The next change of a list continues the run of keys typed or arrows
+    // pressed in it: the whole run is one step of the history. Any other
+    // change of a list is a step of its own.
+    void continueListRun() { listRun_ = true; }
+    void endListRun() { listRun_ = false; }
 
-    // True, after telling the user, when the question shown is not complete.
-    bool isIncomplete();
+    // True, after telling the user which parts are missing, when the
+    // question shown is not complete.
+    bool isIncomplete(LeavingBy by = LeavingBy::NewQuestion);
 
     // The buttons and menu entries.
     void navigate(Navigation to);
@@ -81,6 +92,10 @@ public:
     void moveQuestion(int offset);
     NewSetResult newSet();
     bool save();
+    // Save As: writes the open set, pictures included, under a name the user
+    // gives, and goes on with it under that name. False when cancelled or
+    // not saved (then told, and the set stays as it was).
+    bool saveAs();
     void showStatistics();
     void undo();
     void redo();
@@ -129,12 +144,21 @@ public:
 
     // Lets a test stop or kill a save before each of its steps.
     void setSaveStepHook(SaveStepHook hook) { saveHook_ = std::move(hook); }
+    // The lock that keeps a second window from writing the open set; without
+    // one (tests of a single window) every set opens writable. Must outlive
+    // the editor.
+    void setSetLock(SetLock* lock) { lock_ = lock; }
+    // The set is held by another window: nothing can be changed or saved.
+    bool readOnly() const { return readOnly_; }
+    // Whether the open set has a set file: false for a new set until its
+    // first save.
+    bool onDisk() const { return onDisk_; }
 
     int questionCount() const { return list_.count(); }
     int currentIndex() const { return currentIndex_; }
     void setCurrentIndex(int index) { currentIndex_ = index; }
     const EditorQuestion* currentRecord() const { return currentRecord_; }
-    bool modified() const { return forcedModified_ || !history_.isClean(); }
+    bool modified() const { return !history_.isClean(); }
     const QuestionFields& fields() const { return fields_; }
     const QuestionList& questions() const { return list_; }
     bool deleteEnabled() const { return deleteEnabled_; }
@@ -159,6 +183,16 @@ private:
     void updateWindow();
     // True when a file or a non-empty folder already has that set name.
     bool setExists(const std::string& name) const;
+    // Takes the lock of the open set; when another window holds it, tells
+    // the user and makes the editor read-only.
+    void lockOpenSet();
+    // Before a save: true when the set file is as this window last saw it,
+    // or the user chose to overwrite it. Reloads the set when asked to.
+    bool confirmOverwrite();
+    // Whether a change may be made: not while the set is read-only.
+    bool writable() const { return !readOnly_; }
+    enum class SaveOutcome { Saved, Failed, Declined };
+    SaveOutcome saveWithChecks();
 
     EditorServices services_;
     std::filesystem::path setsFolder_;
@@ -171,9 +205,12 @@ private:
     PictureStore store_;
     SaveStepHook saveHook_;
     StatisticsNotes statisticsNotes_;
-    // Changes that are no step of the history: a cancelled "Add Pic" and
-    // edits while no question is shown. Cleared by a save.
-    bool forcedModified_ = false;
+    SetLock* lock_ = nullptr;
+    // The set file as this window last read or wrote it.
+    SetFileIdentity seen_;
+    bool readOnly_ = false;
+    bool onDisk_ = false;
+    bool listRun_ = false;
     bool deleteEnabled_ = false;
 };
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace qv {
 namespace {
@@ -60,16 +61,21 @@ void Editor::showQuestion() {
     }
     EditorQuestion* record = list_.find(currentIndex_);
     if (record == nullptr) {
-        // The set is empty: the fields keep what they show, but no longer
-        // belong to any record.
+        // The set is empty: nothing is shown and nothing can be typed, so
+        // no keystroke can go to a question that is not there.
         currentRecord_ = nullptr;
+        fields_ = QuestionFields{};
+        services_.view.showFields(fields_);
+        services_.view.setQuestionEnabled(false);
         services_.pictures.clearPicture();
+        services_.view.setQuestionLabel(std::string(editorText::noQuestionsLabel));
         setDeleteEnabled(false);
         updateWindow();
         return;
     }
     fields_ = fieldsOf(*record);
     services_.view.showFields(fields_);
+    services_.view.setQuestionEnabled(true);
     currentRecord_ = record;
     showPictureOf(*record);
     services_.view.setQuestionLabel(
@@ -102,10 +108,10 @@ void Editor::storeFields(const QuestionFields& fields) {
     if (next.value < 0) {
         next.value = fields_.value;
     }
-    if (currentRecord_ == nullptr) {
-        fields_ = next;
-        forcedModified_ = true;
-        updateWindow();
+    const bool listRun = std::exchange(listRun_, false);
+    if (currentRecord_ == nullptr || !writable()) {
+        // No question takes the change: the controls go back to what is shown.
+        services_.view.showFields(fields_);
         return;
     }
     if (sameFields(*currentRecord_, next)) {
@@ -123,6 +129,12 @@ void Editor::storeFields(const QuestionFields& fields) {
     currentRecord_->correctAnswer = next.correctAnswer;
     currentRecord_->value = next.value;
     change.after = *currentRecord_;
+    // A choice in a list is a step of its own, unless it continues a run of
+    // keys in that list.
+    const bool listChoice = part == EditedPart::CorrectAnswer || part == EditedPart::Value;
+    if (listChoice && !listRun) {
+        history_.seal();
+    }
     if (!history_.mergeTyping(currentIndex_, part, change.after)) {
         EditStep step;
         step.changes.push_back(std::move(change));
@@ -130,27 +142,49 @@ void Editor::storeFields(const QuestionFields& fields) {
         step.part = part;
         history_.push(std::move(step));
     }
+    if (listChoice && !listRun) {
+        history_.seal();
+    }
     updateWindow();
 }
 
-bool Editor::isIncomplete() {
+bool Editor::isIncomplete(LeavingBy by) {
     if (currentRecord_ == nullptr) {
         return false; // nothing is shown, so there is nothing to finish
     }
-    bool complete = !fields_.text.empty() && fields_.correctAnswer >= 1 &&
-                    fields_.correctAnswer <= 4 && fields_.value >= 1 && fields_.value <= 15;
-    for (const std::string& answer : fields_.answers) {
-        complete = complete && !answer.empty();
+    std::vector<std::string_view> missing;
+    if (fields_.text.empty()) {
+        missing.push_back(editorText::missingParts[0]);
     }
-    if (complete) {
+    for (std::size_t i = 0; i < fields_.answers.size(); ++i) {
+        if (fields_.answers[i].empty()) {
+            missing.push_back(editorText::missingParts[1 + i]);
+        }
+    }
+    if (fields_.correctAnswer < 1 || fields_.correctAnswer > 4) {
+        missing.push_back(editorText::missingParts[5]);
+    }
+    if (fields_.value < 1 || fields_.value > 15) {
+        missing.push_back(editorText::missingParts[6]);
+    }
+    if (missing.empty()) {
         return false;
     }
-    tell(editorText::incompleteText, editorText::incompleteTitle, MessageIcon::Information);
+    std::string text(by == LeavingBy::Move ? editorText::incompleteMoveText
+                                           : editorText::incompleteText);
+    text += "\n\n";
+    text += editorText::missingPrefix;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        text += i == 0 ? "" : ", ";
+        text += missing[i];
+    }
+    text += '.';
+    tell(text, editorText::incompleteTitle, MessageIcon::Information);
     return true;
 }
 
 void Editor::navigate(Navigation to) {
-    if (isIncomplete()) {
+    if (isIncomplete(LeavingBy::Move)) {
         return;
     }
     history_.seal();
@@ -179,7 +213,7 @@ void Editor::navigate(Navigation to) {
 }
 
 void Editor::goToQuestion(int number) {
-    if (isIncomplete()) {
+    if (isIncomplete(LeavingBy::Move)) {
         return;
     }
     history_.seal();
@@ -195,7 +229,7 @@ void Editor::pushStep(EditStep step, int shown) {
 }
 
 void Editor::newQuestion() {
-    if (isIncomplete()) {
+    if (!writable() || isIncomplete()) {
         return;
     }
     addQuestion();
@@ -216,7 +250,7 @@ void Editor::addQuestion() {
 }
 
 bool Editor::appendQuestions(std::vector<EditorQuestion> questions) {
-    if (questions.empty()) {
+    if (questions.empty() || !writable()) {
         return false;
     }
     EditStep step;
@@ -242,7 +276,7 @@ bool Editor::appendQuestions(std::vector<EditorQuestion> questions) {
 
 void Editor::deleteQuestion() {
     EditorQuestion* record = list_.find(currentIndex_);
-    if (record == nullptr) {
+    if (record == nullptr || !writable()) {
         return;
     }
     EditChange change;
@@ -259,7 +293,8 @@ void Editor::deleteQuestion() {
 
 void Editor::moveQuestion(int offset) {
     const int target = currentIndex_ + offset;
-    if (list_.find(currentIndex_) == nullptr || list_.find(target) == nullptr || offset == 0) {
+    if (list_.find(currentIndex_) == nullptr || list_.find(target) == nullptr || offset == 0 ||
+        !writable()) {
         return;
     }
     EditChange change;
@@ -276,11 +311,17 @@ void Editor::moveQuestion(int offset) {
 }
 
 void Editor::undo() {
+    if (!writable()) {
+        return;
+    }
     currentRecord_ = nullptr;
     showStep(history_.undo(list_), true);
 }
 
 void Editor::redo() {
+    if (!writable()) {
+        return;
+    }
     currentRecord_ = nullptr;
     showStep(history_.redo(list_), false);
 }
@@ -293,9 +334,8 @@ void Editor::showStep(const EditStep* step, bool undone) {
 }
 
 void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
-    if (!chosen || chosen->empty() || currentRecord_ == nullptr) {
-        forcedModified_ = true; // "Add Pic" marks the set even when cancelled
-        updateWindow();
+    // A cancelled choice changes nothing, so nothing is marked as changed.
+    if (!chosen || chosen->empty() || currentRecord_ == nullptr || !writable()) {
         return;
     }
     const std::filesystem::path remembered = lowerCasedPictureChoice(*chosen);
@@ -303,7 +343,6 @@ void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
                             std::string(editorText::profilePictureKey), remembered.string());
     const std::filesystem::path target = store_.newPicturePath();
     if (target.empty() || !services_.pictures.importPicture(remembered, target)) {
-        forcedModified_ = true;
         tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
         // The picture the question had stays, and is drawn again.
         showPictureOf(*currentRecord_);
@@ -326,7 +365,7 @@ void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
 }
 
 void Editor::removePicture() {
-    if (currentRecord_ == nullptr || currentRecord_->picturePath.empty()) {
+    if (currentRecord_ == nullptr || currentRecord_->picturePath.empty() || !writable()) {
         return;
     }
     EditChange change;

@@ -12,6 +12,32 @@ inline constexpr std::string_view windowCaption = "Quizvale Setwright";
 inline constexpr std::string_view incompleteText =
     "The current question is incomplete. Please finish before creating a new one";
 inline constexpr std::string_view incompleteTitle = "Incomplete Question";
+// The same when the user only moves to another question.
+inline constexpr std::string_view incompleteMoveText =
+    "The current question is incomplete. Please finish before moving to another question";
+// Followed by the parts that are missing, for instance "the answer C, the prize."
+inline constexpr std::string_view missingPrefix = "Missing: ";
+inline constexpr std::array<std::string_view, 7> missingParts = {
+    "the question", "the answer A",       "the answer B", "the answer C",
+    "the answer D", "the correct answer", "the prize"};
+
+// The label while the set has no question.
+inline constexpr std::string_view noQuestionsLabel = "No questions";
+
+// Another window holds the set: "<set>" and "<holder>" are filled in.
+inline constexpr std::string_view setInUseText =
+    "The question set \"<set>\" is open in another Setwright window (<holder>). It is opened "
+    "read-only: close it there to change it here, or save a copy with Save As.";
+inline constexpr std::string_view setInUseTitle = "Question Set In Use";
+// After the set's name in the caption while it is read-only.
+inline constexpr std::string_view readOnlyMark = " (read-only)";
+
+// A save finds the set file other than this window last read or wrote it.
+inline constexpr std::string_view outsideChangeText =
+    "The set was changed outside Setwright. Overwrite it, or reload?";
+inline constexpr std::string_view outsideChangeTitle = "Question Set Changed";
+inline constexpr std::string_view overwriteButton = "Overwrite";
+inline constexpr std::string_view reloadButton = "Reload";
 
 inline constexpr std::string_view invalidNameText = "Please enter a valid name";
 inline constexpr std::string_view invalidNameTitle = "Invalid Name";
@@ -39,8 +65,11 @@ inline constexpr std::string_view existingSetText =
     "A question set with that name already exists. Please enter another name";
 
 // The picture file dialog's filter: pairs of label and patterns, each part
-// ended by "|"; the first pair is selected when the dialog opens.
+// ended by "|"; the first pair is selected when the dialog opens. It lists
+// every format the import reads; the classic entries follow it.
 inline constexpr std::string_view pictureFileFilter =
+    "All picture files (*.bmp,*.jpg,*.jpeg,*.gif,*.png,*.tif,*.tiff,*.tga,*.pcx,*.ico,*.wbmp)|"
+    "*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.tif;*.tiff;*.tga;*.pcx;*.ico;*.wbmp|"
     "Picture files (*.bmp,*.jpg,*.gif)|*.bmp;*.jpg;*.gif|bmp files (*.bmp)|*.bmp|"
     "jpg files(*.jpg)|*.jpg;*.jpeg|gif files(*.gif)|*.gif;*.gif|All Files (*.*)|*.*|";
 
@@ -63,6 +92,8 @@ inline constexpr std::string_view openErrorTitle = "Question Set Not Opened";
 
 inline constexpr std::string_view newSetCaption = "New Set of Questions";
 inline constexpr std::string_view newSetPrompt = "Enter the name of the new set of questions:";
+inline constexpr std::string_view saveAsCaption = "Save Question Set As";
+inline constexpr std::string_view saveAsPrompt = "Enter the name of the copy of the set:";
 
 inline constexpr std::string_view profileSetSection = "Previous Question Set";
 inline constexpr std::string_view profileSetKey = "Name";

@@ -19,6 +19,10 @@ struct Message {
     std::string title;
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
+    // Captions for the Yes and No buttons where the plain words would not
+    // say what they do ("Overwrite", "Reload"); empty keeps Yes and No.
+    std::string yesText = {};
+    std::string noText = {};
 };
 
 class EditorUser {
@@ -34,6 +38,12 @@ public:
     // open. Returns the accepted name, or nothing when the user cancels.
     virtual std::optional<std::string>
     askNewSetName(const std::function<bool(const std::string&)>& accept) = 0;
+
+    // The same for the name under which Save As writes the open set.
+    virtual std::optional<std::string>
+    askSaveAsName(const std::function<bool(const std::string&)>& accept) {
+        return askNewSetName(accept);
+    }
 };
 
 } // namespace qv

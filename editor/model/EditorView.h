@@ -32,6 +32,14 @@ public:
 
     virtual void setDeleteEnabled(bool enabled) = 0;
 
+    // Whether a question is shown: without one the fields and lists are
+    // empty and take no input, and New Question is the way in.
+    virtual void setQuestionEnabled(bool enabled) { (void)enabled; }
+
+    // A set that another window holds is shown read-only: nothing can be
+    // changed or saved (Save As still makes a copy of it).
+    virtual void setReadOnly(bool readOnly) { (void)readOnly; }
+
     // The window's caption, Windows-1252 bytes: "<set>* - Quizvale Setwright".
     virtual void setCaption(const std::string& caption) { (void)caption; }
 

@@ -71,6 +71,8 @@ public:
         canUndo = undo;
         canRedo = redo;
     }
+    void setQuestionEnabled(bool enabled) override { questionEnabled = enabled; }
+    void setReadOnly(bool locked) override { readOnly = locked; }
 
     QuestionFields shown;
     std::string caption;
@@ -79,6 +81,8 @@ public:
     int shows = 0;
     std::string label = "Question Number";
     bool deleteEnabled = true;
+    bool questionEnabled = true;
+    bool readOnly = false;
 };
 
 class MemoryProfile : public Profile {

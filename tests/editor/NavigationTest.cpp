@@ -56,9 +56,15 @@ TEST_F(NavigationTest, AnIncompleteQuestionBlocksEveryMove) {
     }
     editor.newQuestion();
     ASSERT_EQ(user.messages.size(), 7u);
-    for (const Message& m : user.messages) {
-        EXPECT_EQ(m.text,
-                  "The current question is incomplete. Please finish before creating a new one");
+    for (std::size_t i = 0; i < user.messages.size(); ++i) {
+        const Message& m = user.messages[i];
+        // A move and a new question say what was being done, and both name
+        // what is missing.
+        EXPECT_EQ(m.text, std::string(i < 6 ? "The current question is incomplete. Please finish "
+                                              "before moving to another question"
+                                            : "The current question is incomplete. Please finish "
+                                              "before creating a new one") +
+                              "\n\nMissing: the answer D.");
         EXPECT_EQ(m.title, "Incomplete Question");
         EXPECT_EQ(m.icon, MessageIcon::Information);
         EXPECT_EQ(m.buttons, MessageButtons::Ok);
@@ -172,11 +178,13 @@ TEST_F(NavigationTest, DeletingTheLastQuestionLeavesNothingToEdit) {
 TEST_F(NavigationTest, AnEmptySetShowsNothingUntilAQuestionIsAdded) {
     openSet("Empty", "0\r\n");
     EXPECT_EQ(editor.questionCount(), 0);
-    EXPECT_EQ(view.label, "Question Number");
+    EXPECT_EQ(view.label, "No questions");
     EXPECT_FALSE(view.deleteEnabled);
+    EXPECT_FALSE(view.questionEnabled);
     editor.navigate(Navigation::Next);
     editor.newQuestion();
     EXPECT_EQ(view.label, "Question number 1 of 1");
+    EXPECT_TRUE(view.questionEnabled);
     ASSERT_TRUE(editor.save());
     EXPECT_EQ(readFile(setFile("Empty")), "1\r\n\r\n\r\n\r\n\r\n\r\n\r\n0\r\n0\r\n0\r\n");
 }

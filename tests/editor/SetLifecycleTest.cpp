@@ -34,7 +34,8 @@ TEST_F(SetLifecycleTest, NamesThatAreNoPlainFolderNameAreRefused) {
         EXPECT_EQ(m.icon, MessageIcon::Information);
     }
     EXPECT_EQ(editor.setName(), "Quiz Night");
-    EXPECT_TRUE(std::filesystem::is_directory(setsFolder / "Quiz Night"));
+    // The set exists on disk only once it is saved.
+    EXPECT_FALSE(std::filesystem::exists(setsFolder / "Quiz Night"));
     EXPECT_FALSE(std::filesystem::exists(program.path() / "Resources" / "Escape"));
     // A first start with a name shows one empty question, already changed.
     EXPECT_EQ(view.label, "Question number 1 of 1");
@@ -81,7 +82,7 @@ TEST_F(SetLifecycleTest, UnsavedChangesAskBeforeClosing) {
 TEST_F(SetLifecycleTest, AFailedSaveIsReportedKeepsModifiedAndTheOldFile) {
     openSet("Gone", setFileOf(2));
     typeQuestion("changed");
-    std::filesystem::remove_all(setsFolder / "Gone");
+    editor.setSaveStepHook([](SaveStep step) { return step != SaveStep::SetFile; });
     EXPECT_FALSE(editor.save());
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].text,
@@ -90,12 +91,7 @@ TEST_F(SetLifecycleTest, AFailedSaveIsReportedKeepsModifiedAndTheOldFile) {
     EXPECT_EQ(user.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(editor.modified());
 
-    // A set file that cannot be replaced stays whole.
-    writeFile(setFile("Gone"), "old");
-    std::filesystem::remove(setFile("Gone"));
-    std::filesystem::create_directory(setFile("Gone"));
-    EXPECT_FALSE(editor.save());
-    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(readFile(setFile("Gone")), setFileOf(2));
 
     // Exit, Yes: the error is shown and the editor still closes.
     user.messages.clear();
@@ -153,7 +149,7 @@ TEST_F(SetLifecycleTest, HostileSetFilesLoadWhatIsComplete) {
     EXPECT_EQ(editor.currentRecord()->value, -1);
 }
 
-TEST_F(SetLifecycleTest, NewSetCarriesTheOpenQuestionsAndTheirPictures) {
+TEST_F(SetLifecycleTest, SaveAsCarriesTheOpenQuestionsAndTheirPictures) {
     std::vector<SetFileRecord> records(3);
     for (int i = 0; i < 3; ++i) {
         records[static_cast<std::size_t>(i)] = {
@@ -162,24 +158,31 @@ TEST_F(SetLifecycleTest, NewSetCarriesTheOpenQuestionsAndTheirPictures) {
     writeFile(picture("Old", 0), "first");
     writeFile(picture("Old", 2), "third");
     openSet("Old", writeSetFile(records));
-    user.names = {"New"};
-    EXPECT_EQ(editor.newSet(), NewSetResult::Created);
-    EXPECT_EQ(view.label, "Question number 4 of 4");
-    EXPECT_EQ(view.shown.text, "");
-    EXPECT_TRUE(editor.modified());
-    ASSERT_TRUE(editor.save());
+    typeQuestion("edited");
+    user.names = {"Old", "New"};
+    ASSERT_TRUE(editor.saveAs());
+    EXPECT_EQ(user.titles(), std::vector<std::string>{"Invalid Name"}); // "Old" is taken
+    EXPECT_EQ(editor.setName(), "New");
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(editor.caption(), "New - Quizvale Setwright");
 
-    std::string bytes;
-    ASSERT_TRUE(std::filesystem::exists(setFile("New")));
     SetFileContents saved = readSetFile(readFile(setFile("New")), LineEnds::CrOnly, 0);
-    ASSERT_EQ(saved.records.size(), 4u);
+    ASSERT_EQ(saved.records.size(), 3u);
     EXPECT_EQ(saved.records[0].pictureFlag, 1);
     EXPECT_EQ(saved.records[1].pictureFlag, 0);
     EXPECT_EQ(saved.records[2].pictureFlag, 1);
-    EXPECT_EQ(saved.records[3].text, "");
+    EXPECT_EQ(saved.records[2].text, "edited");
     EXPECT_EQ(readFile(picture("New", 0)), "first");
     EXPECT_EQ(readFile(picture("New", 2)), "third");
     EXPECT_EQ(readFile(setFile("Old")), writeSetFile(records)); // the old set is untouched
+    EXPECT_EQ(readFile(picture("Old", 2)), "third");
+
+    // Later saves go to the new name; closing remembers it.
+    typeQuestion("again");
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile("Old")), writeSetFile(records));
+    ASSERT_TRUE(editor.close());
+    EXPECT_EQ(profile.values["Previous Question Set/Name"], "New");
 }
 
 TEST_F(SetLifecycleTest, TheNameOfAnExistingSetIsRefused) {
@@ -257,12 +260,13 @@ TEST_F(SetLifecycleTest, RemovingAPictureMarksTheSetAndDeletesTheFileWithSave) {
     EXPECT_FALSE(std::filesystem::exists(picture("Rm", 0)));
 }
 
-TEST_F(SetLifecycleTest, AddingAPictureRemembersItsPathEvenWhenCancelled) {
+TEST_F(SetLifecycleTest, AddingAPictureRemembersItsPathButACancelChangesNothing) {
     openSet("Add", setFileOf(3));
     editor.setCurrentIndex(2);
     editor.showQuestion();
+    // Cancelled, it changes nothing, so Exit has nothing to ask about.
     editor.addPicture(std::nullopt);
-    EXPECT_TRUE(editor.modified());
+    EXPECT_FALSE(editor.modified());
     EXPECT_EQ(profile.writes, 0);
     writeFile(program.path() / "Holiday.JPG", "chosen");
     editor.addPicture(program.path() / "Holiday.JPG");
