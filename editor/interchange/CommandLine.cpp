@@ -96,7 +96,7 @@ bool setNameOf(const std::string& utf8, std::string& name) {
 }
 
 int runImport(const Arguments& args, const std::function<fs::path()>& setsFolder, std::ostream& out,
-              std::ostream& err) {
+              std::ostream& err, SetLock* lock) {
     for (std::string_view option : {"--export", "--to", "--check"}) {
         if (args.has(option)) {
             return usageError(err, "--import cannot go with " + std::string(option));
@@ -126,7 +126,13 @@ int runImport(const Arguments& args, const std::function<fs::path()>& setsFolder
     if (!setNameOf(args["--set"], request.setName)) {
         return failure(err, "\"" + args["--set"] + "\" cannot be a set name");
     }
-    const ImportResult result = importIntoSet(setsFolder(), request);
+    const fs::path sets = setsFolder();
+    std::string holder;
+    if (lock != nullptr && !lock->take(setLockFile(sets, request.setName), holder)) {
+        return failure(err, "the set \"" + args["--set"] + "\" is open in a Setwright window (" +
+                                holder + "); close it there, then import again");
+    }
+    const ImportResult result = importIntoSet(sets, request);
     if (!result.error.empty() && result.plan.questions.empty() && result.plan.skipped.empty()) {
         return failure(err, result.error);
     }
@@ -206,7 +212,7 @@ bool isInterchangeCommand(std::span<const char* const> args) {
 }
 
 int runCommandLine(std::span<const char* const> args, const std::function<fs::path()>& setsFolder,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, SetLock* lock) {
     const Arguments parsed = parse(args);
     if (!parsed.problem.empty()) {
         return usageError(err, parsed.problem);
@@ -219,7 +225,7 @@ int runCommandLine(std::span<const char* const> args, const std::function<fs::pa
                                              : "give only one of --import, --export and --check");
     }
     if (parsed.has("--import")) {
-        return runImport(parsed, setsFolder, out, err);
+        return runImport(parsed, setsFolder, out, err, lock);
     }
     if (parsed.has("--export")) {
         return runExport(parsed, setsFolder, out, err);

@@ -3,6 +3,8 @@
 // Setwright's commands that work without a window: importing a file of
 // questions into a set, exporting a set as CSV, checking a set.
 
+#include "editor/model/SetLock.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -20,9 +22,11 @@ bool isInterchangeCommand(std::span<const char* const> args);
 
 // Runs the command `args` ask for and returns the exit code: 0 done, 1 done
 // with problems (records skipped, a set that fails its check), 2 nothing
-// done. `setsFolder` is asked only when a set is needed.
+// done. `setsFolder` is asked only when a set is needed. With a `lock`, an
+// import first takes the set's lock and refuses (2) a set a window holds;
+// the lock is held until `lock` gives it up.
 int runCommandLine(std::span<const char* const> args,
                    const std::function<std::filesystem::path()>& setsFolder, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, SetLock* lock = nullptr);
 
 } // namespace qv::interchange

@@ -64,6 +64,15 @@ std::string csvOfSet(const std::vector<SetFileRecord>& questions,
 ExportResult exportQuestions(const std::vector<SetFileRecord>& questions,
                              const std::vector<fs::path>& pictures, const fs::path& csvFile) {
     ExportResult result;
+    // Named first, or a missing folder would show as a picture that cannot
+    // be written.
+    const fs::path parent = csvFile.parent_path().empty() ? fs::path(".") : csvFile.parent_path();
+    std::error_code missing;
+    if (!fs::is_directory(parent, missing)) {
+        result.error = "the folder " + parent.string() +
+                       (fs::exists(parent, missing) ? " is not a folder" : " does not exist");
+        return result;
+    }
     const std::string pictureFolder = csvFile.stem().string() + "-pictures";
     const fs::path pictureTarget = csvFile.parent_path() / pictureFolder;
     std::vector<std::string> written(questions.size());
@@ -81,6 +90,10 @@ ExportResult exportQuestions(const std::vector<SetFileRecord>& questions,
         }
         std::error_code ec;
         fs::create_directory(pictureTarget, ec);
+        if (!fs::is_directory(pictureTarget, ec)) {
+            result.error = "the folder " + pictureTarget.string() + " cannot be made";
+            return result;
+        }
         const std::string file = "question-" + std::to_string(i + 1) + ".jpg";
         if (!writeFileAtomically(pictureTarget / file, bytes)) {
             result.error = "the picture " + (pictureTarget / file).string() + " cannot be written";

@@ -10,6 +10,7 @@
 #include "editor/ui/InterchangeMenus.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
+#include "editor/ui/QtSetLock.h"
 
 #include <QApplication>
 
@@ -56,7 +57,10 @@ std::optional<int> runWithoutWindow(int argc, char** argv) {
     if (!qv::interchange::isInterchangeCommand(args)) {
         return std::nullopt;
     }
-    return qv::interchange::runCommandLine(args, setsFolder, std::cout, std::cerr);
+    // An import holds the set's lock until the program ends, so that no
+    // window opens the set while it is written.
+    qv::QtSetLock lock;
+    return qv::interchange::runCommandLine(args, setsFolder, std::cout, std::cerr, &lock);
 }
 
 } // namespace
@@ -74,7 +78,9 @@ int main(int argc, char** argv) {
     qv::QtEditorUser user;
     qv::ImagePictureHook pictures(user);
     qv::IniProfile profile(qv::IniProfile::defaultLocation());
+    qv::QtSetLock lock;
     qv::EditorDialog dialog(user, pictures, profile, setsFolder());
+    dialog.editor().setSetLock(&lock);
     user.setParentWidget(&dialog);
     pictures.setDisplay(dialog.pictureArea());
     new qv::InterchangeMenus(dialog); // owned by the dialog

@@ -7,6 +7,7 @@
 #include "tests/editor/TestPictures.h"
 #include "tests/interchange/InterchangeTestFiles.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -276,6 +277,70 @@ TEST_F(SetwrightCommandLine, EachFormatIsKnownByItsFileName) {
         EXPECT_LE(run.code, 1) << name << run.err;
         EXPECT_TRUE(fs::exists(sets / set / (set + ".txt"))) << name;
     }
+}
+
+} // namespace
+} // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// Two real processes: a Setwright window (on Qt's offscreen platform, so no
+// display is needed) holds a set; an import from the command line into that
+// set is refused until the window is gone, and then takes over its lock.
+TEST_F(SetwrightCommandLine, AnImportRefusesASetAWindowHoldsAndTakesOverAStaleLock) {
+    file("two.csv", "question,a,b,c,d,correct\r\nOne?,a,b,c,d,A\r\nTwo?,a,b,c,d,B\r\n");
+    file("more.csv", "question,a,b,c,d,correct\r\nThree?,a,b,c,d,C\r\nFour?,a,b,c,d,D\r\n");
+    ASSERT_EQ(setwright({"--import", "two.csv", "--set", "Held"}).code, 0);
+    writeFile(folder.path() / "config" / "Quizvale" / "Setwright.INI",
+              "[Previous Question Set]\r\nName=Held\r\n");
+    const std::string before = readFile(sets / "Held" / "Held.txt");
+
+    const pid_t window = fork();
+    ASSERT_GE(window, 0);
+    if (window == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ::setenv("XDG_CONFIG_HOME", (folder.path() / "config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (folder.path() / "data").c_str(), 1);
+        const std::string program = (product / "Setwright").string();
+        ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const fs::path lockFile = sets / ".Held.lock";
+    for (int i = 0; i < 200 && !fs::exists(lockFile); ++i) {
+        ::usleep(50 * 1000);
+    }
+    ASSERT_TRUE(fs::exists(lockFile)) << "the window did not take the set's lock";
+
+    const Outcome refused = setwright({"--import", "more.csv", "--set", "Held", "--append"});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_THAT(refused.err, HasSubstr("the set \"Held\" is open in a Setwright window (process " +
+                                       std::to_string(window)));
+    EXPECT_EQ(readFile(sets / "Held" / "Held.txt"), before);
+    // Reading the set is no writing: export and check still work.
+    EXPECT_NE(setwright({"--check", "Held"}).code, 2);
+
+    // The window dies without giving the lock up; the next import takes it over.
+    ::kill(window, SIGKILL);
+    int status = 0;
+    ::waitpid(window, &status, 0);
+    EXPECT_TRUE(fs::exists(lockFile));
+    const Outcome taken = setwright({"--import", "more.csv", "--set", "Held", "--append"});
+    EXPECT_EQ(taken.code, 0) << taken.err;
+    EXPECT_THAT(readFile(sets / "Held" / "Held.txt"), StartsWith("4\r\n"));
+    EXPECT_FALSE(fs::exists(lockFile)) << "the import gives its lock up when it ends";
+}
+
+TEST_F(SetwrightCommandLine, AnExportIntoAMissingFolderNamesTheFolder) {
+    file("one.csv", "question,a,b,c,d,correct\r\nOne?,a,b,c,d,A\r\n");
+    ASSERT_EQ(setwright({"--import", "one.csv", "--set", "Lone"}).code, 0);
+    const Outcome missing = setwright({"--export", "Lone", "--to", "nowhere/lone.csv"});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_THAT(missing.err, HasSubstr("the folder nowhere does not exist"));
+    EXPECT_FALSE(fs::exists(folder.path() / "nowhere"));
 }
 
 } // namespace
