@@ -3,24 +3,28 @@
 
 #include "editor/model/EditorTexts.h"
 #include "editor/ui/Cp1252Validator.h"
-#include "editor/ui/DialogFont.h"
-#include "editor/ui/DialogUnits.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/PictureFileFilter.h"
 #include "editor/ui/ProgramIcon.h"
+
+#include "editor/model/ListTyping.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace qv {
 namespace {
@@ -29,9 +33,7 @@ QString fromText(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Where the picture of the question is drawn, in pixels of the client area.
-constexpr int pictureLeft = 19;
-constexpr int pictureTop = 233;
+// The largest picture a question has, in pixels.
 constexpr int pictureWidth = 680;
 constexpr int pictureHeight = 275;
 
@@ -46,8 +48,6 @@ EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& pro
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(dialogFont(font()));
-    // The controls keep the places of the dialog layout, below the menu bar.
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName("menuBar");
     body_ = new QWidget(this);
@@ -55,73 +55,91 @@ EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& pro
     buildControls();
     buildMenus();
     orderTabs();
-    const QSize bodySize = dialogRect(0, 0, 492, 391).size();
-    const int menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, bodySize.width(), menuHeight);
-    body_->setGeometry(0, menuHeight, bodySize.width(), bodySize.height());
-    setFixedSize(bodySize.width(), bodySize.height() + menuHeight);
+    // The window takes the size its contents need at the user's font and
+    // scale, and keeps it: the arrangement is fixed, the pixels are not.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setMenuBar(menuBar_);
+    outer->addWidget(body_);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPushButton* EditorDialog::button(const char* name, const QString& caption, int x, int y, int w,
-                                  int h) {
+QPushButton* EditorDialog::button(const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, body_);
     b->setObjectName(name);
-    b->setGeometry(dialogRect(x, y, w, h));
     // Return does nothing in this dialog, also on a focused button.
     b->setAutoDefault(false);
     b->setDefault(false);
     return b;
 }
 
+void EditorDialog::onClick(QPushButton* b, std::function<void()> act) {
+    connect(b, &QPushButton::clicked, this, [this, act = std::move(act)] {
+        act();
+        // Whatever a button did, typing goes on in the question.
+        if (questionField_->isEnabled() && isActiveWindow()) {
+            questionField_->setFocus(Qt::OtherFocusReason);
+        }
+    });
+}
+
 void EditorDialog::buildControls() {
-    // The frames first, so that the controls lie above them.
-    const int frames[3][4] = {{7, 3, 477, 37}, {7, 43, 477, 88}, {7, 135, 477, 229}};
-    for (const auto& f : frames) {
-        auto* frame = new QGroupBox(body_);
-        frame->setGeometry(dialogRect(f[0], f[1], f[2], f[3]));
-    }
-    pictureArea_ = new PictureArea(body_);
-    pictureArea_->setObjectName("pictureArea");
-    pictureArea_->setGeometry(pictureLeft, pictureTop, pictureWidth, pictureHeight);
+    auto* layout = new QVBoxLayout(body_);
 
-    questionLabel_ = new QLabel("Question Number", body_);
+    // The navigation row: the number, New Question, the six moves, Delete.
+    auto* navigationFrame = new QGroupBox(body_);
+    auto* navigationRow = new QHBoxLayout(navigationFrame);
+    questionLabel_ = new QLabel("Question Number", navigationFrame);
     questionLabel_->setObjectName("questionLabel");
-    questionLabel_->setGeometry(dialogRect(15, 19, 101, 8));
-
-    connect(button("newQuestion", "New Question", 175, 16, 59, 15), &QPushButton::clicked, this,
-            [this] { editor_.newQuestion(); });
+    // Room for the longest label, so that the buttons do not move with it.
+    questionLabel_->setMinimumWidth(
+        questionLabel_->fontMetrics().horizontalAdvance("Question number 8888 of 8888") + 4);
+    navigationRow->addWidget(questionLabel_);
+    navigationRow->addStretch(1);
+    QPushButton* newQuestion = button("newQuestion", "New Question");
+    onClick(newQuestion, [this] { editor_.newQuestion(); });
+    navigationRow->addWidget(newQuestion);
+    navigationRow->addSpacing(12);
     struct NavigationButton {
         const char* name;
         const char* caption;
-        int x;
         Navigation to;
     };
     const NavigationButton navigation[] = {
-        {"firstQuestion", "|<", 255, Navigation::First},
-        {"tenBack", "<<", 279, Navigation::TenBack},
-        {"previousQuestion", "<", 303, Navigation::Previous},
-        {"nextQuestion", ">", 327, Navigation::Next},
-        {"tenOn", ">>", 351, Navigation::TenOn},
-        {"lastQuestion", ">|", 375, Navigation::Last},
+        {"firstQuestion", "|<", Navigation::First},
+        {"tenBack", "<<", Navigation::TenBack},
+        {"previousQuestion", "<", Navigation::Previous},
+        {"nextQuestion", ">", Navigation::Next},
+        {"tenOn", ">>", Navigation::TenOn},
+        {"lastQuestion", ">|", Navigation::Last},
     };
+    auto* moves = new QHBoxLayout;
+    moves->setSpacing(2);
     for (const NavigationButton& n : navigation) {
         Navigation to = n.to;
-        connect(button(n.name, n.caption, n.x, 16, 21, 15), &QPushButton::clicked, this,
-                [this, to] { editor_.navigate(to); });
+        QPushButton* b = button(n.name, n.caption);
+        // As narrow as the caption allows: the six read as one group.
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(">>") + 24);
+        onClick(b, [this, to] { editor_.navigate(to); });
+        moves->addWidget(b);
     }
-    deleteButton_ = button("deleteQuestion", "Delete Question", 417, 16, 59, 15);
-    connect(deleteButton_, &QPushButton::clicked, this, [this] { editor_.deleteQuestion(); });
+    navigationRow->addLayout(moves);
+    navigationRow->addSpacing(12);
+    deleteButton_ = button("deleteQuestion", "Delete Question");
+    onClick(deleteButton_, [this] { editor_.deleteQuestion(); });
+    navigationRow->addWidget(deleteButton_);
+    layout->addWidget(navigationFrame);
 
-    auto label = [this](const char* text, int x, int y, int w) {
-        auto* l = new QLabel(text, body_);
-        l->setGeometry(dialogRect(x, y, w, 8));
-        return l;
-    };
-    auto field = [this](const char* name, int x, int y, int w, int limit) {
-        auto* f = new QLineEdit(body_);
+    // The question, its answers, the two lists and the picture buttons.
+    auto* questionFrame = new QGroupBox(body_);
+    auto* grid = new QGridLayout(questionFrame);
+    auto label = [questionFrame](const char* text) { return new QLabel(text, questionFrame); };
+    auto field = [this, questionFrame](const char* name, int limit) {
+        auto* f = new QLineEdit(questionFrame);
         f->setObjectName(name);
-        f->setGeometry(dialogRect(x, y, w, 13));
         f->setMaxLength(limit);
+        // Wide enough for a typical answer at any font size.
+        f->setMinimumWidth(f->fontMetrics().averageCharWidth() * 22);
         auto* validator = new Cp1252Validator(f);
         validator->setLeftOutHandler([this](const QString& characters) {
             tell(std::string(editorText::leftOutText) + characters.toStdString(),
@@ -133,27 +151,13 @@ void EditorDialog::buildControls() {
         connect(f, &QLineEdit::textChanged, this, [this] { fieldsChanged(); });
         return f;
     };
-    label("Question:", 20, 60, 31);
-    questionField_ = field("questionField", 56, 59, 254, editorText::questionLimit);
-    label("Answer A:", 20, 85, 34);
-    answerFields_[0] = field("answerAField", 56, 83, 104, editorText::answerLimit);
-    label("Answer B:", 170, 85, 34);
-    answerFields_[1] = field("answerBField", 206, 83, 104, editorText::answerLimit);
-    label("Answer C:", 20, 105, 34);
-    answerFields_[2] = field("answerCField", 56, 103, 104, editorText::answerLimit);
-    label("Answer D:", 170, 105, 34);
-    answerFields_[3] = field("answerDField", 206, 103, 104, editorText::answerLimit);
-
-    // The given heights are those of the dropped lists; the closed box is as
-    // high as a field.
-    auto list = [this](const char* name, int y, auto entries) {
-        auto* c = new QComboBox(body_);
+    auto list = [this, questionFrame](const char* name, auto entries) {
+        auto* c = new QComboBox(questionFrame);
         c->setObjectName(name);
         // The wheel changes a list only when it has the focus, never while
         // the user scrolls past it.
         c->setFocusPolicy(Qt::StrongFocus);
         c->installEventFilter(this);
-        c->setGeometry(dialogRect(324, y, 84, 14));
         c->setMaxVisibleItems(static_cast<int>(entries.size()));
         for (std::string_view entry : entries) {
             c->addItem(fromText(entry));
@@ -161,22 +165,63 @@ void EditorDialog::buildControls() {
         connect(c, &QComboBox::currentIndexChanged, this, [this] { fieldsChanged(); });
         return c;
     };
-    correctAnswerList_ = list("correctAnswerList", 59, editorText::correctAnswerEntries);
-    valueList_ = list("valueList", 76, editorText::valueEntries);
+    grid->addWidget(label("Question:"), 0, 0);
+    questionField_ = field("questionField", editorText::questionLimit);
+    grid->addWidget(questionField_, 0, 1, 1, 3);
+    grid->addWidget(label("Answer A:"), 1, 0);
+    answerFields_[0] = field("answerAField", editorText::answerLimit);
+    grid->addWidget(answerFields_[0], 1, 1);
+    grid->addWidget(label("Answer B:"), 1, 2);
+    answerFields_[1] = field("answerBField", editorText::answerLimit);
+    grid->addWidget(answerFields_[1], 1, 3);
+    grid->addWidget(label("Answer C:"), 2, 0);
+    answerFields_[2] = field("answerCField", editorText::answerLimit);
+    grid->addWidget(answerFields_[2], 2, 1);
+    grid->addWidget(label("Answer D:"), 2, 2);
+    answerFields_[3] = field("answerDField", editorText::answerLimit);
+    grid->addWidget(answerFields_[3], 2, 3);
+    grid->setColumnMinimumWidth(4, 8);
+    correctAnswerList_ = list("correctAnswerList", editorText::correctAnswerEntries);
+    grid->addWidget(correctAnswerList_, 0, 5);
+    valueList_ = list("valueList", editorText::valueEntries);
+    grid->addWidget(valueList_, 1, 5);
+    grid->setColumnMinimumWidth(6, 8);
+    addPictureButton_ = button("addPicture", "Add Pic");
+    onClick(addPictureButton_, [this] { addPicture(); });
+    grid->addWidget(addPictureButton_, 1, 7);
+    removePictureButton_ = button("removePicture", "Remove Pic");
+    onClick(removePictureButton_, [this] { editor_.removePicture(); });
+    grid->addWidget(removePictureButton_, 2, 7);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    layout->addWidget(questionFrame);
 
-    connect(button("addPicture", "Add Pic", 423, 90, 51, 14), &QPushButton::clicked, this,
-            [this] { addPicture(); });
-    connect(button("removePicture", "Remove Pic", 423, 107, 51, 14), &QPushButton::clicked, this,
-            [this] { editor_.removePicture(); });
+    // The picture area: a picture is drawn at its own size, up to 680 x 275.
+    auto* pictureFrame = new QGroupBox(body_);
+    auto* pictureBox = new QVBoxLayout(pictureFrame);
+    pictureArea_ = new PictureArea(pictureFrame);
+    pictureArea_->setObjectName("pictureArea");
+    pictureArea_->setFixedSize(pictureWidth, pictureHeight);
+    pictureBox->addWidget(pictureArea_, 0, Qt::AlignLeft | Qt::AlignTop);
+    pictureBox->addStretch(1);
+    layout->addWidget(pictureFrame, 1);
 
-    connect(button("newQuestionSet", "New Question Set", 7, 371, 76, 14), &QPushButton::clicked,
-            this, [this] { newQuestionSet(); });
-    connect(button("questionStats", "Question Stats", 278, 370, 64, 14), &QPushButton::clicked,
-            this, [this] { editor_.showStatistics(); });
-    connect(button("save", "Save", 379, 370, 51, 14), &QPushButton::clicked, this,
-            [this] { editor_.save(); });
-    connect(button("exit", "Exit", 433, 370, 51, 14), &QPushButton::clicked, this,
-            [this] { exit(); });
+    auto* bottomRow = new QHBoxLayout;
+    QPushButton* newSet = button("newQuestionSet", "New Question Set");
+    onClick(newSet, [this] { newQuestionSet(); });
+    bottomRow->addWidget(newSet);
+    bottomRow->addStretch(1);
+    QPushButton* stats = button("questionStats", "Question Stats");
+    onClick(stats, [this] { editor_.showStatistics(); });
+    bottomRow->addWidget(stats);
+    bottomRow->addSpacing(24);
+    saveButton_ = button("save", "Save");
+    onClick(saveButton_, [this] { editor_.save(); });
+    bottomRow->addWidget(saveButton_);
+    QPushButton* exitButton = button("exit", "Exit");
+    connect(exitButton, &QPushButton::clicked, this, [this] { exit(); });
+    bottomRow->addWidget(exitButton);
+    layout->addLayout(bottomRow);
 }
 
 bool EditorDialog::startUp() {
@@ -218,8 +263,137 @@ void EditorDialog::showFields(const QuestionFields& fields) {
     };
     select(correctAnswerList_, fields.correctAnswer);
     select(valueList_, fields.value);
-    // Every question shown is ready for typing.
-    questionField_->setFocus(Qt::OtherFocusReason);
+    // Every question shown is ready for typing, the cursor after its text.
+    if (questionField_->isEnabled()) {
+        questionField_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void EditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A dialog that opens hands its focus field a Tab, which selects the
+    // whole text, and the first key typed would replace the question.
+    QTimer::singleShot(0, this, [this] {
+        if (questionField_->hasSelectedText()) {
+            questionField_->deselect();
+            questionField_->end(false);
+        }
+    });
+}
+
+void EditorDialog::setQuestionEnabled(bool enabled) {
+    questionEnabled_ = enabled;
+    updateControls();
+}
+
+void EditorDialog::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    updateControls();
+}
+
+void EditorDialog::updateControls() {
+    for (QLineEdit* field :
+         {questionField_, answerFields_[0], answerFields_[1], answerFields_[2], answerFields_[3]}) {
+        field->setEnabled(questionEnabled_);
+        field->setReadOnly(readOnly_);
+    }
+    correctAnswerList_->setEnabled(questionEnabled_ && !readOnly_);
+    valueList_->setEnabled(questionEnabled_ && !readOnly_);
+    addPictureButton_->setEnabled(questionEnabled_ && !readOnly_);
+    removePictureButton_->setEnabled(questionEnabled_ && !readOnly_);
+    saveButton_->setEnabled(!readOnly_);
+    if (saveAction_ != nullptr) {
+        saveAction_->setEnabled(!readOnly_);
+    }
+    for (const char* name : {"newQuestion"}) {
+        if (auto* b = body_->findChild<QPushButton*>(name)) {
+            b->setEnabled(!readOnly_);
+        }
+    }
+    deleteButton_->setEnabled(deleteEnabled_ && !readOnly_);
+    if (deleteAction_ != nullptr) {
+        deleteAction_->setEnabled(deleteEnabled_ && !readOnly_);
+    }
+    if (!questionEnabled_ && questionField_->hasFocus()) {
+        // Nothing to type into: the keys go to the window, where Ctrl+N waits.
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool EditorDialog::listKey(QComboBox* list, const QKeyEvent& key) {
+    if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    int target = -1;
+    const int last = list->count() - 1;
+    bool arrow = true;
+    switch (key.key()) {
+    case Qt::Key_Up:
+        target = std::max(list->currentIndex() - 1, 0);
+        break;
+    case Qt::Key_Down:
+        target = std::min(list->currentIndex() + 1, last);
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+        target = last;
+        break;
+    default:
+        arrow = false;
+        break;
+    }
+    if (arrow) {
+        // A run of arrows in one list is one step, however long.
+        if (runList_ != list || !runByArrows_) {
+            editor_.sealEdits();
+        }
+        runList_ = list;
+        runByArrows_ = true;
+        typed_.clear();
+        choose(list, target);
+        return true;
+    }
+    const QString text = key.text();
+    if (text.size() != 1 || !text.front().isLetterOrNumber()) {
+        return false;
+    }
+    const ChoiceList which =
+        list == correctAnswerList_ ? ChoiceList::CorrectAnswer : ChoiceList::Value;
+    // Keys typed within the interval form one entry, as in any list's
+    // type-ahead; a key after a pause starts a new one.
+    const bool continuing = runList_ == list && !runByArrows_ && typingClock_.isValid() &&
+                            typingClock_.elapsed() <= QApplication::keyboardInputInterval();
+    if (!continuing) {
+        editor_.sealEdits();
+        typed_.clear();
+    }
+    runList_ = list;
+    runByArrows_ = false;
+    typingClock_.restart();
+    typed_ += text;
+    int code = typedChoice(which, typed_.toStdString());
+    if (code < 0 && typed_.size() > 1) {
+        // What came before picks nothing with this key: it starts afresh.
+        typed_ = text;
+        code = typedChoice(which, typed_.toStdString());
+    }
+    if (code >= 0) {
+        choose(list, code);
+    }
+    return true;
+}
+
+void EditorDialog::choose(QComboBox* list, int entry) {
+    if (entry < 0 || entry == list->currentIndex()) {
+        return;
+    }
+    editor_.continueListRun();
+    list->setCurrentIndex(entry);
+    editor_.endListRun();
 }
 
 void EditorDialog::setQuestionLabel(const std::string& label) {
@@ -227,10 +401,8 @@ void EditorDialog::setQuestionLabel(const std::string& label) {
 }
 
 void EditorDialog::setDeleteEnabled(bool enabled) {
-    deleteButton_->setEnabled(enabled);
-    if (deleteAction_ != nullptr) {
-        deleteAction_->setEnabled(enabled);
-    }
+    deleteEnabled_ = enabled;
+    updateControls();
 }
 
 void EditorDialog::setCaption(const std::string& caption) {
@@ -310,6 +482,15 @@ void EditorDialog::closeEvent(QCloseEvent* event) {
 }
 
 bool EditorDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* list = qobject_cast<QComboBox*>(watched);
+    if (list != nullptr && event->type() == QEvent::KeyPress &&
+        listKey(list, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    if (list != nullptr &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusOut)) {
+        runList_ = nullptr; // a choice with the mouse, or elsewhere, is a step of its own
+    }
     if (event->type() == QEvent::ShortcutOverride &&
         isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
         // A text field would keep these keys (its own undo, Ctrl+Home);

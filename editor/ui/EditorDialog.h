@@ -7,6 +7,7 @@
 #include "editor/model/Editor.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <array>
 #include <functional>
@@ -64,6 +65,8 @@ public:
     void setDeleteEnabled(bool enabled) override;
     void setCaption(const std::string& caption) override;
     void setUndoState(bool canUndo, bool canRedo) override;
+    void setQuestionEnabled(bool enabled) override;
+    void setReadOnly(bool readOnly) override;
 
 public slots:
     // Escape: the same as Exit.
@@ -71,6 +74,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,7 +82,9 @@ private:
     void buildControls();
     void buildMenus();
     void orderTabs();
-    QPushButton* button(const char* name, const QString& caption, int x, int y, int w, int h);
+    QPushButton* button(const char* name, const QString& caption);
+    // Runs `act` on a click, then puts the cursor back in the question.
+    void onClick(QPushButton* button, std::function<void()> act);
     QAction* action(QMenu* menu, const QString& text, std::initializer_list<QKeySequence> keys,
                     std::function<void()> act);
     void fieldsChanged();
@@ -91,6 +97,13 @@ private:
     // Whether `event` is a key of one of the menus' shortcuts.
     bool isMenuShortcut(const QKeyEvent& event) const;
     int runDialog(QDialog& dialog);
+    void saveAs();
+    // Which controls can act: a question shown, the set writable.
+    void updateControls();
+    // A key in one of the two lists: arrows and typed entries, each run one
+    // step of the history. False when the list should handle the key itself.
+    bool listKey(QComboBox* list, const QKeyEvent& key);
+    void choose(QComboBox* list, int entry);
 
     Editor editor_;
     EditorUser& user_;
@@ -109,10 +122,22 @@ private:
     QComboBox* correctAnswerList_ = nullptr;
     QComboBox* valueList_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
+    QPushButton* addPictureButton_ = nullptr;
+    QPushButton* removePictureButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QAction* saveAction_ = nullptr;
     PictureArea* pictureArea_ = nullptr;
     FileDialogRunner runFileDialog_;
     DialogRunner runDialog_;
     bool closing_ = false;
+    bool questionEnabled_ = true;
+    bool readOnly_ = false;
+    bool deleteEnabled_ = false;
+    // The run of keys in a list that one history step holds.
+    QComboBox* runList_ = nullptr;
+    bool runByArrows_ = false;
+    QString typed_;
+    QElapsedTimer typingClock_;
 };
 
 } // namespace qv

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The editor window's menu bar, its shortcuts, and the dialogs its entries open.
 
+#include "common/ProgramInfo.h"
 #include "editor/model/EditorTexts.h"
 #include "editor/model/SetListing.h"
 #include "editor/ui/EditorDialog.h"
@@ -34,8 +35,10 @@ void EditorDialog::buildMenus() {
     action(fileMenu_, QStringLiteral("&New Question Set"), {}, [this] { newQuestionSet(); });
     action(fileMenu_, QStringLiteral("&Open Question Set\u2026"),
            {QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openQuestionSet(); });
-    action(fileMenu_, QStringLiteral("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
-           [this] { editor_.save(); });
+    saveAction_ = action(fileMenu_, QStringLiteral("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                         [this] { editor_.save(); });
+    action(fileMenu_, QStringLiteral("Save &As\u2026"),
+           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveAs(); });
     exitSeparator_ = fileMenu_->addSeparator();
     action(fileMenu_, QStringLiteral("E&xit"), {}, [this] { exit(); });
 
@@ -88,10 +91,6 @@ void EditorDialog::buildMenus() {
     action(help, QStringLiteral("Question &Stats"), {}, [this] { editor_.showStatistics(); });
     action(help, QStringLiteral("&About"), {}, [this] { showAbout(); });
 
-    // Menus are windows of their own and take no font from the dialog.
-    for (QMenu* menu : menuBar_->findChildren<QMenu*>()) {
-        menu->setFont(font());
-    }
     setUndoState(editor_.canUndo(), editor_.canRedo());
 }
 
@@ -136,6 +135,8 @@ void EditorDialog::goToQuestion() {
     ask.setInputMode(QInputDialog::IntInput);
     ask.setIntRange(1, count);
     ask.setIntValue(editor_.currentIndex() + 1);
+    // Wide enough for its own caption, which the title bar would cut.
+    ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(ask.windowTitle()) * 2 + 120);
     if (runDialog(ask) != QDialog::Accepted) {
         return;
     }
@@ -143,7 +144,16 @@ void EditorDialog::goToQuestion() {
 }
 
 void EditorDialog::showAbout() {
-    tell("Quizvale Setwright\n\nThe editor of Quizvale's question sets.", "About Setwright");
+    tell("Quizvale Setwright " + std::string(productVersion()) +
+             "\n\nThe editor of Quizvale's question sets.\n\nLicensed under the MIT licence.",
+         "About Setwright");
+}
+
+void EditorDialog::saveAs() {
+    editor_.saveAs();
+    if (questionField_->isEnabled()) {
+        questionField_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 } // namespace qv

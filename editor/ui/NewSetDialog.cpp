@@ -3,61 +3,59 @@
 
 #include "editor/model/EditorTexts.h"
 #include "editor/ui/Cp1252Validator.h"
-#include "editor/ui/DialogFont.h"
-#include "editor/ui/DialogUnits.h"
-
-#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qv {
 
 NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
     : QDialog(parent), check_(std::move(check)) {
-    setWindowTitle(QString::fromLatin1(editorText::newSetCaption.data(),
-                                       static_cast<qsizetype>(editorText::newSetCaption.size())));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFont(dialogFont(font()));
-    setFixedSize(dialogRect(0, 0, 296, 76).size());
 
-    auto* prompt =
-        new QLabel(QString::fromLatin1(editorText::newSetPrompt.data(),
-                                       static_cast<qsizetype>(editorText::newSetPrompt.size())),
-                   this);
-    // The prompt may run on to just before the field; where the face is still
-    // too wide for it, it is drawn a pixel smaller rather than cut off.
-    prompt->setGeometry(dialogRect(13, 14, 138, 8));
-    QRect promptArea = prompt->geometry();
-    promptArea.setRight(dialogRect(153, 12, 127, 12).left() - 3);
-    prompt->setGeometry(promptArea);
-    QFont promptFont = prompt->font();
-    while (QFontMetrics(promptFont).horizontalAdvance(prompt->text()) > promptArea.width() &&
-           promptFont.pixelSize() > 8) {
-        promptFont.setPixelSize(promptFont.pixelSize() - 1);
-    }
-    prompt->setFont(promptFont);
-
+    // The prompt and the field side by side, OK and Cancel below at the
+    // right, each as large as its text needs at the user's font.
+    prompt_ = new QLabel(this);
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName("nameField");
-    nameField_->setGeometry(dialogRect(153, 12, 127, 12));
     nameField_->setMaxLength(editorText::setNameLimit);
+    nameField_->setMinimumWidth(nameField_->fontMetrics().averageCharWidth() * 24);
     nameField_->setValidator(new Cp1252Validator(nameField_));
+    prompt_->setBuddy(nameField_);
 
     okButton_ = new QPushButton("OK", this);
     okButton_->setObjectName("okButton");
-    okButton_->setGeometry(dialogRect(239, 38, 50, 14));
     okButton_->setDefault(true);
-
     cancelButton_ = new QPushButton("Cancel", this);
     cancelButton_->setObjectName("cancelButton");
-    cancelButton_->setGeometry(dialogRect(239, 55, 50, 14));
     cancelButton_->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(prompt_, 0, 0);
+    layout->addWidget(nameField_, 0, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    layout->addLayout(buttons, 1, 1, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTexts(QString::fromLatin1(editorText::newSetCaption.data(),
+                                 static_cast<qsizetype>(editorText::newSetCaption.size())),
+             QString::fromLatin1(editorText::newSetPrompt.data(),
+                                 static_cast<qsizetype>(editorText::newSetPrompt.size())));
 
     connect(okButton_, &QPushButton::clicked, this, &NewSetDialog::confirm);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     nameField_->setFocus();
+}
+
+void NewSetDialog::setTexts(const QString& caption, const QString& prompt) {
+    setWindowTitle(caption);
+    prompt_->setText(prompt);
+    // The title bar is no layout: the dialog is made wide enough for it.
+    setMinimumWidth(fontMetrics().horizontalAdvance(caption) + 120);
 }
 
 void NewSetDialog::confirm() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -20,6 +21,9 @@ public:
 
     explicit NewSetDialog(NameCheck check, QWidget* parent = nullptr);
 
+    // The same dialog for another name: its caption and prompt.
+    void setTexts(const QString& caption, const QString& prompt);
+
     // The accepted name in Windows-1252 bytes; empty until OK succeeds.
     const std::string& name() const { return name_; }
 
@@ -31,6 +35,7 @@ private:
     void confirm();
 
     NameCheck check_;
+    QLabel* prompt_ = nullptr;
     std::string name_;
     QLineEdit* nameField_ = nullptr;
     QPushButton* okButton_ = nullptr;

@@ -2,12 +2,11 @@
 #include "editor/ui/OpenSetDialog.h"
 
 #include "editor/ui/Cp1252Validator.h"
-#include "editor/ui/DialogFont.h"
-#include "editor/ui/DialogUnits.h"
-
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qv {
 
@@ -17,15 +16,11 @@ OpenSetDialog::OpenSetDialog(std::vector<SetSummary> sets, const std::string& cu
     setWindowTitle(QStringLiteral("Open Question Set"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFont(dialogFont(font()));
-    setFixedSize(dialogRect(0, 0, 240, 170).size());
-
     auto* prompt = new QLabel(QStringLiteral("Choose the question set to open:"), this);
-    prompt->setGeometry(dialogRect(7, 7, 170, 8));
-
     list_ = new QListWidget(this);
     list_->setObjectName("setList");
-    list_->setGeometry(dialogRect(7, 18, 170, 145));
+    list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 40,
+                          list_->fontMetrics().height() * 12);
     for (const SetSummary& set : sets_) {
         const QString count = set.questionCount == 1
                                   ? QStringLiteral("1 question")
@@ -41,13 +36,21 @@ OpenSetDialog::OpenSetDialog(std::vector<SetSummary> sets, const std::string& cu
 
     openButton_ = new QPushButton(QStringLiteral("Open"), this);
     openButton_->setObjectName("openButton");
-    openButton_->setGeometry(dialogRect(183, 18, 50, 14));
     openButton_->setDefault(true);
     openButton_->setEnabled(list_->count() > 0);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName("cancelButton");
-    cancel->setGeometry(dialogRect(183, 35, 50, 14));
     cancel->setAutoDefault(false);
+
+    // The list with its prompt on the left, Open and Cancel at its top right.
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(prompt, 0, 0);
+    layout->addWidget(list_, 1, 0);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(openButton_);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons, 1, 1);
 
     connect(openButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

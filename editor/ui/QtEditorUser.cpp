@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/QtEditorUser.h"
 
+#include "editor/model/EditorTexts.h"
 #include "editor/ui/NewSetDialog.h"
+
+#include <QPushButton>
 
 namespace qv {
 
@@ -31,6 +34,12 @@ std::unique_ptr<QMessageBox> QtEditorUser::makeMessageBox(const Message& message
     if (message.buttons == MessageButtons::YesNoCancel) {
         box->setDefaultButton(QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::Cancel);
+        if (!message.yesText.empty()) {
+            box->button(QMessageBox::Yes)->setText(QString::fromStdString(message.yesText));
+        }
+        if (!message.noText.empty()) {
+            box->button(QMessageBox::No)->setText(QString::fromStdString(message.noText));
+        }
     }
     return box;
 }
@@ -58,6 +67,19 @@ MessageAnswer QtEditorUser::showMessage(const Message& message) {
 std::optional<std::string>
 QtEditorUser::askNewSetName(const std::function<bool(const std::string&)>& accept) {
     NewSetDialog dialog(accept, parent_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.name();
+}
+
+std::optional<std::string>
+QtEditorUser::askSaveAsName(const std::function<bool(const std::string&)>& accept) {
+    NewSetDialog dialog(accept, parent_);
+    dialog.setTexts(QString::fromLatin1(editorText::saveAsCaption.data(),
+                                        static_cast<qsizetype>(editorText::saveAsCaption.size())),
+                    QString::fromLatin1(editorText::saveAsPrompt.data(),
+                                        static_cast<qsizetype>(editorText::saveAsPrompt.size())));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -18,6 +18,8 @@ public:
     MessageAnswer showMessage(const Message& message) override;
     std::optional<std::string>
     askNewSetName(const std::function<bool(const std::string&)>& accept) override;
+    std::optional<std::string>
+    askSaveAsName(const std::function<bool(const std::string&)>& accept) override;
 
     // The box that showMessage runs, built but not shown.
     static std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent);

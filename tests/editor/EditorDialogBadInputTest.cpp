@@ -67,8 +67,9 @@ void writeHostilePictures(const fs::path& folder) {
     photo.pixels.assign(std::size_t{200} * 100 * 3, 0x80);
     std::vector<std::uint8_t> jpeg;
     ASSERT_EQ(image::encodeJpeg(photo, jpeg), image::ImageError::None);
-    writeFile(folder / pictureFileName(5),
-              std::string(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() / 2)));
+    writeFile(
+        folder / pictureFileName(5),
+        std::string(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(jpeg.size() / 2)));
 }
 
 TEST(EditorDialogBadInput, ShowsWalksAndSavesWhatBrokenFilesHold) {
@@ -104,9 +105,9 @@ TEST(EditorDialogBadInput, ShowsWalksAndSavesWhatBrokenFilesHold) {
         {"random bytes", random, -1},
         {"empty", "", 0},
     };
-    const char* walk[] = {"firstQuestion", "nextQuestion", "nextQuestion", "nextQuestion",
-                          "nextQuestion",  "tenOn",        "tenBack",      "lastQuestion",
-                          "previousQuestion"};
+    const char* walk[] = {"firstQuestion", "nextQuestion", "nextQuestion",
+                          "nextQuestion",  "nextQuestion", "tenOn",
+                          "tenBack",       "lastQuestion", "previousQuestion"};
     for (const auto& [name, bytes, whole] : cases) {
         SCOPED_TRACE(name);
         TempFolder program;

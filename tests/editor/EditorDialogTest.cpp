@@ -4,7 +4,6 @@
 
 #include "editor/ui/EditorDialog.h"
 #include "editor/ui/Cp1252Validator.h"
-#include "editor/ui/DialogUnits.h"
 #include "editor/ui/NewSetDialog.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
@@ -82,24 +81,65 @@ protected:
     std::unique_ptr<EditorDialog> dialog;
 };
 
-TEST_F(EditorDialogTest, ControlsSitWhereTheLayoutPutsThem) {
-    // The dialog layout lies below the menu bar.
-    const int menuHeight = dialog->menuBar()->height();
-    EXPECT_GT(menuHeight, 10);
-    EXPECT_EQ(dialog->size(), QSize(738, 635 + menuHeight));
-    EXPECT_EQ(child<QWidget>("body")->geometry(), QRect(0, menuHeight, 738, 635));
+// Every text a control shows fits it: the layouts size the window from its
+// contents, whatever the font.
+void expectNoTextCut(QWidget& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty()) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+    }
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 6)
+                << button->text().toStdString();
+        }
+    }
+    for (QComboBox* list : window.findChildren<QComboBox*>()) {
+        EXPECT_GE(list->width(), list->sizeHint().width()) << list->objectName().toStdString();
+    }
+}
+
+TEST_F(EditorDialogTest, ControlsKeepTheirArrangementAndNoTextIsCut) {
     EXPECT_EQ(dialog->windowTitle(), "Five - Quizvale Setwright");
-    EXPECT_EQ(child<QLineEdit>("questionField")->geometry(), QRect(84, 96, 381, 21));
-    EXPECT_EQ(child<QLineEdit>("answerBField")->geometry(), dialogRect(206, 83, 104, 13));
-    EXPECT_EQ(child<QPushButton>("exit")->geometry(), QRect(650, 601, 76, 23));
-    EXPECT_EQ(child<QPushButton>("newQuestionSet")->geometry(), dialogRect(7, 371, 76, 14));
+    auto left = [this](const char* name) {
+        return child<QWidget>(name)->mapTo(dialog.get(), QPoint(0, 0)).x();
+    };
+    auto top = [this](const char* name) {
+        return child<QWidget>(name)->mapTo(dialog.get(), QPoint(0, 0)).y();
+    };
+    // The navigation row from left to right, above the question.
+    const char* row[] = {"questionLabel", "newQuestion",      "firstQuestion",
+                         "tenBack",       "previousQuestion", "nextQuestion",
+                         "tenOn",         "lastQuestion",     "deleteQuestion"};
+    for (std::size_t i = 1; i < std::size(row); ++i) {
+        EXPECT_LT(left(row[i - 1]), left(row[i])) << row[i];
+        EXPECT_LT(top(row[i]), top("questionField"));
+    }
     const char* names[] = {"firstQuestion", "tenBack", "previousQuestion",
                            "nextQuestion",  "tenOn",   "lastQuestion"};
     const char* captions[] = {"|<", "<<", "<", ">", ">>", ">|"};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(child<QPushButton>(names[i])->text(), captions[i]);
-        EXPECT_EQ(child<QPushButton>(names[i])->geometry(), dialogRect(255 + 24 * i, 16, 21, 15));
     }
+    // Answers A and C on the left, B and D on the right; the lists and the
+    // picture buttons beyond them; the picture below; the set's buttons last.
+    EXPECT_EQ(left("answerAField"), left("answerCField"));
+    EXPECT_EQ(left("answerBField"), left("answerDField"));
+    EXPECT_LT(left("answerAField"), left("answerBField"));
+    EXPECT_LT(top("questionField"), top("answerAField"));
+    EXPECT_LT(top("answerAField"), top("answerCField"));
+    EXPECT_LT(left("answerBField"), left("correctAnswerList"));
+    EXPECT_LT(top("correctAnswerList"), top("valueList"));
+    EXPECT_LT(left("valueList"), left("addPicture"));
+    EXPECT_LT(top("addPicture"), top("removePicture"));
+    EXPECT_LT(top("removePicture"), top("pictureArea"));
+    EXPECT_EQ(dialog->pictureArea()->size(), QSize(680, 275));
+    EXPECT_LT(top("pictureArea"), top("save"));
+    EXPECT_LT(left("newQuestionSet"), left("questionStats"));
+    EXPECT_LT(left("questionStats"), left("save"));
+    EXPECT_LT(left("save"), left("exit"));
+
     EXPECT_EQ(child<QLineEdit>("questionField")->maxLength(), 128);
     EXPECT_EQ(child<QLineEdit>("answerDField")->maxLength(), 32);
     auto* values = child<QComboBox>("valueList");
@@ -107,7 +147,23 @@ TEST_F(EditorDialogTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(values->itemText(0), "Select...");
     EXPECT_EQ(values->itemText(15), "Difficulty: 1000000");
     EXPECT_EQ(child<QComboBox>("correctAnswerList")->itemText(4), "Correct Ans: D");
-    EXPECT_EQ(dialog->pictureArea()->geometry(), QRect(19, 233, 680, 275));
+    expectNoTextCut(*dialog);
+
+    // A font twice as large, and texts 40% longer, still fit.
+    QFont large = QApplication::font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    QApplication::setFont(large);
+    EditorDialog bigger(user, pictures, profile, setsFolder);
+    ASSERT_TRUE(bigger.startUp());
+    for (QPushButton* button : bigger.findChildren<QPushButton*>()) {
+        button->setText(button->text() +
+                        QString(static_cast<int>(button->text().size()) * 2 / 5, QLatin1Char('x')));
+    }
+    bigger.show();
+    QApplication::processEvents();
+    QApplication::setFont(QFont());
+    expectNoTextCut(bigger);
+    EXPECT_GT(bigger.width(), dialog->width());
 }
 
 TEST_F(EditorDialogTest, OpeningShowsTheLastQuestionWithoutMarkingAChange) {
@@ -211,7 +267,9 @@ TEST(NewSetDialogTest, ARefusedNameKeepsTheDialogOpen) {
         return !name.empty();
     });
     EXPECT_EQ(dialog.windowTitle(), "New Set of Questions");
-    EXPECT_EQ(dialog.size(), dialogRect(0, 0, 296, 76).size());
+    dialog.show();
+    expectNoTextCut(dialog);
+    EXPECT_GE(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 100);
     EXPECT_EQ(dialog.nameField()->maxLength(), 32);
     EXPECT_TRUE(dialog.okButton()->isDefault());
     dialog.show();

@@ -81,8 +81,16 @@ TEST_F(PictureDialogTest, AddPicOffersTheFilterAndFolderAndDrawsThePicture) {
         for (int i = 0; i < types->count(); ++i) {
             labels.append(types->itemText(i));
         }
-        EXPECT_EQ(labels, QStringList({"Picture files (*.bmp,*.jpg,*.gif)", "bmp files (*.bmp)",
-                                       "jpg files(*.jpg)", "gif files(*.gif)", "All Files (*.*)"}));
+        // First every format the import reads, then the classic entries.
+        EXPECT_EQ(labels,
+                  QStringList({"All picture files (*.bmp,*.jpg,*.jpeg,*.gif,*.png,*.tif,*.tiff,"
+                               "*.tga,*.pcx,*.ico,*.wbmp)",
+                               "Picture files (*.bmp,*.jpg,*.gif)", "bmp files (*.bmp)",
+                               "jpg files(*.jpg)", "gif files(*.gif)", "All Files (*.*)"}));
+        const QStringList filters = chooser.nameFilters();
+        for (const char* pattern : {"*.[pP][nN][gG]", "*.[jJ][pP][eE][gG]", "*.[wW][bB][mM][pP]"}) {
+            EXPECT_TRUE(filters.front().contains(pattern)) << pattern;
+        }
         EXPECT_EQ(types->currentIndex(), 0);
     };
     addPic(chosen); // the set opened on question 3
@@ -97,11 +105,12 @@ TEST_F(PictureDialogTest, AddPicOffersTheFilterAndFolderAndDrawsThePicture) {
     EXPECT_TRUE(user.messages.empty());
     EXPECT_EQ(dialog->pictureArea()->picture().size(), QSize(120, 80));
 
-    // Drawn with its top-left corner at (19, 233) of the client area below
-    // the menu bar.
+    // Drawn at its own size from the top-left corner of the picture area.
     const QImage shown = dialog->findChild<QWidget*>("body")->grab().toImage();
+    const QPoint origin =
+        dialog->pictureArea()->mapTo(dialog->findChild<QWidget*>("body"), QPoint(0, 0));
     auto colour = [&](int x, int y) {
-        const QRgb p = shown.pixel(x, y);
+        const QRgb p = shown.pixel(origin.x() + x - 19, origin.y() + y - 233);
         return Rgb{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
                    static_cast<std::uint8_t>(qBlue(p))};
     };
@@ -112,10 +121,10 @@ TEST_F(PictureDialogTest, AddPicOffersTheFilterAndFolderAndDrawsThePicture) {
     EXPECT_FALSE(near(colour(19 + 120, 233 + 40), {230, 20, 20}, 60));
 }
 
-TEST_F(PictureDialogTest, CancelMarksTheSetAndRemovePicDeletesTheFileWithSave) {
+TEST_F(PictureDialogTest, CancelChangesNothingAndRemovePicDeletesTheFileWithSave) {
     addPic({});
     ASSERT_NE(seen, nullptr);
-    EXPECT_TRUE(dialog->editor().modified());
+    EXPECT_FALSE(dialog->editor().modified());
     EXPECT_EQ(profile.writes, 0);
 
     writeFile(program.path() / "pic.bmp", flatBmp(30, 20, {20, 200, 20}));
