@@ -292,6 +292,12 @@ void EditorDialog::setReadOnly(bool readOnly) {
 }
 
 void EditorDialog::updateControls() {
+    if (!questionEnabled_) {
+        // Nothing to type into: the keys go to the window itself, where
+        // Ctrl+N waits. Taken before the fields are disabled, or the focus
+        // would move on to a button that a space would press.
+        setFocus(Qt::OtherFocusReason);
+    }
     for (QLineEdit* field :
          {questionField_, answerFields_[0], answerFields_[1], answerFields_[2], answerFields_[3]}) {
         field->setEnabled(questionEnabled_);
@@ -314,9 +320,8 @@ void EditorDialog::updateControls() {
     if (deleteAction_ != nullptr) {
         deleteAction_->setEnabled(deleteEnabled_ && !readOnly_);
     }
-    if (!questionEnabled_ && questionField_->hasFocus()) {
-        // Nothing to type into: the keys go to the window, where Ctrl+N waits.
-        setFocus(Qt::OtherFocusReason);
+    if (questionEnabled_ && (focusWidget() == nullptr || focusWidget() == this)) {
+        questionField_->setFocus(Qt::OtherFocusReason); // a question is back: typing goes on
     }
 }
 
@@ -376,8 +381,10 @@ bool EditorDialog::listKey(QComboBox* list, const QKeyEvent& key) {
     typingClock_.restart();
     typed_ += text;
     int code = typedChoice(which, typed_.toStdString());
-    if (code < 0 && typed_.size() > 1) {
-        // What came before picks nothing with this key: it starts afresh.
+    if (code < 0 && typed_.size() > 1 && typedChoice(which, text.toStdString()) >= 0) {
+        // What came before picks nothing with this key, which picks an
+        // entry on its own: it starts afresh. Otherwise the entry may still
+        // be on its way ("50" of "500").
         typed_ = text;
         code = typedChoice(which, typed_.toStdString());
     }
