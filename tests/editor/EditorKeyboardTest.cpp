@@ -206,3 +206,61 @@ TEST_F(EditorKeyboardTest, OpenQuestionSetListsTheSetsAndOpensTheOneChosen) {
 
 } // namespace
 } // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// The lists from the keyboard: a run of Down presses is one step of Undo,
+// typed entries pick an answer or a prize, and a pause starts a new entry.
+TEST_F(EditorKeyboardTest, ListsTakeArrowRunsAndTypedEntriesAsSingleSteps) {
+    auto* values = child<QComboBox>("valueList");
+    auto* correct = child<QComboBox>("correctAnswerList");
+    const int start = values->currentIndex();
+    const int startAnswer = correct->currentIndex();
+    values->setFocus();
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(values->currentIndex(), start + 3);
+    correct->setFocus();
+    QTest::keyClicks(correct, "c");
+    EXPECT_EQ(correct->currentIndex(), 3);
+    values->setFocus();
+    QTest::keyClicks(values, "1000000");
+    EXPECT_EQ(values->currentIndex(), 15);
+    EXPECT_EQ(dialog->editor().currentRecord()->value, 15);
+
+    dialog->editor().undo();
+    EXPECT_EQ(values->currentIndex(), start + 3);
+    dialog->editor().undo();
+    EXPECT_EQ(correct->currentIndex(), startAnswer);
+    dialog->editor().undo();
+    EXPECT_EQ(values->currentIndex(), start);
+    EXPECT_FALSE(dialog->editor().modified());
+
+    // After a pause, "7" is a rung of its own, not the end of "1000000".
+    QTest::keyClicks(values, "1");
+    QTest::qWait(QApplication::keyboardInputInterval() + 100);
+    QTest::keyClicks(values, "7");
+    EXPECT_EQ(values->currentIndex(), 7);
+}
+
+// With no question there is nothing to type into, and Ctrl+N brings one.
+TEST_F(EditorKeyboardTest, ASetWithoutQuestionsTakesNoKeysUntilCtrlN) {
+    for (int i = 0; i < 12; ++i) {
+        press(Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    EXPECT_EQ(label(), "No questions");
+    EXPECT_FALSE(question()->isEnabled());
+    EXPECT_FALSE(child<QComboBox>("valueList")->isEnabled());
+    QTest::keyClicks(QApplication::focusWidget(), "Typed text");
+    EXPECT_EQ(dialog->editor().questionCount(), 0);
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(label(), "Question number 1 of 1");
+    EXPECT_EQ(QApplication::focusWidget(), question());
+    QTest::keyClicks(question(), "Typed text");
+    EXPECT_EQ(dialog->editor().currentRecord()->text, "Typed text");
+}
+
+} // namespace
+} // namespace qv::test
