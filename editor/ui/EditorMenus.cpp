@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 
 namespace qv {
 
@@ -135,8 +136,12 @@ void EditorDialog::goToQuestion() {
     ask.setInputMode(QInputDialog::IntInput);
     ask.setIntRange(1, count);
     ask.setIntValue(editor_.currentIndex() + 1);
-    // Wide enough for its own caption, which the title bar would cut.
-    ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(ask.windowTitle()) * 2 + 120);
+    // Wide enough for its own caption, which the title bar would cut: the
+    // dialog's layout sizes it from its contents, so the number field is
+    // what widens it.
+    if (auto* number = ask.findChild<QSpinBox*>()) {
+        number->setMinimumWidth(ask.fontMetrics().horizontalAdvance(ask.windowTitle()) + 160);
+    }
     if (runDialog(ask) != QDialog::Accepted) {
         return;
     }
