@@ -182,7 +182,7 @@ void Editor::lockOpenSet() {
         lock_->release(); // the set it held is no longer open here
         readOnly_ = true;
         std::string text(editorText::setInUseText);
-        text.replace(text.find("<set>"), 5, setName_);
+        text.replace(text.find("<set>"), 5, utf8FromCp1252(setName_));
         text.replace(text.find("<holder>"), 8, holder);
         tell(text, editorText::setInUseTitle, MessageIcon::Warning);
     }
