@@ -95,6 +95,10 @@ constexpr Alias aliases[] = {
 };
 
 std::string folded(std::string_view name) {
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (name.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        name.remove_prefix(byteOrderMark.size()); // text pasted from a file
+    }
     std::string out;
     for (char c : trimmedView(name)) {
         if (c >= 'A' && c <= 'Z') {
@@ -171,29 +175,26 @@ bool splitChoices(std::string_view cell, std::array<std::string, 4>& answers) {
     return false;
 }
 
-// A first row under user-chosen columns is a header when it names a column
-// or when its correct answer could not be one.
+// A first row under user-chosen columns is the header when its question
+// cell names the question column or, with four answer columns, when its
+// correct answer could not be one. With the answers in one cell or as a
+// right one and wrong ones, the first row is always the header.
 bool looksLikeHeader(const TableRow& row, const ColumnMap& map) {
     auto cell = [&row](int index) -> std::string_view {
         return index >= 0 && static_cast<std::size_t>(index) < row.cells.size()
                    ? std::string_view(row.cells[static_cast<std::size_t>(index)])
                    : std::string_view();
     };
-    for (int index : map.index) {
-        if (index >= 0 && roleOfHeader(cell(index))) {
-            return true;
-        }
-    }
-    if (!has(map, Role::A)) {
-        return false;
+    if (!has(map, Role::A) || roleOfHeader(cell(map[Role::Question])) == Role::Question) {
+        return true;
     }
     const std::string_view correct = trimmedView(cell(map[Role::Correct]));
-    if (correct.size() == 1 && std::string_view("ABCDabcd1234").find(correct[0]) !=
-                                   std::string_view::npos) {
+    if (correct.size() == 1 &&
+        std::string_view("ABCDabcd1234").find(correct[0]) != std::string_view::npos) {
         return false;
     }
     for (Role answer : {Role::A, Role::B, Role::C, Role::D}) {
-        if (trimmedView(cell(map[answer])) == correct) {
+        if (!correct.empty() && trimmedView(cell(map[answer])) == correct) {
             return false;
         }
     }

@@ -101,7 +101,7 @@ TEST_F(SetwrightCommandLine, ExportThenImportGivesTheSameSetFileAndPicturesByteF
     file("original.csv", rows);
     const Outcome imported = setwright({"--import", "original.csv", "--set", "Original"});
     EXPECT_EQ(imported.code, 0) << imported.err;
-    EXPECT_EQ(imported.out, "imported 15 questions, skipped 0\n");
+    EXPECT_EQ(imported.out, "imported 15 questions, skipped 0 (read as csv)\n");
     EXPECT_EQ(imported.err, "");
 
     fs::create_directories(folder.path() / "shared");
@@ -129,7 +129,7 @@ TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCod
                       "Worse?,a,b,c,d,F\r\n");
     const Outcome mixed = setwright({"--import", "mixed.csv", "--set", "Mixed"});
     EXPECT_EQ(mixed.code, 1);
-    EXPECT_EQ(mixed.out, "imported 1 questions, skipped 2\n");
+    EXPECT_EQ(mixed.out, "imported 1 questions, skipped 2 (read as csv)\n");
     EXPECT_EQ(mixed.err, "mixed.csv:3: answer D is empty\n"
                          "mixed.csv:4: the correct answer \"F\" is not A to D, 1 to 4 or the text "
                          "of one of the answers\n");
@@ -138,7 +138,8 @@ TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCod
     file("none.csv", "question,a,b,c,d,correct\r\nBad?,a,b,c,,A\r\n");
     const Outcome none = setwright({"--import", "none.csv", "--set", "None"});
     EXPECT_EQ(none.code, 2);
-    EXPECT_EQ(none.out, "imported 0 questions, skipped 1\n");
+    EXPECT_EQ(none.out,
+              "imported 0 questions, skipped 1: none.csv holds no question that can be imported\n");
     EXPECT_FALSE(fs::exists(sets / "None"));
 
     // The set exists: refused without --append, added to with it.
@@ -146,7 +147,8 @@ TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCod
     const Outcome taken = setwright({"--import", "more.csv", "--set", "Mixed"});
     EXPECT_EQ(taken.code, 2);
     EXPECT_THAT(taken.err, HasSubstr("exists already"));
-    EXPECT_EQ(taken.out, "");
+    EXPECT_EQ(taken.out, "imported 0 questions, skipped 0: a question set named \"Mixed\" exists "
+                         "already (--append adds to it)\n");
     const Outcome appended = setwright({"--import", "more.csv", "--set=Mixed", "--append"});
     EXPECT_EQ(appended.code, 0) << appended.err;
     EXPECT_THAT(readFile(sets / "Mixed" / "Mixed.txt"), StartsWith("2\r\n\r\nGood?\r\n"));

@@ -120,7 +120,7 @@ TEST(HostileInput, FilesPastTheLimitAreNotRead) {
     EXPECT_FALSE(readImportFile(folder.path(), Format::Csv, records, error));
     EXPECT_FALSE(readImportFile(folder.path() / "none.csv", std::nullopt, records, error));
     EXPECT_FALSE(readImportFile(folder.path() / "notes.doc", std::nullopt, records, error));
-    EXPECT_THAT(error, HasSubstr("give --format"));
+    EXPECT_EQ(error, "the file cannot be read"); // any name: the content decides
 }
 
 } // namespace

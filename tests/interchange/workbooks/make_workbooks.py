@@ -151,7 +151,7 @@ def hostile(folder):
         with z.open("xl/worksheets/sheet1.xml", "w", force_zip64=True) as part:
             part.write(b"<worksheet><sheetData>")
             block = b" " * (1 << 20)
-            for _ in range(200):  # 200 MB of blanks
+            for _ in range(100):  # 100 MB of blanks
                 part.write(block)
             part.write(b"</sheetData></worksheet>")
     # A million empty rows and a few with questions: read in a moment.
