@@ -189,7 +189,8 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
     }
     RungCycles cycles(options.rung);
     auto skip = [&plan](const SourceRecord& source, std::string reason) {
-        plan.skipped.push_back({source.line, std::move(reason), source.recordIndex});
+        plan.skipped.push_back({source.line, std::move(reason), source.recordIndex,
+                                quotable(trimmedView(source.question), 60)});
     };
     for (const SourceRecord& source : records) {
         if (!source.skipReason.empty()) {

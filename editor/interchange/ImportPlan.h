@@ -20,6 +20,8 @@ struct Skipped {
     std::string reason;
     // The record's place in a file that is one line (see SourceRecord).
     int recordIndex = 0;
+    // The record's question as the file gives it, shortened for showing.
+    std::string question;
 
     // "record 7" or "12" (the line), for FILE:WHERE: messages.
     std::string where() const;
