@@ -143,7 +143,8 @@ bool needsGuard(std::string_view text) {
         return false;
     }
     const char c = text.front();
-    return c == '=' || c == '+' || c == '@' || c == '\'' || (c == '-' && !plainNegativeNumber(text));
+    return c == '=' || c == '+' || c == '@' || c == '\'' ||
+           (c == '-' && !plainNegativeNumber(text));
 }
 
 // The four answers of a Choices cell: apart by line breaks, |, ; or commas,
@@ -260,8 +261,8 @@ std::string mapProblem(const ColumnMap& map) {
     if (!has(map, Role::Question)) {
         missing.push_back(Role::Question);
     }
-    const bool letters = has(map, Role::A) || has(map, Role::B) || has(map, Role::C) ||
-                         has(map, Role::D);
+    const bool letters =
+        has(map, Role::A) || has(map, Role::B) || has(map, Role::C) || has(map, Role::D);
     const bool wrongs = has(map, Role::Wrong1) || has(map, Role::Wrong2) || has(map, Role::Wrong3);
     if (letters || (!has(map, Role::Choices) && !wrongs)) {
         for (Role answer : {Role::A, Role::B, Role::C, Role::D}) {
@@ -306,8 +307,9 @@ bool parseColumnMap(std::string_view text, ColumnMap& map, std::string& error) {
         }
         const std::size_t equals = item.find('=');
         const std::string_view name = trimmedView(item.substr(0, equals));
-        const std::string_view value =
-            equals == std::string_view::npos ? std::string_view() : trimmedView(item.substr(equals + 1));
+        const std::string_view value = equals == std::string_view::npos
+                                           ? std::string_view()
+                                           : trimmedView(item.substr(equals + 1));
         const auto* found = std::find(shortNames.begin(), shortNames.end(), lowerAscii(name));
         if (found == shortNames.end()) {
             error = "--columns: \"" + quotable(name) +
@@ -342,8 +344,7 @@ bool parseColumnMap(std::string_view text, ColumnMap& map, std::string& error) {
     const std::string problem = mapProblem(map);
     if (!problem.empty()) {
         const std::size_t from = problem.find("missing: ");
-        error = "--columns lacks " +
-                problem.substr(from + 9, problem.find(')', from) - from - 9);
+        error = "--columns lacks " + problem.substr(from + 9, problem.find(')', from) - from - 9);
         return false;
     }
     return true;
@@ -362,8 +363,8 @@ ColumnMap mapOfHeader(const std::vector<std::string>& header, std::string& probl
             continue;
         }
         if (has(map, *role)) {
-            problem = "the header row names the column \"" + std::string(roleName(*role)) +
-                      "\" twice";
+            problem =
+                "the header row names the column \"" + std::string(roleName(*role)) + "\" twice";
             return map;
         }
         map[*role] = static_cast<int>(i);

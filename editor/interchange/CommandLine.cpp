@@ -23,8 +23,9 @@ constexpr std::string_view usage =
     "       Setwright --export NAME --to FILE.csv\n"
     "       Setwright --check NAME\n";
 
-constexpr std::array<std::string_view, 9> valueOptions = {
-    "--import", "--set", "--format", "--rung", "--sheet", "--columns", "--export", "--to", "--check"};
+constexpr std::array<std::string_view, 9> valueOptions = {"--import", "--set",   "--format",
+                                                          "--rung",   "--sheet", "--columns",
+                                                          "--export", "--to",    "--check"};
 constexpr std::string_view appendOption = "--append";
 
 struct Arguments {

@@ -17,8 +17,8 @@
 namespace qv::interchange {
 namespace {
 
-constexpr std::array<std::string_view, formatCount> names = {
-    "csv", "tsv", "aiken", "gift", "opentdb", "xlsx", "ods", "moodle"};
+constexpr std::array<std::string_view, formatCount> names = {"csv",     "tsv",  "aiken", "gift",
+                                                             "opentdb", "xlsx", "ods",   "moodle"};
 
 constexpr std::string_view zipSignature = "PK\x03\x04";
 constexpr std::string_view odsMimetype = "application/vnd.oasis.opendocument.spreadsheet";
@@ -125,7 +125,7 @@ Format detectFormat(const std::filesystem::path& file, std::string_view bytes) {
     if (bytes.substr(0, zipSignature.size()) == zipSignature) {
         // An OpenDocument file starts with its stored mimetype entry.
         return bytes.substr(0, 200).find(odsMimetype) != std::string_view::npos ? Format::Ods
-                                                                                 : Format::Xlsx;
+                                                                                : Format::Xlsx;
     }
     const std::string text = decodeInput(bytes.substr(0, std::size_t{1} << 20));
     const std::string_view start = trimmedView(text, " \t\r\n");

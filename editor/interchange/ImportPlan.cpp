@@ -286,7 +286,8 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
         record.value = cycles.peek(own);
         cycles.advance(own);
         taken.insert(key);
-        plan.questions.push_back({source.line, std::move(record), std::move(path), source.recordIndex});
+        plan.questions.push_back(
+            {source.line, std::move(record), std::move(path), source.recordIndex});
     }
     return plan;
 }

@@ -69,9 +69,9 @@ public:
         } else if (name == "questiontext" && path_.size() == 3) {
             question_.html = isHtml(xmlAttribute(attributes, "format"));
         } else if (name == "answer" && path_.size() == 3 && question_.answers.size() < 100) {
-            question_.answers.push_back(
-                {{}, isHtml(xmlAttribute(attributes, "format")),
-                 fractionOf(xmlAttribute(attributes, "fraction"))});
+            question_.answers.push_back({{},
+                                         isHtml(xmlAttribute(attributes, "format")),
+                                         fractionOf(xmlAttribute(attributes, "fraction"))});
         }
     }
 
@@ -107,17 +107,17 @@ private:
             return;
         }
         if (question_.type != "multichoice") {
-            records_.push_back(refusedRecord(
-                line, question_.type.empty()
-                          ? std::string("a question without a type")
-                          : "a question of type \"" + quotable(question_.type) +
-                                "\"; only multiple-choice questions are imported"));
+            records_.push_back(
+                refusedRecord(line, question_.type.empty()
+                                        ? std::string("a question without a type")
+                                        : "a question of type \"" + quotable(question_.type) +
+                                              "\"; only multiple-choice questions are imported"));
             return;
         }
         if (question_.answers.size() != 4) {
-            records_.push_back(refusedRecord(
-                line, "the question has " + std::to_string(question_.answers.size()) +
-                          " answers; a question here needs four"));
+            records_.push_back(refusedRecord(line, "the question has " +
+                                                       std::to_string(question_.answers.size()) +
+                                                       " answers; a question here needs four"));
             return;
         }
         SourceRecord record;
@@ -139,11 +139,11 @@ private:
             }
         }
         if (right <= 0 || partial > 0) {
-            records_.push_back(refusedRecord(
-                line, right < 0 ? "more than one answer is worth 100%"
-                                : partial > 0 ? "answers give part of the marks; one answer "
-                                                "must be worth 100% and the others nothing"
-                                              : "no answer is worth 100%"));
+            records_.push_back(
+                refusedRecord(line, right < 0     ? "more than one answer is worth 100%"
+                                    : partial > 0 ? "answers give part of the marks; one answer "
+                                                    "must be worth 100% and the others nothing"
+                                                  : "no answer is worth 100%"));
             return;
         }
         record.correct = std::to_string(right);
@@ -167,8 +167,8 @@ SourceRecords readMoodle(std::string_view utf8) {
     XmlStream stream(handler, 64, "UTF-8");
     slot = &stream;
     if (!stream.feed(utf8, true)) {
-        records.push_back(refusedRecord(stream.line(), "not readable as Moodle XML: " +
-                                                           stream.error()));
+        records.push_back(
+            refusedRecord(stream.line(), "not readable as Moodle XML: " + stream.error()));
     }
     return records;
 }

@@ -165,8 +165,7 @@ std::string decodedText(const std::string& text, Encoding encoding) {
 }
 
 // The decoded text of a string member; false when it is missing or no string.
-bool textOf(const JsonValue& object, std::string_view name, std::string& out,
-            Encoding encoding) {
+bool textOf(const JsonValue& object, std::string_view name, std::string& out, Encoding encoding) {
     const JsonValue* value = object.member(name);
     if (value == nullptr || value->kind != Kind::String) {
         return false;

@@ -105,7 +105,8 @@ bool readImportFile(const fs::path& file, std::optional<Format> format, const Re
         return false;
     }
     if (size > maxImportFileBytes) {
-        report.error = "the file is larger than " + std::to_string(maxImportFileBytes >> 20) + " MB";
+        report.error =
+            "the file is larger than " + std::to_string(maxImportFileBytes >> 20) + " MB";
         return false;
     }
     std::string bytes;

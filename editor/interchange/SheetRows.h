@@ -51,8 +51,8 @@ public:
                 return false;
             }
             rows_.push_back(row_);
-            rows_.back().line = static_cast<int>(
-                std::clamp<std::int64_t>(row_.line + k, 1, 2000000000));
+            rows_.back().line =
+                static_cast<int>(std::clamp<std::int64_t>(row_.line + k, 1, 2000000000));
         }
         return true;
     }
@@ -79,9 +79,8 @@ class XmlStream;
 
 // Runs the reader of an .ods content part: `feed` parses the part with the
 // handler it is given, setting the slot to its stream while it runs.
-bool parseOdsContent(
-    const std::function<bool(XmlHandler&, XmlStream*&, std::string&)>& feed,
-    std::string_view sheet, std::vector<TableRow>& rows, std::string& error,
-    const WorkbookLimits& limits);
+bool parseOdsContent(const std::function<bool(XmlHandler&, XmlStream*&, std::string&)>& feed,
+                     std::string_view sheet, std::vector<TableRow>& rows, std::string& error,
+                     const WorkbookLimits& limits);
 
 } // namespace qv::interchange

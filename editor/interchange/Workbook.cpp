@@ -149,8 +149,7 @@ bool isDateFormat(int id, std::string_view code) {
             ++bracket;
         } else if (!quoted && c == ']' && bracket > 0) {
             --bracket;
-        } else if (!quoted && bracket == 0 &&
-                   (c == 'y' || c == 'Y' || c == 'd' || c == 'D')) {
+        } else if (!quoted && bracket == 0 && (c == 'y' || c == 'Y' || c == 'd' || c == 'D')) {
             return true;
         }
     }
@@ -225,8 +224,7 @@ public:
                 }
             }
             dateStyles.push_back(
-                isDateFormat(static_cast<int>(std::clamp<std::int64_t>(format, -1, 100000)),
-                             code));
+                isDateFormat(static_cast<int>(std::clamp<std::int64_t>(format, -1, 100000)), code));
         }
     }
     void end(std::string_view name) override {
@@ -295,8 +293,8 @@ private:
 // A worksheet: rows of cells.
 class SheetPart : public XmlHandler {
 public:
-    SheetPart(const XlsxContext& context, std::vector<TableRow>& rows,
-              const WorkbookLimits& limits, XmlStream*& stream)
+    SheetPart(const XlsxContext& context, std::vector<TableRow>& rows, const WorkbookLimits& limits,
+              XmlStream*& stream)
         : context_(context), limits_(limits), sink_(rows, limits), stream_(stream) {}
 
     void start(std::string_view name, const char* const* attributes) override {
@@ -580,7 +578,8 @@ std::string shortestNumber(std::string_view literal) {
     double number = 0;
     const auto [end, problem] =
         std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), number);
-    if (problem != std::errc() || end != trimmed.data() + trimmed.size() || !std::isfinite(number)) {
+    if (problem != std::errc() || end != trimmed.data() + trimmed.size() ||
+        !std::isfinite(number)) {
         return std::string(literal);
     }
     if (number == 0) {

@@ -28,9 +28,14 @@ constexpr std::array<const char*, 15> prizes = {"100",   "200",    "300",    "50
                                                 "64000", "125000", "250000", "500000", "1000000"};
 
 constexpr std::array<const char*, interchange::formatCount> formatLabels = {
-    "CSV (comma-separated)",     "TSV (tab-separated)",     "Aiken",
-    "GIFT",                      "Open Trivia Database JSON", "Excel workbook (.xlsx)",
-    "OpenDocument spreadsheet (.ods)", "Moodle XML"};
+    "CSV (comma-separated)",
+    "TSV (tab-separated)",
+    "Aiken",
+    "GIFT",
+    "Open Trivia Database JSON",
+    "Excel workbook (.xlsx)",
+    "OpenDocument spreadsheet (.ods)",
+    "Moodle XML"};
 
 struct ColumnChoice {
     Role role;
@@ -181,7 +186,8 @@ void ImportPreview::showColumns(const std::vector<std::string>& header) {
         }
         // A first guess in the order most files use: question, four
         // answers, the right one.
-        const int guess = static_cast<int>(i) < 6 && i < header.size() ? static_cast<int>(i) + 1 : 0;
+        const int guess =
+            static_cast<int>(i) < 6 && i < header.size() ? static_cast<int>(i) + 1 : 0;
         list->setCurrentIndex(guess);
     }
     replanning_ = false;
@@ -230,7 +236,8 @@ void ImportPreview::replan() {
     summary_->setText(summary);
     QStringList notes;
     for (const std::string& note : shown_.report.notes) {
-        notes << QString::fromStdString(note).replace(0, 1, QString::fromStdString(note).left(1).toUpper());
+        notes << QString::fromStdString(note).replace(
+            0, 1, QString::fromStdString(note).left(1).toUpper());
     }
     notes_->setText(notes.join(QStringLiteral(". ")) + (notes.isEmpty() ? "" : "."));
     notes_->setVisible(!notes.isEmpty());
@@ -259,11 +266,10 @@ void ImportPreview::listRecords() {
     std::size_t q = 0;
     std::size_t s = 0;
     while (q < plan.questions.size() || s < plan.skipped.size()) {
-        const bool takeQuestion =
-            s >= plan.skipped.size() ||
-            (q < plan.questions.size() &&
-             place(plan.questions[q].line, plan.questions[q].recordIndex) <
-                 place(plan.skipped[s].line, plan.skipped[s].recordIndex));
+        const bool takeQuestion = s >= plan.skipped.size() ||
+                                  (q < plan.questions.size() &&
+                                   place(plan.questions[q].line, plan.questions[q].recordIndex) <
+                                       place(plan.skipped[s].line, plan.skipped[s].recordIndex));
         auto* item = new QTreeWidgetItem;
         if (takeQuestion) {
             const interchange::PlannedQuestion& question = plan.questions[q++];
@@ -274,13 +280,15 @@ void ImportPreview::listRecords() {
             item->setText(1, QString::fromLatin1(prizes[static_cast<std::size_t>(
                                  std::clamp(question.record.value, 1, 15) - 1)]));
             item->setText(2, storedText(question.record.text));
-            item->setText(3, QStringLiteral("%1: %2")
-                                 .arg(QChar('A' + right))
-                                 .arg(storedText(question.record.answers[static_cast<std::size_t>(right)])));
+            item->setText(
+                3, QStringLiteral("%1: %2")
+                       .arg(QChar('A' + right))
+                       .arg(storedText(question.record.answers[static_cast<std::size_t>(right)])));
         } else {
             const interchange::Skipped& skipped = plan.skipped[s++];
-            item->setText(0, QString::fromStdString(skipped.recordIndex > 0 ? skipped.where()
-                                                                             : std::to_string(skipped.line)));
+            item->setText(0, QString::fromStdString(skipped.recordIndex > 0
+                                                        ? skipped.where()
+                                                        : std::to_string(skipped.line)));
             item->setText(1, QStringLiteral("skipped"));
             item->setText(2, QString::fromStdString(skipped.question));
             item->setText(3, QString::fromStdString(skipped.reason));

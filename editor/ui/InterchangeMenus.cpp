@@ -71,8 +71,7 @@ void InterchangeMenus::importQuestions() {
         interchange::ImportOptions options;
         options.rung = choice.rung;
         options.allowRepeats = choice.allowRepeats;
-        outcome.plan =
-            interchange::previewImport(records, existing, source.parent_path(), options);
+        outcome.plan = interchange::previewImport(records, existing, source.parent_path(), options);
         return outcome;
     };
     // The format the file's name or content tells, as the command line finds it.

@@ -263,8 +263,8 @@ TEST_F(SetwrightCommandLine, HostileFilesGiveReasonsAndLeaveNoSetBehind) {
 TEST_F(SetwrightCommandLine, HelpListsTheCommands) {
     const Outcome help = setwright({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"  --import FILE --set NAME ", "  --format FORMAT ", "  --sheet NAME|N ",
-                               "  --columns LIST ", "  --rung N ",
+    for (const char* option : {"  --import FILE --set NAME ", "  --format FORMAT ",
+                               "  --sheet NAME|N ", "  --columns LIST ", "  --rung N ",
                                "  --append ", "  --export NAME --to FILE ", "  --check NAME "}) {
         EXPECT_THAT(help.out, HasSubstr(option));
     }

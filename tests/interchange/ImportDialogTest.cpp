@@ -13,12 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
-#include <QTreeWidget>
+#include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -53,9 +53,9 @@ std::vector<std::string> listedRecords(QDialog& shown) {
     auto* list = shown.findChild<QTreeWidget*>("importRecords");
     for (int i = 0; list != nullptr && i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = list->topLevelItem(i);
-        lines.push_back((item->text(0) + " | " + item->text(1) + " | " + item->text(2) + " | " +
-                         item->text(3))
-                            .toStdString());
+        lines.push_back(
+            (item->text(0) + " | " + item->text(1) + " | " + item->text(2) + " | " + item->text(3))
+                .toStdString());
     }
     return lines;
 }
@@ -121,7 +121,8 @@ TEST_F(ImportDialog, PreviewThenImportIsOneStepThatUndoTakesBack) {
     ASSERT_EQ(listed.size(), 14u);
     EXPECT_EQ(listed[0], "2 | 100 | Which city is the capital of Australia? | C: Canberra");
     EXPECT_THAT(listed[5], HasSubstr("10 | skipped | "));
-    EXPECT_THAT(listed[5], HasSubstr(" | answer A holds U+4E2D, a character a set file cannot store"));
+    EXPECT_THAT(listed[5],
+                HasSubstr(" | answer A holds U+4E2D, a character a set file cannot store"));
     // A fixed rung takes the rows that give only a difficulty (easy, hard).
     EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">1000000:</td><td width=\"48\">&nbsp;2<"));
     EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">100:</td><td width=\"48\">&nbsp;1<"));

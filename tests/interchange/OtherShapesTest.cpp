@@ -37,20 +37,21 @@ std::vector<std::string> answersOf(const PlannedQuestion& question) {
 
 TEST(ColumnNames, TheCommonTemplatesComeInWithOneNoteForColumnsNotUsed) {
     // The quiz-platform template: numbered answers, the right one by number.
-    const Read platform = readText(Format::Csv,
-                                   "Question,Answer 1,Answer 2,Answer 3,Answer 4,Time limit,"
-                                   "Correct answer,Category\r\n"
-                                   "Largest ocean?,Atlantic,Pacific,Indian,Arctic,20,2,Geo\r\n"
-                                   "Smallest prime?,1,2,3,5,10,2,Maths\r\n");
+    const Read platform =
+        readText(Format::Csv, "Question,Answer 1,Answer 2,Answer 3,Answer 4,Time limit,"
+                              "Correct answer,Category\r\n"
+                              "Largest ocean?,Atlantic,Pacific,Indian,Arctic,20,2,Geo\r\n"
+                              "Smallest prime?,1,2,3,5,10,2,Maths\r\n");
     ASSERT_EQ(platform.plan.questions.size(), 2u);
     EXPECT_EQ(platform.plan.questions[0].record.correctAnswer, 2);
     EXPECT_THAT(platform.report.notes,
                 ElementsAre("the columns \"Time limit\", \"Category\" are not used"));
 
     // Lettered options with the answer as its text, and a difficulty.
-    const Read options = readText(Format::Csv, "option_a;OPTION B;Option-C;Option D;Question;"
-                                               "Answer;Difficulty\r\n"
-                                               "Red;Green;Blue;Gold;Colour of grass?;Green;hard\r\n");
+    const Read options =
+        readText(Format::Csv, "option_a;OPTION B;Option-C;Option D;Question;"
+                              "Answer;Difficulty\r\n"
+                              "Red;Green;Blue;Gold;Colour of grass?;Green;hard\r\n");
     ASSERT_EQ(options.plan.questions.size(), 1u);
     EXPECT_EQ(options.plan.questions[0].record.correctAnswer, 2);
     EXPECT_EQ(options.plan.questions[0].record.value, 11);
@@ -81,11 +82,13 @@ TEST(ColumnNames, TheCommonTemplatesComeInWithOneNoteForColumnsNotUsed) {
     EXPECT_THAT(choices.plan.skipped[0].reason, HasSubstr("are not four answers"));
 
     // A file that names no known column is refused as one record.
-    const Read unknown = readText(Format::Csv, "Frage,Eins,Zwei,Drei,Vier,Richtig\r\nF?,a,b,c,d,1\r\n");
+    const Read unknown =
+        readText(Format::Csv, "Frage,Eins,Zwei,Drei,Vier,Richtig\r\nF?,a,b,c,d,1\r\n");
     EXPECT_TRUE(unknown.plan.questions.empty());
     ASSERT_EQ(unknown.plan.skipped.size(), 1u);
     EXPECT_THAT(unknown.plan.skipped[0].reason, HasSubstr("--columns"));
-    EXPECT_THAT(unknown.report.header, ElementsAre("Frage", "Eins", "Zwei", "Drei", "Vier", "Richtig"));
+    EXPECT_THAT(unknown.report.header,
+                ElementsAre("Frage", "Eins", "Zwei", "Drei", "Vier", "Richtig"));
 }
 
 TEST(ColumnNames, ChosenColumnsTakeTheHeaderOrTheFirstQuestion) {
@@ -101,8 +104,7 @@ TEST(ColumnNames, ChosenColumnsTakeTheHeaderOrTheFirstQuestion) {
               2u);
     EXPECT_EQ(readText(Format::Csv, rows, options).plan.questions.size(), 2u);
 
-    for (const auto& [text, message] :
-         std::vector<std::pair<std::string, std::string>>{
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
              {"question=1,a=2,b=3,c=4,d=5", "--columns lacks correct"},
              {"question=1,a=2,b=3,c=4,d=5,correct=0", "needs a column number from 1"},
              {"question=1,a=2,b=3,c=4,d=5,correct=6,correct=7", "names correct twice"},
@@ -121,8 +123,8 @@ TEST(ColumnNames, TheExportGuardsFormulasAndTheReaderTakesOffExactlyThatGuard) {
     EXPECT_EQ(guardFormula("-cmd"), "'-cmd");
     EXPECT_EQ(guardFormula("-40"), "-40");
     EXPECT_EQ(guardFormula("-0.5"), "-0.5");
-    EXPECT_EQ(unguardFormula("'Tis"), "'Tis");  // no guard: kept
-    EXPECT_EQ(unguardFormula("'-40"), "'-40");  // the export never writes this
+    EXPECT_EQ(unguardFormula("'Tis"), "'Tis"); // no guard: kept
+    EXPECT_EQ(unguardFormula("'-40"), "'-40"); // the export never writes this
     EXPECT_EQ(unguardFormula("''Tis"), "'Tis");
 
     SetFileRecord tricky;
@@ -191,10 +193,10 @@ std::string triviaResponse(const std::function<std::string(std::string_view)>& e
     std::string out = "{\"response_code\":0,\"results\":[";
     const std::vector<std::vector<std::string>> items = {
         {"multiple", "easy", "What is 2 + 2?", "4", "3", "5", "22"},
-        {"multiple", "hard", "Which is long?", "A thirty-one character answer!!", "short",
-         "brief", "terse"},
-        {"multiple", "hard", "Which is longer?", "right", "A thirty-three character answer!!",
-         "b", "c"},
+        {"multiple", "hard", "Which is long?", "A thirty-one character answer!!", "short", "brief",
+         "terse"},
+        {"multiple", "hard", "Which is longer?", "right", "A thirty-three character answer!!", "b",
+         "c"},
         {"boolean", "easy", "Is this true?", "True", "False"}};
     for (std::size_t i = 0; i < items.size(); ++i) {
         const auto& item = items[i];

@@ -3,8 +3,8 @@
 // writers Debian packages) and as an attacker would: every hostile one is a
 // clear refusal, quickly and within the limits.
 
-#include "editor/interchange/SetImport.h"
 #include "editor/interchange/Workbook.h"
+#include "editor/interchange/SetImport.h"
 #include "tests/editor/EditorDoubles.h"
 #include "tests/interchange/InterchangeTestFiles.h"
 
@@ -46,7 +46,8 @@ protected:
         SourceRecords records;
         ReadOptions options;
         options.sheet = sheet;
-        read.ok = readImportFile(folder_->path() / name, std::nullopt, options, records, read.report);
+        read.ok =
+            readImportFile(folder_->path() / name, std::nullopt, options, records, read.report);
         read.plan = planImport(records, {}, ".", {}, nullptr);
         return read;
     }
@@ -69,12 +70,11 @@ TEST_F(Workbooks, BothWritersGiveTheSameQuestionsNumbersAndDates) {
         ASSERT_TRUE(book.ok) << name << ": " << book.report.error;
         EXPECT_EQ(book.report.format, name == "questions.xlsx" ? Format::Xlsx : Format::Ods);
         EXPECT_THAT(book.report.notes, ElementsAre("the column \"Time limit\" is not used"));
-        EXPECT_THAT(questionsOf(book.plan),
-                    ElementsAre("Which city is the capital of Australia?",
-                                "In which year did the Berlin Wall fall?",
-                                "Which date is New Year's Day 2000?",
-                                "What is a quarter as a decimal?",
-                                "Caf\xE9 or th\xE9 \x96 which is French?"))
+        EXPECT_THAT(questionsOf(book.plan), ElementsAre("Which city is the capital of Australia?",
+                                                        "In which year did the Berlin Wall fall?",
+                                                        "Which date is New Year's Day 2000?",
+                                                        "What is a quarter as a decimal?",
+                                                        "Caf\xE9 or th\xE9 \x96 which is French?"))
             << name;
         ASSERT_GE(book.plan.questions.size(), 5u);
         EXPECT_EQ(book.plan.questions[0].record.correctAnswer, 3);
@@ -138,7 +138,8 @@ TEST_F(Workbooks, InlineTextRichRunsAndBooleans) {
 
 TEST_F(Workbooks, HostileWorkbooksAreClearRefusals) {
     const std::vector<std::pair<std::string, std::string>> refused = {
-        {"bomb.xlsx", "the part xl/worksheets/sheet1.xml of the workbook unpacks to more than 48 MB"},
+        {"bomb.xlsx",
+         "the part xl/worksheets/sheet1.xml of the workbook unpacks to more than 48 MB"},
         {"many-strings.xlsx", "table of texts holds more than 1000000 entries"},
         {"deep.xlsx", "nested deeper than 256 levels"},
         {"entities.xlsx", "declares a document type"},
@@ -196,12 +197,13 @@ TEST(WorkbookValues, NumbersAsTheShortestDecimalAndSerialDatesAsIsoDates) {
     context.dateStyles = {false, true};
     std::vector<TableRow> rows;
     std::string error;
-    ASSERT_TRUE(readXlsxSheet("<x:worksheet xmlns:x=\"ns\"><x:sheetData><x:row r=\"3\">"
-                              "<x:c r=\"B3\" t=\"s\"><x:v>0</x:v></x:c><x:c s=\"1\"><x:v>36526</x:v>"
-                              "</x:c><x:c><x:v>2.5E-1</x:v></x:c><x:c t=\"s\"><x:v>7</x:v></x:c>"
-                              "<x:c r=\"ZZZZZZ3\" t=\"str\"><x:v>far right</x:v></x:c></x:row>"
-                              "</x:sheetData></x:worksheet>",
-                              context, rows, error))
+    ASSERT_TRUE(
+        readXlsxSheet("<x:worksheet xmlns:x=\"ns\"><x:sheetData><x:row r=\"3\">"
+                      "<x:c r=\"B3\" t=\"s\"><x:v>0</x:v></x:c><x:c s=\"1\"><x:v>36526</x:v>"
+                      "</x:c><x:c><x:v>2.5E-1</x:v></x:c><x:c t=\"s\"><x:v>7</x:v></x:c>"
+                      "<x:c r=\"ZZZZZZ3\" t=\"str\"><x:v>far right</x:v></x:c></x:row>"
+                      "</x:sheetData></x:worksheet>",
+                      context, rows, error))
         << error;
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].line, 3);
