@@ -449,7 +449,11 @@ std::string guardFormula(std::string_view text) {
     if (!needsGuard(text)) {
         return std::string(text);
     }
-    return "'" + std::string(text);
+    std::string guarded;
+    guarded.reserve(text.size() + 1);
+    guarded += '\'';
+    guarded += text;
+    return guarded;
 }
 
 std::string_view unguardFormula(std::string_view text) {

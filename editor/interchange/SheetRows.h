@@ -50,7 +50,11 @@ public:
                         " rows with text";
                 return false;
             }
-            rows_.push_back(row_);
+            if (k + 1 == repeat) {
+                rows_.push_back(std::move(row_));
+            } else {
+                rows_.push_back(row_);
+            }
             rows_.back().line =
                 static_cast<int>(std::clamp<std::int64_t>(row_.line + k, 1, 2000000000));
         }

@@ -450,7 +450,10 @@ std::string partOfTarget(std::string_view target) {
             const std::size_t slash = path.rfind('/');
             path.resize(slash == std::string::npos ? 0 : slash);
         } else if (!piece.empty() && piece != ".") {
-            path += (path.empty() ? "" : "/") + std::string(piece);
+            if (!path.empty()) {
+                path += '/';
+            }
+            path += piece;
         }
         at = end + 1;
     }
