@@ -18,6 +18,7 @@ public:
 
     void beginRow(std::int64_t number) {
         row_ = TableRow{};
+        rowBytes_ = 0;
         row_.line = static_cast<int>(std::clamp<std::int64_t>(number, 1, 2000000000));
         filled_ = false;
     }
@@ -34,6 +35,7 @@ public:
         if (row_.cells.size() <= column) {
             row_.cells.resize(column + 1);
         }
+        rowBytes_ += text.size();
         row_.cells[column] = std::move(text);
         filled_ = true;
     }
@@ -48,6 +50,15 @@ public:
             if (rows_.size() >= limits_.maxRows) {
                 error = "the sheet holds more than " + std::to_string(limits_.maxRows) +
                         " rows with text";
+                return false;
+            }
+            cells_ += row_.cells.size();
+            bytes_ += rowBytes_;
+            if (cells_ > limits_.maxCells || bytes_ > limits_.maxTextBytes) {
+                error = "the sheet holds more than " +
+                        (cells_ > limits_.maxCells
+                             ? std::to_string(limits_.maxCells) + " cells"
+                             : std::to_string(limits_.maxTextBytes >> 20) + " MB of text");
                 return false;
             }
             if (k + 1 == repeat) {
@@ -66,6 +77,9 @@ private:
     const WorkbookLimits& limits_;
     TableRow row_;
     bool filled_ = false;
+    std::size_t rowBytes_ = 0;
+    std::size_t cells_ = 0;
+    std::size_t bytes_ = 0;
 };
 
 // Appends to a cell's text up to the limit; true when something was cut.

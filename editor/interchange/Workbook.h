@@ -27,6 +27,11 @@ struct WorkbookLimits {
     std::size_t maxColumns = 1024;
     // Entries of an .xlsx table of shared texts.
     std::size_t maxSharedStrings = 1000000;
+    // Cells kept in all (blank ones to the left of a filled one count) and
+    // bytes of their texts: a short sheet can point thousands of cells at
+    // one long shared text.
+    std::size_t maxCells = 2000000;
+    std::size_t maxTextBytes = std::size_t{64} << 20;
     int maxDepth = 256;
 };
 

@@ -80,7 +80,8 @@ TEST(HostileInput, DeeplyNestedOrBrokenJsonIsOneReason) {
 
 TEST(HostileInput, RandomBytesInEveryFormatGiveNoQuestions) {
     std::mt19937 generator(17);
-    for (Format format : {Format::Csv, Format::Tsv, Format::Aiken, Format::Gift, Format::OpenTdb}) {
+    for (Format format : {Format::Csv, Format::Tsv, Format::Aiken, Format::Gift, Format::OpenTdb,
+                          Format::Moodle, Format::Xlsx, Format::Ods}) {
         for (int round = 0; round < 20; ++round) {
             std::string bytes(4096, '\0');
             for (char& c : bytes) {

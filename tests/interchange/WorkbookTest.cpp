@@ -173,6 +173,24 @@ TEST_F(Workbooks, HostileWorkbooksAreClearRefusals) {
     limits.maxRows = 10;
     EXPECT_FALSE(readXlsxSheet(sheet, {}, rows, error, limits));
     EXPECT_EQ(error, "the sheet holds more than 10 rows with text");
+
+    // Short XML that points many cells at one long text, or fills far-right
+    // cells, stops at the budget instead of multiplying the text.
+    XlsxContext longText;
+    longText.sharedStrings = {std::string(30000, 'y')};
+    longText.sharedTooLong = {false};
+    std::string pointers = "<worksheet><sheetData>";
+    for (int row = 1; row <= 3000; ++row) {
+        pointers += "<row><c t=\"s\"><v>0</v></c><c r=\"ALL" + std::to_string(row) +
+                    "\" t=\"s\"><v>0</v></c></row>";
+    }
+    pointers += "</sheetData></worksheet>";
+    EXPECT_FALSE(readXlsxSheet(pointers, longText, rows, error));
+    EXPECT_EQ(error, "the sheet holds more than 64 MB of text");
+    WorkbookLimits fewCells;
+    fewCells.maxCells = 100000;
+    EXPECT_FALSE(readXlsxSheet(pointers, longText, rows, error, fewCells));
+    EXPECT_EQ(error, "the sheet holds more than 100000 cells");
 }
 
 TEST(WorkbookValues, NumbersAsTheShortestDecimalAndSerialDatesAsIsoDates) {
