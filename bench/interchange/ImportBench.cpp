@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Importing a spreadsheet of 10,000 questions, as a quiz night's organiser
-// brings it: quoted commas, accents, every column filled, no pictures.
+// brings it: quoted commas, accents, every column filled, no pictures; and
+// the same number of rows as an .xlsx workbook written by openpyxl.
 
 #include "editor/interchange/Format.h"
 #include "editor/interchange/SetImport.h"
@@ -10,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -38,6 +40,12 @@ struct Sample {
         fs::create_directories(folder);
         csv = folder / "ten-thousand.csv";
         std::ofstream(csv, std::ios::binary) << tenThousandRows();
+        const std::string command = "/usr/bin/python3 '" QV_SOURCE_DIR
+                                    "/tests/interchange/workbooks/make_workbooks.py' '" +
+                                    folder.string() + "' rows " + std::to_string(rowCount);
+        if (std::system(command.c_str()) == 0) {
+            xlsx = folder / "bench.xlsx";
+        }
     }
     ~Sample() {
         std::error_code ignored;
@@ -45,6 +53,8 @@ struct Sample {
     }
     fs::path folder;
     fs::path csv;
+    // Empty when python3-openpyxl is missing.
+    fs::path xlsx;
 };
 
 Sample& sample() {
@@ -87,6 +97,31 @@ void importIntoNewSet(benchmark::State& state) {
     }
 }
 BENCHMARK(importIntoNewSet)->Unit(benchmark::kMillisecond);
+
+// The whole import of a 10,000-row workbook: unzipping, the table of texts,
+// the sheet, the plan and the set written.
+void importWorkbookIntoNewSet(benchmark::State& state) {
+    if (sample().xlsx.empty()) {
+        state.SkipWithError("python3-openpyxl is needed to write the workbook");
+        return;
+    }
+    const fs::path sets = sample().folder / "WorkbookSets";
+    int n = 0;
+    for (auto _ : state) {
+        ImportRequest request;
+        request.file = sample().xlsx;
+        request.setName = "Book" + std::to_string(n++);
+        const ImportResult result = importIntoSet(sets, request);
+        if (!result.written || result.plan.questions.size() != rowCount) {
+            state.SkipWithError("the import failed");
+        }
+        state.PauseTiming();
+        std::error_code ignored;
+        fs::remove_all(sets / request.setName, ignored);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(importWorkbookIntoNewSet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

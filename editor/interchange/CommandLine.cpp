@@ -17,13 +17,15 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view usage =
-    "usage: Setwright --import FILE --set NAME [--format csv|tsv|aiken|gift|opentdb]\n"
-    "                 [--rung N] [--append]\n"
+    "usage: Setwright --import FILE --set NAME\n"
+    "                 [--format csv|tsv|xlsx|ods|aiken|gift|opentdb|moodle]\n"
+    "                 [--sheet NAME|N] [--columns question=1,a=2,...] [--rung N] [--append]\n"
     "       Setwright --export NAME --to FILE.csv\n"
     "       Setwright --check NAME\n";
 
-constexpr std::array<std::string_view, 7> valueOptions = {"--import", "--set", "--format", "--rung",
-                                                          "--export", "--to",  "--check"};
+constexpr std::array<std::string_view, 9> valueOptions = {"--import", "--set",   "--format",
+                                                          "--rung",   "--sheet", "--columns",
+                                                          "--export", "--to",    "--check"};
 constexpr std::string_view appendOption = "--append";
 
 struct Arguments {
@@ -95,6 +97,19 @@ bool setNameOf(const std::string& utf8, std::string& name) {
     return cp1252FromUtf8(utf8, name);
 }
 
+// The last line of every import: what came in, what was skipped and, when
+// nothing could be read, why.
+void summary(std::ostream& out, std::size_t imported, std::size_t skipped, const std::string& why,
+             const std::string& format) {
+    out << "imported " << imported << " questions, skipped " << skipped;
+    if (!why.empty()) {
+        out << ": " << why;
+    } else if (!format.empty()) {
+        out << " (read as " << format << ")";
+    }
+    out << "\n";
+}
+
 int runImport(const Arguments& args, const std::function<fs::path()>& setsFolder, std::ostream& out,
               std::ostream& err, SetLock* lock) {
     for (std::string_view option : {"--export", "--to", "--check"}) {
@@ -105,17 +120,15 @@ int runImport(const Arguments& args, const std::function<fs::path()>& setsFolder
     if (!args.has("--set")) {
         return usageError(err, "--import needs --set NAME");
     }
+    const std::string& fileName = args["--import"];
     ImportRequest request;
-    request.file = fs::path(args["--import"]);
+    request.file = fs::path(fileName);
     request.append = args.append;
     if (args.has("--format")) {
         request.format = formatNamed(args["--format"]);
         if (!request.format) {
             return usageError(err, "unknown format \"" + args["--format"] + "\"");
         }
-    } else if (!formatOfFile(request.file)) {
-        return usageError(err, "the format of \"" + args["--import"] +
-                                   "\" cannot be told from its name; give --format");
     }
     if (args.has("--rung")) {
         request.options.rung = rungOf(args["--rung"]);
@@ -123,29 +136,51 @@ int runImport(const Arguments& args, const std::function<fs::path()>& setsFolder
             return usageError(err, "--rung takes 1 to 15 or a prize of the ladder");
         }
     }
+    if (args.has("--sheet")) {
+        request.read.sheet = args["--sheet"];
+    }
+    if (args.has("--columns")) {
+        ColumnMap columns;
+        std::string problem;
+        if (!parseColumnMap(args["--columns"], columns, problem)) {
+            return usageError(err, problem);
+        }
+        request.read.columns = columns;
+    }
     if (!setNameOf(args["--set"], request.setName)) {
+        summary(out, 0, 0, "\"" + args["--set"] + "\" cannot be a set name", {});
         return failure(err, "\"" + args["--set"] + "\" cannot be a set name");
     }
     const fs::path sets = setsFolder();
     std::string holder;
     if (lock != nullptr && !lock->take(setLockFile(sets, request.setName), holder)) {
-        return failure(err, "the set \"" + args["--set"] + "\" is open in a Setwright window (" +
-                                holder + "); close it there, then import again");
+        const std::string why = "the set \"" + args["--set"] + "\" is open in a Setwright window (" +
+                                holder + "); close it there, then import again";
+        summary(out, 0, 0, why, {});
+        return failure(err, why);
     }
     const ImportResult result = importIntoSet(sets, request);
+    const std::string format(formatName(result.read.format));
     if (!result.error.empty() && result.plan.questions.empty() && result.plan.skipped.empty()) {
+        summary(out, 0, 0, result.error, format);
         return failure(err, result.error);
     }
-    for (const Skipped& skipped : result.plan.skipped) {
-        err << args["--import"] << ":" << skipped.line << ": " << skipped.reason << "\n";
+    for (const std::string& note : result.read.notes) {
+        err << fileName << ": " << note << "\n";
     }
+    for (const Skipped& skipped : result.plan.skipped) {
+        err << fileName << ":" << skipped.where() << ": " << skipped.reason << "\n";
+    }
+    std::string why;
     if (!result.error.empty()) {
         err << "Setwright: " << result.error << "\n";
+        why = result.error;
     } else if (!result.written) {
-        err << "Setwright: " << args["--import"] << " holds no question that can be imported\n";
+        why = fileName + " holds no question that can be imported";
+        err << "Setwright: " << why << "\n";
     }
     const std::size_t imported = result.written ? result.plan.questions.size() : 0;
-    out << "imported " << imported << " questions, skipped " << result.plan.skipped.size() << "\n";
+    summary(out, imported, result.plan.skipped.size(), why, format);
     if (!result.written) {
         return 2;
     }

@@ -3,6 +3,7 @@
 
 #include "common/Cp1252.h"
 #include "common/FileIo.h"
+#include "editor/interchange/Columns.h"
 #include "editor/interchange/SetCheck.h"
 #include "editor/interchange/SetStore.h"
 
@@ -14,7 +15,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void appendField(std::string& out, std::string_view text) {
+// A cell that a spreadsheet would run as a formula gets a ' before it (the
+// CSV reader takes exactly that one off again).
+void appendField(std::string& out, std::string_view plain) {
+    const std::string guarded = guardFormula(plain);
+    const std::string_view text = guarded;
     const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote) {

@@ -115,139 +115,75 @@ private:
     int startLine_ = 1;
 };
 
-enum Column { Question, A, B, C, D, Correct, Rung, Picture, ColumnCount };
-constexpr std::string_view columnNames[ColumnCount] = {"question", "a",       "b",    "c",
-                                                       "d",        "correct", "rung", "picture"};
-constexpr int requiredColumns = Correct + 1;
-
-bool isBlank(const Row& row) {
-    return std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& field) {
-        return field.find_first_not_of(" \t") == std::string::npos;
-    });
-}
-
-struct Header {
-    std::array<int, ColumnCount> index{};
-    std::string problem; // empty when the header can be used
-};
-
-Header readHeader(const Row& row) {
-    Header header;
-    header.index.fill(-1);
-    for (std::size_t i = 0; i < row.fields.size(); ++i) {
-        const std::string name = lowerAscii(trimmedView(row.fields[i], " \t"));
-        const auto* found = std::find(std::begin(columnNames), std::end(columnNames), name);
-        if (found == std::end(columnNames)) {
-            continue;
-        }
-        auto& slot = header.index[static_cast<std::size_t>(found - std::begin(columnNames))];
-        if (slot >= 0) {
-            header.problem = "the header row names the column \"" + name + "\" twice";
-            return header;
-        }
-        slot = static_cast<int>(i);
-    }
-    std::string missing;
-    for (int c = 0; c < requiredColumns; ++c) {
-        if (header.index[static_cast<std::size_t>(c)] < 0) {
-            missing += (missing.empty() ? "" : ", ") + std::string(columnNames[c]);
-        }
-    }
-    if (!missing.empty()) {
-        header.problem = "the first row must name the columns question, a, b, c, d and correct "
-                         "(missing: " +
-                         missing + ")";
-    }
-    return header;
-}
-
 std::optional<Row> firstRow(std::string_view text, char delimiter) {
     RowSplitter splitter(text, delimiter);
     while (!splitter.atEnd()) {
         Row row = splitter.next();
-        if (!isBlank(row)) {
+        const bool blank =
+            std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& field) {
+                return field.find_first_not_of(" \t") == std::string::npos;
+            });
+        if (!blank) {
             return row;
         }
     }
     return std::nullopt;
 }
 
-SourceRecord recordOf(Row& row, const Header& header) {
-    SourceRecord record;
-    record.line = row.line;
-    auto take = [&](Column column, std::string& into) {
-        const int i = header.index[column];
-        if (i >= 0 && static_cast<std::size_t>(i) < row.fields.size()) {
-            into = std::move(row.fields[static_cast<std::size_t>(i)]);
-        }
-    };
-    take(Question, record.question);
-    for (int k = 0; k < 4; ++k) {
-        take(static_cast<Column>(A + k), record.answers[static_cast<std::size_t>(k)]);
+// Spreadsheets set to a language with a decimal comma save with semicolons:
+// the header tells, or with chosen columns the wider first row.
+char delimiterOf(std::string_view text, char delimiter, const TableOptions& options) {
+    if (delimiter != ',') {
+        return delimiter;
     }
-    take(Correct, record.correct);
-    take(Rung, record.rung);
-    take(Picture, record.picture);
-    return record;
+    const std::optional<Row> commas = firstRow(text, ',');
+    const std::optional<Row> semicolons = firstRow(text, ';');
+    if (!commas || !semicolons) {
+        return delimiter;
+    }
+    if (options.columns) {
+        return semicolons->fields.size() > commas->fields.size() ? ';' : ',';
+    }
+    std::string problem;
+    mapOfHeader(commas->fields, problem);
+    if (problem.empty()) {
+        return ',';
+    }
+    mapOfHeader(semicolons->fields, problem);
+    return problem.empty() ? ';' : ',';
 }
 
 } // namespace
 
-SourceRecords readDelimited(std::string_view utf8, char delimiter) {
-    SourceRecords records;
-    std::optional<Row> first = firstRow(utf8, delimiter);
-    if (!first) {
-        return records;
-    }
-    Header header = readHeader(*first);
-    if (!header.problem.empty() && delimiter == ',') {
-        if (std::optional<Row> semicolons = firstRow(utf8, ';')) {
-            Header other = readHeader(*semicolons);
-            if (other.problem.empty()) {
-                header = other;
-                delimiter = ';';
-                first = std::move(semicolons);
-            }
-        }
-    }
-    if (!header.problem.empty()) {
-        records.push_back(refusedRecord(first->line, header.problem));
-        return records;
-    }
-    records.reserve(static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
-    RowSplitter splitter(utf8, delimiter);
-    bool headerSeen = false;
+SourceRecords readDelimited(std::string_view utf8, char delimiter, const TableOptions& options,
+                            std::vector<std::string>* notes) {
+    std::vector<TableRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
+    RowSplitter splitter(utf8, delimiterOf(utf8, delimiter, options));
     while (!splitter.atEnd()) {
         Row row = splitter.next();
         if (row.unterminated) {
             // Inside the swallowed rows every quote is doubled, so reading
             // them again cannot meet another unclosed quote: this happens
             // once at most.
-            records.push_back(
-                refusedRecord(row.line, "a quoted field opened on this row is never closed"));
+            rows.push_back({row.line, {}, "a quoted field opened on this row is never closed"});
             splitter.resumeAfterRowStart();
             continue;
         }
-        if (isBlank(row)) {
-            continue;
-        }
-        if (!headerSeen) {
-            headerSeen = true; // the header found above
-            continue;
-        }
-        const std::size_t named = first->fields.size();
-        if (row.fields.size() > named &&
-            std::any_of(row.fields.begin() + static_cast<std::ptrdiff_t>(named), row.fields.end(),
-                        [](const std::string& f) { return !f.empty(); })) {
-            records.push_back(refusedRecord(
-                row.line, "the row has " + std::to_string(row.fields.size()) +
-                              " fields but the header names " + std::to_string(named) +
-                              " (a field holding the separator needs quotes)"));
-            continue;
-        }
-        records.push_back(recordOf(row, header));
+        rows.push_back({row.line, std::move(row.fields), {}});
     }
-    return records;
+    TableOptions strict = options;
+    strict.strictWidth = true;
+    strict.dropFormulaGuard = true;
+    std::vector<std::string> ignoredNotes;
+    return recordsOfRows(rows, strict, notes != nullptr ? *notes : ignoredNotes);
+}
+
+void readDelimitedHeader(std::string_view utf8, char delimiter, std::vector<std::string>& cells) {
+    cells.clear();
+    if (std::optional<Row> first = firstRow(utf8, delimiterOf(utf8, delimiter, {}))) {
+        cells = std::move(first->fields);
+    }
 }
 
 } // namespace qv::interchange

@@ -136,6 +136,10 @@ std::array<int, 16> ImportPlan::perRung() const {
     return counts;
 }
 
+std::string Skipped::where() const {
+    return recordIndex > 0 ? "record " + std::to_string(recordIndex) : std::to_string(line);
+}
+
 int rungOf(std::string_view text) {
     text = trimmed(text);
     const std::string word = lowerAscii(text);
@@ -185,7 +189,8 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
     }
     RungCycles cycles(options.rung);
     auto skip = [&plan](const SourceRecord& source, std::string reason) {
-        plan.skipped.push_back({source.line, std::move(reason)});
+        plan.skipped.push_back({source.line, std::move(reason), source.recordIndex,
+                                quotable(trimmedView(source.question), 60)});
     };
     for (const SourceRecord& source : records) {
         if (!source.skipReason.empty()) {
@@ -254,7 +259,7 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
             }
         }
         const std::string key = sameTextKey(record.text);
-        if (taken.count(key) != 0) {
+        if (!options.allowRepeats && taken.count(key) != 0) {
             skip(source, "the question is already in the set");
             continue;
         }
@@ -281,7 +286,8 @@ ImportPlan planImport(const SourceRecords& records, const std::vector<SetFileRec
         record.value = cycles.peek(own);
         cycles.advance(own);
         taken.insert(key);
-        plan.questions.push_back({source.line, std::move(record), std::move(path)});
+        plan.questions.push_back(
+            {source.line, std::move(record), std::move(path), source.recordIndex});
     }
     return plan;
 }

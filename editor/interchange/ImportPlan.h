@@ -18,6 +18,13 @@ namespace qv::interchange {
 struct Skipped {
     int line = 0;
     std::string reason;
+    // The record's place in a file that is one line (see SourceRecord).
+    int recordIndex = 0;
+    // The record's question as the file gives it, shortened for showing.
+    std::string question;
+
+    // "record 7" or "12" (the line), for FILE:WHERE: messages.
+    std::string where() const;
 };
 
 struct PlannedQuestion {
@@ -27,6 +34,8 @@ struct PlannedQuestion {
     SetFileRecord record;
     // The picture file the record names, resolved; empty without one.
     std::filesystem::path picture;
+    // The record's place in a file that is one line; 0 otherwise.
+    int recordIndex = 0;
 };
 
 struct ImportPlan {
@@ -40,6 +49,8 @@ struct ImportPlan {
 struct ImportOptions {
     // 1 to 15: the rung of every record that names none; 0: the cycles.
     int rung = 0;
+    // Questions the set (or the file) has already come in again.
+    bool allowRepeats = false;
 };
 
 // Brings the picture at `source` in as the picture of set position

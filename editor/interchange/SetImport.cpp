@@ -96,32 +96,34 @@ ImportResult refuse(std::string error) {
 
 } // namespace
 
-bool readImportFile(const fs::path& file, std::optional<Format> format, SourceRecords& records,
-                    std::string& error) {
-    if (!format) {
-        format = formatOfFile(file);
-        if (!format) {
-            error = "the format cannot be told from the file name; give --format";
-            return false;
-        }
-    }
+bool readImportFile(const fs::path& file, std::optional<Format> format, const ReadOptions& options,
+                    SourceRecords& records, ReadReport& report) {
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(file, ec);
     if (ec || !fs::is_regular_file(file, ec)) {
-        error = "the file cannot be read";
+        report.error = "the file cannot be read";
         return false;
     }
     if (size > maxImportFileBytes) {
-        error = "the file is larger than " + std::to_string(maxImportFileBytes >> 20) + " MB";
+        report.error =
+            "the file is larger than " + std::to_string(maxImportFileBytes >> 20) + " MB";
         return false;
     }
     std::string bytes;
     if (!readWholeFile(file, bytes, static_cast<std::size_t>(maxImportFileBytes))) {
-        error = "the file cannot be read";
+        report.error = "the file cannot be read";
         return false;
     }
-    records = readRecords(*format, decodeInput(bytes));
-    return true;
+    records = readRecords(format ? *format : detectFormat(file, bytes), bytes, options, report);
+    return report.error.empty();
+}
+
+bool readImportFile(const fs::path& file, std::optional<Format> format, SourceRecords& records,
+                    std::string& error) {
+    ReadReport report;
+    const bool read = readImportFile(file, format, {}, records, report);
+    error = report.error;
+    return read;
 }
 
 bool preparePictureFile(const fs::path& source, std::vector<std::uint8_t>* jpeg,
@@ -172,8 +174,11 @@ ImportResult importIntoSet(const fs::path& setsFolder, const ImportRequest& requ
         return refuse("the set " + quotedName(request.setName) + " is not whole: " + error);
     }
     SourceRecords records;
-    if (!readImportFile(request.file, request.format, records, error)) {
-        return refuse(request.file.string() + ": " + error);
+    ReadReport report;
+    if (!readImportFile(request.file, request.format, request.read, records, report)) {
+        ImportResult refused = refuse(request.file.string() + ": " + report.error);
+        refused.read = std::move(report);
+        return refused;
     }
 
     std::error_code ec;
@@ -202,6 +207,7 @@ ImportResult importIntoSet(const fs::path& setsFolder, const ImportRequest& requ
         }
     };
     ImportResult result;
+    result.read = std::move(report);
     result.plan = planImport(records, existing, request.file.parent_path(), request.options,
                              [&](const fs::path& source, int position, std::string& reason) {
                                  std::vector<std::uint8_t> jpeg;

@@ -19,8 +19,13 @@ namespace qv::interchange {
 // few megabytes in any of the formats.
 inline constexpr std::uintmax_t maxImportFileBytes = std::uintmax_t{16} << 20;
 
-// Reads and decodes `file` and runs the reader of `format` (by the file's
-// extension when not given). False, with `error`, when nothing can be read.
+// Reads `file` and runs the reader of `format` (when not given, found as
+// detectFormat finds it). False, with `report.error`, when nothing can be
+// read; `report.format` is the format used.
+bool readImportFile(const std::filesystem::path& file, std::optional<Format> format,
+                    const ReadOptions& options, SourceRecords& records, ReadReport& report);
+
+// The same with the default options.
 bool readImportFile(const std::filesystem::path& file, std::optional<Format> format,
                     SourceRecords& records, std::string& error);
 
@@ -36,6 +41,7 @@ struct ImportRequest {
     std::string setName;
     bool append = false;
     ImportOptions options;
+    ReadOptions read;
 };
 
 struct ImportResult {
@@ -44,6 +50,8 @@ struct ImportResult {
     // Why nothing was written, when it was not for a reason of the records.
     std::string error;
     ImportPlan plan;
+    // What reading the file found out (format, notes).
+    ReadReport read;
 };
 
 // Creates the set (or, with `append`, adds to it) under `setsFolder`.

@@ -12,6 +12,9 @@ namespace qv::interchange {
 struct SourceRecord {
     // 1-based line of the file where the record starts.
     int line = 0;
+    // 1-based place of the record in a file that is one line, where the
+    // line says nothing; 0 otherwise.
+    int recordIndex = 0;
     // Texts in UTF-8, as the file holds them (not yet trimmed).
     std::string question;
     std::array<std::string, 4> answers;

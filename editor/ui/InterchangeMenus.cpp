@@ -40,7 +40,8 @@ std::optional<fs::path> InterchangeMenus::chooseFile(bool save) {
                                             QStringLiteral("Spreadsheet (*.csv)"))
              : QFileDialog::getOpenFileName(
                    &window_, QStringLiteral("Import Questions"), QString(),
-                   QStringLiteral("Question files (*.csv *.tsv *.txt *.gift *.json);;"
+                   QStringLiteral("Question files (*.csv *.tsv *.xlsx *.ods *.txt *.gift *.json "
+                                  "*.xml);;"
                                   "All Files (*)"));
     if (chosen.isEmpty()) {
         return std::nullopt;
@@ -59,20 +60,26 @@ void InterchangeMenus::importQuestions() {
     }
     const std::vector<SetFileRecord> existing = interchange::recordsOf(editor.questions());
     const fs::path source = *file;
-    auto planner = [source, existing](interchange::Format format, int rung) {
+    auto planner = [source, existing](const ImportPreview::Choice& choice) {
+        ImportPreview::Outcome outcome;
         interchange::SourceRecords records;
-        std::string error;
-        if (!interchange::readImportFile(source, format, records, error)) {
-            interchange::ImportPlan refused;
-            refused.skipped.push_back({0, error});
-            return refused;
+        interchange::ReadOptions read;
+        read.columns = choice.columns;
+        if (!interchange::readImportFile(source, choice.format, read, records, outcome.report)) {
+            return outcome;
         }
-        return interchange::previewImport(records, existing, source.parent_path(),
-                                          interchange::ImportOptions{rung});
+        interchange::ImportOptions options;
+        options.rung = choice.rung;
+        options.allowRepeats = choice.allowRepeats;
+        outcome.plan = interchange::previewImport(records, existing, source.parent_path(), options);
+        return outcome;
     };
+    // The format the file's name or content tells, as the command line finds it.
+    interchange::SourceRecords probe;
+    interchange::ReadReport found;
+    interchange::readImportFile(source, std::nullopt, {}, probe, found);
     ImportPreview preview(QString::fromStdString(file->filename().string()),
-                          QString::fromStdString(utf8FromCp1252(editor.setName())),
-                          interchange::formatOfFile(*file).value_or(interchange::Format::Csv),
+                          QString::fromStdString(utf8FromCp1252(editor.setName())), found.format,
                           planner, &window_);
     const int result = runDialog_ ? runDialog_(preview) : preview.exec();
     window_.activateWindow();

@@ -29,7 +29,10 @@ const qv::ProgramInfo setwrightInfo{
     "new one.",
     {
         {"--import FILE --set NAME", "make the set NAME of the questions in FILE"},
-        {"--format FORMAT", "csv, tsv, aiken, gift or opentdb, when FILE's name does not tell"},
+        {"--format FORMAT",
+         "csv, tsv, xlsx, ods, aiken, gift, opentdb or moodle (default: told from FILE)"},
+        {"--sheet NAME|N", "import this sheet of a workbook (default: the first)"},
+        {"--columns LIST", "which columns hold what, as question=1,a=2,b=3,c=4,d=5,correct=6"},
         {"--rung N", "put the imported questions that name no rung on rung N (1 to 15)"},
         {"--append", "add the imported questions to the existing set NAME"},
         {"--export NAME --to FILE", "write the set NAME as CSV, its pictures beside FILE"},

@@ -46,7 +46,8 @@ bool storable(const qv::SetFileRecord& record) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const SourceRecords records = readRecords(QV_FUZZ_FORMAT, decodeInput(bytes));
+    ReadReport report;
+    const SourceRecords records = readRecords(QV_FUZZ_FORMAT, bytes, {}, report);
     // Pictures name files of the machine; the fuzzer refuses them all.
     const ImportPlan plan =
         planImport(records, {}, ".", {}, [](const auto&, int, std::string&) { return false; });

@@ -102,7 +102,7 @@ TEST_F(SetwrightCommandLine, ExportThenImportGivesTheSameSetFileAndPicturesByteF
     file("original.csv", rows);
     const Outcome imported = setwright({"--import", "original.csv", "--set", "Original"});
     EXPECT_EQ(imported.code, 0) << imported.err;
-    EXPECT_EQ(imported.out, "imported 15 questions, skipped 0\n");
+    EXPECT_EQ(imported.out, "imported 15 questions, skipped 0 (read as csv)\n");
     EXPECT_EQ(imported.err, "");
 
     fs::create_directories(folder.path() / "shared");
@@ -130,7 +130,7 @@ TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCod
                       "Worse?,a,b,c,d,F\r\n");
     const Outcome mixed = setwright({"--import", "mixed.csv", "--set", "Mixed"});
     EXPECT_EQ(mixed.code, 1);
-    EXPECT_EQ(mixed.out, "imported 1 questions, skipped 2\n");
+    EXPECT_EQ(mixed.out, "imported 1 questions, skipped 2 (read as csv)\n");
     EXPECT_EQ(mixed.err, "mixed.csv:3: answer D is empty\n"
                          "mixed.csv:4: the correct answer \"F\" is not A to D, 1 to 4 or the text "
                          "of one of the answers\n");
@@ -139,7 +139,8 @@ TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCod
     file("none.csv", "question,a,b,c,d,correct\r\nBad?,a,b,c,,A\r\n");
     const Outcome none = setwright({"--import", "none.csv", "--set", "None"});
     EXPECT_EQ(none.code, 2);
-    EXPECT_EQ(none.out, "imported 0 questions, skipped 1\n");
+    EXPECT_EQ(none.out,
+              "imported 0 questions, skipped 1: none.csv holds no question that can be imported\n");
     EXPECT_FALSE(fs::exists(sets / "None"));
 
     // The set exists: refused without --append, added to with it.
@@ -147,7 +148,8 @@ TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCod
     const Outcome taken = setwright({"--import", "more.csv", "--set", "Mixed"});
     EXPECT_EQ(taken.code, 2);
     EXPECT_THAT(taken.err, HasSubstr("exists already"));
-    EXPECT_EQ(taken.out, "");
+    EXPECT_EQ(taken.out, "imported 0 questions, skipped 0: a question set named \"Mixed\" exists "
+                         "already (--append adds to it)\n");
     const Outcome appended = setwright({"--import", "more.csv", "--set=Mixed", "--append"});
     EXPECT_EQ(appended.code, 0) << appended.err;
     EXPECT_THAT(readFile(sets / "Mixed" / "Mixed.txt"), StartsWith("2\r\n\r\nGood?\r\n"));
@@ -262,7 +264,8 @@ TEST_F(SetwrightCommandLine, HostileFilesGiveReasonsAndLeaveNoSetBehind) {
 TEST_F(SetwrightCommandLine, HelpListsTheCommands) {
     const Outcome help = setwright({"--help"});
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"  --import FILE --set NAME ", "  --format FORMAT ", "  --rung N ",
+    for (const char* option : {"  --import FILE --set NAME ", "  --format FORMAT ",
+                               "  --sheet NAME|N ", "  --columns LIST ", "  --rung N ",
                                "  --append ", "  --export NAME --to FILE ", "  --check NAME "}) {
         EXPECT_THAT(help.out, HasSubstr(option));
     }
@@ -277,6 +280,58 @@ TEST_F(SetwrightCommandLine, EachFormatIsKnownByItsFileName) {
         EXPECT_LE(run.code, 1) << name << run.err;
         EXPECT_TRUE(fs::exists(sets / set / (set + ".txt"))) << name;
     }
+}
+
+TEST_F(SetwrightCommandLine, WorkbooksSheetsChosenColumnsAndTheFormatUsed) {
+    if (!makeWorkbooks(folder.path())) {
+        GTEST_SKIP() << "python3-openpyxl and python3-odf are needed";
+    }
+    const Outcome xlsx = setwright({"--import", "questions.xlsx", "--set", "Book"});
+    EXPECT_EQ(xlsx.code, 1);
+    EXPECT_EQ(xlsx.out, "imported 5 questions, skipped 1 (read as xlsx)\n");
+    EXPECT_EQ(xlsx.err, "questions.xlsx: the column \"Time limit\" is not used\n"
+                        "questions.xlsx:8: answer B is empty\n");
+    const Outcome second =
+        setwright({"--import", "questions.ods", "--set", "Other", "--sheet", "Other"});
+    EXPECT_EQ(second.code, 0) << second.err;
+    EXPECT_EQ(second.out, "imported 1 questions, skipped 0 (read as ods)\n");
+    const Outcome noSheet =
+        setwright({"--import", "questions.ods", "--set", "None", "--sheet", "Round 9"});
+    EXPECT_EQ(noSheet.code, 2);
+    EXPECT_THAT(noSheet.out, StartsWith("imported 0 questions, skipped 0: questions.ods: the "
+                                        "workbook has no sheet \"Round 9\""));
+    EXPECT_FALSE(fs::exists(sets / "None"));
+    const Outcome bomb = setwright({"--import", "bomb.xlsx", "--set", "Bomb"});
+    EXPECT_EQ(bomb.code, 2);
+    EXPECT_THAT(bomb.out, HasSubstr("unpacks to more than 48 MB"));
+
+    // Columns nothing recognises, chosen on the command line.
+    file("fragen.txt", "Frage;Eins;Zwei;Drei;Vier;Richtig\r\nWie viel ist 2+2?;3;4;5;6;2\r\n");
+    const Outcome unknown = setwright({"--import", "fragen.txt", "--set", "F", "--format", "csv"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_THAT(unknown.err, HasSubstr("--columns can say which columns hold them"));
+    const Outcome chosen = setwright({"--import", "fragen.txt", "--set", "F", "--format", "csv",
+                                      "--columns", "question=1,a=2,b=3,c=4,d=5,correct=6"});
+    EXPECT_EQ(chosen.code, 0) << chosen.err;
+    EXPECT_EQ(readFile(sets / "F" / "F.txt"),
+              "1\r\n\r\nWie viel ist 2+2?\r\n3\r\n4\r\n5\r\n6\r\n2\r\n1\r\n0\r\n");
+    const Outcome badColumns = setwright(
+        {"--import", "fragen.txt", "--set", "G", "--columns", "question=1,a=2,b=3,c=4,d=5"});
+    EXPECT_EQ(badColumns.code, 2);
+    EXPECT_THAT(badColumns.err, HasSubstr("--columns lacks correct"));
+
+    // GIFT saved as .txt is read as GIFT; a one-line trivia file names records.
+    file("gift.txt", "::One:: Which is red? {=Ruby ~Sapphire ~Emerald ~Pearl}\n");
+    const Outcome gift = setwright({"--import", "gift.txt", "--set", "Gift"});
+    EXPECT_EQ(gift.out, "imported 1 questions, skipped 0 (read as gift)\n");
+    file("trivia.json", "{\"response_code\":0,\"results\":[{\"type\":\"boolean\"},"
+                        "{\"type\":\"multiple\",\"question\":\"Q?\",\"correct_answer\":\"a\","
+                        "\"incorrect_answers\":[\"b\",\"c\"]}]}");
+    const Outcome trivia = setwright({"--import", "trivia.json", "--set", "Trivia"});
+    EXPECT_EQ(trivia.err, "trivia.json:record 1: a true/false question\n"
+                          "trivia.json:record 2: the question has 2 wrong answers; a question "
+                          "here needs three\n"
+                          "Setwright: trivia.json holds no question that can be imported\n");
 }
 
 } // namespace

@@ -80,7 +80,8 @@ TEST(HostileInput, DeeplyNestedOrBrokenJsonIsOneReason) {
 
 TEST(HostileInput, RandomBytesInEveryFormatGiveNoQuestions) {
     std::mt19937 generator(17);
-    for (Format format : {Format::Csv, Format::Tsv, Format::Aiken, Format::Gift, Format::OpenTdb}) {
+    for (Format format : {Format::Csv, Format::Tsv, Format::Aiken, Format::Gift, Format::OpenTdb,
+                          Format::Moodle, Format::Xlsx, Format::Ods}) {
         for (int round = 0; round < 20; ++round) {
             std::string bytes(4096, '\0');
             for (char& c : bytes) {
@@ -120,7 +121,7 @@ TEST(HostileInput, FilesPastTheLimitAreNotRead) {
     EXPECT_FALSE(readImportFile(folder.path(), Format::Csv, records, error));
     EXPECT_FALSE(readImportFile(folder.path() / "none.csv", std::nullopt, records, error));
     EXPECT_FALSE(readImportFile(folder.path() / "notes.doc", std::nullopt, records, error));
-    EXPECT_THAT(error, HasSubstr("give --format"));
+    EXPECT_EQ(error, "the file cannot be read"); // any name: the content decides
 }
 
 } // namespace

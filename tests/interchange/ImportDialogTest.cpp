@@ -13,10 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -43,6 +45,20 @@ private:
 
 [[maybe_unused]] ::testing::Environment* const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// The preview's list of records, one line each: "LINE | RUNG | QUESTION |
+// RIGHT ANSWER or REASON".
+std::vector<std::string> listedRecords(QDialog& shown) {
+    std::vector<std::string> lines;
+    auto* list = shown.findChild<QTreeWidget*>("importRecords");
+    for (int i = 0; list != nullptr && i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        lines.push_back(
+            (item->text(0) + " | " + item->text(1) + " | " + item->text(2) + " | " + item->text(3))
+                .toStdString());
+    }
+    return lines;
+}
 
 class ImportDialog : public ::testing::Test {
 protected:
@@ -84,11 +100,11 @@ protected:
 TEST_F(ImportDialog, PreviewThenImportIsOneStepThatUndoTakesBack) {
     chosen = folder.path() / "quiz-night.csv";
     QString summary;
-    QString skipped;
+    std::vector<std::string> listed;
     QString rungsWhenFixed;
     menus->setDialogRunner([&](QDialog& shown) {
         summary = shown.findChild<QLabel*>("importSummary")->text();
-        skipped = shown.findChild<QPlainTextEdit*>("importSkipped")->toPlainText();
+        listed = listedRecords(shown);
         auto* rungs = shown.findChild<QComboBox*>("rungList");
         rungs->setCurrentIndex(15);
         rungsWhenFixed = shown.findChild<QLabel*>("importRungs")->text();
@@ -100,8 +116,13 @@ TEST_F(ImportDialog, PreviewThenImportIsOneStepThatUndoTakesBack) {
     EXPECT_THAT(summary.toStdString(),
                 HasSubstr("quiz-night.csv: 6 questions would be added to the set \"Night\"; 8 "
                           "records would be skipped."));
-    EXPECT_THAT(skipped.toStdString(),
-                HasSubstr("line 10: answer A holds U+4E2D, a character a set file cannot store\n"));
+    // Every record in file order: the questions with rung and right answer,
+    // the skipped ones with their reasons beside them.
+    ASSERT_EQ(listed.size(), 14u);
+    EXPECT_EQ(listed[0], "2 | 100 | Which city is the capital of Australia? | C: Canberra");
+    EXPECT_THAT(listed[5], HasSubstr("10 | skipped | "));
+    EXPECT_THAT(listed[5],
+                HasSubstr(" | answer A holds U+4E2D, a character a set file cannot store"));
     // A fixed rung takes the rows that give only a difficulty (easy, hard).
     EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">1000000:</td><td width=\"48\">&nbsp;2<"));
     EXPECT_THAT(rungsWhenFixed.toStdString(), HasSubstr(">100:</td><td width=\"48\">&nbsp;1<"));
@@ -138,6 +159,38 @@ TEST_F(ImportDialog, PreviewThenImportIsOneStepThatUndoTakesBack) {
     EXPECT_FALSE(importEnabled);
     EXPECT_EQ(editor.questionCount(), 8);
     EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(ImportDialog, UnknownColumnsAreChosenInTheDialogAndRepeatsComeInWhenAsked) {
+    writeFile(folder.path() / "fragen.csv", "Frage,Eins,Zwei,Drei,Vier,Richtig,Zeit\r\n"
+                                            "Old one?,a,b,c,d,1,20\r\n"
+                                            "Wie viel ist 2+2?,3,4,5,6,2,20\r\n");
+    chosen = folder.path() / "fragen.csv";
+    bool mappingShown = false;
+    std::vector<std::string> guessed;
+    std::vector<std::string> withRepeats;
+    menus->setDialogRunner([&](QDialog& shown) {
+        mappingShown = !shown.findChild<QGroupBox*>("importColumns")->isHidden();
+        // The first guess takes question, four answers and the right one in
+        // the order most files use: right for this file.
+        guessed = listedRecords(shown);
+        auto* correct = shown.findChild<QComboBox*>("columnCorrect");
+        EXPECT_EQ(correct->currentText().toStdString(), "6: Richtig");
+        correct->setCurrentIndex(0); // none: nothing can come in
+        EXPECT_FALSE(shown.findChild<QPushButton*>("importButton")->isEnabled());
+        correct->setCurrentIndex(6);
+        shown.findChild<QCheckBox*>("importRepeats")->setChecked(true);
+        withRepeats = listedRecords(shown);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    trigger("importQuestionsAction");
+    EXPECT_TRUE(mappingShown);
+    ASSERT_EQ(guessed.size(), 2u);
+    EXPECT_EQ(guessed[0], "2 | skipped | Old one? | the question is already in the set");
+    EXPECT_EQ(guessed[1], "3 | 100 | Wie viel ist 2+2? | B: 4");
+    ASSERT_EQ(withRepeats.size(), 2u);
+    EXPECT_EQ(withRepeats[0], "2 | 100 | Old one? | A: a");
+    EXPECT_EQ(dialog->editor().questionCount(), 4);
 }
 
 TEST_F(ImportDialog, StatsListTheProblemsAndExportWritesWhatTheEditorHolds) {

@@ -39,3 +39,16 @@ std::vector<std::string> questionsOf(const interchange::ImportPlan& plan) {
 }
 
 } // namespace qv::test
+
+namespace qv::test {
+
+bool makeWorkbooks(const std::filesystem::path& folder, const std::string& arguments) {
+    const std::filesystem::path script =
+        interchangeData().parent_path() / "workbooks" / "make_workbooks.py";
+    const std::string command = "/usr/bin/python3 -c 'import openpyxl, odf' 2>/dev/null && "
+                                "/usr/bin/python3 '" +
+                                script.string() + "' '" + folder.string() + "' " + arguments;
+    return std::system(command.c_str()) == 0;
+}
+
+} // namespace qv::test

@@ -26,3 +26,12 @@ std::vector<std::string> skipsOf(const interchange::ImportPlan& plan);
 std::vector<std::string> questionsOf(const interchange::ImportPlan& plan);
 
 } // namespace qv::test
+
+namespace qv::test {
+
+// Writes the test workbooks (see tests/interchange/workbooks) into `folder`
+// with Debian's spreadsheet writers; `arguments` are passed on. False when
+// /usr/bin/python3 or its spreadsheet modules are missing.
+bool makeWorkbooks(const std::filesystem::path& folder, const std::string& arguments = {});
+
+} // namespace qv::test

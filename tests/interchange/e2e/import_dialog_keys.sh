@@ -95,6 +95,27 @@ xdotool key Return
 grep -q '^Which colour is the sky?,Green,Blue,Red,Grey,B,3,night-export-pictures/question-3.jpg' \
   "$work/night-export.csv" || fail "the picture row is wrong"
 
+# A spreadsheet whose header names no known column: the preview asks which
+# column holds what (its first guess fits this file), and Alt+H lets the
+# question the set has already come in again.
+printf 'Frage,Eins,Zwei,Drei,Vier,Richtig\r\n%s\r\n%s\r\n' \
+  'Old one?,a,b,c,d,1' 'Wie viel ist 2+2?,3,4,5,6,2' > "$work/in/fragen.csv"
+keys alt+f i
+wait_for '^Import Questions$'
+sleep 0.5
+xdotool type --delay 20 "$work/in/fragen.csv"
+xdotool key Return
+sleep 1.5
+xdotool key --delay 80 alt+h
+sleep 0.5
+shot import-columns
+xdotool key Return
+sleep 1
+keys ctrl+s
+sleep 1.5
+head -c 3 "$set_file" | grep -q '^7' || fail "the chosen columns did not bring both questions in"
+grep -q 'Wie viel ist 2+2?' "$set_file" || fail "the question of the chosen columns is missing"
+
 keys Escape
 for _ in $(seq 25); do kill -0 "$editor_pid" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$editor_pid" 2>/dev/null && fail "Escape did not end the program"
