@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/SetImport.h"
 
-#include "common/Cp1252.h"
 #include "common/FileIo.h"
 #include "editor/image/ImageDecoder.h"
 #include "editor/image/PictureImport.h"
@@ -82,7 +81,7 @@ void removeLeftoverStaging(const fs::path& setFolder) {
 
 // "name" in quotes, for messages.
 std::string quotedName(const std::string& name) {
-    std::string out = utf8FromCp1252(name);
+    std::string out = name;
     out.insert(out.begin(), '"');
     out.push_back('"');
     return out;
@@ -120,7 +119,11 @@ bool readImportFile(const fs::path& file, std::optional<Format> format, SourceRe
         error = "the file cannot be read";
         return false;
     }
-    records = readRecords(*format, decodeInput(bytes));
+    const std::optional<std::string> text = decodeInputText(bytes, error);
+    if (!text) {
+        return false;
+    }
+    records = readRecords(*format, *text);
     return true;
 }
 

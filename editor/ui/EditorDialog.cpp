@@ -2,9 +2,9 @@
 #include "editor/ui/EditorDialog.h"
 
 #include "editor/model/EditorTexts.h"
-#include "editor/ui/Cp1252Validator.h"
 #include "editor/ui/DialogFont.h"
 #include "editor/ui/DialogUnits.h"
+#include "editor/ui/FieldTextValidator.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/PictureFileFilter.h"
 #include "editor/ui/ProgramIcon.h"
@@ -121,13 +121,11 @@ void EditorDialog::buildControls() {
         auto* f = new QLineEdit(body_);
         f->setObjectName(name);
         f->setGeometry(dialogRect(x, y, w, 13));
-        f->setMaxLength(limit);
-        auto* validator = new Cp1252Validator(f);
+        FieldTextValidator* validator = limitFieldText(f, limit);
         validator->setLeftOutHandler([this](const QString& characters) {
             tell(std::string(editorText::leftOutText) + characters.toStdString(),
                  std::string(editorText::leftOutTitle));
         });
-        f->setValidator(validator);
         // The set's one history undoes, not the field's own.
         f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this, [this] { fieldsChanged(); });
@@ -209,9 +207,9 @@ void EditorDialog::showFields(const QuestionFields& fields) {
     for (QWidget* control : controls) {
         blockers.push_back(std::make_unique<QSignalBlocker>(control));
     }
-    questionField_->setText(qStringFromCp1252(fields.text));
+    questionField_->setText(fieldOfUtf8(fields.text));
     for (std::size_t i = 0; i < answerFields_.size(); ++i) {
-        answerFields_[i]->setText(qStringFromCp1252(fields.answers[i]));
+        answerFields_[i]->setText(fieldOfUtf8(fields.answers[i]));
     }
     auto select = [](QComboBox* list, int code) {
         list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
@@ -234,7 +232,7 @@ void EditorDialog::setDeleteEnabled(bool enabled) {
 }
 
 void EditorDialog::setCaption(const std::string& caption) {
-    setWindowTitle(qStringFromCp1252(caption));
+    setWindowTitle(fieldOfUtf8(caption));
 }
 
 void EditorDialog::tell(const std::string& text, const std::string& title) {
@@ -243,9 +241,9 @@ void EditorDialog::tell(const std::string& text, const std::string& title) {
 
 void EditorDialog::fieldsChanged() {
     QuestionFields fields;
-    fields.text = cp1252FromQString(questionField_->text());
+    fields.text = utf8OfField(questionField_->text());
     for (std::size_t i = 0; i < answerFields_.size(); ++i) {
-        fields.answers[i] = cp1252FromQString(answerFields_[i]->text());
+        fields.answers[i] = utf8OfField(answerFields_[i]->text());
     }
     fields.correctAnswer = static_cast<std::int8_t>(correctAnswerList_->currentIndex());
     fields.value = static_cast<std::int8_t>(valueList_->currentIndex());

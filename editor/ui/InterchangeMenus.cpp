@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/InterchangeMenus.h"
 
-#include "common/Cp1252.h"
 #include "editor/interchange/EditorQuestions.h"
 #include "editor/interchange/SetImport.h"
 #include "editor/ui/EditorDialog.h"
@@ -70,10 +69,9 @@ void InterchangeMenus::importQuestions() {
         return interchange::previewImport(records, existing, source.parent_path(),
                                           interchange::ImportOptions{rung});
     };
-    ImportPreview preview(QString::fromStdString(file->filename().string()),
-                          QString::fromStdString(utf8FromCp1252(editor.setName())),
-                          interchange::formatOfFile(*file).value_or(interchange::Format::Csv),
-                          planner, &window_);
+    ImportPreview preview(
+        QString::fromStdString(file->filename().string()), QString::fromStdString(editor.setName()),
+        interchange::formatOfFile(*file).value_or(interchange::Format::Csv), planner, &window_);
     const int result = runDialog_ ? runDialog_(preview) : preview.exec();
     window_.activateWindow();
     if (result != QDialog::Accepted || preview.plan().questions.empty()) {

@@ -2,9 +2,9 @@
 #include "editor/ui/NewSetDialog.h"
 
 #include "editor/model/EditorTexts.h"
-#include "editor/ui/Cp1252Validator.h"
 #include "editor/ui/DialogFont.h"
 #include "editor/ui/DialogUnits.h"
+#include "editor/ui/FieldTextValidator.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -42,8 +42,7 @@ NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName("nameField");
     nameField_->setGeometry(dialogRect(153, 12, 127, 12));
-    nameField_->setMaxLength(editorText::setNameLimit);
-    nameField_->setValidator(new Cp1252Validator(nameField_));
+    limitFieldText(nameField_, editorText::setNameLimit);
 
     okButton_ = new QPushButton("OK", this);
     okButton_->setObjectName("okButton");
@@ -61,7 +60,7 @@ NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
 }
 
 void NewSetDialog::confirm() {
-    std::string name = cp1252FromQString(nameField_->text());
+    std::string name = utf8OfField(nameField_->text());
     if (check_ && !check_(name)) {
         return; // refused: the user was told why, and may try again
     }
