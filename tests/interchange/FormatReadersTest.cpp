@@ -82,6 +82,20 @@ TEST(SpreadsheetRows, WindowsCodePageFilesAndSemicolonsKeepTheirAccents) {
     EXPECT_TRUE(windows.skipped.empty());
 }
 
+TEST(SpreadsheetRows, UnicodeTextOfEitherByteOrderKeepsEveryScript) {
+    // As spreadsheets save "Unicode text": UTF-16 after its byte-order mark.
+    for (const char* name : {"unicode-text.tsv", "unicode-text-be.csv"}) {
+        const ImportPlan plan = planOfFile(interchangeData() / name);
+        EXPECT_TRUE(plan.skipped.empty()) << name;
+        ASSERT_EQ(plan.questions.size(), 3u) << name;
+        EXPECT_EQ(plan.questions[0].record.answers[0], "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1");
+        EXPECT_EQ(plan.questions[1].record.answers[0], "\xD0\xAE\xD0\xBB\xD0\xB8\xD1\x8F");
+        EXPECT_EQ(plan.questions[2].record.text.substr(0, 9),
+                  "\xE3\x80\x8C\xE4\xB8\xAD\xE3\x80\x8D");
+        EXPECT_EQ(plan.questions[2].record.value, 3);
+    }
+}
+
 TEST(SpreadsheetRows, TabSeparatedWithTabsInsideQuotes) {
     const ImportPlan plan = planOfFile(interchangeData() / "questions.tsv");
     EXPECT_THAT(questionsOf(plan), ElementsAre("Which gas do plants take in?", "Tabs inside quotes",
