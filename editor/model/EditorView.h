@@ -32,7 +32,7 @@ public:
 
     virtual void setDeleteEnabled(bool enabled) = 0;
 
-    // The window's caption, Windows-1252 bytes: "<set>* - Quizvale Setwright".
+    // The window's caption, in UTF-8: "<set>* - Quizvale Setwright".
     virtual void setCaption(const std::string& caption) { (void)caption; }
 
     // Whether Undo and Redo have anything to take back or do again.

@@ -20,7 +20,7 @@ public:
 
     explicit NewSetDialog(NameCheck check, QWidget* parent = nullptr);
 
-    // The accepted name in Windows-1252 bytes; empty until OK succeeds.
+    // The accepted name in UTF-8; empty until OK succeeds.
     const std::string& name() const { return name_; }
 
     QLineEdit* nameField() const { return nameField_; }
