@@ -77,7 +77,6 @@ SetFileContents readSetFile(std::string_view data, LineEnds lineEnds, std::size_
     const int wanted = contents.declaredCount > 0 ? contents.declaredCount : 0;
     int lineNumber = 1;
     auto text = [&contents, &lineNumber, maxTextLength](std::string_view stored, int offset) {
-        std::string out;
         if (contents.encoding == SetEncoding::Cp1252) {
             // One byte is one character.
             if (maxTextLength != 0 && stored.size() > maxTextLength) {
@@ -86,9 +85,8 @@ SetFileContents readSetFile(std::string_view data, LineEnds lineEnds, std::size_
             return utf8FromCp1252(stored);
         }
         bool damaged = false;
-        out = mendUtf8(stored, &damaged);
-        if (damaged && (contents.damagedLines.empty() ||
-                        contents.damagedLines.back() != lineNumber + offset)) {
+        std::string out = mendUtf8(stored, &damaged);
+        if (damaged) {
             contents.damagedLines.push_back(lineNumber + offset);
         }
         if (maxTextLength != 0) {
