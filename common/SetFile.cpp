@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "common/SetFile.h"
 
+#include "common/Cp1252.h"
+#include "common/Utf16.h"
+
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -59,20 +62,37 @@ bool nextLine(std::string_view& data, LineEnds lineEnds, std::string_view& line)
     return true;
 }
 
-SetFileContents readSetFile(std::string_view data, LineEnds lineEnds,
-                            std::size_t maxTextLength) {
+SetFileContents readSetFile(std::string_view data, LineEnds lineEnds, std::size_t maxTextLength) {
     SetFileContents contents;
+    if (data.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark) {
+        contents.encoding = SetEncoding::Utf8;
+        data.remove_prefix(utf8ByteOrderMark.size());
+        contents.onlyByteOrderMark = data.empty();
+    }
     std::string_view line;
     if (!nextLine(data, lineEnds, line)) {
         return contents;
     }
     contents.declaredCount = atoiLike(line);
     const int wanted = contents.declaredCount > 0 ? contents.declaredCount : 0;
-    auto cut = [maxTextLength](std::string_view text) {
-        if (maxTextLength != 0 && text.size() > maxTextLength) {
-            text = text.substr(0, maxTextLength);
+    int lineNumber = 1;
+    auto text = [&contents, &lineNumber, maxTextLength](std::string_view stored, int offset) {
+        if (contents.encoding == SetEncoding::Cp1252) {
+            // One byte is one character.
+            if (maxTextLength != 0 && stored.size() > maxTextLength) {
+                stored = stored.substr(0, maxTextLength);
+            }
+            return utf8FromCp1252(stored);
         }
-        return std::string(text);
+        bool damaged = false;
+        std::string out = mendUtf8(stored, &damaged);
+        if (damaged) {
+            contents.damagedLines.push_back(lineNumber + offset);
+        }
+        if (maxTextLength != 0) {
+            out.resize(firstCodePoints(out, maxTextLength).size());
+        }
+        return out;
     };
     for (int i = 0; i < wanted; ++i) {
         std::array<std::string_view, 9> lines;
@@ -84,20 +104,33 @@ SetFileContents readSetFile(std::string_view data, LineEnds lineEnds,
             break;
         }
         SetFileRecord record;
-        record.text = cut(lines[1]);
+        record.text = text(lines[1], 2);
         for (std::size_t a = 0; a < 4; ++a) {
-            record.answers[a] = cut(lines[2 + a]);
+            record.answers[a] = text(lines[2 + a], static_cast<int>(3 + a));
         }
         record.correctAnswer = atoiLike(lines[6]);
         record.value = atoiLike(lines[7]);
         record.pictureFlag = atoiLike(lines[8]);
         contents.records.push_back(std::move(record));
+        lineNumber += 9;
     }
     contents.truncated = static_cast<int>(contents.records.size()) < wanted;
     return contents;
 }
 
 std::string writeSetFile(const std::vector<SetFileRecord>& records) {
+    // Windows-1252 when every text fits, so that such a set keeps its bytes.
+    bool cp1252 = true;
+    std::string scratch;
+    for (const SetFileRecord& record : records) {
+        cp1252 = cp1252 && cp1252FromUtf8(record.text, scratch);
+        for (const std::string& answer : record.answers) {
+            cp1252 = cp1252 && cp1252FromUtf8(answer, scratch);
+        }
+        if (!cp1252) {
+            break;
+        }
+    }
     std::string out;
     // Texts, their line ends, and three short numbers per block.
     std::size_t size = 16;
@@ -113,14 +146,24 @@ std::string writeSetFile(const std::vector<SetFileRecord>& records) {
         std::snprintf(buffer, sizeof buffer, "%lld\r\n", value);
         out += buffer;
     };
+    auto text = [&out, &scratch, cp1252](const std::string& utf8) {
+        if (cp1252) {
+            cp1252FromUtf8(utf8, scratch);
+            out += scratch;
+        } else {
+            out += mendUtf8(utf8);
+        }
+        out += "\r\n";
+    };
+    if (!cp1252) {
+        out += utf8ByteOrderMark;
+    }
     number(static_cast<long long>(records.size()));
     for (const SetFileRecord& record : records) {
         out += "\r\n";
-        out += record.text;
-        out += "\r\n";
+        text(record.text);
         for (const std::string& answer : record.answers) {
-            out += answer;
-            out += "\r\n";
+            text(answer);
         }
         number(record.correctAnswer);
         number(record.value);

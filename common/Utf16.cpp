@@ -123,4 +123,72 @@ std::u16string utf16FromUtf8Lossy(std::string_view text) {
     return out;
 }
 
+std::string mendUtf8(std::string_view text, bool* damaged) {
+    std::string out;
+    out.reserve(text.size());
+    bool any = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t start = i;
+        char32_t cp = 0;
+        if (decodeOne(text, i, cp)) {
+            out.append(text.substr(start, i - start));
+        } else {
+            appendUtf8(out, 0xFFFD);
+            any = true;
+            ++i;
+        }
+    }
+    if (damaged != nullptr) {
+        *damaged = any;
+    }
+    return out;
+}
+
+std::size_t codePointCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (char c : utf8) {
+        // Every byte but a continuation byte starts a character.
+        count += (static_cast<std::uint8_t>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::string_view firstCodePoints(std::string_view utf8, std::size_t limit) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if ((static_cast<std::uint8_t>(utf8[i]) & 0xC0) != 0x80) {
+            if (count == limit) {
+                return utf8.substr(0, i);
+            }
+            ++count;
+        }
+    }
+    return utf8;
+}
+
+std::u32string utf32FromUtf8(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp = 0;
+        if (!decodeOne(utf8, i, cp)) {
+            cp = 0xFFFD;
+            ++i;
+        }
+        out.push_back(cp);
+    }
+    return out;
+}
+
+std::string utf8FromUtf32(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : text) {
+        appendUtf8(out, (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) ? 0xFFFD : cp);
+    }
+    return out;
+}
+
 } // namespace qv

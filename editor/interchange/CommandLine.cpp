@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/CommandLine.h"
 
-#include "common/Cp1252.h"
+#include "common/Utf16.h"
 #include "editor/interchange/CsvExport.h"
 #include "editor/interchange/SetCheck.h"
 #include "editor/interchange/SetImport.h"
@@ -92,9 +92,15 @@ int failure(std::ostream& err, const std::string& problem) {
     return 2;
 }
 
-// The set name in the code page of the set files; false when it has none.
+// The set name as the editor holds it (UTF-8); false when the argument is
+// not UTF-8.
 bool setNameOf(const std::string& utf8, std::string& name) {
-    return cp1252FromUtf8(utf8, name);
+    std::u16string wide;
+    if (!utf16FromUtf8(utf8, wide)) {
+        return false;
+    }
+    name = utf8;
+    return true;
 }
 
 // The last line of every import: what came in, what was skipped and, when
@@ -219,13 +225,19 @@ int runCheck(const Arguments& args, const std::function<fs::path()>& setsFolder,
     }
     std::vector<SetFileRecord> questions;
     std::string error;
-    if (!readStoredSet(sets, name, questions, error)) {
+    std::vector<int> damagedLines;
+    if (!readStoredSet(sets, name, questions, error, &damagedLines)) {
         return failure(err, "the set \"" + args["--check"] + "\" cannot be checked: " + error);
     }
     const fs::path folder = setFolderOf(sets, name);
-    const SetCheck check = checkQuestions(questions, [&folder](int position) {
+    SetCheck check = checkQuestions(questions, [&folder](int position) {
         return isReadablePicture(folder / pictureFileName(position));
     });
+    const std::string file = setFileOf(sets, name).string();
+    for (int line : damagedLines) {
+        check.problems.push_back(file + ":" + std::to_string(line) +
+                                 ": bytes that are not UTF-8, read as U+FFFD");
+    }
     out << checkReport(check);
     return check.problems.empty() ? 0 : 1;
 }

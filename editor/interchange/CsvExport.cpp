@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/CsvExport.h"
 
-#include "common/Cp1252.h"
 #include "common/FileIo.h"
 #include "editor/interchange/Columns.h"
 #include "editor/interchange/SetCheck.h"
@@ -44,10 +43,10 @@ std::string csvOfSet(const std::vector<SetFileRecord>& questions,
                       "question,a,b,c,d,correct,rung,picture\r\n";
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const SetFileRecord& question = questions[i];
-        appendField(out, utf8FromCp1252(question.text));
+        appendField(out, question.text);
         for (const std::string& answer : question.answers) {
             out += ',';
-            appendField(out, utf8FromCp1252(answer));
+            appendField(out, answer);
         }
         out += ',';
         if (question.correctAnswer >= 1 && question.correctAnswer <= 4) {
@@ -121,12 +120,12 @@ ExportResult exportSet(const fs::path& setsFolder, const std::string& name,
     std::string error;
     if (setPresence(setsFolder, name) != SetPresence::Readable) {
         ExportResult result;
-        result.error = "there is no question set named \"" + utf8FromCp1252(name) + "\"";
+        result.error = "there is no question set named \"" + name + "\"";
         return result;
     }
     if (!readStoredSet(setsFolder, name, questions, error)) {
         ExportResult result;
-        result.error = "the set \"" + utf8FromCp1252(name) + "\" cannot be exported: " + error;
+        result.error = "the set \"" + name + "\" cannot be exported: " + error;
         return result;
     }
     const fs::path setFolder = setFolderOf(setsFolder, name);

@@ -34,7 +34,7 @@ ExportResult exportQuestions(const std::vector<SetFileRecord>& questions,
                              const std::vector<std::filesystem::path>& pictures,
                              const std::filesystem::path& csvFile);
 
-// Exports the set `name` (Windows-1252 bytes) as it is saved.
+// Exports the set `name` (UTF-8) as it is saved.
 ExportResult exportSet(const std::filesystem::path& setsFolder, const std::string& name,
                        const std::filesystem::path& csvFile);
 

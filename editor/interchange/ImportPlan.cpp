@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/ImportPlan.h"
 
+#include "common/Utf16.h"
 #include "editor/interchange/TextInput.h"
 
 #include <algorithm>
@@ -38,9 +39,11 @@ std::optional<std::string> storeField(const std::string& utf8, int field, std::s
         return std::nullopt;
     }
     const std::size_t limit = field < 0 ? questionLimit : answerLimit;
-    if (stored->size() > limit) {
-        reason = fieldName(field) + " has " + std::to_string(stored->size()) +
-                 " characters, more than " + std::to_string(limit);
+    // The limits count characters, whatever their UTF-8 length.
+    const std::size_t length = codePointCount(*stored);
+    if (length > limit) {
+        reason = fieldName(field) + " has " + std::to_string(length) + " characters, more than " +
+                 std::to_string(limit);
         return std::nullopt;
     }
     return stored;

@@ -29,8 +29,8 @@ struct Skipped {
 
 struct PlannedQuestion {
     int line = 0;
-    // Texts in the set files' code page, codes 1 to 4 and 1 to 15, picture
-    // flag 1 when a picture was staged.
+    // Texts in UTF-8, trimmed and on one line as a set file takes them,
+    // codes 1 to 4 and 1 to 15, picture flag 1 when a picture was staged.
     SetFileRecord record;
     // The picture file the record names, resolved; empty without one.
     std::filesystem::path picture;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/SetCheck.h"
 
+#include "common/Utf16.h"
 #include "editor/image/ImageDecoder.h"
 #include "editor/interchange/TextInput.h"
 
@@ -83,16 +84,15 @@ SetCheck checkQuestions(const std::vector<SetFileRecord>& questions,
                 }
             }
         }
-        if (question.text.size() > 128) {
-            check.problems.push_back(where + "the question has " +
-                                     std::to_string(question.text.size()) +
+        // The limits count characters, whatever their UTF-8 length.
+        if (const std::size_t length = codePointCount(question.text); length > 128) {
+            check.problems.push_back(where + "the question has " + std::to_string(length) +
                                      " characters, more than 128");
         }
         for (std::size_t k = 0; k < 4; ++k) {
-            if (question.answers[k].size() > 32) {
+            if (const std::size_t length = codePointCount(question.answers[k]); length > 32) {
                 check.problems.push_back(where + "answer " + letter(k) + " has " +
-                                         std::to_string(question.answers[k].size()) +
-                                         " characters, more than 32");
+                                         std::to_string(length) + " characters, more than 32");
             }
         }
         if (question.pictureFlag >= 1 &&

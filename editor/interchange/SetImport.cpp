@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/SetImport.h"
 
-#include "common/Cp1252.h"
 #include "common/FileIo.h"
 #include "editor/image/ImageDecoder.h"
 #include "editor/image/PictureImport.h"
@@ -82,7 +81,7 @@ void removeLeftoverStaging(const fs::path& setFolder) {
 
 // "name" in quotes, for messages.
 std::string quotedName(const std::string& name) {
-    std::string out = utf8FromCp1252(name);
+    std::string out = name;
     out.insert(out.begin(), '"');
     out.push_back('"');
     return out;
@@ -114,7 +113,15 @@ bool readImportFile(const fs::path& file, std::optional<Format> format, const Re
         report.error = "the file cannot be read";
         return false;
     }
-    records = readRecords(format ? *format : detectFormat(file, bytes), bytes, options, report);
+    const Format chosen = format ? *format : detectFormat(file, bytes);
+    // Text files are checked for their encoding first, so a broken one is
+    // refused with its reason rather than read as nothing.
+    if (!isWorkbook(chosen)) {
+        if (!decodeInputText(bytes, report.error)) {
+            return false;
+        }
+    }
+    records = readRecords(chosen, bytes, options, report);
     return report.error.empty();
 }
 

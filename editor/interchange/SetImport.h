@@ -37,7 +37,7 @@ bool preparePictureFile(const std::filesystem::path& source, std::vector<std::ui
 struct ImportRequest {
     std::filesystem::path file;
     std::optional<Format> format;
-    // Windows-1252 bytes.
+    // UTF-8, as the set's folder is named.
     std::string setName;
     bool append = false;
     ImportOptions options;

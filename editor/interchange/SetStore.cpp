@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/interchange/SetStore.h"
 
-#include "common/Cp1252.h"
 #include "common/FileIo.h"
 
 #include <system_error>
@@ -11,11 +10,11 @@ namespace qv::interchange {
 namespace fs = std::filesystem;
 
 fs::path setFolderOf(const fs::path& setsFolder, const std::string& name) {
-    return setsFolder / fs::path(utf8FromCp1252(name));
+    return setsFolder / fs::path(name);
 }
 
 fs::path setFileOf(const fs::path& setsFolder, const std::string& name) {
-    return setFolderOf(setsFolder, name) / fs::path(utf8FromCp1252(name + ".txt"));
+    return setFolderOf(setsFolder, name) / fs::path(name + ".txt");
 }
 
 SetPresence setPresence(const fs::path& setsFolder, const std::string& name) {
@@ -36,7 +35,8 @@ SetPresence setPresence(const fs::path& setsFolder, const std::string& name) {
 }
 
 bool readStoredSet(const fs::path& setsFolder, const std::string& name,
-                   std::vector<SetFileRecord>& records, std::string& error) {
+                   std::vector<SetFileRecord>& records, std::string& error,
+                   std::vector<int>* damagedLines) {
     std::string bytes;
     if (!readWholeFile(setFileOf(setsFolder, name), bytes, maxSetFileBytes)) {
         error = "its set file cannot be read";
@@ -47,6 +47,13 @@ bool readStoredSet(const fs::path& setsFolder, const std::string& name,
         error = "its set file ends before its " + std::to_string(contents.declaredCount) +
                 " questions do";
         return false;
+    }
+    if (contents.onlyByteOrderMark) {
+        error = "its set file holds only a byte-order mark";
+        return false;
+    }
+    if (damagedLines != nullptr) {
+        *damagedLines = std::move(contents.damagedLines);
     }
     records = std::move(contents.records);
     return true;

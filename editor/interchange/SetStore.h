@@ -12,8 +12,8 @@
 
 namespace qv::interchange {
 
-// Set names are Windows-1252 bytes, as the editor holds them; the folders on
-// disk are named in UTF-8.
+// Set names are UTF-8, as the editor holds them and as the folders on disk
+// are named.
 std::filesystem::path setFolderOf(const std::filesystem::path& setsFolder, const std::string& name);
 std::filesystem::path setFileOf(const std::filesystem::path& setsFolder, const std::string& name);
 
@@ -29,9 +29,12 @@ SetPresence setPresence(const std::filesystem::path& setsFolder, const std::stri
 inline constexpr std::size_t maxSetFileBytes = std::size_t{64} << 20;
 
 // Reads a set as the editor does (a line ends at CR or LF), without cutting
-// texts. False, with `error`, when the file cannot be read or holds fewer
-// questions than its count line says.
+// texts. False, with `error`, when the file cannot be read, holds fewer
+// questions than its count line says, or holds a byte-order mark alone.
+// `damagedLines` (when given) gets the lines whose texts held bytes that are
+// not UTF-8 (read as U+FFFD).
 bool readStoredSet(const std::filesystem::path& setsFolder, const std::string& name,
-                   std::vector<SetFileRecord>& records, std::string& error);
+                   std::vector<SetFileRecord>& records, std::string& error,
+                   std::vector<int>* damagedLines = nullptr);
 
 } // namespace qv::interchange

@@ -2,6 +2,7 @@
 #include "editor/interchange/TextInput.h"
 
 #include "common/Cp1252.h"
+#include "common/Utf16.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -101,18 +102,78 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-std::string decodeInput(std::string_view bytes) {
-    if (isUtf8(bytes)) {
-        if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark) {
-            bytes.remove_prefix(byteOrderMark.size());
+namespace {
+
+// UTF-16 after its byte-order mark; unpaired surrogates become U+FFFD.
+std::string utf8FromUtf16Bytes(std::string_view bytes, bool bigEndian) {
+    std::u16string text(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto first = static_cast<std::uint8_t>(bytes[2 * i]);
+        const auto second = static_cast<std::uint8_t>(bytes[2 * i + 1]);
+        text[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return utf8FromUtf16(text);
+}
+
+// The line (from 1) of the first byte that is not UTF-8.
+std::size_t lineOfFirstDamage(std::string_view bytes) {
+    std::size_t line = 1;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = sequenceLength(bytes, at);
+        if (length == 0) {
+            return line;
         }
+        line += bytes[at] == '\n' ? 1 : 0;
+        at += length;
+    }
+    return line;
+}
+
+} // namespace
+
+std::optional<std::string> decodeInputText(std::string_view bytes, std::string& error) {
+    const std::string_view head = bytes.substr(0, 2);
+    if (head == "\xFF\xFE" || head == "\xFE\xFF") {
+        const bool bigEndian = head == "\xFE\xFF";
+        bytes.remove_prefix(2);
+        if (bytes.empty()) {
+            error = "the file holds only a byte-order mark and no text";
+            return std::nullopt;
+        }
+        if (bytes.size() % 2 != 0) {
+            error = std::string("the file is UTF-16 (") + (bigEndian ? "big" : "little") +
+                    "-endian, by its byte-order mark) but has an odd number of bytes, so it is cut "
+                    "short or not UTF-16";
+            return std::nullopt;
+        }
+        return utf8FromUtf16Bytes(bytes, bigEndian);
+    }
+    if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        bytes.remove_prefix(byteOrderMark.size());
+        if (bytes.empty()) {
+            error = "the file holds only a byte-order mark and no text";
+            return std::nullopt;
+        }
+        if (!isUtf8(bytes)) {
+            error = "the file starts with a UTF-8 byte-order mark but line " +
+                    std::to_string(lineOfFirstDamage(bytes)) + " holds bytes that are not UTF-8";
+            return std::nullopt;
+        }
+        return std::string(bytes);
+    }
+    if (isUtf8(bytes)) {
         return std::string(bytes);
     }
     return utf8FromCp1252(bytes);
 }
 
+std::string decodeInput(std::string_view bytes) {
+    std::string error;
+    return decodeInputText(bytes, error).value_or(std::string());
+}
+
 std::optional<std::string> storableText(std::string_view utf8, char32_t* unstorable) {
-    std::string out;
+    std::u32string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         char32_t c = nextCodePoint(utf8, at);
@@ -124,30 +185,25 @@ std::optional<std::string> storableText(std::string_view utf8, char32_t* unstora
         }
         // Control characters would end a line or a text early in the
         // readers of set files.
-        const bool control = c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
-        const std::optional<std::uint8_t> byte = control ? std::nullopt : unicodeToCp1252(c);
-        if (!byte) {
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F)) {
             if (unstorable != nullptr) {
                 *unstorable = c;
             }
             return std::nullopt;
         }
-        out += static_cast<char>(*byte);
+        out += c;
     }
-    const std::size_t first = out.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    // 0xA0 is a no-break space; trimming it too matches what people see.
-    std::size_t begin = first;
+    // U+00A0 is a no-break space; trimming it too matches what people see.
+    auto blank = [](char32_t c) { return c == U' ' || c == 0xA0; };
+    std::size_t begin = 0;
     std::size_t end = out.size();
-    while (end > begin && (out[end - 1] == ' ' || out[end - 1] == '\xA0')) {
+    while (end > begin && blank(out[end - 1])) {
         --end;
     }
-    while (begin < end && (out[begin] == ' ' || out[begin] == '\xA0')) {
+    while (begin < end && blank(out[begin])) {
         ++begin;
     }
-    return out.substr(begin, end - begin);
+    return utf8FromUtf32(std::u32string_view(out).substr(begin, end - begin));
 }
 
 std::string codePointName(char32_t character) {
@@ -192,8 +248,11 @@ std::string sameTextKey(std::string_view stored) {
     std::string key;
     key.reserve(stored.size());
     bool blank = false;
-    for (char c : stored) {
-        if (c == ' ' || c == '\xA0') {
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const char c = stored[i];
+        // A space, or U+00A0 (a no-break space) in UTF-8.
+        if (c == ' ' || (c == '\xC2' && i + 1 < stored.size() && stored[i + 1] == '\xA0')) {
+            i += c == ' ' ? 0 : 1;
             blank = true;
             continue;
         }

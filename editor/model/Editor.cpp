@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/model/Editor.h"
 
-#include "common/Cp1252.h"
 #include "common/FileIo.h"
 #include "common/SetFile.h"
 #include "editor/model/EditorTexts.h"
@@ -17,11 +16,11 @@ namespace qv {
 namespace {
 
 // Texts longer than the game's records hold are cut when a set is read.
-constexpr std::size_t maxTextBytes = 255;
+constexpr std::size_t maxTextLength = 255;
 
-// Set names are held as code-page bytes; the folders on disk are named in UTF-8.
+// Set names are UTF-8, as the folders on disk are named.
 std::filesystem::path pathOf(const std::string& name) {
-    return std::filesystem::path(utf8FromCp1252(name));
+    return std::filesystem::path(name);
 }
 
 } // namespace
@@ -77,11 +76,9 @@ bool Editor::startUp() {
     std::filesystem::create_directory(setsFolder_, error); // exists already, or cannot be: go on
     PictureStore::removeLeftovers(setsFolder_);
 
-    std::string stored;
-    if (!cp1252FromUtf8(services_.profile.read(std::string(editorText::profileSetSection),
-                                               std::string(editorText::profileSetKey)),
-                        stored) ||
-        !isValidSetName(stored)) {
+    std::string stored = services_.profile.read(std::string(editorText::profileSetSection),
+                                                std::string(editorText::profileSetKey));
+    if (!isValidSetName(stored)) {
         stored.clear(); // a profile that names a path outside the sets folder is not followed
     }
     setName_ = std::move(stored);
@@ -107,7 +104,7 @@ bool Editor::close() {
     // naming the set it named.
     if (onDisk_ || setName_.empty()) {
         services_.profile.write(std::string(editorText::profileSetSection),
-                                std::string(editorText::profileSetKey), utf8FromCp1252(setName_));
+                                std::string(editorText::profileSetKey), setName_);
     }
     if (lock_ != nullptr) {
         lock_->release();
@@ -129,7 +126,8 @@ bool Editor::loadSet() {
     if (!readWholeFile(setFilePath(), bytes, maxSetFileBytes)) {
         return false;
     }
-    SetFileContents contents = readSetFile(bytes, LineEnds::CrOrLf, maxTextBytes);
+    SetFileContents contents = readSetFile(bytes, LineEnds::CrOrLf, maxTextLength);
+    reportDamage(contents);
     const std::filesystem::path folder = setFolder();
     seen_ = identityOf(setFilePath());
     onDisk_ = true;
@@ -157,6 +155,28 @@ bool Editor::loadSet() {
     return true;
 }
 
+void Editor::reportDamage(const SetFileContents& contents) {
+    const std::string file = setFilePath().string();
+    if (contents.onlyByteOrderMark) {
+        tell(std::string(editorText::markOnlySetText) + "\n" + file, editorText::damagedSetTitle,
+             MessageIcon::Warning);
+        return;
+    }
+    if (contents.damagedLines.empty()) {
+        return;
+    }
+    std::string text(editorText::damagedSetText);
+    // A message box holds a screenful; the rest are said to be there.
+    constexpr std::size_t listed = 20;
+    for (std::size_t i = 0; i < contents.damagedLines.size() && i < listed; ++i) {
+        text += "\n" + file + ":" + std::to_string(contents.damagedLines[i]);
+    }
+    if (contents.damagedLines.size() > listed) {
+        text += "\n(" + std::to_string(contents.damagedLines.size() - listed) + " more)";
+    }
+    tell(text, editorText::damagedSetTitle, MessageIcon::Warning);
+}
+
 bool Editor::openSet(const std::string& name) {
     if (!isValidSetName(name) || askSaveChanges() == MessageAnswer::Cancel) {
         return false;
@@ -182,7 +202,7 @@ void Editor::lockOpenSet() {
         lock_->release(); // the set it held is no longer open here
         readOnly_ = true;
         std::string text(editorText::setInUseText);
-        text.replace(text.find("<set>"), 5, utf8FromCp1252(setName_));
+        text.replace(text.find("<set>"), 5, setName_);
         text.replace(text.find("<holder>"), 8, holder);
         tell(text, editorText::setInUseTitle, MessageIcon::Warning);
     }

@@ -9,6 +9,7 @@
 // Nothing reaches the set's folder before Save: pictures wait in the
 // editor's PictureStore, and Save replaces the folder as a whole.
 
+#include "common/SetFile.h"
 #include "editor/model/EditHistory.h"
 #include "editor/model/EditorUser.h"
 #include "editor/model/EditorView.h"
@@ -164,7 +165,7 @@ public:
     bool deleteEnabled() const { return deleteEnabled_; }
 
     const std::filesystem::path& setsFolder() const { return setsFolder_; }
-    // Windows-1252 bytes; empty while no set is open.
+    // UTF-8, as the set's folder is named; empty while no set is open.
     const std::string& setName() const { return setName_; }
     void setSetName(std::string name) { setName_ = std::move(name); }
     std::filesystem::path setFolder() const;
@@ -172,6 +173,8 @@ public:
 
 private:
     void tell(std::string_view text, std::string_view title, MessageIcon icon);
+    // Tells the user, as FILE:LINE, of texts that held bytes not UTF-8.
+    void reportDamage(const SetFileContents& contents);
     void setDeleteEnabled(bool enabled);
     // Draws the picture of the question shown, telling the user when a
     // picture the set flags cannot be read (the question then has none).

@@ -11,7 +11,7 @@ namespace qv {
 struct EditorQuestion {
     // 0-based position in the set; -1 while the record is not placed yet.
     std::int32_t number = -1;
-    // Texts are raw Windows-1252 bytes, as stored in the set file.
+    // Texts in UTF-8; the set file converts them where it reads and writes.
     std::string text;
     std::array<std::string, 4> answers;
     // Full path of the file that holds the question's picture (in the

@@ -81,7 +81,8 @@ inline constexpr std::string_view questionLabelOf = " of ";
 inline constexpr std::string_view captionSeparator = " - ";
 inline constexpr std::string_view unsavedMark = "*";
 
-// Characters pasted or typed that a set file cannot hold; their list follows.
+// Control characters pasted or typed, which no set file can hold; their
+// list follows.
 inline constexpr std::string_view leftOutText =
     "These characters cannot be stored in a question set and were left out: ";
 inline constexpr std::string_view leftOutTitle = "Characters Left Out";
@@ -89,6 +90,16 @@ inline constexpr std::string_view leftOutTitle = "Characters Left Out";
 inline constexpr std::string_view openErrorText =
     "This question set could not be opened. Please check that its file can be read";
 inline constexpr std::string_view openErrorTitle = "Question Set Not Opened";
+
+// A set file whose texts held bytes that are not UTF-8; a list of
+// "FILE:LINE" follows, one a line.
+inline constexpr std::string_view damagedSetText =
+    "Some texts of this question set hold bytes that are not UTF-8. They are shown as "
+    "\xEF\xBF\xBD; please check these lines:";
+// A set file that holds a byte-order mark and nothing else.
+inline constexpr std::string_view markOnlySetText =
+    "This question set's file holds only a byte-order mark and no questions:";
+inline constexpr std::string_view damagedSetTitle = "Question Set Damaged";
 
 inline constexpr std::string_view newSetCaption = "New Set of Questions";
 inline constexpr std::string_view newSetPrompt = "Enter the name of the new set of questions:";
@@ -111,7 +122,7 @@ inline constexpr std::array<std::string_view, 16> valueEntries = {
     "Difficulty: 8000",   "Difficulty: 16000",  "Difficulty: 32000",  "Difficulty: 64000",
     "Difficulty: 125000", "Difficulty: 250000", "Difficulty: 500000", "Difficulty: 1000000"};
 
-// Longest texts the fields take, in characters (one byte each in the set file).
+// Longest texts the fields take, in characters (Unicode code points).
 inline constexpr int questionLimit = 128;
 inline constexpr int answerLimit = 32;
 inline constexpr int setNameLimit = 32;

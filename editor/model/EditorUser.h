@@ -34,7 +34,7 @@ public:
     virtual MessageAnswer showMessage(const Message& message) = 0;
 
     // Asks for the name of a new set. `accept` is called with each name the
-    // user confirms (Windows-1252 bytes); when it refuses, the question stays
+    // user confirms (UTF-8); when it refuses, the question stays
     // open. Returns the accepted name, or nothing when the user cancels.
     virtual std::optional<std::string>
     askNewSetName(const std::function<bool(const std::string&)>& accept) = 0;

@@ -40,7 +40,7 @@ public:
     // changed or saved (Save As still makes a copy of it).
     virtual void setReadOnly(bool readOnly) { (void)readOnly; }
 
-    // The window's caption, Windows-1252 bytes: "<set>* - Quizvale Setwright".
+    // The window's caption, in UTF-8: "<set>* - Quizvale Setwright".
     virtual void setCaption(const std::string& caption) { (void)caption; }
 
     // Whether Undo and Redo have anything to take back or do again.

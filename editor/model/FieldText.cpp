@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/model/FieldText.h"
 
-#include "common/Cp1252.h"
-
 namespace qv {
 namespace {
 
@@ -13,13 +11,19 @@ bool isControl(char32_t c) {
     return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
 }
 
+// What no set file can hold: control characters, and surrogates and values
+// beyond U+10FFFF, which UTF-8 cannot encode.
+bool isUnstorable(char32_t c) {
+    return isControl(c) || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF;
+}
+
 bool isLineBreak(char32_t c) {
     return c == U'\n' || c == U'\r';
 }
 
 } // namespace
 
-MendedFieldText mendFieldText(std::u32string_view text, std::size_t cursor) {
+MendedFieldText mendFieldText(std::u32string_view text, std::size_t cursor, std::size_t limit) {
     MendedFieldText out;
     out.text.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -44,9 +48,7 @@ MendedFieldText mendFieldText(std::u32string_view text, std::size_t cursor) {
             out.text += U' ';
             out.cursor += beforeCursor ? 1 : 0;
             out.changed = true;
-        } else if (isControl(c)) {
-            out.changed = true;
-        } else if (!unicodeToCp1252(c)) {
+        } else if (isUnstorable(c)) {
             if (out.leftOut.size() < maxListed && out.leftOut.find(c) == std::u32string::npos) {
                 out.leftOut += c;
             }
@@ -55,6 +57,15 @@ MendedFieldText mendFieldText(std::u32string_view text, std::size_t cursor) {
             out.text += c;
             out.cursor += beforeCursor ? 1 : 0;
         }
+    }
+    if (limit != 0 && out.text.size() > limit) {
+        std::size_t excess = out.text.size() - limit;
+        const std::size_t beforeCursor = excess < out.cursor ? excess : out.cursor;
+        out.text.erase(out.cursor - beforeCursor, beforeCursor);
+        out.cursor -= beforeCursor;
+        excess -= beforeCursor;
+        out.text.erase(out.text.size() - excess);
+        out.changed = true;
     }
     return out;
 }

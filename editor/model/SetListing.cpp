@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/model/SetListing.h"
 
-#include "common/Cp1252.h"
 #include "common/FileIo.h"
 #include "common/SetFile.h"
 #include "editor/model/SetName.h"
@@ -22,8 +21,8 @@ std::vector<SetSummary> listQuestionSets(const fs::path& setsFolder) {
             continue;
         }
         const std::string folderName = it->path().filename().string();
-        std::string name;
-        if (!cp1252FromUtf8(folderName, name) || !isValidSetName(name)) {
+        std::string name = folderName;
+        if (!isValidSetName(name)) {
             continue;
         }
         std::string bytes;

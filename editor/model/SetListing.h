@@ -9,7 +9,7 @@
 namespace qv {
 
 struct SetSummary {
-    std::string name; // Windows-1252 bytes, as the editor holds set names
+    std::string name; // UTF-8, as the editor holds set names
     int questionCount = 0;
 };
 

@@ -29,7 +29,7 @@ public:
     virtual void release() = 0;
 };
 
-// <sets folder>/.<set name>.lock; `name` is Windows-1252 bytes.
+// <sets folder>/.<set name>.lock; `name` in UTF-8.
 std::filesystem::path setLockFile(const std::filesystem::path& setsFolder, const std::string& name);
 
 } // namespace qv

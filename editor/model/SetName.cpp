@@ -1,26 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "editor/model/SetName.h"
 
+#include "common/Utf16.h"
 #include "editor/model/EditorTexts.h"
-
-#include <cstdint>
 
 namespace qv {
 
 bool isValidSetName(std::string_view name) {
-    if (name.empty() || name.size() > static_cast<std::size_t>(editorText::setNameLimit) ||
-        name.front() == '.') {
+    std::u16string wide;
+    if (name.empty() || name.front() == '.' || !utf16FromUtf8(name, wide) ||
+        codePointCount(name) > static_cast<std::size_t>(editorText::setNameLimit)) {
         return false;
     }
-    constexpr std::string_view refused = "/\\:*?\"<>|";
-    for (char c : name) {
-        auto byte = static_cast<std::uint8_t>(c);
-        // Below 32, DEL, and the bytes the code page leaves to C1 controls.
-        if (byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-            byte == 0x90 || byte == 0x9D) {
-            return false;
-        }
-        if (refused.find(c) != std::string_view::npos) {
+    constexpr std::u16string_view refused = u"/\\:*?\"<>|";
+    for (char16_t c : wide) {
+        // C0 and C1 controls and DEL.
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || refused.find(c) != std::u16string_view::npos) {
             return false;
         }
     }

@@ -2,7 +2,7 @@
 #include "editor/ui/EditorDialog.h"
 
 #include "editor/model/EditorTexts.h"
-#include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/FieldTextValidator.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/PictureFileFilter.h"
 #include "editor/ui/ProgramIcon.h"
@@ -137,15 +137,13 @@ void EditorDialog::buildControls() {
     auto field = [this, questionFrame](const char* name, int limit) {
         auto* f = new QLineEdit(questionFrame);
         f->setObjectName(name);
-        f->setMaxLength(limit);
         // Wide enough for a typical answer at any font size.
         f->setMinimumWidth(f->fontMetrics().averageCharWidth() * 22);
-        auto* validator = new Cp1252Validator(f);
+        FieldTextValidator* validator = limitFieldText(f, limit);
         validator->setLeftOutHandler([this](const QString& characters) {
             tell(std::string(editorText::leftOutText) + characters.toStdString(),
                  std::string(editorText::leftOutTitle));
         });
-        f->setValidator(validator);
         // The set's one history undoes, not the field's own.
         f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this, [this] { fieldsChanged(); });
@@ -254,9 +252,9 @@ void EditorDialog::showFields(const QuestionFields& fields) {
     for (QWidget* control : controls) {
         blockers.push_back(std::make_unique<QSignalBlocker>(control));
     }
-    questionField_->setText(qStringFromCp1252(fields.text));
+    questionField_->setText(fieldOfUtf8(fields.text));
     for (std::size_t i = 0; i < answerFields_.size(); ++i) {
-        answerFields_[i]->setText(qStringFromCp1252(fields.answers[i]));
+        answerFields_[i]->setText(fieldOfUtf8(fields.answers[i]));
     }
     auto select = [](QComboBox* list, int code) {
         list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
@@ -413,7 +411,7 @@ void EditorDialog::setDeleteEnabled(bool enabled) {
 }
 
 void EditorDialog::setCaption(const std::string& caption) {
-    setWindowTitle(qStringFromCp1252(caption));
+    setWindowTitle(fieldOfUtf8(caption));
 }
 
 void EditorDialog::tell(const std::string& text, const std::string& title) {
@@ -422,9 +420,9 @@ void EditorDialog::tell(const std::string& text, const std::string& title) {
 
 void EditorDialog::fieldsChanged() {
     QuestionFields fields;
-    fields.text = cp1252FromQString(questionField_->text());
+    fields.text = utf8OfField(questionField_->text());
     for (std::size_t i = 0; i < answerFields_.size(); ++i) {
-        fields.answers[i] = cp1252FromQString(answerFields_[i]->text());
+        fields.answers[i] = utf8OfField(answerFields_[i]->text());
     }
     fields.correctAnswer = static_cast<std::int8_t>(correctAnswerList_->currentIndex());
     fields.value = static_cast<std::int8_t>(valueList_->currentIndex());

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/ImportPreview.h"
 
-#include "common/Cp1252.h"
 #include "editor/interchange/TextInput.h"
 
 #include <QCheckBox>
@@ -59,8 +58,8 @@ bool isSheet(interchange::Format format) {
            format == Format::Ods;
 }
 
-QString storedText(const std::string& cp1252) {
-    return QString::fromStdString(utf8FromCp1252(cp1252));
+QString storedText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/InterchangeMenus.h"
 
-#include "common/Cp1252.h"
 #include "editor/interchange/EditorQuestions.h"
 #include "editor/interchange/SetImport.h"
 #include "editor/ui/EditorDialog.h"
@@ -79,8 +78,7 @@ void InterchangeMenus::importQuestions() {
     interchange::ReadReport found;
     interchange::readImportFile(source, std::nullopt, {}, probe, found);
     ImportPreview preview(QString::fromStdString(file->filename().string()),
-                          QString::fromStdString(utf8FromCp1252(editor.setName())), found.format,
-                          planner, &window_);
+                          QString::fromStdString(editor.setName()), found.format, planner, &window_);
     const int result = runDialog_ ? runDialog_(preview) : preview.exec();
     window_.activateWindow();
     if (result != QDialog::Accepted || preview.plan().questions.empty()) {

@@ -2,7 +2,7 @@
 #include "editor/ui/NewSetDialog.h"
 
 #include "editor/model/EditorTexts.h"
-#include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/FieldTextValidator.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +21,8 @@ NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
     prompt_ = new QLabel(this);
     nameField_ = new QLineEdit(this);
     nameField_->setObjectName("nameField");
-    nameField_->setMaxLength(editorText::setNameLimit);
     nameField_->setMinimumWidth(nameField_->fontMetrics().averageCharWidth() * 24);
-    nameField_->setValidator(new Cp1252Validator(nameField_));
+    limitFieldText(nameField_, editorText::setNameLimit);
     prompt_->setBuddy(nameField_);
 
     okButton_ = new QPushButton("OK", this);
@@ -59,7 +58,7 @@ void NewSetDialog::setTexts(const QString& caption, const QString& prompt) {
 }
 
 void NewSetDialog::confirm() {
-    std::string name = cp1252FromQString(nameField_->text());
+    std::string name = utf8OfField(nameField_->text());
     if (check_ && !check_(name)) {
         return; // refused: the user was told why, and may try again
     }

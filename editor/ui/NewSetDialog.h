@@ -24,7 +24,7 @@ public:
     // The same dialog for another name: its caption and prompt.
     void setTexts(const QString& caption, const QString& prompt);
 
-    // The accepted name in Windows-1252 bytes; empty until OK succeeds.
+    // The accepted name in UTF-8; empty until OK succeeds.
     const std::string& name() const { return name_; }
 
     QLineEdit* nameField() const { return nameField_; }

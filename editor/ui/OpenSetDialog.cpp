@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/OpenSetDialog.h"
 
-#include "editor/ui/Cp1252Validator.h"
+#include "editor/ui/FieldTextValidator.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -25,7 +25,7 @@ OpenSetDialog::OpenSetDialog(std::vector<SetSummary> sets, const std::string& cu
         const QString count = set.questionCount == 1
                                   ? QStringLiteral("1 question")
                                   : QStringLiteral("%1 questions").arg(set.questionCount);
-        list_->addItem(QStringLiteral("%1  (%2)").arg(qStringFromCp1252(set.name), count));
+        list_->addItem(QStringLiteral("%1  (%2)").arg(fieldOfUtf8(set.name), count));
         if (set.name == current) {
             list_->setCurrentRow(list_->count() - 1);
         }

@@ -21,7 +21,7 @@ public:
     OpenSetDialog(std::vector<SetSummary> sets, const std::string& current,
                   QWidget* parent = nullptr);
 
-    // The set chosen (Windows-1252 bytes); empty when none is.
+    // The set chosen (UTF-8); empty when none is.
     std::string chosen() const;
 
     QListWidget* list() const { return list_; }

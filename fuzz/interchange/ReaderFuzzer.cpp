@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-// One reader of imported questions over any bytes. What it imports must be
-// what a set file can hold, and must come back the same through the CSV
-// export and the CSV reader.
+// One reader of imported questions over any bytes (UTF-16 after its mark,
+// UTF-8 or Windows-1252). What it imports must be what a set file can hold,
+// and must come back the same through the CSV export and the CSV reader.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "common/SetFile.h"
+#include "common/Utf16.h"
 #include "editor/interchange/CsvExport.h"
 #include "editor/interchange/Format.h"
 #include "editor/interchange/ImportPlan.h"
@@ -32,12 +33,14 @@ bool sameRecords(const ImportPlan& a, const ImportPlan& b) {
 }
 
 bool storable(const qv::SetFileRecord& record) {
-    bool ok = !record.text.empty() && record.text.size() <= 128 &&
+    std::u16string wide;
+    bool ok = !record.text.empty() && qv::codePointCount(record.text) <= 128 &&
+              qv::utf16FromUtf8(record.text, wide) &&
               record.text.find_first_of("\r\n") == std::string::npos && record.correctAnswer >= 1 &&
               record.correctAnswer <= 4 && record.value >= 1 && record.value <= 15;
     for (const std::string& answer : record.answers) {
-        ok = ok && !answer.empty() && answer.size() <= 32 &&
-             answer.find_first_of("\r\n") == std::string::npos;
+        ok = ok && !answer.empty() && qv::codePointCount(answer) <= 32 &&
+             qv::utf16FromUtf8(answer, wide) && answer.find_first_of("\r\n") == std::string::npos;
     }
     return ok;
 }

@@ -5,20 +5,20 @@
 #include <cstdint>
 #include <utility>
 
-#include "common/Cp1252.h"
 #include "common/SetFile.h"
+#include "common/Utf16.h"
 #include "game/quiz/LittleEndian.h"
 
 namespace qv {
 namespace {
 
 // A text of the game ends at its first NUL, like the fixed buffer it fills.
-std::u16string gameText(std::string_view bytes) {
-    auto nul = bytes.find('\0');
+std::u16string gameText(std::string_view utf8) {
+    auto nul = utf8.find('\0');
     if (nul != std::string_view::npos) {
-        bytes = bytes.substr(0, nul);
+        utf8 = utf8.substr(0, nul);
     }
-    return decodeCp1252(bytes);
+    return utf16FromUtf8Lossy(utf8);
 }
 
 } // namespace

@@ -30,9 +30,10 @@ TEST(SetFileWriter, OneBareQuestionIsTenLines) {
 }
 
 TEST(SetFileWriter, WrittenReadAndWrittenAgainIsIdentical) {
-    std::vector<SetFileRecord> records = {record("What is 2 + 2?", 3, 1, 0),
-                                          record("Caf\xE9 \x80 \x92quoted\x92", 4, 15, 1),
-                                          record("", 0, 0, 0), record("Negative?", -3, -128, 0)};
+    std::vector<SetFileRecord> records = {
+        record("What is 2 + 2?", 3, 1, 0),
+        record("Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x99quoted\xE2\x80\x99", 4, 15, 1),
+        record("", 0, 0, 0), record("Negative?", -3, -128, 0)};
     std::string first = writeSetFile(records);
     for (LineEnds ends : {LineEnds::CrOnly, LineEnds::CrOrLf}) {
         SetFileContents read = readSetFile(first, ends, 0);
@@ -104,6 +105,83 @@ TEST(SetFileReader, LongLinesAreCutToTheLimit) {
     EXPECT_EQ(read.records[0].text.size(), 255u);
     EXPECT_EQ(read.records[0].answers[2].size(), 255u);
     EXPECT_EQ(read.records[0].answers[3], "Delta");
+}
+
+// The file of a set whose every text fits Windows-1252: every byte a text
+// line can hold (all but CR and LF), and the texts as UTF-8 inside.
+std::string cp1252SetOfEveryByte() {
+    std::string text;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n') {
+            text += static_cast<char>(b);
+        }
+    }
+    return "2\r\n\r\n" + text.substr(0, 120) +
+           "\r\n\x80\r\n\x81\x8D\x8F\x90\x9D\r\n\xFF\r\nd\r\n1\r\n15\r\n0\r\n"
+           "\r\n" +
+           text.substr(120) + "\r\na\r\nb\r\nc\r\n\xE9\r\n4\r\n1\r\n1\r\n";
+}
+
+TEST(SetFileEncodings, Windows1252SetsKeepTheirBytesAndOthersBecomeUtf8AfterTheMark) {
+    const std::string old = cp1252SetOfEveryByte();
+    for (LineEnds ends : {LineEnds::CrOnly, LineEnds::CrOrLf}) {
+        const SetFileContents read = readSetFile(old, ends, 0);
+        ASSERT_EQ(read.records.size(), 2u);
+        EXPECT_EQ(read.encoding, SetEncoding::Cp1252);
+        EXPECT_EQ(read.records[0].answers[0], "\xE2\x82\xAC"); // the euro sign
+        EXPECT_EQ(read.records[0].answers[2], "\xC3\xBF");
+        EXPECT_EQ(writeSetFile(read.records), old) << "a Windows-1252 set is written byte for byte";
+    }
+
+    // One text beyond the code page makes the whole file UTF-8.
+    std::vector<SetFileRecord> records = {
+        record("Caf\xC3\xA9?", 1, 1, 0),
+        record("\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1?", 2, 2, 1)};
+    records[1].answers[3] = "\xD0\xAE\xD0\xBB\xD0\xB8\xD1\x8F \xF0\x9F\x98\x80 \xE4\xB8\xAD";
+    const std::string written = writeSetFile(records);
+    EXPECT_EQ(written.substr(0, 6), "\xEF\xBB\xBF"
+                                    "2\r\n");
+    EXPECT_NE(written.find("\r\nCaf\xC3\xA9?\r\n"), std::string::npos);
+    for (LineEnds ends : {LineEnds::CrOnly, LineEnds::CrOrLf}) {
+        const SetFileContents read = readSetFile(written, ends, 0);
+        EXPECT_EQ(read.encoding, SetEncoding::Utf8);
+        ASSERT_EQ(read.records.size(), 2u);
+        EXPECT_EQ(read.records[1].text, records[1].text);
+        EXPECT_EQ(read.records[1].answers[3], records[1].answers[3]);
+        EXPECT_TRUE(read.damagedLines.empty());
+        EXPECT_EQ(writeSetFile(read.records), written);
+    }
+    // Back within the code page, the set is Windows-1252 again.
+    records.pop_back();
+    EXPECT_EQ(writeSetFile(records).substr(0, 17), "1\r\n\r\nCaf\xE9?\r\nAlpha");
+}
+
+TEST(SetFileEncodings, BadUtf8ReadsAsReplacementsInPlaceAndNamesItsLines) {
+    // The second record's question (line 12) and answer C (line 15) are damaged.
+    const std::string data = "\xEF\xBB\xBF"
+                             "2\r\n\r\nOK\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n1\r\n"
+                             "\r\nBad \xE9t\xC3\r\na\r\nb\r\n\xFF\xFE\r\nd\r\n2\r\n2\r\n1\r\n";
+    const SetFileContents read = readSetFile(data, LineEnds::CrOrLf, 0);
+    ASSERT_EQ(read.records.size(), 2u) << "the damaged record keeps its place";
+    EXPECT_EQ(read.records[1].text, "Bad \xEF\xBF\xBDt\xEF\xBF\xBD");
+    EXPECT_EQ(read.records[1].answers[2], "\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(read.records[1].pictureFlag, 1);
+    EXPECT_EQ(read.damagedLines, (std::vector<int>{12, 15}));
+
+    const SetFileContents mark = readSetFile("\xEF\xBB\xBF", LineEnds::CrOrLf, 0);
+    EXPECT_TRUE(mark.onlyByteOrderMark);
+    EXPECT_TRUE(mark.records.empty());
+    EXPECT_FALSE(readSetFile("0\r\n", LineEnds::CrOrLf, 0).onlyByteOrderMark);
+}
+
+TEST(SetFileEncodings, TheLimitCountsCharactersAndNeverCutsOneInTwo) {
+    SetFileRecord r = record("\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", 1, 1, 0); // 5 letters
+    r.answers[0] = "ab\xF0\x9F\x98\x80\xF0\x9F\x98\x80";
+    const SetFileContents read = readSetFile(writeSetFile({r}), LineEnds::CrOnly, 3);
+    ASSERT_EQ(read.records.size(), 1u);
+    EXPECT_EQ(read.records[0].text, "\xCE\x91\xCE\xB8\xCE\xAE");
+    EXPECT_EQ(read.records[0].answers[0], "ab\xF0\x9F\x98\x80");
+    EXPECT_EQ(read.records[0].answers[1], "Bet");
 }
 
 TEST(AtoiLike, FollowsTheCLibraryAndSaturates) {

@@ -3,7 +3,8 @@
 // answered by the recording double.
 
 #include "editor/ui/EditorDialog.h"
-#include "editor/ui/Cp1252Validator.h"
+#include "common/Utf16.h"
+#include "editor/ui/FieldTextValidator.h"
 #include "editor/ui/NewSetDialog.h"
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
@@ -44,12 +45,14 @@ private:
 [[maybe_unused]] ::testing::Environment* const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-// Types characters one key press each, also those QTest has no key for.
+// Types characters one key press each, also those QTest has no key for
+// (a character outside the Basic Multilingual Plane is one press).
 void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    for (char32_t unit : text.toUcs4()) {
+        const QString c = QString::fromUcs4(&unit, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c);
         QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, c);
         QApplication::sendEvent(widget, &release);
     }
 }
@@ -140,8 +143,10 @@ TEST_F(EditorDialogTest, ControlsKeepTheirArrangementAndNoTextIsCut) {
     EXPECT_LT(left("questionStats"), left("save"));
     EXPECT_LT(left("save"), left("exit"));
 
-    EXPECT_EQ(child<QLineEdit>("questionField")->maxLength(), 128);
-    EXPECT_EQ(child<QLineEdit>("answerDField")->maxLength(), 32);
+    // Room for 128 and 32 characters outside the Basic Multilingual Plane;
+    // the validator counts characters.
+    EXPECT_EQ(child<QLineEdit>("questionField")->maxLength(), 256);
+    EXPECT_EQ(child<QLineEdit>("answerDField")->maxLength(), 64);
     auto* values = child<QComboBox>("valueList");
     ASSERT_EQ(values->count(), 16);
     EXPECT_EQ(values->itemText(0), "Select...");
@@ -186,15 +191,19 @@ TEST_F(EditorDialogTest, TypingAndChoosingReachTheRecord) {
     field->clear();
     typeText(field, QString::fromUtf8("Caf\u00e9 \u20ac"));
     const EditorQuestion* record = dialog->editor().currentRecord();
-    EXPECT_EQ(record->answers[0], "Caf\xe9 \x80");
+    EXPECT_EQ(record->answers[0], "Caf\xc3\xa9 \xe2\x82\xac");
     EXPECT_TRUE(dialog->editor().modified());
-    // A character the code page cannot hold is left out, and named.
-    typeText(field, QString::fromUtf8("\u03a9"));
-    EXPECT_EQ(record->answers[0], "Caf\xe9 \x80");
+    // Any script is kept; only a control character is left out, and named.
+    typeText(field, QString::fromUtf8("\u03a9\U0001F600"));
+    EXPECT_EQ(record->answers[0], "Caf\xc3\xa9 \xe2\x82\xac\xce\xa9\xf0\x9f\x98\x80");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(user.messages.empty());
+    field->insert(QString(QChar(7))); // as a paste would bring it
+    EXPECT_EQ(record->answers[0], "Caf\xc3\xa9 \xe2\x82\xac\xce\xa9\xf0\x9f\x98\x80");
     QCoreApplication::processEvents();
     ASSERT_EQ(user.titles(), std::vector<std::string>{"Characters Left Out"});
     EXPECT_EQ(user.messages[0].text, "These characters cannot be stored in a question set and "
-                                     "were left out: \xce\xa9");
+                                     "were left out: U+0007");
     user.messages.clear();
     child<QComboBox>("valueList")->setCurrentIndex(15);
     child<QComboBox>("correctAnswerList")->setCurrentIndex(4);
@@ -202,6 +211,12 @@ TEST_F(EditorDialogTest, TypingAndChoosingReachTheRecord) {
     EXPECT_EQ(record->correctAnswer, 4);
     field->setText(QString(40, 'x'));
     EXPECT_EQ(record->answers[0].size(), 32u);
+    // The limit counts characters: 32 Greek letters are 64 bytes, and a
+    // letter outside the Basic Multilingual Plane is one character.
+    field->clear();
+    typeText(field, QString(31, QChar(0x03b1)) + QString::fromUtf8("\U0001F600\U0001F600"));
+    EXPECT_EQ(codePointCount(record->answers[0]), 32u);
+    EXPECT_EQ(record->answers[0].substr(62), "\xf0\x9f\x98\x80");
 }
 
 TEST_F(EditorDialogTest, ButtonsReachTheEditorAndBoxesTheDouble) {
@@ -270,7 +285,7 @@ TEST(NewSetDialogTest, ARefusedNameKeepsTheDialogOpen) {
     dialog.show();
     expectNoTextCut(dialog);
     EXPECT_GE(dialog.width(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 100);
-    EXPECT_EQ(dialog.nameField()->maxLength(), 32);
+    EXPECT_EQ(dialog.nameField()->maxLength(), 64); // 32 characters, counted by its validator
     EXPECT_TRUE(dialog.okButton()->isDefault());
     dialog.show();
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
@@ -281,6 +296,15 @@ TEST(NewSetDialogTest, ARefusedNameKeepsTheDialogOpen) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.name(), "Quiz Night");
     EXPECT_EQ(offered, (std::vector<std::string>{"", "Quiz Night"}));
+
+    // A name in any script, 32 characters at most, reaches the editor in UTF-8.
+    NewSetDialog greek([](const std::string&) { return true; });
+    greek.show();
+    typeText(greek.nameField(),
+             QString::fromUtf8("\u0391\u03b8\u03ae\u03bd\u03b1 ") + QString(40, QChar(0x0436)));
+    QTest::mouseClick(greek.okButton(), Qt::LeftButton);
+    EXPECT_EQ(greek.name().substr(0, 11), "\xce\x91\xce\xb8\xce\xae\xce\xbd\xce\xb1 ");
+    EXPECT_EQ(codePointCount(greek.name()), 32u);
 }
 
 TEST(QtEditorUserTest, BoxesCarryTheirTextTitleIconAndButtons) {
@@ -306,8 +330,8 @@ TEST(QtEditorUserTest, BoxesCarryTheirTextTitleIconAndButtons) {
     EXPECT_EQ(QtEditorUser::answerOf(QMessageBox::NoButton, MessageButtons::Ok), MessageAnswer::Ok);
 }
 
-TEST(Cp1252ValidatorTest, MendsWhatASetFileCannotHoldAndNamesWhatItLeftOut) {
-    Cp1252Validator validator;
+TEST(FieldTextValidatorTest, MendsWhatASetFileCannotHoldAndNamesWhatItLeftOut) {
+    FieldTextValidator validator;
     QStringList named;
     validator.setLeftOutHandler([&](const QString& characters) { named.append(characters); });
     int position = 0;
@@ -326,7 +350,7 @@ TEST(Cp1252ValidatorTest, MendsWhatASetFileCannotHoldAndNamesWhatItLeftOut) {
         {"two\nlines\r\n", 12, "two lines", 9},     // inner break, final break
         {"tab\there", 8, "tab here", 8},
         {"bell\x07\u0081", 6, "bell", 4},
-        {"\u03a9mega \U0001F600!", 9, "mega !", 6},
+        {"\u03a9mega \U0001F600!", 9, "\u03a9mega \U0001F600!", 9},
     };
     for (const Case& c : cases) {
         QString text = QString::fromUtf8(c.text);
@@ -335,10 +359,20 @@ TEST(Cp1252ValidatorTest, MendsWhatASetFileCannotHoldAndNamesWhatItLeftOut) {
         EXPECT_EQ(text, QString::fromUtf8(c.mended)) << c.text;
         EXPECT_EQ(cursor, c.mendedCursor) << c.text;
     }
+    // Past ten characters, the end of what was pasted goes; the cursor
+    // counts UTF-16 units, the limit characters.
+    FieldTextValidator ten(nullptr, 10);
+    QString greek = QString::fromUtf8("\u0391\u03b8\U0001F600\u03bd\u03b1 abcdef");
+    int cursor = 13;
+    ten.validate(greek, cursor);
+    EXPECT_EQ(greek, QString::fromUtf8("\u0391\u03b8\U0001F600\u03bd\u03b1 abcd"));
+    EXPECT_EQ(cursor, 11);
     QCoreApplication::processEvents();
-    EXPECT_EQ(named, QStringList{QString::fromUtf8("\u03a9 \U0001F600")});
-    EXPECT_EQ(cp1252FromQString(good), "Na\xefve \x80\x99 \xff");
-    EXPECT_EQ(qStringFromCp1252("Na\xefve \x80\x99 \xff"), good);
+    EXPECT_EQ(named, QStringList{QString::fromUtf8("U+0007 U+0081")});
+    EXPECT_EQ(utf8OfField(good), "Na\xc3\xafve \xe2\x82\xac\xe2\x84\xa2 \xc3\xbf");
+    EXPECT_EQ(fieldOfUtf8("Na\xc3\xafve \xe2\x82\xac\xe2\x84\xa2 \xc3\xbf"), good);
+    // A lone surrogate cannot be stored in UTF-8.
+    EXPECT_EQ(utf8OfField(QString(QChar(0xD800))), "\xef\xbf\xbd");
 }
 
 } // namespace

@@ -22,20 +22,32 @@ TEST_F(SetLifecycleTest, FirstStartCancelledEndsWithoutTouchingTheProfile) {
     EXPECT_TRUE(std::filesystem::is_directory(setsFolder));
 }
 
+// `count` Greek letters: two bytes each in UTF-8.
+std::string greek(int count) {
+    std::string name;
+    for (int i = 0; i < count; ++i) {
+        name += "\xCE\xB1";
+    }
+    return name;
+}
+
 TEST_F(SetLifecycleTest, NamesThatAreNoPlainFolderNameAreRefused) {
-    user.names = {"",          ".",       "..",        "../Escape",          "a/b",
-                  "a\\b",      ".hidden", "tab\tname", std::string(33, 'x'), "What?",
-                  "Quiz Night"};
+    user.names = {"",          ".",         "..",
+                  "../Escape", "a/b",       "a\\b",
+                  ".hidden",   "tab\tname", std::string(33, 'x'),
+                  "What?",     "bad\xFF",   "c1\xC2\x85",
+                  greek(33),   greek(32)};
     ASSERT_TRUE(editor.startUp());
-    EXPECT_EQ(user.messages.size(), 10u);
+    EXPECT_EQ(user.messages.size(), 13u);
     for (const Message& m : user.messages) {
         EXPECT_EQ(m.text, "Please enter a valid name");
         EXPECT_EQ(m.title, "Invalid Name");
         EXPECT_EQ(m.icon, MessageIcon::Information);
     }
-    EXPECT_EQ(editor.setName(), "Quiz Night");
+    // The limit counts characters, not bytes.
+    EXPECT_EQ(editor.setName(), greek(32));
     // The set exists on disk only once it is saved.
-    EXPECT_FALSE(std::filesystem::exists(setsFolder / "Quiz Night"));
+    EXPECT_FALSE(std::filesystem::exists(setsFolder / greek(32)));
     EXPECT_FALSE(std::filesystem::exists(program.path() / "Resources" / "Escape"));
     // A first start with a name shows one empty question, already changed.
     EXPECT_EQ(view.label, "Question number 1 of 1");
@@ -105,7 +117,7 @@ TEST_F(SetLifecycleTest, ASetSavedUnchangedIsIdenticalByteForByte) {
     // Written by the editor's own format, with pictures, odd codes and
     // Windows-1252 bytes.
     std::vector<SetFileRecord> records(3);
-    records[0] = {"Caf\xe9 \x80?", {"a", "b", "c", "d"}, 1, 15, 1};
+    records[0] = {"Caf\xc3\xa9 \xe2\x82\xac?", {"a", "b", "c", "d"}, 1, 15, 1};
     records[1] = {"", {"", "", "", ""}, 0, 0, 0};
     records[2] = {"x", {"1", "2", "3", "4"}, 4, 20, 1};
     const std::string bytes = writeSetFile(records);
@@ -121,6 +133,58 @@ TEST_F(SetLifecycleTest, ASetSavedUnchangedIsIdenticalByteForByte) {
     EXPECT_EQ(editor.currentIndex(), 0);
     EXPECT_FALSE(editor.modified());
     EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(SetLifecycleTest, ASetInAnyScriptIsSavedAsUtf8UnderItsOwnName) {
+    // A Greek set name (a folder named in UTF-8), a Greek question and a
+    // Cyrillic answer; saved unchanged it keeps its bytes, and a set whose
+    // texts come back within Windows-1252 is written in that code page again.
+    const std::string name =
+        "\xce\x93\xce\xb5\xcf\x89\xce\xb3\xcf\x81\xce\xb1\xcf\x86\xce\xaf\xce\xb1";
+    std::vector<SetFileRecord> records(2);
+    records[0] = {"\xce\x91\xce\xb8\xce\xae\xce\xbd\xce\xb1;",
+                  {"a", "\xd0\xae\xd0\xbb\xd0\xb8\xd1\x8f", "c", "d"},
+                  2,
+                  3,
+                  0};
+    records[1] = {"Plain?", {"1", "2", "3", "4"}, 1, 1, 0};
+    const std::string bytes = writeSetFile(records);
+    openSet(name, bytes);
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_EQ(editor.caption(), name + " - Quizvale Setwright");
+    editor.setCurrentIndex(0);
+    editor.showQuestion();
+    EXPECT_EQ(view.shown.text, records[0].text);
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile(name)), bytes);
+
+    QuestionFields fields = editor.fields();
+    fields.text = "Athens?";
+    fields.answers[1] = "Julia";
+    editor.storeFields(fields);
+    ASSERT_TRUE(editor.save());
+    EXPECT_EQ(readFile(setFile(name)).substr(0, 14), "2\r\n\r\nAthens?\r\n");
+    ASSERT_TRUE(editor.close());
+    EXPECT_EQ(profile.values["Previous Question Set/Name"], name);
+}
+
+TEST_F(SetLifecycleTest, BadBytesOfAUtf8SetAreNamedByFileAndLineAndTheRecordsKept) {
+    openSet("Damaged", "\xEF\xBB\xBF"
+                       "2\r\n\r\nq\xFF\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n0\r\n"
+                       "\r\nfine\r\na\r\nb\r\nc\r\n\xC3\r\n1\r\n2\r\n0\r\n");
+    EXPECT_EQ(editor.questionCount(), 2);
+    ASSERT_EQ(user.titles(), std::vector<std::string>{"Question Set Damaged"});
+    const std::string file = setFile("Damaged").string();
+    EXPECT_NE(user.messages[0].text.find("\n" + file + ":3\n" + file + ":16"), std::string::npos)
+        << user.messages[0].text;
+    EXPECT_EQ(editor.questions().find(0)->text, "q\xEF\xBF\xBD");
+    EXPECT_EQ(editor.questions().find(1)->value, 2);
+
+    user.messages.clear();
+    ASSERT_TRUE(editor.close());
+    openSet("Mark", "\xEF\xBB\xBF");
+    ASSERT_EQ(user.titles(), std::vector<std::string>{"Question Set Damaged"});
+    EXPECT_NE(user.messages[0].text.find("only a byte-order mark"), std::string::npos);
 }
 
 TEST_F(SetLifecycleTest, FilesFromElsewhereComeBackInPlainForm) {

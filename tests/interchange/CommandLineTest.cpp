@@ -3,6 +3,7 @@
 // folder of its own, no display, no Qt platform named; what it prints, its
 // exit codes and the sets it leaves.
 
+#include "common/Utf16.h"
 #include "tests/editor/EditorDoubles.h"
 #include "tests/editor/TestPictures.h"
 #include "tests/interchange/InterchangeTestFiles.h"
@@ -23,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 struct Outcome {
@@ -123,6 +125,109 @@ TEST_F(SetwrightCommandLine, ExportThenImportGivesTheSameSetFileAndPicturesByteF
     EXPECT_EQ(decodePicture(sets / "Copy" / "pic_for_q_1.jpg").width, 366u);
     EXPECT_FALSE(fs::exists(sets / "Copy" / "pic_for_q_2.jpg"));
     EXPECT_THAT(setsFolderNames(), ElementsAre("Copy", "Original"));
+}
+
+// "Ελληνικά": a set named in Greek.
+const std::string greekName = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+const std::string athens = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1";
+const std::string julia = "\xD0\xAE\xD0\xBB\xD0\xB8\xD1\x8F";
+
+// UTF-16 of the byte order asked, with its byte-order mark.
+std::string utf16Of(const std::string& utf8, bool bigEndian) {
+    std::u16string text;
+    EXPECT_TRUE(utf16FromUtf8(utf8, text));
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST_F(SetwrightCommandLine, AnyScriptRoundTripsThroughImportAndExport) {
+    // Greek, Cyrillic, Polish, Chinese and an emoji, 32 characters of Greek in
+    // one answer (64 bytes), from UTF-8 and from UTF-16 of either byte order.
+    std::string greek32;
+    for (int i = 0; i < 32; ++i) {
+        greek32 += "\xCE\xB1";
+    }
+    std::string rows = "question,a,b,c,d,correct,rung\r\n";
+    rows += athens + ";," + julia +
+            ",\xC5\x81\xC3\xB3"
+            "d\xC5\xBA,\xE4\xB8\xAD,\xF0\x9F\x98\x80,A,1\r\n";
+    rows += "Long?," + greek32 + ",b,c,d,B,2\r\n";
+    rows += "Too long?," + greek32 + "\xCE\xB1,b,c,d,B,2\r\n";
+    file("any.csv", "\xEF\xBB\xBF" + rows);
+    file("little.txt", utf16Of(rows, false));
+    file("big.txt", utf16Of(rows, true));
+
+    const Outcome imported = setwright({"--import", "any.csv", "--set", greekName});
+    EXPECT_EQ(imported.code, 1) << imported.err;
+    EXPECT_EQ(imported.out, "imported 2 questions, skipped 1\n");
+    EXPECT_EQ(imported.err, "any.csv:4: answer A has 33 characters, more than 32\n");
+    const std::string setFile = readFile(sets / greekName / (greekName + ".txt"));
+    EXPECT_EQ(setFile.substr(0, 3), "\xEF\xBB\xBF") << "a set beyond Windows-1252 is UTF-8";
+    EXPECT_THAT(setFile, HasSubstr("\r\n" + athens + ";\r\n" + julia + "\r\n"));
+
+    for (const char* source : {"little.txt", "big.txt"}) {
+        const Outcome wide = setwright(
+            {"--import", source, "--format", "csv", "--set", std::string("From ") + source});
+        EXPECT_EQ(wide.code, 1) << source << wide.err;
+        EXPECT_EQ(readFile(sets / (std::string("From ") + source) /
+                           (std::string("From ") + source + ".txt")),
+                  setFile)
+            << source;
+    }
+
+    const Outcome exported = setwright({"--export", greekName, "--to", "out.csv"});
+    EXPECT_EQ(exported.code, 0) << exported.err;
+    const std::string csv = readFile(folder.path() / "out.csv");
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_THAT(csv, HasSubstr(athens + ";," + julia));
+    const Outcome again = setwright({"--import", "out.csv", "--set", "Copy"});
+    EXPECT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(readFile(sets / "Copy" / "Copy.txt"), setFile);
+    const Outcome check = setwright({"--check", greekName});
+    EXPECT_THAT(check.out, HasSubstr("total: 2\n"));
+    EXPECT_THAT(check.out, Not(HasSubstr("characters, more than")));
+}
+
+TEST_F(SetwrightCommandLine, DamagedTextIsNamedByFileAndLineAndBrokenEncodingsAreRefused) {
+    fs::create_directories(sets / "Damaged");
+    const fs::path damaged = sets / "Damaged" / "Damaged.txt";
+    writeFile(damaged, "\xEF\xBB\xBF"
+                       "2\r\n\r\nq\xFF\r\na\r\nb\r\nc\r\nd\r\n1\r\n1\r\n0\r\n"
+                       "\r\nfine\r\na\r\nb\r\nc\r\nd\xC3\r\n1\r\n1\r\n0\r\n");
+    const Outcome check = setwright({"--check", "Damaged"});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_THAT(check.out, HasSubstr("total: 2\n"));
+    EXPECT_THAT(check.out,
+                HasSubstr(damaged.string() + ":3: bytes that are not UTF-8, read as U+FFFD\n" +
+                          damaged.string() + ":16: bytes that are not UTF-8"));
+
+    fs::create_directories(sets / "Mark");
+    writeFile(sets / "Mark" / "Mark.txt", "\xEF\xBB\xBF");
+    const Outcome mark = setwright({"--check", "Mark"});
+    EXPECT_EQ(mark.code, 2);
+    EXPECT_THAT(mark.err, HasSubstr("holds only a byte-order mark"));
+
+    file("odd.csv", std::string("\xFF\xFEq\0,\0a", 7));
+    file("bom.csv", "\xEF\xBB\xBF");
+    file("bad.csv", "\xEF\xBB\xBFq,a,b,c,d,A\r\nq\xE9,a,b,c,d,A\r\n");
+    const std::vector<std::pair<const char*, const char*>> refused = {
+        {"odd.csv", "odd.csv: the file is UTF-16 (little-endian, by its byte-order mark) but has "
+                    "an odd number of bytes"},
+        {"bom.csv", "bom.csv: the file holds only a byte-order mark and no text"},
+        {"bad.csv", "bad.csv: the file starts with a UTF-8 byte-order mark but line 2 holds bytes "
+                    "that are not UTF-8"},
+    };
+    for (const auto& [name, reason] : refused) {
+        const Outcome run = setwright({"--import", name, "--set", "Refused"});
+        EXPECT_EQ(run.code, 2) << name;
+        EXPECT_THAT(run.err, HasSubstr(reason)) << name;
+    }
+    EXPECT_FALSE(fs::exists(sets / "Refused"));
 }
 
 TEST_F(SetwrightCommandLine, SkippedRecordsAreNamedByFileAndLineAndSetTheExitCode) {

@@ -12,6 +12,7 @@ namespace qv::test {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using namespace interchange;
 
 SourceRecord recordOf(const std::string& question, const std::string& rung = "",
@@ -74,37 +75,73 @@ TEST(ImportRungs, WhatCountsAsARung) {
     }
 }
 
-TEST(ImportTexts, TrimmedJoinedAndStoredInTheCodePageOrRefusedWithTheCharacter) {
+TEST(ImportTexts, TrimmedJoinedAndStoredInAnyScriptOrRefusedWithTheControlCharacter) {
     SourceRecord record = recordOf("  Caf\xC3\xA9 \xE2\x80\x9C"
                                    "break\r\nfast\xE2\x80\x9D \xE2\x80\x93 \xE2\x82\xAC 5?\t ");
     record.answers[1] = "\xC2\xA0 two \xC2\xA0";
     const ImportPlan stored = plan({record});
     ASSERT_EQ(stored.questions.size(), 1u);
-    EXPECT_EQ(stored.questions[0].record.text, "Caf\xE9 \x93"
-                                               "break fast\x94 \x96 \x80 5?");
+    EXPECT_EQ(stored.questions[0].record.text,
+              "Caf\xC3\xA9 \xE2\x80\x9C"
+              "break fast\xE2\x80\x9D \xE2\x80\x93 \xE2\x82\xAC 5?");
     EXPECT_EQ(stored.questions[0].record.answers[1], "two");
 
+    // Any script is stored; the limits count characters, not bytes.
     SourceRecord emoji = recordOf("Which animal is \xF0\x9F\x90\x88?");
+    SourceRecord greek = recordOf("\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1?");
+    greek.answers[0] = "";
+    for (int i = 0; i < 32; ++i) {
+        greek.answers[0] += "\xCE\xB1"; // 32 letters, 64 bytes
+    }
+    SourceRecord greekTooLong = recordOf("\xCE\xB2?");
+    greekTooLong.answers[0] = greek.answers[0] + "\xCE\xB1";
     SourceRecord control = recordOf("Bell\x07?");
     SourceRecord longest = recordOf(std::string(128, 'q'));
     SourceRecord tooLong = recordOf(std::string(129, 'q'));
     SourceRecord blank = recordOf(" \r\n ");
     SourceRecord sameAnswers = recordOf("Same?");
     sameAnswers.answers[3] = " ONE ";
-    const ImportPlan refused = plan({emoji, control, longest, tooLong, blank, sameAnswers});
-    EXPECT_EQ(refused.questions.size(), 1u);
+    const ImportPlan refused =
+        plan({emoji, greek, greekTooLong, control, longest, tooLong, blank, sameAnswers});
+    EXPECT_EQ(refused.questions.size(), 3u);
     std::vector<std::string> reasons;
     for (const Skipped& skipped : refused.skipped) {
         reasons.push_back(skipped.reason);
     }
     EXPECT_THAT(reasons,
-                ElementsAre("the question holds U+1F408, a character a set file cannot store",
+                ElementsAre("answer A has 33 characters, more than 32",
                             "the question holds U+0007, a character a set file cannot store",
                             "the question has 129 characters, more than 128",
                             "the question is empty", "answers A and D are the same"));
 }
 
-TEST(ImportTexts, InputIsUtf8WhenItCanBeAndWindows1252Otherwise) {
+TEST(ImportTexts, InputIsUtf16ByItsMarkUtf8WhenItCanBeAndWindows1252Otherwise) {
+    // "Łódź 😀" as spreadsheets save Unicode text, in either byte order.
+    const std::string expected = "\xC5\x81\xC3\xB3\x64\xC5\xBA \xF0\x9F\x98\x80";
+    const std::string little("\xFF\xFE\x41\x01\xF3\x00\x64\x00\x7A\x01\x20\x00\x3D\xD8\x00\xDE",
+                             16);
+    const std::string big("\xFE\xFF\x01\x41\x00\xF3\x00\x64\x01\x7A\x00\x20\xD8\x3D\xDE\x00", 16);
+    std::string error;
+    EXPECT_EQ(decodeInputText(little, error), expected);
+    EXPECT_EQ(decodeInputText(big, error), expected);
+    // An unpaired surrogate is no character.
+    EXPECT_EQ(decodeInputText(std::string("\xFF\xFE\x3D\xD8\x41\x00", 6), error), "\xEF\xBF\xBD"
+                                                                                  "A");
+    struct Refused {
+        std::string bytes;
+        const char* reason;
+    };
+    for (const Refused& refused : {
+             Refused{little.substr(0, 15), "odd number of bytes"},
+             Refused{std::string("\xFE\xFF\x00", 3), "odd number of bytes"},
+             Refused{"\xFF\xFE", "only a byte-order mark"},
+             Refused{"\xEF\xBB\xBF", "only a byte-order mark"},
+             Refused{"\xEF\xBB\xBFq,a\nb,\xE9", "line 2 holds bytes that are not UTF-8"},
+         }) {
+        error.clear();
+        EXPECT_FALSE(decodeInputText(refused.bytes, error).has_value()) << refused.reason;
+        EXPECT_THAT(error, HasSubstr(refused.reason));
+    }
     EXPECT_EQ(decodeInput("\xEF\xBB\xBFq\xC3\xA9"), "q\xC3\xA9");
     EXPECT_EQ(decodeInput("q\xE9"), "q\xC3\xA9");
     EXPECT_EQ(decodeInput("\x80\x93"), "\xE2\x82\xAC\xE2\x80\x9C");

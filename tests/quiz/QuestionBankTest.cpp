@@ -85,7 +85,8 @@ TEST(QuestionBankLoad, KeepsOnlyValidCodesAndShufflesWithTheCorrectText) {
 }
 
 TEST(QuestionBankLoad, TextsAreBytesOfTheCodePageAndEndAtNul) {
-    static const char raw[] = "1\r\n\r\nCaf\xE9 \x80\r\nA\0hidden\r\nB\r\nC\r\nD\r\n1\r\n1\r\n0\r\n";
+    static const char raw[] =
+        "1\r\n\r\nCaf\xE9 \x80\r\nA\0hidden\r\nB\r\nC\r\nD\r\n1\r\n1\r\n0\r\n";
     Random random;
     QuestionBank bank;
     bank.loadFromSetFile(std::string(raw, sizeof raw - 1), random);
@@ -93,6 +94,40 @@ TEST(QuestionBankLoad, TextsAreBytesOfTheCodePageAndEndAtNul) {
     const Question& q = bank.questions()[0];
     EXPECT_EQ(q.text, u"Caf\u00E9 \u20AC");
     EXPECT_EQ(q.answers[static_cast<std::size_t>(q.correctAnswer - 1)], u"A");
+}
+
+TEST(QuestionBankLoad, Utf8SetsGiveEveryScriptCutAt255CharactersAndBadBytesInPlace) {
+    // A Greek question, a Cyrillic answer, an emoji answer of 300 characters
+    // (600 UTF-16 units), and a second question whose text is damaged.
+    std::string emoji;
+    for (int i = 0; i < 300; ++i) {
+        emoji += "\xF0\x9F\x98\x80";
+    }
+    const std::string data = "\xEF\xBB\xBF"
+                             "2\r\n\r\n\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1;\r\n"
+                             "\xD0\xAE\xD0\xBB\xD0\xB8\xD1\x8F\r\n" +
+                             emoji +
+                             "\r\nC\r\nD\r\n1\r\n1\r\n0\r\n"
+                             "\r\nX\xFFY\r\nA\r\nB\r\nC\r\nD\r\n1\r\n2\r\n0\r\n";
+    Random random;
+    QuestionBank bank;
+    bank.loadFromSetFile(data, random);
+    ASSERT_EQ(bank.questionCount(), 2);
+    const Question& greek = bank.questions()[0];
+    EXPECT_EQ(greek.text, u"\u0391\u03B8\u03AE\u03BD\u03B1;");
+    EXPECT_EQ(greek.answers[static_cast<std::size_t>(greek.correctAnswer - 1)],
+              u"\u042E\u043B\u0438\u044F");
+    bool cut = false;
+    for (const std::u16string& answer : greek.answers) {
+        if (answer.size() > 4) {
+            EXPECT_EQ(answer.size(), 510u) << "255 characters, each a surrogate pair";
+            EXPECT_EQ(answer.substr(508), u"\U0001F600");
+            cut = true;
+        }
+    }
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(bank.questions()[1].text, u"X\uFFFDY");
+    EXPECT_EQ(bank.questions()[1].value, 2);
 }
 
 TEST(QuestionDraw, ARungGivesEachQuestionOnceBeforeRecycling) {

@@ -2,6 +2,7 @@
 // The shipped sets are played as they are committed: every question must be
 // complete, every rung stocked, and the bytes exactly what the editor writes.
 
+#include "common/Utf16.h"
 #include "tests/sets/ShippedSet.h"
 
 #include <gtest/gtest.h>
@@ -117,7 +118,7 @@ TEST_P(ShippedSets, EveryQuestionIsCompleteAndWithinTheEditorLimits) {
         const qv::SetFileRecord& q = records[i];
         SCOPED_TRACE("question " + std::to_string(i + 1) + ": " + q.text);
         EXPECT_FALSE(q.text.empty());
-        EXPECT_LE(q.text.size(), 128u);
+        EXPECT_LE(qv::codePointCount(q.text), 128u);
         EXPECT_GE(q.correctAnswer, 1);
         EXPECT_LE(q.correctAnswer, 4);
         EXPECT_GE(q.value, 1);
@@ -126,7 +127,7 @@ TEST_P(ShippedSets, EveryQuestionIsCompleteAndWithinTheEditorLimits) {
         std::set<std::string> distinct;
         for (const std::string& answer : q.answers) {
             EXPECT_FALSE(answer.empty());
-            EXPECT_LE(answer.size(), 32u);
+            EXPECT_LE(qv::codePointCount(answer), 32u);
             EXPECT_EQ(answer.find_first_not_of(' '), 0u) << "leading space in \"" << answer << "\"";
             EXPECT_NE(answer.back(), ' ') << "trailing space in \"" << answer << "\"";
             distinct.insert(folded(answer));
