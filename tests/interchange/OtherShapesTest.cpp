@@ -272,7 +272,7 @@ TEST(MoodleXml, MultipleChoiceComesInAsPlainTextAndOtherTypesSayWhatTheyAre) {
     ASSERT_EQ(read.plan.questions.size(), 1u);
     EXPECT_EQ(read.plan.questions[0].record.text, "Which is the capital of Peru?");
     EXPECT_THAT(answersOf(read.plan.questions[0]),
-                ElementsAre("Quito", "Lima", "Bogot\xE1", "La <Paz>"));
+                ElementsAre("Quito", "Lima", "Bogot\xC3\xA1", "La <Paz>"));
     EXPECT_EQ(read.plan.questions[0].record.correctAnswer, 2);
     EXPECT_THAT(skipsOf(read.plan),
                 ElementsAre("12: a question of type \"truefalse\"; only multiple-choice "

@@ -74,7 +74,7 @@ TEST_F(Workbooks, BothWritersGiveTheSameQuestionsNumbersAndDates) {
                                                         "In which year did the Berlin Wall fall?",
                                                         "Which date is New Year's Day 2000?",
                                                         "What is a quarter as a decimal?",
-                                                        "Caf\xE9 or th\xE9 \x96 which is French?"))
+                                                        "Caf\xC3\xA9 or th\xC3\xA9 \xE2\x80\x93 which is French?"))
             << name;
         ASSERT_GE(book.plan.questions.size(), 5u);
         EXPECT_EQ(book.plan.questions[0].record.correctAnswer, 3);
