@@ -5,6 +5,7 @@
 #include "content/pictures/Figures.h"
 #include "content/pictures/Flags.h"
 #include "content/pictures/Maps.h"
+#include "content/pictures/Riddles.h"
 #include "content/pictures/Signs.h"
 #include "content/pictures/Solids.h"
 
@@ -38,10 +39,6 @@ std::vector<PictureEntry> build() {
         flag("Which country flies this flag?", "Norway"),
         flag("Name the country that uses this flag.", "Iceland"),
         flag("This horizontal tricolour is the flag of which country?", "Bulgaria"),
-        flag("Whose national flag is shown here?", "Lithuania"),
-        flag("This is the national flag of which country?", "Armenia"),
-        flag("Which island nation's flag has these four stripes?", "Mauritius"),
-        flag("Which Asian country's flag is this?", "Laos"),
         figure("What time does this clock show?", "3 o'clock",
                [](Canvas& c) { drawClock(c, 3, 0); }),
         figure("What colour do you get by mixing these two paints?", "Green",
@@ -63,8 +60,6 @@ std::vector<PictureEntry> build() {
                [](Canvas& c) { drawSquareGrid(c, 3); }),
         figure("Where these two coloured lights overlap, what colour do you see?", "Yellow",
                [](Canvas& c) { drawLightMix(c, hex(0xFF0000), hex(0x00FF00)); }),
-        flag("Which African country's flag is this?", "Sierra Leone"),
-        flag("Which Pacific nation's flag is shown?", "Palau"),
         figure("What is the total of the spots on these two dice?", "9",
                [](Canvas& c) { drawTwoDice(c, 4, 5); }),
         figure("In which direction is the red arrow pointing?", "South-east",
@@ -97,7 +92,6 @@ std::vector<PictureEntry> build() {
             "13", [](Canvas& c) { drawLamps(c, "1101"); }),
         figure("Lawyers use this symbol to point to a part of a law. What is it called?",
                "Section sign", [](Canvas& c) { drawCard(c, "\u00A7", 190); }),
-        flag("Which southern African country's flag is this?", "Botswana"),
         figure("Typesetters use this mark to begin a new paragraph. What is it called?", "Pilcrow",
                [](Canvas& c) { drawCard(c, "\u00B6", 190); }),
         figure("This punctuation mark joins two others in one. What is it called?", "Interrobang",
@@ -123,8 +117,6 @@ std::vector<PictureEntry> build() {
                [](Canvas& c) { drawLightMix(c, hex(0x00FF00), hex(0x0000FF)); }),
         figure("In Britain, what does this red cross on a blue sign mean?", "No stopping",
                [](Canvas& c) { drawRoadSign(c, RoadSign::NoStopping); }),
-        flag("Which African nation flies this flag?", "Benin"),
-        flag("Which central African country's flag is this?", "Gabon"),
         figure("Mix these two paints together. What colour do you get?", "Orange",
                [](Canvas& c) { drawPaintMix(c, hex(0xE53935), hex(0xF7D117)); }),
         figure("Which playing-card suit is this symbol?", "Spades",
@@ -189,7 +181,6 @@ std::vector<PictureEntry> build() {
                [](Canvas& c) { drawShadows(c, Outline2d::Triangle, Outline2d::WideRectangle); }),
         figure("These two beams of light overlap. What colour appears where they meet?", "Magenta",
                [](Canvas& c) { drawLightMix(c, hex(0xFF0000), hex(0x0000FF)); }),
-        flag("Which West African country's flag is this?", "Mali"),
         {"Which country has this outline?", "Australia",
          [](Canvas& c) { return drawOutline(c, "Australia"); }},
         {"Which continent is outlined here?", "South America",
@@ -230,7 +221,6 @@ std::vector<PictureEntry> build() {
         figure("How many lines of symmetry does this equilateral triangle have?", "3",
                [](Canvas& c) { drawRegularPolygon(c, 3); }),
         flag("Which country flies this dark red flag with a narrow white band?", "Latvia"),
-        flag("Which African country's flag has these five stripes?", "Gambia"),
         figure("What number do these Roman numerals show?", "14",
                [](Canvas& c) { drawCard(c, "XIV", 150, true); }),
         flag("Which country in the Arabian peninsula flies this plain tricolour?", "Yemen"),
@@ -238,6 +228,36 @@ std::vector<PictureEntry> build() {
                "22.5", [](Canvas& c) { drawClock(c, 9, 45); }),
         figure("Which word do these Morse code signals spell?", "QUIZ",
                [](Canvas& c) { drawMorse(c, "--.- ..- .. --.."); }),
+        figure("In Braille, which letter do these raised dots stand for?", "W",
+               [](Canvas& c) { drawBrailleCell(c, "010111"); }),
+        figure("These stars make which constellation of the northern sky?", "Cassiopeia",
+               [](Canvas& c) { drawConstellation(c, Constellation::Cassiopeia); }),
+        figure("Fold this net into a cube. Which number ends up opposite the 1?", "4",
+               [](Canvas& c) {
+                   drawNumberedCubeNet(c, {1, 2, 4, 5, 3, 6});
+               }),
+        figure("This clock is seen in a mirror. What time does it really show?", "2:35",
+               [](Canvas& c) { drawMirroredClock(c, 2, 35); }),
+        figure("A chess knight stands on the gold square. How many different squares can it "
+               "move to?",
+               "6", [](Canvas& c) { drawKnightBoard(c, 1, 3); }),
+        figure("This cube is painted red all over, then cut into 27 small cubes. How many of them "
+               "have exactly two red faces?",
+               "12", [](Canvas& c) { drawPaintedCube(c); }),
+        figure("Seen from Europe, which phase of the Moon is shown here?", "Last quarter",
+               [](Canvas& c) { drawMoon(c, 0.5, false); }),
+        figure("Every row, column and diagonal of this magic square has the same total. Which "
+               "number is missing?",
+               "8",
+               [](Canvas& c) {
+                   drawNumberSquare(c, {2, 7, 6, 9, 5, 1, 4, 3, 0});
+               }),
+        figure("Both scales balance. How many squares would balance one triangle?", "4",
+               [](Canvas& c) { drawBalances(c); }),
+        figure("On these rails, which yellow bar is longer?", "They are the same length",
+               [](Canvas& c) { drawRails(c); }),
+        figure("Which constellation do these stars form?", "Cygnus",
+               [](Canvas& c) { drawConstellation(c, Constellation::Cygnus); }),
     };
 }
 

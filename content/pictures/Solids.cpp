@@ -13,25 +13,29 @@ namespace {
 constexpr double cx = Canvas::width / 2.0;
 constexpr double cy = Canvas::height / 2.0;
 
-void outlinePath(cairo_t* cr, Outline2d shape, double x, double y, double r) {
+// Every outline is `w` wide, so that the two shadows of one solid share a
+// scale: a cylinder's disc is as wide as its side, a pyramid's square as
+// wide as its triangle's base.
+void outlinePath(cairo_t* cr, Outline2d shape, double x, double y, double w) {
+    const double h = w / 2;
     switch (shape) {
     case Outline2d::Circle:
-        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+        cairo_arc(cr, x, y, h, 0, 2 * M_PI);
         break;
     case Outline2d::Square:
-        cairo_rectangle(cr, x - r * 0.88, y - r * 0.88, r * 1.76, r * 1.76);
+        cairo_rectangle(cr, x - h, y - h, w, w);
         break;
     case Outline2d::Triangle:
-        cairo_move_to(cr, x, y - r);
-        cairo_line_to(cr, x + r * 1.0, y + r * 0.8);
-        cairo_line_to(cr, x - r * 1.0, y + r * 0.8);
+        cairo_move_to(cr, x, y - h * 0.95);
+        cairo_line_to(cr, x + h, y + h * 0.95);
+        cairo_line_to(cr, x - h, y + h * 0.95);
         cairo_close_path(cr);
         break;
     case Outline2d::TallRectangle:
-        cairo_rectangle(cr, x - r * 0.6, y - r, r * 1.2, r * 2);
+        cairo_rectangle(cr, x - h, y - h * 1.55, w, h * 3.1);
         break;
     case Outline2d::WideRectangle:
-        cairo_rectangle(cr, x - r, y - r * 0.55, r * 2, r * 1.1);
+        cairo_rectangle(cr, x - h, y - h * 0.55, w, h * 1.1);
         break;
     }
 }
@@ -76,7 +80,7 @@ void disc(cairo_t* cr, double x, double y, double r, Rgb colour) {
 void drawShadows(Canvas& canvas, Outline2d above, Outline2d side) {
     canvas.paintStage();
     cairo_t* cr = canvas.cr();
-    const double r = 78;
+    const double w = 130;
     const double y = cy + 4;
     for (const double x : {cx - 150, cx + 150}) {
         cairo_set_source_rgba(cr, 1, 1, 1, 0.12);
@@ -84,9 +88,9 @@ void drawShadows(Canvas& canvas, Outline2d above, Outline2d side) {
         cairo_fill(cr);
     }
     setColour(cr, hex(0x0B1417));
-    outlinePath(cr, above, cx - 150, y + 10, r);
+    outlinePath(cr, above, cx - 150, y + 10, w);
     cairo_fill(cr);
-    outlinePath(cr, side, cx + 150, y + 10, r);
+    outlinePath(cr, side, cx + 150, y + 10, w);
     cairo_fill(cr);
     caption(cr, "From above", cx - 150, 24);
     caption(cr, "From the side", cx + 150, 24);

@@ -7,6 +7,7 @@
 #include "common/Utf16.h"
 #include "game/engine/SoundManagerOutput.h"
 #include "game/engine/TextDrawable.h"
+#include "game/quiz/FirstSet.h"
 #include "game/screens/GameOverScreen.h"
 #include "game/screens/SettingsScreen.h"
 #include "game/screens/TitleScreen.h"
@@ -100,6 +101,9 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
         quiz.findQuestionSets();
         if (!quiz.loadConfig()) {
             quiz.configMissing = true;
+            // Nothing chosen yet: a German or Spanish session starts with
+            // the set written in its language.
+            quiz.questionSetName = firstSetFor(quiz.questionSetNames, sessionLanguage());
         }
         quiz.loadQuestionSet(quiz.questionSetName);
         quiz.loadPlayState();

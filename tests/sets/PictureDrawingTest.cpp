@@ -2,17 +2,21 @@
 // The pictures as they are drawn, before JPEG: every drawing belongs to a
 // question of the set and puts something on its stage, and the drawings whose
 // size depends on their content (cards, Morse signals, outlines) keep inside
-// the picture instead of running off its edges, and the light mixes leave out
-// the colour their question asks for.
+// the picture instead of running off its edges, the light mixes leave out
+// the colour their question asks for, the two shadows of one solid share a
+// scale and a clock in a mirror is the mirror image of the time asked for.
 
 #include "content/pictures/Catalogue.h"
 #include "content/pictures/Counting.h"
 #include "content/pictures/Figures.h"
 #include "content/pictures/Maps.h"
+#include "content/pictures/Riddles.h"
+#include "content/pictures/Solids.h"
 #include "tests/sets/ShippedSet.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <set>
@@ -147,6 +151,99 @@ TEST(PictureDrawing, OutlinesFitInsideThePicture) {
     }
     Canvas canvas;
     EXPECT_FALSE(qv::pictures::drawOutline(canvas, "Atlantis"));
+}
+
+// The widest run of columns holding shadow in [x0, x1): the shadows are
+// near black, the panels behind them light.
+int shadowWidth(const Canvas& canvas, int x0, int x1) {
+    int first = -1;
+    int last = -1;
+    for (int x = x0; x < x1; ++x) {
+        for (int y = 40; y < Canvas::height; ++y) {
+            const unsigned p = canvas.pixel(x, y);
+            if (((p >> 16) & 0xFF) < 0x20 && ((p >> 8) & 0xFF) < 0x28 && (p & 0xFF) < 0x28) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+TEST(PictureDrawing, TheTwoShadowsOfOneSolidAreDrawnAtOneScale) {
+    // A cylinder's disc is as wide as its side view, a pyramid's square as
+    // wide as the base of its triangle: drawn at two scales, the pair would
+    // fit no solid at all.
+    using qv::pictures::Outline2d;
+    const std::pair<Outline2d, Outline2d> pairs[] = {
+        {Outline2d::Circle, Outline2d::TallRectangle},
+        {Outline2d::Square, Outline2d::Triangle},
+        {Outline2d::Circle, Outline2d::Triangle},
+        {Outline2d::Triangle, Outline2d::WideRectangle},
+        {Outline2d::Circle, Outline2d::Circle}};
+    for (const auto& [above, side] : pairs) {
+        SCOPED_TRACE(static_cast<int>(above) * 10 + static_cast<int>(side));
+        Canvas canvas;
+        qv::pictures::drawShadows(canvas, above, side);
+        const int left = shadowWidth(canvas, 0, Canvas::width / 2);
+        const int right = shadowWidth(canvas, Canvas::width / 2, Canvas::width);
+        EXPECT_GT(left, 80);
+        EXPECT_NEAR(left, right, 3);
+    }
+}
+
+TEST(PictureDrawing, RiddlesKeepClearOfThePictureEdges) {
+    Canvas stage;
+    stage.paintStage();
+    const std::pair<const char*, std::function<void(Canvas&)>> riddles[] = {
+        {"balances", [](Canvas& c) { qv::pictures::drawBalances(c); }},
+        {"knight", [](Canvas& c) { qv::pictures::drawKnightBoard(c, 0, 8); }},
+        {"square",
+         [](Canvas& c) {
+             qv::pictures::drawNumberSquare(c, {1, 2, 3, 4, 5, 6, 7, 8, 0});
+         }},
+        {"net",
+         [](Canvas& c) {
+             qv::pictures::drawNumberedCubeNet(c, {1, 2, 3, 4, 5, 6});
+         }},
+        {"cube", [](Canvas& c) { qv::pictures::drawPaintedCube(c); }},
+        {"braille", [](Canvas& c) { qv::pictures::drawBrailleCell(c, "111111"); }},
+    };
+    for (const auto& [name, draw] : riddles) {
+        SCOPED_TRACE(name);
+        Canvas canvas;
+        draw(canvas);
+        auto drawn = [&](int x0, int y0, int x1, int y1) {
+            int n = 0;
+            for (int y = y0; y < y1; ++y) {
+                for (int x = x0; x < x1; ++x) {
+                    n += channelDistance(canvas.pixel(x, y), stage.pixel(x, y)) > 24 ? 1 : 0;
+                }
+            }
+            return n;
+        };
+        const int w = Canvas::width;
+        const int h = Canvas::height;
+        EXPECT_EQ(drawn(0, 0, w, 4) + drawn(0, h - 4, w, h), 0);
+        EXPECT_EQ(drawn(0, 0, 6, h) + drawn(w - 6, 0, w, h), 0);
+    }
+}
+
+TEST(PictureDrawing, AClockInAMirrorShowsTheMirrorImageOfItsTime) {
+    // 2:35 in a mirror: the minute hand lies where 25 minutes would be.
+    Canvas canvas;
+    qv::pictures::drawMirroredClock(canvas, 2, 35);
+    auto inkAt = [&](double degrees, double radius) {
+        const double a = degrees * M_PI / 180.0;
+        const int x = static_cast<int>(Canvas::width / 2.0 + radius * std::sin(a));
+        const int y = static_cast<int>(Canvas::height / 2.0 - radius * std::cos(a));
+        return ((canvas.pixel(x, y) >> 16) & 0xFF) < 0x60;
+    };
+    EXPECT_TRUE(inkAt(150, 60));        // minute hand, mirrored
+    EXPECT_FALSE(inkAt(210, 60));       // where it stands on the real clock
+    EXPECT_TRUE(inkAt(360 - 77.5, 40)); // hour hand, mirrored
+    EXPECT_FALSE(inkAt(77.5, 40));
 }
 
 } // namespace

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <jpeglib.h>
@@ -105,6 +108,27 @@ TEST(PicturesSet, PictureQuestionsAreSpreadOverTheLadder) {
     }
     EXPECT_GE(low, 5);
     EXPECT_GE(high, 5);
+}
+
+TEST(PicturesSet, AtMostOnePictureQuestionInSixIsAboutAFlag) {
+    // Flags are one kind among many: clocks, signs, maps, shapes, the sky.
+    const qv::test::ShippedSet set = qv::test::loadShippedSet("Pictures");
+    int pictures = 0;
+    int flags = 0;
+    for (const qv::SetFileRecord& q : set.contents.records) {
+        if (q.pictureFlag == 0) {
+            continue;
+        }
+        ++pictures;
+        std::string text = q.text;
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (text.find("flag") != std::string::npos || text.find("tricolour") != std::string::npos) {
+            ++flags;
+        }
+    }
+    ASSERT_GT(pictures, 0);
+    EXPECT_LE(flags * 6, pictures) << flags << " flags among " << pictures << " pictures";
 }
 
 TEST(PicturesSet, APictureCutShortIsNotTakenForAGoodOne) {
