@@ -8,7 +8,7 @@
 namespace qv {
 namespace {
 
-constexpr std::array<std::string_view, 9> buttonNames = {"a",    "b",     "c",    "d",   "take",
+constexpr std::array<std::string_view, 9> buttonNames = {"a",     "b",    "c",      "d",   "take",
                                                          "joker", "clue", "gamble", "next"};
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -72,15 +72,17 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& at) {
     return c;
 }
 
-bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
 
 class Reader {
 public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     void skipSpace() {
-        while (at_ < text_.size() &&
-               (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\n' || text_[at_] == '\r')) {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' ||
+                                      text_[at_] == '\n' || text_[at_] == '\r')) {
             ++at_;
         }
     }

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "game/phones/PhoneServer.h"
 
+#include <arpa/inet.h>
 #include <civetweb.h>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
-#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -129,25 +132,34 @@ std::string PhoneServer::State::stateMessage(const PhoneSeat* seat) const {
         out += ",\"you\":{\"name\":" + jsonQuoted(seat->name) + ",\"role\":\"" +
                roleName(seat->role) + "\",\"player\":" + std::to_string(seat->player) + "}";
     }
-    out += ",\"turn\":" + std::to_string(view.turnPlayer) + ",\"turnName\":" + jsonQuoted(view.turnName);
-    const bool yourTurn = seat && seat->role == PhoneSeat::Role::Player && seat->player == view.turnPlayer &&
-                          view.screen == "playing";
+    out += ",\"turn\":" + std::to_string(view.turnPlayer) +
+           ",\"turnName\":" + jsonQuoted(view.turnName);
+    const bool yourTurn = seat && seat->role == PhoneSeat::Role::Player &&
+                          seat->player == view.turnPlayer && view.screen == "playing";
     out += ",\"yourTurn\":";
     out += yourTurn ? "true" : "false";
     out += ",\"question\":" + jsonQuoted(view.question) + ",\"answers\":[";
     for (std::size_t i = 0; i < view.answers.size(); ++i) {
-        out += (i ? "," : "") + jsonQuoted(view.answers[i]);
+        if (i > 0) {
+            out += ',';
+        }
+        out += jsonQuoted(view.answers[i]);
     }
     out += "],\"enabled\":[";
     if (yourTurn) {
         for (std::size_t i = 0; i < view.enabled.size(); ++i) {
-            out += (i ? ",\"" : "\"") + std::string(phoneButtonName(view.enabled[i])) + "\"";
+            out += i > 0 ? ",\"" : "\"";
+            out += phoneButtonName(view.enabled[i]);
+            out += '"';
         }
     }
     out += "],\"results\":[";
     for (std::size_t i = 0; i < view.results.size(); ++i) {
-        out += (i ? ",{\"name\":" : "{\"name\":") + jsonQuoted(view.results[i].name) +
-               ",\"money\":" + jsonQuoted(view.results[i].money) + "}";
+        out += i > 0 ? ",{\"name\":" : "{\"name\":";
+        out += jsonQuoted(view.results[i].name);
+        out += ",\"money\":";
+        out += jsonQuoted(view.results[i].money);
+        out += '}';
     }
     out += "]}";
     return out;
@@ -174,7 +186,8 @@ void PhoneServer::State::runSender() {
         }
         std::vector<std::pair<const mg_connection*, std::string>> out;
         for (auto& [conn, connection] : connections) {
-            if (connection.needsState && connection.seat && *connection.seat < room.seats().size()) {
+            if (connection.needsState && connection.seat &&
+                *connection.seat < room.seats().size()) {
                 out.emplace_back(conn, stateMessage(&room.seats()[*connection.seat]));
             }
             connection.needsState = false;
@@ -201,7 +214,9 @@ void PhoneServer::State::runSender() {
 
 namespace {
 
-PhoneServer::State& stateOf(void* data) { return *static_cast<PhoneServer::State*>(data); }
+PhoneServer::State& stateOf(void* data) {
+    return *static_cast<PhoneServer::State*>(data);
+}
 
 int servePage(mg_connection* conn, void* data) {
     (void)data;
@@ -229,10 +244,11 @@ int servePage(mg_connection* conn, void* data) {
         }
     }
     static constexpr char notFound[] = "Not found";
-    mg_printf(conn,
-              "HTTP/1.1 404 Not Found\r\nContent-Type: text/plain; charset=utf-8\r\n%sContent-Length: "
-              "%zu\r\n\r\n",
-              securityHeaders, sizeof notFound - 1);
+    mg_printf(
+        conn,
+        "HTTP/1.1 404 Not Found\r\nContent-Type: text/plain; charset=utf-8\r\n%sContent-Length: "
+        "%zu\r\n\r\n",
+        securityHeaders, sizeof notFound - 1);
     if (method == "GET") {
         mg_write(conn, notFound, sizeof notFound - 1);
     }
@@ -304,6 +320,7 @@ int socketData(mg_connection* conn, int flags, char* bytes, std::size_t length, 
     }
     std::string reply;
     bool keep = true;
+    bool joinedNow = false;
     {
         std::lock_guard guard(state.mutex);
         auto found = state.connections.find(conn);
@@ -335,15 +352,16 @@ int socketData(mg_connection* conn, int flags, char* bytes, std::size_t length, 
             if (result.outcome == PhoneRoom::Outcome::Joined ||
                 result.outcome == PhoneRoom::Outcome::CameBack) {
                 connection.seat = result.seat;
-                connection.needsState = true;
+                // The state follows once the reply is out (below), so a phone
+                // always learns its token first.
+                joinedNow = true;
                 const PhoneSeat& seat = state.room.seats()[result.seat];
-                reply = "{\"type\":\"joined\",\"token\":\"" + seat.token + "\",\"name\":" +
-                        jsonQuoted(seat.name) + "}";
+                reply = "{\"type\":\"joined\",\"token\":\"" + seat.token +
+                        "\",\"name\":" + jsonQuoted(seat.name) + "}";
                 if (result.outcome == PhoneRoom::Outcome::Joined &&
                     state.events.size() < maxQueuedEvents) {
                     state.events.push_back({PhoneEvent::Kind::Joined, result.seat, PhoneButton::A});
                 }
-                state.wake.notify_one();
             } else {
                 ++state.counters.refusedMessages;
                 const char* reason = result.outcome == PhoneRoom::Outcome::Full ? "full"
@@ -361,13 +379,21 @@ int socketData(mg_connection* conn, int flags, char* bytes, std::size_t length, 
                 return 0;
             }
             if (state.events.size() < maxQueuedEvents) {
-                state.events.push_back({PhoneEvent::Kind::Press, *connection.seat, message->button});
+                state.events.push_back(
+                    {PhoneEvent::Kind::Press, *connection.seat, message->button});
             }
             break;
         }
     }
     if (!reply.empty()) {
         sendText(conn, reply);
+    }
+    if (joinedNow) {
+        std::lock_guard guard(state.mutex);
+        if (auto found = state.connections.find(conn); found != state.connections.end()) {
+            found->second.needsState = true;
+            state.wake.notify_one();
+        }
     }
     return keep ? 1 : 0;
 }
@@ -385,21 +411,13 @@ std::unique_ptr<PhoneServer> PhoneServer::start(const Options& options, std::str
                                 ? "[" + options.address + "]:" + port
                                 : options.address + ":" + port;
     const std::string threads = std::to_string(maxConnections + 8);
-    const char* config[] = {"listening_ports",
-                            listening.c_str(),
-                            "num_threads",
-                            threads.c_str(),
-                            "request_timeout_ms",
-                            "10000",
-                            "websocket_timeout_ms",
-                            "60000",
-                            "enable_keep_alive",
-                            "no",
-                            "enable_directory_listing",
-                            "no",
-                            "max_request_size",
-                            "8192",
-                            nullptr};
+    const char* config[] = {"listening_ports", listening.c_str(), "num_threads", threads.c_str(),
+                            "request_timeout_ms", "10000", "websocket_timeout_ms", "60000",
+                            "enable_keep_alive", "no", "enable_directory_listing", "no",
+                            "max_request_size", "8192",
+                            // A tap is a few bytes: sent at once, not held back
+                            // for more to go with it.
+                            "tcp_nodelay", "1", nullptr};
     mg_callbacks callbacks{};
     // civetweb reports its own errors to standard error unless told
     // otherwise; the game says what went wrong on its own screen.
@@ -423,12 +441,42 @@ std::unique_ptr<PhoneServer> PhoneServer::start(const Options& options, std::str
     state->port = portCount > 0 ? ports[0].port : options.port;
     state->address = options.address;
     mg_set_request_handler(state->context, "**", servePage, state.get());
-    mg_set_websocket_handler(state->context, "/ws", socketConnecting, nullptr, socketData, socketClosed,
-                             state.get());
+    mg_set_websocket_handler(state->context, "/ws", socketConnecting, nullptr, socketData,
+                             socketClosed, state.get());
     State* raw = state.get();
     state->sender = std::thread([raw] { raw->runSender(); });
     return std::unique_ptr<PhoneServer>(new PhoneServer(std::move(state)));
 }
+
+namespace {
+
+// Opens and closes one connection to the server's own port.
+void knock(const std::string& address, int port) {
+    const bool six = address.find(':') != std::string::npos;
+    const int fd = socket(six ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return;
+    }
+    if (six) {
+        sockaddr_in6 to{};
+        to.sin6_family = AF_INET6;
+        to.sin6_port = htons(static_cast<std::uint16_t>(port));
+        if (inet_pton(AF_INET6, address.c_str(), &to.sin6_addr) == 1) {
+            connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        }
+    } else {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(static_cast<std::uint16_t>(port));
+        const std::string host = address.empty() || address == "0.0.0.0" ? "127.0.0.1" : address;
+        if (inet_pton(AF_INET, host.c_str(), &to.sin_addr) == 1) {
+            connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        }
+    }
+    close(fd);
+}
+
+} // namespace
 
 PhoneServer::PhoneServer(std::unique_ptr<State> state) : state_(std::move(state)) {}
 
@@ -441,17 +489,32 @@ PhoneServer::~PhoneServer() {
     if (state_->sender.joinable()) {
         state_->sender.join();
     }
+    // civetweb's listening thread looks at its stop flag only between waits
+    // of up to two seconds, which would hold up every quit of the game: a
+    // connection of our own to the port ends each wait at once.
+    std::atomic<bool> stopped{false};
+    std::thread nudge([this, &stopped] {
+        while (!stopped) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            knock(state_->address, state_->port);
+        }
+    });
     mg_stop(state_->context);
+    stopped = true;
+    nudge.join();
 }
 
-int PhoneServer::port() const { return state_->port; }
+int PhoneServer::port() const {
+    return state_->port;
+}
 
 std::vector<std::string> PhoneServer::pageAddresses() const {
     std::vector<std::string> out;
     const std::string port = std::to_string(state_->port);
     if (!state_->address.empty() && state_->address != "0.0.0.0") {
         const bool six = state_->address.find(':') != std::string::npos;
-        out.push_back("http://" + (six ? "[" + state_->address + "]" : state_->address) + ":" + port);
+        out.push_back("http://" + (six ? "[" + state_->address + "]" : state_->address) + ":" +
+                      port);
         return out;
     }
     for (const std::string& address : localAddresses()) {

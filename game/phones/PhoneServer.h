@@ -28,9 +28,9 @@ namespace qv {
 struct PhoneView {
     // "title", "names", "playing", "results" or "settings".
     std::string screen = "title";
-    int turnPlayer = -1;        // whose turn it is while playing
-    std::string turnName;       // that player's name
-    std::string question;       // while a question is shown
+    int turnPlayer = -1;              // whose turn it is while playing
+    std::string turnName;             // that player's name
+    std::string question;             // while a question is shown
     std::vector<std::string> answers; // the four answers while shown
     // The buttons that would work on the television now.
     std::vector<PhoneButton> enabled;

@@ -17,7 +17,8 @@ QrCode makeQrCode(std::string_view text) {
         return code;
     }
     code.size = encoded->width;
-    const std::size_t cells = static_cast<std::size_t>(code.size) * static_cast<std::size_t>(code.size);
+    const std::size_t cells =
+        static_cast<std::size_t>(code.size) * static_cast<std::size_t>(code.size);
     code.dark.resize(cells);
     for (std::size_t i = 0; i < cells; ++i) {
         code.dark[i] = encoded->data[i] & 1;

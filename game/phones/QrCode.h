@@ -9,7 +9,7 @@
 namespace qv {
 
 struct QrCode {
-    int size = 0;                    // modules a side, without the quiet zone
+    int size = 0;                   // modules a side, without the quiet zone
     std::vector<std::uint8_t> dark; // size x size, row by row: 1 dark, 0 light
 };
 

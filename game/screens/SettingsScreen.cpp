@@ -61,8 +61,8 @@ void SettingsScreen::initialise() {
     screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{370.0f, 544.0f, 0.3f}, false);
     screen::makeButton(host_, okButton, okImages, Vec3{512.0f, 690.0f, 0.3f}, true);
     // Below the set: phones as the players' controllers.
-    screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 610.0f, 0.3f}, false);
-    screen::makeButton(host_, phonesOnButton, onImages, Vec3{360.0f, 610.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 594.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOnButton, onImages, Vec3{360.0f, 594.0f, 0.3f}, false);
 
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
     screen::makeText(host_, effectsText, 0, Vec3{210.0f, 4.0f, 0.3f}, words,
@@ -71,11 +71,12 @@ void SettingsScreen::initialise() {
                      voiceLabel(quiz.voiceOn));
     screen::makeText(host_, questionSetText, 0, Vec3{250.0f, 80.0f, 0.3f}, words);
     showSetName();
-    screen::makeText(host_, phonesText, 0, Vec3{210.0f, 113.0f, 0.3f}, words,
+    screen::makeText(host_, phonesText, 0, Vec3{210.0f, 105.0f, 0.3f}, words,
                      phonesLabel(host_.phonesOn()));
-    screen::makeText(host_, phonesAddressText, 0, Vec3{145.0f, 138.0f, 0.3f}, words,
+    screen::makeText(host_, phonesAddressText, 0, Vec3{295.0f, 105.0f, 0.3f}, words,
                      host_.phonesOn() ? host_.phoneAddresses() : std::u16string());
-    phonesAddressText.maxWidth = 760.0f;
+    phonesAddressText.maxWidth = 250.0f;
+    phonesAddressText.fitFont = host_.font(0);
 
     backdrop.start();
     settingsArt.start();

@@ -319,8 +319,8 @@ void TitleScreen::nameFromPhone(std::u16string_view name) {
     }
     typedName.assign(name);
     nameText.setText(typedName);
-    okButton.click(Vec3{okButton.position.x + okButton.centre.x, okButton.position.y + okButton.centre.y,
-                        okButton.position.z});
+    okButton.click(Vec3{okButton.position.x + okButton.centre.x,
+                        okButton.position.y + okButton.centre.y, okButton.position.z});
 }
 
 void TitleScreen::confirmName() {

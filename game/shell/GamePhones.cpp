@@ -45,7 +45,7 @@ int codeOf(PhoneButton button) {
 }
 
 constexpr std::array<PhoneButton, 9> allButtons = {
-    PhoneButton::A,    PhoneButton::B,     PhoneButton::C,    PhoneButton::D,     PhoneButton::Take,
+    PhoneButton::A,     PhoneButton::B,    PhoneButton::C,      PhoneButton::D,   PhoneButton::Take,
     PhoneButton::Joker, PhoneButton::Clue, PhoneButton::Gamble, PhoneButton::Next};
 
 } // namespace
@@ -104,8 +104,9 @@ void GamePhones::showJoining() {
     shownRoom_ = room;
     const std::string address = server_->pageAddress();
     const QrCode code = makeQrCode(address + "/?room=" + room);
-    const std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                       ("quizvale-join-" + std::to_string(getpid()) + "-" + room + ".bmp");
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("quizvale-join-" + std::to_string(getpid()) + "-" + room + ".bmp");
     if (code.size > 0 && writeQrPicture(code, file, 4)) {
         if (!qrFile_.empty() && qrFile_ != file) {
             std::error_code ignored;
@@ -122,7 +123,7 @@ void GamePhones::showJoining() {
     // Text places are in half units from the screen's left and from its
     // middle line (see TextDrawable).
     screen::makeText(game_.screenHost(), roomText_, 0, Vec3{6.0f, 68.0f, 0.2f}, textEnvelope,
-                     utf16FromUtf8Lossy("Room " + room));
+                     utf16FromUtf8Lossy("Phones: room " + room));
     screen::makeText(game_.screenHost(), addressText_, 0, Vec3{6.0f, 88.0f, 0.2f}, textEnvelope,
                      utf16FromUtf8Lossy(address));
     roomText_.start();
@@ -191,8 +192,8 @@ std::optional<Vec3> GamePhones::pressedButton(const SpriteLayer& layer) {
 
 void GamePhones::fillNames() {
     TitleScreen* title = game_.titleScreen.get();
-    if (!title || !game_.titleActive || title->mode != TitleScreen::TitleMode::NameEntry || title->leaving ||
-        title->entryIndex >= title->chosenCount || game_.quitConfirm) {
+    if (!title || !game_.titleActive || title->mode != TitleScreen::TitleMode::NameEntry ||
+        title->leaving || title->entryIndex >= title->chosenCount || game_.quitConfirm) {
         return;
     }
     // The OK click plays out over the next frames: one name per player.
@@ -215,7 +216,8 @@ void GamePhones::afterFrame() {
         // Why phones are off, where the code would be.
         SpriteLayer* layer = game_.spriteLayer.get();
         if (game_.titleActive && game_.titleScreen && layer && !layer->contains(roomText_)) {
-            const screen::Envelope envelope{Colour{255, 210, 160, 230}, Colour{0, 0, 0, 0}, 0.5f, 0.5f};
+            const screen::Envelope envelope{Colour{255, 210, 160, 230}, Colour{0, 0, 0, 0}, 0.5f,
+                                            0.5f};
             screen::makeText(game_.screenHost(), roomText_, 0, Vec3{6.0f, 178.0f, 0.2f}, envelope,
                              utf16FromUtf8Lossy(error_));
             roomText_.maxWidth = 640.0f;
@@ -266,9 +268,10 @@ PhoneView GamePhones::view() const {
         return view;
     }
     const SpriteLayer* layer = game_.spriteLayer.get();
-    const std::vector<const Sprite*> buttons = layer ? shownButtons(*layer) : std::vector<const Sprite*>{};
-    const bool canPress = layer && !layer->pointerBlocked && !game_.quitConfirm && game_.cursorSprite &&
-                          game_.cursorSprite->enabled;
+    const std::vector<const Sprite*> buttons =
+        layer ? shownButtons(*layer) : std::vector<const Sprite*>{};
+    const bool canPress = layer && !layer->pointerBlocked && !game_.quitConfirm &&
+                          game_.cursorSprite && game_.cursorSprite->enabled;
     if (game_.gameOverActive) {
         view.screen = "results";
         std::vector<std::pair<int, int>> order;
@@ -293,7 +296,8 @@ PhoneView GamePhones::view() const {
         if (screen.questionText.enabled) {
             view.question = utf8FromUtf16(screen.questionText.text());
             for (const TextDrawable& answer : screen.answerTexts) {
-                view.answers.push_back(answer.enabled ? utf8FromUtf16(answer.text()) : std::string());
+                view.answers.push_back(answer.enabled ? utf8FromUtf16(answer.text())
+                                                      : std::string());
             }
         }
     }

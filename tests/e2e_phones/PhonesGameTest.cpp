@@ -91,7 +91,8 @@ protected:
 
     // Lets game time pass until `phone` shows a state for which `done`
     // holds.
-    bool phoneShows(Phone& phone, const std::function<bool(const Phone&)>& done, double seconds = 30) {
+    bool phoneShows(Phone& phone, const std::function<bool(const Phone&)>& done,
+                    double seconds = 30) {
         for (double waited = 0; waited < seconds; waited += 0.25) {
             session_->send("wait 0.25");
             if (!waitFor([](const Json&) { return true; }, 0)) {
@@ -135,10 +136,13 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     Phone stranger(port, "ZZZZ", "Eve");
     const std::string room = phones["room"].string;
     Phone greek(port, room, "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7");
-    ASSERT_TRUE(phoneShows(greek, [](const Phone& p) { return !p.token.empty(); }, 3));
+    ASSERT_TRUE(phoneShows(
+        greek, [](const Phone& p) { return !p.token.empty(); }, 3));
     Phone zoe(port, room, "Zo\xC3\xAB");
-    ASSERT_TRUE(phoneShows(zoe, [](const Phone& p) { return !p.token.empty(); }, 3));
-    ASSERT_TRUE(phoneShows(stranger, [](const Phone& p) { return !p.refused.empty(); }, 3));
+    ASSERT_TRUE(phoneShows(
+        zoe, [](const Phone& p) { return !p.token.empty(); }, 3));
+    ASSERT_TRUE(phoneShows(
+        stranger, [](const Phone& p) { return !p.refused.empty(); }, 3));
     EXPECT_EQ(stranger.refused, "room");
 
     click(512, 650); // New Game; the count starts at the two players
@@ -150,8 +154,10 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     EXPECT_EQ(last_["phones"]["phones"][1]["player"].integer(), 1);
 
     // Player 1 takes Clue, then answers right from the phone.
-    ASSERT_TRUE(phoneShows(greek, myTurnToAnswer)) << greek.state["screen"].string << greek.state["question"].string
-        << greek.state["enabled"].size() << greek.state["yourTurn"].boolean << session_->dump().substr(0, 1500);
+    ASSERT_TRUE(phoneShows(greek, myTurnToAnswer))
+        << greek.state["screen"].string << greek.state["question"].string
+        << greek.state["enabled"].size() << greek.state["yourTurn"].boolean
+        << session_->dump().substr(0, 1500);
     EXPECT_EQ(player(0)["name"].string, "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7");
     EXPECT_EQ(player(1)["name"].string, "Zo\xC3\xAB");
     zoe.read();
@@ -161,7 +167,8 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     greek.press("clue");
     ASSERT_TRUE(waitFor([](const Json& d) { return d["players"][0]["clueUsed"].boolean; }, 10));
     EXPECT_EQ(player(0)["roundState"].integer(), awaitAnswer) << "the other phone answered nothing";
-    ASSERT_TRUE(phoneShows(greek, [](const Phone& p) { return myTurnToAnswer(p) && !p.enabled("clue"); }));
+    ASSERT_TRUE(
+        phoneShows(greek, [](const Phone& p) { return myTurnToAnswer(p) && !p.enabled("clue"); }));
     greek.press(rightButton(greek));
     ASSERT_TRUE(waitFor([](const Json& d) { return d["players"][0]["level"].integer() == 1; }, 30))
         << rightButton(greek) << " " << session_->dump().substr(0, 900);
@@ -175,7 +182,8 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     // Player 1 reloads the page and comes back as the same player, then takes.
     const std::string token = greek.token;
     Phone reloaded(port, {}, {}, token);
-    ASSERT_TRUE(phoneShows(reloaded, [](const Phone& p) { return myTurnToAnswer(p) && p.enabled("take"); }, 40));
+    ASSERT_TRUE(phoneShows(
+        reloaded, [](const Phone& p) { return myTurnToAnswer(p) && p.enabled("take"); }, 40));
     EXPECT_EQ(reloaded.token, token);
     EXPECT_EQ(reloaded.state["you"]["player"].integer(), 0);
     reloaded.press("take");
@@ -197,7 +205,8 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "GameOver"; }, 30));
 
     // The results reach every phone, best first.
-    ASSERT_TRUE(phoneShows(zoe, [](const Phone& p) { return p.state["screen"].string == "results"; }));
+    ASSERT_TRUE(
+        phoneShows(zoe, [](const Phone& p) { return p.state["screen"].string == "results"; }));
     ASSERT_EQ(zoe.state["results"].size(), 2u);
     EXPECT_EQ(zoe.state["results"][0]["name"].string, "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7");
     EXPECT_EQ(zoe.state["results"][0]["money"].string, "100");
@@ -214,10 +223,12 @@ TEST_F(PhonesGame, APortInUseLeavesTheGamePlayable) {
     const std::string address = last_["phones"]["address"].string;
     const int port = std::stoi(address.substr(17));
     // A second game asks for the same port: it says so and plays on.
-    ShowfloorSession second(folder_ / "product" / "Showfloor", folder_,
-                            {"-automation", "-windowed", "-phones:127.0.0.1:" + std::to_string(port)});
+    ShowfloorSession second(
+        folder_ / "product" / "Showfloor", folder_,
+        {"-automation", "-windowed", "-phones:127.0.0.1:" + std::to_string(port)});
     Json dump;
-    ASSERT_TRUE(second.waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10, dump));
+    ASSERT_TRUE(
+        second.waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10, dump));
     EXPECT_FALSE(dump["phones"]["on"].boolean);
     EXPECT_NE(dump["phones"]["error"].string.find("cannot be used"), std::string::npos);
     EXPECT_EQ(second.finish(), 0);

@@ -10,6 +10,15 @@ namespace {
 
 const std::string token(32, 'a');
 
+PhoneMessage joining(std::string room, std::string name, std::string token = {}) {
+    PhoneMessage message;
+    message.kind = PhoneMessage::Kind::Join;
+    message.room = std::move(room);
+    message.name = std::move(name);
+    message.token = std::move(token);
+    return message;
+}
+
 TEST(PhoneMessage, AcceptsTheThreeFormsAndDecodesEscapes) {
     auto join = parsePhoneMessage(R"( {"type":"join","room":"ABCD","name":"  Zo\u00eb "} )");
     ASSERT_TRUE(join);
@@ -21,7 +30,8 @@ TEST(PhoneMessage, AcceptsTheThreeFormsAndDecodesEscapes) {
     ASSERT_TRUE(back);
     EXPECT_EQ(back->token, token);
 
-    auto greek = parsePhoneMessage("{\"type\":\"join\",\"room\":\"QRST\",\"name\":\"\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\"}");
+    auto greek = parsePhoneMessage("{\"type\":\"join\",\"room\":\"QRST\",\"name\":"
+                                   "\"\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\"}");
     ASSERT_TRUE(greek);
     EXPECT_EQ(greek->name, "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7");
 
@@ -37,36 +47,42 @@ TEST(PhoneMessage, AcceptsTheThreeFormsAndDecodesEscapes) {
 
 TEST(PhoneMessage, RefusesAnythingElseWhole) {
     const std::string tooLongName = R"({"type":"join","room":"ABCD","name":"ABCDEFGHIJK"})";
-    const std::string oversized = R"({"type":"ping","name":")" + std::string(1100, 'x') + "\"}";
-    for (const std::string& text : {
-             std::string(), std::string("{"), std::string("[]"), std::string("{\"type\":\"ping\"} x"),
-             std::string(R"({"type":"ping","type":"ping"})"), std::string(R"({"type":"ping","x":"1"})"),
-             std::string(R"({"type":1})"), std::string(R"({"type":{"a":"b"}})"),
-             std::string(R"({"type":"press","button":"e"})"), std::string(R"({"type":"press"})"),
-             std::string(R"({"type":"join","room":"abcd","name":"Ann"})"),
-             std::string(R"({"type":"join","room":"ABCD"})"), std::string(R"({"type":"join","name":"Ann"})"),
-             std::string(R"({"type":"join","token":"short"})"), std::string(R"({"type":"join","room":"ABCD","name":"A\nB"})"),
-             std::string(R"({"type":"join","room":"ABCD","name":"\ud83d"})"),
-             std::string("{\"type\":\"join\",\"room\":\"ABCD\",\"name\":\"\xC3\"}"),
-             std::string("{\"type\":\"join\",\"room\":\"ABCD\",\"name\":\"\xC0\xAF\"}"),
-             std::string("{\"type\":\"ping\"\x01}"), tooLongName, oversized}) {
+    std::string oversized = R"({"type":"ping","name":")";
+    oversized.append(1100, 'x').append("\"}");
+    for (const std::string& text :
+         {std::string(),
+          std::string("{"),
+          std::string("[]"),
+          std::string("{\"type\":\"ping\"} x"),
+          std::string(R"({"type":"ping","type":"ping"})"),
+          std::string(R"({"type":"ping","x":"1"})"),
+          std::string(R"({"type":1})"),
+          std::string(R"({"type":{"a":"b"}})"),
+          std::string(R"({"type":"press","button":"e"})"),
+          std::string(R"({"type":"press"})"),
+          std::string(R"({"type":"join","room":"abcd","name":"Ann"})"),
+          std::string(R"({"type":"join","room":"ABCD"})"),
+          std::string(R"({"type":"join","name":"Ann"})"),
+          std::string(R"({"type":"join","token":"short"})"),
+          std::string(R"({"type":"join","room":"ABCD","name":"A\nB"})"),
+          std::string(R"({"type":"join","room":"ABCD","name":"\ud83d"})"),
+          std::string("{\"type\":\"join\",\"room\":\"ABCD\",\"name\":\"\xC3\"}"),
+          std::string("{\"type\":\"join\",\"room\":\"ABCD\",\"name\":\"\xC0\xAF\"}"),
+          std::string("{\"type\":\"ping\"\x01}"),
+          tooLongName,
+          oversized}) {
         EXPECT_FALSE(parsePhoneMessage(text)) << text;
     }
 }
 
 TEST(PhoneRoom, SeatsPlayersInJoinOrderAndKeepsThemThroughANewGame) {
     PhoneRoom room("ABCD");
-    PhoneMessage join;
-    join.kind = PhoneMessage::Kind::Join;
-    join.room = "ABCD";
-    join.name = "Ann";
-    auto ann = room.join(join, std::string(32, '1'));
-    join.name = "Ben";
-    auto ben = room.join(join, std::string(32, '2'));
+    auto ann = room.join(joining("ABCD", "Ann"), std::string(32, '1'));
+    auto ben = room.join(joining("ABCD", "Ben"), std::string(32, '2'));
     ASSERT_EQ(ann.outcome, PhoneRoom::Outcome::Joined);
     ASSERT_EQ(ben.outcome, PhoneRoom::Outcome::Joined);
-    join.room = "ABCE";
-    EXPECT_EQ(room.join(join, std::string(32, '3')).outcome, PhoneRoom::Outcome::WrongRoom);
+    EXPECT_EQ(room.join(joining("ABCE", "Cy"), std::string(32, '3')).outcome,
+              PhoneRoom::Outcome::WrongRoom);
 
     ASSERT_EQ(room.nextWaiting(), ann.seat);
     room.seatAsPlayer(ann.seat, 0);
@@ -77,24 +93,18 @@ TEST(PhoneRoom, SeatsPlayersInJoinOrderAndKeepsThemThroughANewGame) {
     // Coming back with the token, even after the code changed.
     room.setConnected(ben.seat, false);
     room.newGame("WXYZ");
-    PhoneMessage back;
-    back.kind = PhoneMessage::Kind::Join;
-    back.token = std::string(32, '2');
-    auto again = room.join(back, std::string(32, '9'));
+    auto again = room.join(joining({}, {}, std::string(32, '2')), std::string(32, '9'));
     EXPECT_EQ(again.outcome, PhoneRoom::Outcome::CameBack);
     EXPECT_EQ(again.seat, ben.seat);
     EXPECT_TRUE(room.seats()[ben.seat].connected);
-    back.token = std::string(32, '7');
-    EXPECT_EQ(room.join(back, std::string(32, '8')).outcome, PhoneRoom::Outcome::UnknownToken);
+    EXPECT_EQ(room.join(joining({}, {}, std::string(32, '7')), std::string(32, '8')).outcome,
+              PhoneRoom::Outcome::UnknownToken);
     EXPECT_EQ(room.nextWaiting(), ann.seat) << "a new game names the phones again in join order";
 }
 
 TEST(PhoneRoom, NinePlayersThenSixteenWatchersThenFull) {
     PhoneRoom room("ABCD");
-    PhoneMessage join;
-    join.kind = PhoneMessage::Kind::Join;
-    join.room = "ABCD";
-    join.name = "P";
+    const PhoneMessage join = joining("ABCD", "P");
     for (int i = 0; i < maxPhonePlayers + maxPhoneWatchers; ++i) {
         auto result = room.join(join, newPhoneToken());
         ASSERT_EQ(result.outcome, PhoneRoom::Outcome::Joined);
