@@ -58,6 +58,8 @@ public:
     // A new game with a new code: every phone waits to be named again, in
     // the order they first joined.
     void newGame(std::string code);
+    // Play Again: a new code, every phone keeps its player.
+    void newCode(std::string code) { code_ = std::move(code); }
     // The seat of player `player`, or nothing.
     std::optional<std::size_t> seatOfPlayer(int player) const;
 

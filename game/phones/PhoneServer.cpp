@@ -570,6 +570,12 @@ void PhoneServer::newGame() {
     state_->markAllForState();
 }
 
+void PhoneServer::newCode() {
+    std::lock_guard guard(state_->mutex);
+    state_->room.newCode(newRoomCode());
+    state_->markAllForState();
+}
+
 PhoneServer::Counters PhoneServer::counters() const {
     std::lock_guard guard(state_->mutex);
     return state_->counters;

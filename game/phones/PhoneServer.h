@@ -84,7 +84,10 @@ public:
     std::string roomCode() const;
     void seatAsPlayer(std::size_t seat, int player);
     void waitingWatch();
+    // A new game from the menu: a new code, the phones named again.
     void newGame();
+    // Play Again: a new code, every phone keeps its player.
+    void newCode();
 
     // Counters, for tests and the benchmark.
     struct Counters {

@@ -246,7 +246,14 @@ void GamePhones::afterFrame() {
     const bool playing = !game_.titleActive && !game_.settingsActive && !game_.gameOverActive;
     if (playing && !wasPlaying_) {
         server_->waitingWatch();
+        // Play Again goes from the menu straight into play: a new code for
+        // the new game, the phones keep their players.
+        if (lastMenuBeforePlay_) {
+            server_->newCode();
+        }
     }
+    lastMenuBeforePlay_ = mode == static_cast<int>(TitleScreen::TitleMode::Menu) ||
+                          (lastMenuBeforePlay_ && mode == -1 && !playing);
     wasPlaying_ = playing;
     server_->publish(view());
 }

@@ -64,6 +64,8 @@ private:
     // What the title screen was in the last frame, to see a new game start.
     int lastTitleMode_ = -1;
     bool wasPlaying_ = false;
+    // The last title screen seen before play was still at its menu.
+    bool lastMenuBeforePlay_ = false;
     // The names screen and the player whose name a phone gave last.
     const void* filledOn_ = nullptr;
     int filledIndex_ = -1;

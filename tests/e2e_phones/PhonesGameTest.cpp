@@ -211,6 +211,17 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     EXPECT_EQ(zoe.state["results"][0]["name"].string, "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7");
     EXPECT_EQ(zoe.state["results"][0]["money"].string, "100");
     EXPECT_EQ(last_["screen"].string, "GameOver");
+
+    // Play Again: a new room code, and each phone is still its player.
+    const std::string firstRoom = last_["phones"]["room"].string;
+    zoe.press("next");
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 20));
+    session_->send("wait 2");
+    click(512, 600);
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Playing"; }, 20));
+    EXPECT_NE(last_["phones"]["room"].string, firstRoom);
+    EXPECT_EQ(last_["phones"]["phones"][0]["player"].integer(), 0);
+    EXPECT_EQ(last_["phones"]["phones"][1]["player"].integer(), 1);
     EXPECT_EQ(session_->finish(), 0);
 }
 
