@@ -26,7 +26,7 @@ unset DISPLAY WAYLAND_DISPLAY
 if [ "$build_first" = 1 ]; then
   cmake --preset bench >/dev/null
   cmake --build --preset bench --target quiz_bench engine_bench engine_text_bench \
-    qv_image_bench qv_image_import play_bench qv_editor_bench qv_interchange_bench Showfloor \
+    qv_image_bench qv_image_import play_bench qv_editor_bench qv_interchange_bench phones_bench Showfloor \
     resources
 fi
 
@@ -60,5 +60,9 @@ run image_compare sh "$root/bench/image/compare.sh" "$build" 15
 run startup bash "$root/bench/shell/startup_bench.sh" "$build/product/Showfloor" 20 200 || true
 run startup_1080 bash "$root/bench/shell/startup_bench.sh" "$build/product/Showfloor" 20 300 \
   -width:1920 -height:1080 || true
+
+# Phones on the loopback address: tap to reaction (target: median under
+# 50 ms), the game's side under 200 connections, the idle server.
+run phones "$bin/phones_bench"
 
 note "done; outputs in $out"

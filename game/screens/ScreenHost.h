@@ -4,6 +4,8 @@
 // them. The game implements it; tests give a small stand-in, so the screens
 // run without a window or a framework.
 
+#include <string>
+
 namespace qv {
 
 class Font;
@@ -37,6 +39,17 @@ public:
     virtual void playClick() = 0;
     // What player `index` won in the game just over.
     virtual int playerMoney(int index) const = 0;
+    // Phones as controllers: whether they are on, and switching them (false
+    // when they could not be switched on; `why` then says why). Where there
+    // is no phone server the row does nothing.
+    virtual bool phonesOn() const { return false; }
+    virtual bool setPhones(bool on, std::u16string& why) {
+        (void)on;
+        why.clear();
+        return false;
+    }
+    // The addresses a phone may open, for the settings screen.
+    virtual std::u16string phoneAddresses() const { return {}; }
 };
 
 } // namespace qv

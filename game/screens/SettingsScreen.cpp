@@ -30,6 +30,10 @@ const char16_t* effectsLabel(bool on) {
     return on ? u"Sound effects ON" : u"Sound effects OFF";
 }
 
+const char16_t* phonesLabel(bool on) {
+    return on ? u"Phones ON" : u"Phones OFF";
+}
+
 const char16_t* voiceLabel(bool on) {
     return on ? u"Voice ON" : u"Voice OFF";
 }
@@ -56,6 +60,9 @@ void SettingsScreen::initialise() {
     screen::makeButton(host_, voiceOnButton, onImages, Vec3{360.0f, 440.0f, 0.3f}, false);
     screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{370.0f, 544.0f, 0.3f}, false);
     screen::makeButton(host_, okButton, okImages, Vec3{512.0f, 690.0f, 0.3f}, true);
+    // Below the set: phones as the players' controllers.
+    screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 594.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOnButton, onImages, Vec3{360.0f, 594.0f, 0.3f}, false);
 
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
     screen::makeText(host_, effectsText, 0, Vec3{210.0f, 4.0f, 0.3f}, words,
@@ -64,6 +71,12 @@ void SettingsScreen::initialise() {
                      voiceLabel(quiz.voiceOn));
     screen::makeText(host_, questionSetText, 0, Vec3{250.0f, 80.0f, 0.3f}, words);
     showSetName();
+    screen::makeText(host_, phonesText, 0, Vec3{210.0f, 105.0f, 0.3f}, words,
+                     phonesLabel(host_.phonesOn()));
+    screen::makeText(host_, phonesAddressText, 0, Vec3{295.0f, 105.0f, 0.3f}, words,
+                     host_.phonesOn() ? host_.phoneAddresses() : std::u16string());
+    phonesAddressText.maxWidth = 250.0f;
+    phonesAddressText.fitFont = host_.font(0);
 
     backdrop.start();
     settingsArt.start();
@@ -71,8 +84,12 @@ void SettingsScreen::initialise() {
     effectsOnButton.start();
     changeSetButton.start();
     okButton.start();
+    phonesOffButton.start();
+    phonesOnButton.start();
     effectsText.start();
     questionSetText.start();
+    phonesText.start();
+    phonesAddressText.start();
 
     screen::showCursor(host_);
     host_.layer().skipNextElapsed = true;
@@ -116,9 +133,25 @@ void SettingsScreen::update(float dt) {
     if (changeSetButton.takeClick()) {
         changeSet();
     }
+    const bool phonesOff = phonesOffButton.takeClick();
+    const bool phonesOn = phonesOnButton.takeClick();
+    if (phonesOff || phonesOn) {
+        switchPhones(phonesOn);
+    }
     if (okButton.takeClick()) {
         quiz.saveConfig();
         done = true;
+    }
+}
+
+void SettingsScreen::switchPhones(bool on) {
+    std::u16string why;
+    if (host_.setPhones(on, why)) {
+        phonesText.setText(phonesLabel(on));
+        phonesAddressText.setText(on ? host_.phoneAddresses() : std::u16string());
+    } else {
+        phonesText.setText(phonesLabel(host_.phonesOn()));
+        phonesAddressText.setText(why);
     }
 }
 

@@ -44,9 +44,13 @@ public:
     Sprite voiceOnButton;
     Sprite changeSetButton;
     Sprite okButton;
+    Sprite phonesOffButton;
+    Sprite phonesOnButton;
     TextDrawable effectsText;
     TextDrawable voiceText;
     TextDrawable questionSetText;
+    TextDrawable phonesText;
+    TextDrawable phonesAddressText;
 
     // OK was clicked: the dispatcher closes the screen.
     bool done = false;
@@ -55,6 +59,8 @@ public:
     BackdropAnimation backdropAnimation;
 
 private:
+    // Turns the phone server on or off and says how it went.
+    void switchPhones(bool on);
     void showSetName();
     void changeSet();
 

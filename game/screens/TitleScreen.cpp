@@ -313,6 +313,16 @@ void TitleScreen::handleNameEntry() {
     nameText.setText(typedName);
 }
 
+void TitleScreen::nameFromPhone(std::u16string_view name) {
+    if (mode != TitleMode::NameEntry || leaving) {
+        return;
+    }
+    typedName.assign(name);
+    nameText.setText(typedName);
+    okButton.click(Vec3{okButton.position.x + okButton.centre.x,
+                        okButton.position.y + okButton.centre.y, okButton.position.z});
+}
+
 void TitleScreen::confirmName() {
     leaving = true;
     leaveTimer = okButton.fadeIn;

@@ -54,6 +54,9 @@ public:
     // The character of the first key pressed this frame ("a".."z", "A".."Z"
     // with Shift, "0".."9"), backspaceKey, or noKey.
     int readTypedKey() const;
+    // A name that came from a phone: it takes the field's place and is
+    // confirmed as Return would confirm it. Only while a name is asked for.
+    void nameFromPhone(std::u16string_view name);
 
     TitleMode mode = TitleMode::Menu;
     float leaveTimer = 0.0f;

@@ -107,6 +107,9 @@ public:
     std::string frameStats() const;
     std::string deviceStats() const;
     Switches switches() const;
+    // The framework's per-user settings (an INI file under the XDG config
+    // folder); the game keeps its own settings there too.
+    SettingsStore& settingsStore() { return settingsStore_; }
     // During the device-reset callback: whether the device lost its textures
     // too (they must be made again), not only its render targets.
     bool texturesLost() const;

@@ -13,6 +13,7 @@
 #include "game/screens/TitleScreen.h"
 #include "game/shell/AutomationDriver.h"
 #include "game/shell/Framework.h"
+#include "game/shell/GamePhones.h"
 #include "game/shell/GameScreenHost.h"
 #include "game/shell/JsonWriter.h"
 #include "game/shell/ProgramFolder.h"
@@ -85,6 +86,9 @@ Game* Game::current() {
 bool Game::onCreateDevice(SDL_Renderer* newDevice) {
     if (framework().automation() && !automation_) {
         startAutomation();
+    }
+    if (!phones_) {
+        startPhones();
     }
     if (!GameShell::onCreateDevice(newDevice)) {
         return false;
@@ -248,6 +252,73 @@ void Game::endFrame(SDL_Renderer* renderer) {
     }
 }
 
+namespace {
+
+// The game's own settings beside the framework's, never in Config.txt.
+constexpr const char* gameSection = "Showfloor";
+constexpr const char* phonesKey = "Phones";
+
+} // namespace
+
+void Game::startPhones() {
+    const Switches switches = framework().switches();
+    // In automation mode only the switch turns phones on, so a script's
+    // game never depends on what a user chose before.
+    std::uint32_t saved = 0;
+    const bool chosen = !framework().automation() &&
+                        framework().settingsStore().readNumber(gameSection, phonesKey, saved) &&
+                        saved != 0;
+    if (!switches.phones && !chosen) {
+        return;
+    }
+    PhoneServer::Options options;
+    if (switches.phones) {
+        options.address = switches.phonesAddress;
+        options.port = switches.phonesPort;
+    }
+    phones_ = std::make_unique<GamePhones>(*this, options);
+    if (!phones_->running()) {
+        std::cerr << phones_->error() << '\n';
+    }
+}
+
+bool Game::phonesOn() const {
+    return phones_ && phones_->running();
+}
+
+bool Game::setPhones(bool on, std::u16string& why) {
+    why.clear();
+    if (on && !phonesOn()) {
+        const Switches switches = framework().switches();
+        PhoneServer::Options options;
+        if (switches.phones) {
+            options.address = switches.phonesAddress;
+            options.port = switches.phonesPort;
+        }
+        phones_ = std::make_unique<GamePhones>(*this, options);
+        if (!phones_->running()) {
+            why = utf16FromUtf8Lossy(phones_->error());
+            phones_.reset();
+            return false;
+        }
+    } else if (!on) {
+        phones_.reset();
+    }
+    framework().settingsStore().writeNumber(gameSection, phonesKey, on ? 1 : 0);
+    return true;
+}
+
+std::u16string Game::phoneAddresses() const {
+    if (!phonesOn()) {
+        return {};
+    }
+    std::string line;
+    for (const std::string& address : phones_->server()->pageAddresses()) {
+        line += (line.empty() ? "" : "   ") + address;
+    }
+    return utf16FromUtf8Lossy(line);
+}
+
 std::string Game::dumpState() const {
     const char* screen = titleActive      ? "Title"
                          : gameOverActive ? "GameOver"
@@ -296,6 +367,10 @@ std::string Game::dumpState() const {
         json.endObject();
     }
     json.endArray();
+    if (phones_) {
+        json.key("phones");
+        phones_->dump(json);
+    }
     json.key("drawables");
     json.beginArray();
     if (spriteLayer) {

@@ -21,6 +21,7 @@
 namespace qv {
 
 class AutomationDriver;
+class GamePhones;
 class GameOverScreen;
 class GameScreenHost;
 class ScriptedInputSource;
@@ -103,6 +104,14 @@ public:
     // The pointer kept on the screen: x in [0, 1023], y in [0, 767].
     static std::array<float, 3> clampPointer(std::array<float, 3> point);
 
+    // Phones as the players' controllers (the settings screen's row): on
+    // or off now, saved for the next start; false with the reason when the
+    // server cannot start.
+    bool phonesOn() const;
+    bool setPhones(bool on, std::u16string& why);
+    // Every address a phone may open, one line.
+    std::u16string phoneAddresses() const;
+
     // The game in progress, as the dispatcher drives it. The first frame of
     // play sets up every player's game screen and starts the turn of
     // currentPlayer; later frames update the current player's game.
@@ -119,7 +128,10 @@ protected:
     std::array<float, 2> pointerPosition() const override { return {pointerPos[0], pointerPos[1]}; }
 
 private:
+    friend class GamePhones;
     void startAutomation();
+    // The phone server, when the switch or the settings ask for it.
+    void startPhones();
     void createInputMapper();
 
     bool deviceChosen_ = false;
@@ -180,6 +192,8 @@ private:
     // the game, so a device made again keeps the same script.
     std::unique_ptr<ScriptedInputSource> pendingScriptedInput_;
     std::unique_ptr<AutomationDriver> automation_;
+    // Phones as controllers; null while they are off.
+    std::unique_ptr<GamePhones> phones_;
     // The sound set's view of the sound manager of the current device.
     std::unique_ptr<SoundOutput> soundOutput_;
 };

@@ -10,6 +10,7 @@
 #include "game/screens/TitleScreen.h"
 #include "game/shell/Framework.h"
 #include "game/shell/Game.h"
+#include "game/shell/GamePhones.h"
 #include "game/shell/GameScreenHost.h"
 #include "game/shell/TurnOrder.h"
 
@@ -39,6 +40,9 @@ void Game::frame(float elapsed) {
     movePointer();
     pointerPlacedByKeys_ = false;
     runQuitConfirmation();
+    if (phones_) {
+        phones_->afterFrame();
+    }
     if (quitRequested) {
         quit();
     }
@@ -132,8 +136,15 @@ bool Game::pointByKeys(float elapsed) {
         !cursorSprite->enabled) {
         return false;
     }
-    const KeyboardPointer::Step step = keyboardPointer_->step(
+    KeyboardPointer::Step step = keyboardPointer_->step(
         *spriteLayer, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, elapsed);
+    // A phone's press goes the same way as a key's.
+    if (phones_ && !step.click) {
+        if (const std::optional<Vec3> pressed = phones_->pressedButton(*spriteLayer)) {
+            step.moveTo = pressed;
+            step.click = true;
+        }
+    }
     if (step.moveTo) {
         pointerPos = clampPointer({step.moveTo->x, step.moveTo->y, pointerPos[2]});
         cursorSprite->position = Vec3{pointerPos[0], pointerPos[1], pointerPos[2]};

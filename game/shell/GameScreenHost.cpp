@@ -44,4 +44,16 @@ int GameScreenHost::playerMoney(int index) const {
     return game_.playerMoney(index);
 }
 
+bool GameScreenHost::phonesOn() const {
+    return game_.phonesOn();
+}
+
+bool GameScreenHost::setPhones(bool on, std::u16string& why) {
+    return game_.setPhones(on, why);
+}
+
+std::u16string GameScreenHost::phoneAddresses() const {
+    return game_.phoneAddresses();
+}
+
 } // namespace qv

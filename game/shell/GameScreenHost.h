@@ -23,6 +23,9 @@ public:
     void openSettings() override;
     void playClick() override;
     int playerMoney(int index) const override;
+    bool phonesOn() const override;
+    bool setPhones(bool on, std::u16string& why) override;
+    std::u16string phoneAddresses() const override;
 
 private:
     Game& game_;

@@ -10,7 +10,7 @@ namespace qv {
 
 namespace {
 
-enum class Kind { Flag, Number, OptionalSeconds };
+enum class Kind { Flag, Number, OptionalSeconds, Place };
 
 enum class Name {
     Adapter,
@@ -29,6 +29,7 @@ enum class Name {
     QuitAfterFrame,
     NoErrorMessageBoxes,
     Automation,
+    Phones,
 };
 
 struct SwitchDef {
@@ -38,7 +39,7 @@ struct SwitchDef {
 };
 
 // Matching is by beginning, in this order.
-constexpr std::array<SwitchDef, 16> table{{
+constexpr std::array<SwitchDef, 17> table{{
     {"adapter", Name::Adapter, Kind::Number},
     {"windowed", Name::Windowed, Kind::Flag},
     {"fullscreen", Name::FullScreen, Kind::Flag},
@@ -55,6 +56,7 @@ constexpr std::array<SwitchDef, 16> table{{
     {"quitafterframe", Name::QuitAfterFrame, Kind::Number},
     {"noerrormsgboxes", Name::NoErrorMessageBoxes, Kind::Flag},
     {"automation", Name::Automation, Kind::Flag},
+    {"phones", Name::Phones, Kind::Place},
 }};
 
 char lowered(char c) {
@@ -157,6 +159,35 @@ void applyFlag(Switches& s, Name name) {
     }
 }
 
+// "-phones", "-phones:PORT", "-phones:ADDRESS:PORT" (an IPv6 address in
+// brackets). A value that is no such place leaves phones off.
+void applyPlace(Switches& s, std::string_view value) {
+    std::string address;
+    int port = 7373;
+    if (!value.empty()) {
+        const std::size_t colon = value.rfind(':');
+        std::string_view portText = value;
+        if (colon != std::string_view::npos) {
+            address = std::string(value.substr(0, colon));
+            portText = value.substr(colon + 1);
+            if (address.size() > 2 && address.front() == '[' && address.back() == ']') {
+                address = address.substr(1, address.size() - 2);
+            }
+            if (address.empty()) {
+                return;
+            }
+        }
+        const std::optional<int> number = wholeNumber(portText);
+        if (!number || *number < 0 || *number > 65535) {
+            return;
+        }
+        port = *number;
+    }
+    s.phones = true;
+    s.phonesAddress = address;
+    s.phonesPort = port;
+}
+
 } // namespace
 
 Switches parseSwitches(std::span<const std::string_view> arguments,
@@ -200,6 +231,9 @@ Switches parseSwitches(std::span<const std::string_view> arguments,
             if (const auto number = wholeNumber(value)) {
                 apply(result, found->name, *number);
             }
+            break;
+        case Kind::Place:
+            applyPlace(result, value);
             break;
         case Kind::OptionalSeconds:
             result.constantFrameTime = true;

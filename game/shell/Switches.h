@@ -34,6 +34,11 @@ struct Switches {
     int quitAfterFrame = 0;
     bool noErrorMessageBoxes = false;
     bool automation = false;
+    // "-phones[:[ADDRESS:]PORT]": the phone server on, on that address
+    // (empty: every address) and port.
+    bool phones = false;
+    std::string phonesAddress;
+    int phonesPort = 7373;
 };
 
 // Parses the arguments after the program name. Each argument that matches no

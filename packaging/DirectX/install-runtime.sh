@@ -11,7 +11,7 @@
 # terminal window when one is available, so that apt-get's progress can be
 # seen; otherwise it asks for the administrator's password through pkexec.
 
-PACKAGES="libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2"
+PACKAGES="libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2 libcivetweb1 libqrencode4"
 COMMAND="apt-get update && apt-get install -y $PACKAGES"
 
 explain() {
@@ -23,6 +23,8 @@ The Quizvale game needs these Debian packages:
     libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0
   fonts:
     fontconfig fonts-liberation2
+  playing from phones (the page server and its QR code):
+    libcivetweb1 libqrencode4
 
 This installer runs, as the administrator (root):
   apt-get update
