@@ -51,6 +51,56 @@ bool FontSet::findFace(const std::string& face, int weight, std::string& file, i
     return true;
 }
 
+bool FontSet::findFallback(char32_t character, int weight, std::string& file, int& index) {
+    if (!FcInit()) {
+        return false;
+    }
+    PatternPtr pattern(FcPatternCreate());
+    struct CharSetDeleter {
+        void operator()(FcCharSet* set) const { FcCharSetDestroy(set); }
+    };
+    std::unique_ptr<FcCharSet, CharSetDeleter> wanted(FcCharSetCreate());
+    if (!pattern || !wanted || !FcCharSetAddChar(wanted.get(), character)) {
+        return false;
+    }
+    // The game's own face first, then the broad faces, then every Noto
+    // family fontconfig knows (it orders them after these).
+    for (const char* family : {"Liberation Sans", "DejaVu Sans", "Noto Sans"}) {
+        FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    }
+    FcPatternAddCharSet(pattern.get(), FC_CHARSET, wanted.get());
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(weight));
+    FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) {
+        return false;
+    }
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
+    if (!match || result != FcResultMatch) {
+        return false;
+    }
+    FcCharSet* has = nullptr;
+    FcChar8* path = nullptr;
+    if (FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &has) != FcResultMatch ||
+        !FcCharSetHasChar(has, character) ||
+        FcPatternGetString(match.get(), FC_FILE, 0, &path) != FcResultMatch || path == nullptr) {
+        return false;
+    }
+    int faceIndex = 0;
+    if (FcPatternGetInteger(match.get(), FC_INDEX, 0, &faceIndex) != FcResultMatch) {
+        faceIndex = 0;
+    }
+    file = reinterpret_cast<const char*>(path);
+    index = faceIndex;
+    return true;
+}
+
+void FontSet::prepare(std::u16string_view text) const {
+    forEachFont([text](Font& font) { font.prepare(text); });
+}
+
 FontSet::FontSet(SDL_Renderer* renderer) {
     if (TTF_Init() != 0) {
         return;

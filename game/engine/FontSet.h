@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -62,6 +63,15 @@ public:
     // The font file fontconfig gives for the face and weight (400, 700...),
     // with its index in a collection; false when there is none.
     static bool findFace(const std::string& face, int weight, std::string& file, int& index);
+    // The font file fontconfig gives for a character the game's face lacks:
+    // the first of Liberation Sans, DejaVu Sans and the Noto families that
+    // has it, at the weight; false when no installed font has it.
+    static bool findFallback(char32_t character, int weight, std::string& file, int& index);
+
+    // Opens the fallback faces the text needs in every font now (for a set
+    // or a name as it is chosen, not in the middle of a frame). Text every
+    // font draws from its own face costs nothing.
+    void prepare(std::u16string_view text) const;
 
 private:
     template <typename Action> void forEachFont(Action action) const;
