@@ -484,16 +484,10 @@ hb_font_t* Font::shapingFont(int slot) {
     return face != nullptr ? face->shaper : nullptr;
 }
 
-void Font::prepare(std::u16string_view text) {
-    if (drawsPlainly(text)) {
-        return;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
-            ++i;
+void Font::prepare(std::u32string_view characters) {
+    for (const char32_t c : characters) {
+        if (plainCharacter(c) && covers(0, c)) {
+            continue;
         }
         const int slot = slotFor(c);
         if (slot != noSlot) {

@@ -108,9 +108,10 @@ public:
     const Glyph& shapedGlyph(int slot, unsigned glyph);
     const Glyph& drawShapedGlyph(int slot, unsigned glyph);
     int boxAdvance() const;
-    // Finds the fallback faces every character of the text needs and opens
-    // them, so that laying the text out and drawing it later loads no file.
-    void prepare(std::u16string_view text);
+    // Finds the fallback faces the characters need and opens them, so that
+    // laying out and drawing text of them later loads no file. Characters
+    // the face draws plainly cost nothing.
+    void prepare(std::u32string_view characters);
     // Whether the text can be drawn character by character from this face
     // alone: every character is in it and none needs shaping or
     // right-to-left order. Such text is drawn exactly as it always was.

@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <map>
 
 namespace qv {
@@ -97,8 +98,27 @@ bool FontSet::findFallback(char32_t character, int weight, std::string& file, in
     return true;
 }
 
-void FontSet::prepare(std::u16string_view text) const {
-    forEachFont([text](Font& font) { font.prepare(text); });
+void FontSet::gatherCharacters(std::u16string_view text, std::u32string& into) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c < 0x0300) {
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        into.push_back(c);
+    }
+}
+
+void FontSet::prepare(std::u32string characters) const {
+    std::sort(characters.begin(), characters.end());
+    characters.erase(std::unique(characters.begin(), characters.end()), characters.end());
+    forEachFont([&characters](Font& font) { font.prepare(characters); });
 }
 
 FontSet::FontSet(SDL_Renderer* renderer) {

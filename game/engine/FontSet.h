@@ -68,10 +68,13 @@ public:
     // has it, at the weight; false when no installed font has it.
     static bool findFallback(char32_t character, int weight, std::string& file, int& index);
 
-    // Opens the fallback faces the text needs in every font now (for a set
-    // or a name as it is chosen, not in the middle of a frame). Text every
-    // font draws from its own face costs nothing.
-    void prepare(std::u16string_view text) const;
+    // Opens the fallback faces the characters need in every font now (for
+    // a set or a name as it is chosen, not in the middle of a frame).
+    // Characters every font draws from its own face cost nothing.
+    void prepare(std::u32string characters) const;
+    // Adds the characters of the text that may need another face than the
+    // game's (none for Latin text up to U+02FF) to `into`.
+    static void gatherCharacters(std::u16string_view text, std::u32string& into);
 
 private:
     template <typename Action> void forEachFont(Action action) const;

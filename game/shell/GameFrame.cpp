@@ -30,6 +30,7 @@ void Game::frame(float elapsed) {
     if (quitDone_) {
         return;
     }
+    prepareFonts();
     const bool keyClick = pointByKeys(elapsed);
     if (spriteLayer) {
         const bool click = actionState(clickAction) == ActionState::Pressed || keyClick;
@@ -42,6 +43,31 @@ void Game::frame(float elapsed) {
     if (quitRequested) {
         quit();
     }
+}
+
+void Game::prepareFonts() {
+    if (!fonts) {
+        return;
+    }
+    std::u16string names = quiz.questionSetName;
+    for (const std::u16string& name : quiz.playerNames) {
+        names += u'\n';
+        names += name;
+    }
+    if (fontsPrepared_ && names == fontsPreparedFor_) {
+        return;
+    }
+    std::u32string characters;
+    FontSet::gatherCharacters(names, characters);
+    for (const Question& question : quiz.bank.questions()) {
+        FontSet::gatherCharacters(question.text, characters);
+        for (const std::u16string& answer : question.answers) {
+            FontSet::gatherCharacters(answer, characters);
+        }
+    }
+    fonts->prepare(std::move(characters));
+    fontsPreparedFor_ = std::move(names);
+    fontsPrepared_ = true;
 }
 
 ActionState Game::actionState(int action) const {
