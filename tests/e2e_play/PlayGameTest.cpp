@@ -405,8 +405,8 @@ TEST_F(PlayGame, QuestionsInGreekCyrillicArabicAndJapaneseAreShownAndAnswered) {
     for (std::size_t q = 0; q < scriptQuestions().size(); ++q) {
         const ScriptQuestion& expected = scriptQuestions()[q];
         ASSERT_TRUE(waitForState(awaitAnswer)) << session_->errors();
-        // Every letter revealed, the answers faded in.
-        session_->send("wait 6");
+        // Every letter revealed, the answers faded in, the pointer off them.
+        session_->send("move 700 300\nwait 6");
         ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
         EXPECT_EQ(questionLine(), expected.question);
         const fs::path still = shots / ("screen-question-" + std::string(names[q]) + "-1080.png");
