@@ -182,7 +182,8 @@ std::unique_ptr<Font::Face> Font::openFace(const FontData& data, int faceIndex, 
         TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     }
     const int faceHeight = TTF_FontHeight(font.get());
-    auto face = std::make_unique<Face>(std::move(font), renderer, cellHeight, faceHeight, best, bold);
+    auto face =
+        std::make_unique<Face>(std::move(font), renderer, cellHeight, faceHeight, best, bold);
     face->baseline = TTF_FontAscent(face->font.get()) + (cellHeight - faceHeight) / 2;
     return face;
 }
@@ -438,9 +439,9 @@ std::unique_ptr<Font::SlotFace> Font::openSlot(int slot, int pointSize) const {
     }
     FT_Face face = nullptr;
     if (slot == 0) {
-        if (!data_ || FT_New_Memory_Face(all.library, data_->data(),
-                                         static_cast<FT_Long>(data_->size()), faceIndex_,
-                                         &face) != 0) {
+        if (!data_ ||
+            FT_New_Memory_Face(all.library, data_->data(), static_cast<FT_Long>(data_->size()),
+                               faceIndex_, &face) != 0) {
             return opened;
         }
     } else {
@@ -586,8 +587,8 @@ Font::Glyph Font::Face::rasteriseShaped(Font& owner, int slot, unsigned glyph) {
         return g;
     }
     for (int y = 0; y < h; ++y) {
-        const unsigned char* from =
-            bitmap.buffer + static_cast<std::ptrdiff_t>(y) * static_cast<std::ptrdiff_t>(bitmap.pitch);
+        const unsigned char* from = bitmap.buffer + static_cast<std::ptrdiff_t>(y) *
+                                                        static_cast<std::ptrdiff_t>(bitmap.pitch);
         auto* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(image->pixels) +
                                              static_cast<std::ptrdiff_t>(y) * image->pitch);
         for (int x = 0; x < w; ++x) {

@@ -132,10 +132,9 @@ int TextDrawable::inkWidth(Font& font, std::u16string_view text) {
     }
     int widest = 0;
     for (const auto& [begin, end] : hardLines(text)) {
-        widest = std::max(widest,
-                          shapeLine(font, text, begin, end,
-                                    paragraphIsRightToLeft(text, begin, end))
-                              .inkRight);
+        widest = std::max(
+            widest,
+            shapeLine(font, text, begin, end, paragraphIsRightToLeft(text, begin, end)).inkRight);
     }
     return widest;
 }
@@ -525,7 +524,8 @@ void TextDrawable::drawShaped(SpriteBatch& batch, Font& face, const Layout& fitt
                 batch.draw(face.drawTexture(drawn.page), drawn.source, Vec3{}, Vec3{}, colour);
                 continue;
             }
-            const float y = lineTop - static_cast<float>(placed.rise) + static_cast<float>(g.offsetY);
+            const float y =
+                lineTop - static_cast<float>(placed.rise) + static_cast<float>(g.offsetY);
             float x = static_cast<float>(penX + g.offsetX);
             if (squeeze != 1.0f) {
                 const auto width = static_cast<float>(g.source.right - g.source.left);

@@ -115,7 +115,8 @@ bool cjk(char32_t c) {
 // the iteration marks, the prolonged sound mark and the small kana.
 bool neverStartsALine(char32_t c) {
     static constexpr std::u32string_view closing =
-        U"、。，．・：；？！ー）」』】〕〉》〙〗〟’”｝］｠〜～ゝゞヽヾ々〻ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶ"
+        U"、。，．・：；？！ー）」』】〕〉》〙〗〟’”｝］｠〜～ゝゞヽヾ々〻ぁぃぅぇぉっゃゅょゎゕゖ"
+        U"ァィゥェォッャュョヮヵヶ"
         U"）！，．：；？］｝";
     return closing.find(c) != std::u32string_view::npos || (c >= 0x31F0 && c <= 0x31FF);
 }
@@ -295,8 +296,8 @@ ShapedLine shapeLine(Font& font, std::u16string_view text, std::size_t begin, st
     for (const ShapedGlyph& g : line.glyphs) {
         const Font::Glyph& drawn = font.shapedGlyph(g.slot, g.glyph);
         if (drawn.visible()) {
-            line.inkRight =
-                std::max(line.inkRight, g.x + drawn.offsetX + (drawn.source.right - drawn.source.left));
+            line.inkRight = std::max(line.inkRight, g.x + drawn.offsetX +
+                                                        (drawn.source.right - drawn.source.left));
         }
     }
     return line;
