@@ -239,6 +239,13 @@ void Font::setDrawScale(float scale) {
     if (scale > 1.0f + 0.002f) {
         const int cell = static_cast<int>(std::lround(static_cast<float>(cellHeight()) * scale));
         sharp_ = openFace(data_, faceIndex_, cell, bold_, renderer_);
+        // The faces the logical size has open are opened at the new scale
+        // now, not when a frame first draws from them.
+        for (std::size_t slot = 0; sharp_ && slot < logical_->slots.size(); ++slot) {
+            if (logical_->slots[slot] && logical_->slots[slot]->face != nullptr) {
+                slotFace(*sharp_, static_cast<int>(slot));
+            }
+        }
     }
 }
 
@@ -493,6 +500,9 @@ void Font::prepare(std::u32string_view characters) {
         const int slot = slotFor(c);
         if (slot != noSlot) {
             shapingFont(slot);
+            if (sharp_) {
+                slotFace(*sharp_, slot);
+            }
         }
     }
 }

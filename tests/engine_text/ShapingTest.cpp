@@ -109,16 +109,20 @@ TEST_F(Shaping, ArabicAndHebrewComeInDisplayOrderAsHarfBuzzShapesThem) {
 
     // Right to left with a number: the number reads left to right at the
     // left end, the word (and the space before the number) to its right,
-    // its letters joined.
+    // its letters joined; all from the one face that has the letters.
     const ShapedLine salam = shapeWhole(font, u"سلام 2026");
     EXPECT_TRUE(salam.rightToLeft);
     std::vector<unsigned> expected =
-        harfbuzzGlyphs(latinFile, latinIndex, U"2026", HB_DIRECTION_LTR);
+        harfbuzzGlyphs(arabicFile, arabicIndex, U"2026", HB_DIRECTION_LTR);
     const std::vector<unsigned> word =
         harfbuzzGlyphs(arabicFile, arabicIndex, U"سلام ", HB_DIRECTION_RTL);
     expected.insert(expected.end(), word.begin(), word.end());
     EXPECT_EQ(glyphsOf(salam), expected);
     ASSERT_FALSE(salam.glyphs.empty());
+    EXPECT_GT(salam.glyphs.front().slot, 0) << "a fallback face";
+    for (const ShapedGlyph& g : salam.glyphs) {
+        EXPECT_EQ(g.slot, salam.glyphs.front().slot);
+    }
     EXPECT_EQ(salam.glyphs.front().cluster, 5u) << "the 2 of 2026 is drawn leftmost";
     EXPECT_EQ(salam.glyphs.back().cluster, 0u) << "the first letter is drawn rightmost";
     for (std::size_t i = 1; i < salam.glyphs.size(); ++i) {
