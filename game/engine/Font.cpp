@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace qv {
 
@@ -493,17 +494,33 @@ hb_font_t* Font::shapingFont(int slot) {
 }
 
 void Font::prepare(std::u32string_view characters) {
+    std::map<int, std::u32string> bySlot;
     for (const char32_t c : characters) {
         if (plainCharacter(c) && covers(0, c)) {
             continue;
         }
         const int slot = slotFor(c);
         if (slot != noSlot) {
-            shapingFont(slot);
-            if (sharp_) {
-                slotFace(*sharp_, slot);
-            }
+            bySlot[slot] += c;
         }
+    }
+    for (const auto& [slot, text] : bySlot) {
+        hb_font_t* shaper = shapingFont(slot);
+        if (sharp_) {
+            slotFace(*sharp_, slot);
+        }
+        if (shaper == nullptr) {
+            continue;
+        }
+        // Shaping the characters once now reads the face's layout tables
+        // and makes HarfBuzz's plan for its script, work the first text
+        // drawn from it would otherwise do in its frame.
+        hb_buffer_t* buffer = hb_buffer_create();
+        hb_buffer_add_utf32(buffer, reinterpret_cast<const std::uint32_t*>(text.data()),
+                            static_cast<int>(text.size()), 0, static_cast<int>(text.size()));
+        hb_buffer_guess_segment_properties(buffer);
+        hb_shape(shaper, buffer, nullptr, 0);
+        hb_buffer_destroy(buffer);
     }
 }
 
@@ -517,6 +534,24 @@ const Font::Glyph& Font::drawShapedGlyph(int slot, unsigned glyph) {
 
 int Font::boxAdvance() const {
     return logical_->boxAdvance();
+}
+
+bool Font::shapedInk(int slot, unsigned glyph, int& left, int& right) {
+    hb_font_t* shaper = slot >= 0 && glyph != 0 ? shapingFont(slot) : nullptr;
+    if (shaper == nullptr) {
+        left = std::max(1, logical_->pointSize / 12);
+        right = left + std::max(3, logical_->pointSize / 2);
+        return true;
+    }
+    hb_glyph_extents_t extents{};
+    if (!hb_font_get_glyph_extents(shaper, glyph, &extents) || extents.width == 0) {
+        return false;
+    }
+    // Rounded outwards, as the rasterised ink covers every touched pixel.
+    left = static_cast<int>(std::floor(static_cast<double>(extents.x_bearing) / 64.0));
+    right =
+        static_cast<int>(std::ceil(static_cast<double>(extents.x_bearing + extents.width) / 64.0));
+    return right > left;
 }
 
 const Font::Glyph& Font::Face::shaped(Font& owner, int slot, unsigned glyph) {

@@ -108,6 +108,10 @@ public:
     const Glyph& shapedGlyph(int slot, unsigned glyph);
     const Glyph& drawShapedGlyph(int slot, unsigned glyph);
     int boxAdvance() const;
+    // Where the glyph's ink lies, in pixels from the pen, at the logical
+    // size, read from its outline without rasterising it (layout measures
+    // whole texts before they are shown). False: no ink.
+    bool shapedInk(int slot, unsigned glyph, int& left, int& right);
     // Finds the fallback faces the characters need and opens them, so that
     // laying out and drawing text of them later loads no file. Characters
     // the face draws plainly cost nothing.
@@ -153,6 +157,10 @@ private:
         Glyph rasteriseShaped(Font& owner, int slot, unsigned glyph);
         Glyph rasteriseBox();
         int boxAdvance() const;
+        // Where the glyph's ink lies, in pixels from the pen, at the logical
+        // size, read from its outline without rasterising it (layout measures
+        // whole texts before they are shown). False: no ink.
+        bool shapedInk(int slot, unsigned glyph, int& left, int& right);
 
         TtfPtr font;
         int cellHeight;

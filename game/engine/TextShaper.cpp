@@ -294,10 +294,10 @@ ShapedLine shapeLine(Font& font, std::u16string_view text, std::size_t begin, st
     }
     line.advance = static_cast<int>((pen + 32) >> 6);
     for (const ShapedGlyph& g : line.glyphs) {
-        const Font::Glyph& drawn = font.shapedGlyph(g.slot, g.glyph);
-        if (drawn.visible()) {
-            line.inkRight = std::max(line.inkRight, g.x + drawn.offsetX +
-                                                        (drawn.source.right - drawn.source.left));
+        int left = 0;
+        int right = 0;
+        if (font.shapedInk(g.slot, g.glyph, left, right)) {
+            line.inkRight = std::max(line.inkRight, g.x + right);
         }
     }
     return line;
@@ -317,9 +317,9 @@ std::vector<BreakUnit> breakUnits(Font& font, std::u16string_view text, std::siz
     std::map<std::size_t, Extent> clusters;
     for (const ShapedGlyph& g : line.glyphs) {
         Extent& e = clusters[g.cluster];
-        const Font::Glyph& drawn = font.shapedGlyph(g.slot, g.glyph);
-        const int right =
-            drawn.visible() ? g.x + drawn.offsetX + (drawn.source.right - drawn.source.left) : 0;
+        int inkLeft = 0;
+        int inkRight = 0;
+        const int right = font.shapedInk(g.slot, g.glyph, inkLeft, inkRight) ? g.x + inkRight : 0;
         if (!e.seen) {
             e.left = g.x;
             e.inkRight = right;
