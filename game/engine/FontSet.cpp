@@ -98,7 +98,9 @@ bool FontSet::findFallback(char32_t character, int weight, std::string& file, in
     return true;
 }
 
-void FontSet::gatherCharacters(std::u16string_view text, std::u32string& into) {
+void FontSet::gatherCharacters(std::u16string_view text, std::u32string& into,
+                               std::vector<bool>* seen) {
+
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         if (c < 0x0300) {
@@ -110,6 +112,15 @@ void FontSet::gatherCharacters(std::u16string_view text, std::u32string& into) {
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = 0xFFFD;
+        }
+        if (seen != nullptr) {
+            if (seen->size() <= c) {
+                seen->resize(0x110000);
+            }
+            if ((*seen)[c]) {
+                continue;
+            }
+            (*seen)[c] = true;
         }
         into.push_back(c);
     }

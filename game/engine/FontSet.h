@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -73,8 +74,11 @@ public:
     // Characters every font draws from its own face cost nothing.
     void prepare(std::u32string characters) const;
     // Adds the characters of the text that may need another face than the
-    // game's (none for Latin text up to U+02FF) to `into`.
-    static void gatherCharacters(std::u16string_view text, std::u32string& into);
+    // game's (none for Latin text up to U+02FF) to `into`; with `seen`, only
+    // those not seen before (it marks them), so that gathering a large set
+    // keeps one entry per character.
+    static void gatherCharacters(std::u16string_view text, std::u32string& into,
+                                 std::vector<bool>* seen = nullptr);
 
 private:
     template <typename Action> void forEachFont(Action action) const;

@@ -4,6 +4,7 @@
 // every screen.
 
 #include <algorithm>
+#include <vector>
 
 #include "game/screens/GameOverScreen.h"
 #include "game/screens/SettingsScreen.h"
@@ -58,11 +59,12 @@ void Game::prepareFonts() {
         return;
     }
     std::u32string characters;
-    FontSet::gatherCharacters(names, characters);
+    std::vector<bool> seen;
+    FontSet::gatherCharacters(names, characters, &seen);
     for (const Question& question : quiz.bank.questions()) {
-        FontSet::gatherCharacters(question.text, characters);
+        FontSet::gatherCharacters(question.text, characters, &seen);
         for (const std::u16string& answer : question.answers) {
-            FontSet::gatherCharacters(answer, characters);
+            FontSet::gatherCharacters(answer, characters, &seen);
         }
     }
     fonts->prepare(std::move(characters));
