@@ -60,6 +60,10 @@ run image_compare sh "$root/bench/image/compare.sh" "$build" 15
 run startup bash "$root/bench/shell/startup_bench.sh" "$build/product/Showfloor" 20 200 || true
 run startup_1080 bash "$root/bench/shell/startup_bench.sh" "$build/product/Showfloor" 20 300 \
   -width:1920 -height:1080 || true
+# With a Greek and with an Arabic set chosen (the fallback faces it needs are
+# opened before the first frame): 250 ms in a 1024 x 768 window.
+run startup_greek bash "$root/bench/shell/startup_set_bench.sh" "$build/product/Showfloor" greek 20 250 || true
+run startup_arabic bash "$root/bench/shell/startup_set_bench.sh" "$build/product/Showfloor" arabic 20 250 || true
 
 # Phones on the loopback address: tap to reaction (target: median under
 # 50 ms), the game's side under 200 connections, the idle server.

@@ -114,6 +114,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libsdl2-2.0-0, libsdl2-image-2.0-0, libsdl2-ttf-2.0-0, libsdl2-mixer-2.0-0, \
-fontconfig, fonts-liberation2, libqt6widgets6, libqt6gui6, libqt6core6, \
+fontconfig, fonts-liberation2, fonts-dejavu-core, fonts-noto-core, fonts-noto-cjk, \
+libharfbuzz0b, libfribidi0, libfreetype6, libqt6widgets6, libqt6gui6, libqt6core6, \
 libjpeg62-turbo, libpng16-16, libtiff6, zlib1g, libcivetweb1, libqrencode4")
 include(CPack)

@@ -9,6 +9,10 @@
 // - configuring the five bursts of the top prize (100, 600, 200, 700 and
 //   800 particles) with the spark texture shared through the cache, against
 //   a variant in which every particle reads the image file itself.
+// - the same seven texts in Arabic and Japanese (shaped, from fallback
+//   faces, the question wrapped between Japanese characters), with the
+//   heaviest frame of the run beside the median; and making the fonts with
+//   the fallback faces such a set needs opened.
 // Medians are of this thread's CPU time (the machine is shared).
 
 #include "game/engine/FireworkBurst.h"
@@ -73,11 +77,30 @@ std::string writeSpark(const std::filesystem::path& folder) {
 
 class Stage {
 public:
-    Stage() {
+    // `scripts`: the texts are in Arabic and Japanese instead of English.
+    explicit Stage(bool scripts = false) : scripts_(scripts) {
+        if (scripts_) {
+            hostLines_ = {
+                u"خذ وقتك. لا توجد ساعة، فقط المال على المحك.",
+                u"هذه هي الإجابة الصحيحة! لقد ربحت للتو 32000.",
+                u"ゆっくり考えてください。時計はありません。",
+                u"本当にそれでいいですか？一度決めたら戻れません。",
+            };
+        }
         surface_ = SDL_CreateRGBSurfaceWithFormat(0, 1024, 768, 32, SDL_PIXELFORMAT_ARGB8888);
         renderer_ = SDL_CreateSoftwareRenderer(surface_);
         layer_ = std::make_unique<qv::SpriteLayer>(renderer_);
         fonts_ = std::make_unique<qv::FontSet>(renderer_);
+        if (scripts_) {
+            std::u32string characters;
+            for (const auto& line : hostLines_) {
+                qv::FontSet::gatherCharacters(line, characters);
+            }
+            for (const auto& text : scriptTexts()) {
+                qv::FontSet::gatherCharacters(text, characters);
+            }
+            fonts_->prepare(std::move(characters));
+        }
         folder_ = std::filesystem::temp_directory_path() / "qv-text-bench";
         std::filesystem::create_directories(folder_);
         spark_ = writeSpark(folder_);
@@ -123,6 +146,16 @@ public:
     qv::Random& random() { return random_; }
     const std::string& spark() const { return spark_; }
 
+    static std::array<std::u16string, 6> scriptTexts() {
+        return {u"ユリア: 32000",
+                u"海に注ぐまでに最も多くの国を流れる川はどれですか？ヨーロッパで二番目に長い川で、"
+                u"十か国を流れて黒海に注ぎます。",
+                u"أ: نهر الدانوب",
+                u"ب: نهر الراين",
+                u"ج: ヴォルガ川",
+                u"د: ロワール川"};
+    }
+
 private:
     void buildTexts() {
         struct Element {
@@ -147,7 +180,9 @@ private:
             {0, {40, 167, 0.3f}, 2.5f, -1.0f, false, u"C: The Volga"},
             {0, {231, 167, 0.3f}, 2.5f, -1.0f, false, u"D: The Loire"},
         }};
-        for (const Element& e : elements) {
+        const auto translated = scriptTexts();
+        for (std::size_t i = 0; i < elements.size(); ++i) {
+            const Element& e = elements[i];
             auto t = std::make_unique<TextDrawable>();
             t->font = fonts_->font(e.font);
             t->position = e.at;
@@ -156,7 +191,20 @@ private:
             t->hold = e.hold;
             t->fadeOut = 3.0f;
             t->typewriter = e.typewriter;
-            t->setText(e.text);
+            if (scripts_) {
+                // The plates' widths and line counts of the game screen.
+                static constexpr std::array<float, 7> widths{468, 676, 650, 294, 294, 294, 294};
+                t->maxWidth = widths[i];
+                t->fitFont = fonts_->fitFont(e.font);
+                t->fitLines = i == 2 ? 3 : 1;
+            }
+            if (!scripts_) {
+                t->setText(e.text);
+            } else if (i == 1) {
+                t->setText(hostLines_[0]);
+            } else {
+                t->setText(translated[i == 0 ? 0 : i - 1]);
+            }
             t->attach();
             t->start();
             texts_.push_back(std::move(t));
@@ -171,6 +219,7 @@ private:
     std::string spark_;
     qv::Random random_;
     std::vector<std::unique_ptr<TextDrawable>> texts_;
+    bool scripts_ = false;
     int frameNumber_ = 0;
     std::vector<std::u16string> hostLines_{
         u"Take your time. There is no clock running, only the money on the line.",
@@ -183,7 +232,15 @@ private:
 Stage* stage = nullptr;
 // A small renderer of its own for the variants that make many textures.
 SDL_Renderer* sparkRenderer = nullptr;
+// Made at its first benchmark, after the English stage's have run: each
+// stage's sprite layer is the process-wide one from its making on.
+std::unique_ptr<Stage> scriptStage;
 double textEngineMedian = 0.0;
+double textEngineHeaviest = 0.0;
+double scriptEngineMedian = 0.0;
+double scriptEngineHeaviest = 0.0;
+double scriptRenderedMedian = 0.0;
+double scriptRenderedHeaviest = 0.0;
 double textRenderedMedian = 0.0;
 double sharedMedian = 0.0;
 double perParticleMedian = 0.0;
@@ -196,7 +253,9 @@ void textEngineShare(benchmark::State& state) {
         cpu.push_back(threadMs() - began);
     }
     textEngineMedian = medianOf(cpu);
+    textEngineHeaviest = cpu.empty() ? 0.0 : *std::max_element(cpu.begin(), cpu.end());
     state.counters["median_cpu_ms"] = textEngineMedian;
+    state.counters["heaviest_cpu_ms"] = textEngineHeaviest;
     state.counters["glyph_quads"] = stage->quads();
 }
 
@@ -209,6 +268,51 @@ void textRendered(benchmark::State& state) {
     }
     textRenderedMedian = medianOf(cpu);
     state.counters["median_cpu_ms"] = textRenderedMedian;
+}
+
+// The Arabic and Japanese stage: median and heaviest frame.
+void scriptFrames(benchmark::State& state, bool submit, double& median, double& heaviest) {
+    if (!scriptStage) {
+        scriptStage = std::make_unique<Stage>(true);
+    }
+    std::vector<double> cpu;
+    for (auto _ : state) {
+        const double began = threadMs();
+        scriptStage->frame(submit);
+        cpu.push_back(threadMs() - began);
+    }
+    median = medianOf(cpu);
+    heaviest = cpu.empty() ? 0.0 : *std::max_element(cpu.begin(), cpu.end());
+    state.counters["median_cpu_ms"] = median;
+    state.counters["heaviest_cpu_ms"] = heaviest;
+    state.counters["glyph_quads"] = scriptStage->quads();
+}
+
+void scriptEngineShare(benchmark::State& state) {
+    scriptFrames(state, false, scriptEngineMedian, scriptEngineHeaviest);
+}
+
+void scriptRendered(benchmark::State& state) {
+    scriptFrames(state, true, scriptRenderedMedian, scriptRenderedHeaviest);
+}
+
+// The fonts made with the fallback faces of an Arabic and Japanese set
+// opened (the start-up cost such a set adds to createFontSet).
+void createFontSetForScripts(benchmark::State& state) {
+    std::vector<double> cpu;
+    std::u32string characters;
+    for (const auto& text : Stage::scriptTexts()) {
+        qv::FontSet::gatherCharacters(text, characters);
+    }
+    for (auto _ : state) {
+        const double began = threadMs();
+        qv::FontSet fonts(sparkRenderer);
+        fonts.prepare(characters);
+        benchmark::DoNotOptimize(fonts.font(0));
+        fonts.release();
+        cpu.push_back(threadMs() - began);
+    }
+    state.counters["median_cpu_ms"] = medianOf(cpu);
 }
 
 void configureShared(benchmark::State& state) {
@@ -296,6 +400,18 @@ BENCHMARK(textRendered)
     ->Name("text/seven_texts_software_rendered")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(framesPerRun);
+BENCHMARK(createFontSetForScripts)
+    ->Name("text/create_font_set_arabic_japanese")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(scriptEngineShare)
+    ->Name("text/seven_texts_arabic_japanese_engine_share")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(framesPerRun);
+BENCHMARK(scriptRendered)
+    ->Name("text/seven_texts_arabic_japanese_software_rendered")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(framesPerRun);
 BENCHMARK(configureShared)
     ->Name("fireworks/configure_five_bursts_shared_texture")
     ->Unit(benchmark::kMillisecond)
@@ -327,11 +443,16 @@ int main(int argc, char** argv) {
         benchmark::RunSpecifiedBenchmarks();
         SDL_DestroyRenderer(sparkRenderer);
         SDL_FreeSurface(sparkSurface);
+        scriptStage.reset();
         stage = nullptr;
     }
-    std::printf("seven texts, median CPU per frame: engine share %.3f ms (limit 0.3), "
-                "with software rasterisation %.3f ms\n",
-                textEngineMedian, textRenderedMedian);
+    std::printf("seven texts, median CPU per frame: engine share %.3f ms (limit 0.3; heaviest "
+                "frame %.3f ms), with software rasterisation %.3f ms\n",
+                textEngineMedian, textEngineHeaviest, textRenderedMedian);
+    std::printf("the same in Arabic and Japanese, CPU per frame: engine share median %.3f ms, "
+                "heaviest %.3f ms; with software rasterisation median %.3f ms, heaviest %.3f ms\n",
+                scriptEngineMedian, scriptEngineHeaviest, scriptRenderedMedian,
+                scriptRenderedHeaviest);
     if (sharedMedian > 0.0 && perParticleMedian > 0.0) {
         std::printf("five bursts (2,400 particles), median CPU to configure: shared texture "
                     "%.3f ms (limit 5), image per particle %.3f ms, ratio %.1fx\n",

@@ -18,10 +18,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 typedef struct _TTF_Font TTF_Font;
+typedef struct FT_FaceRec_* FT_Face;
+typedef struct hb_font_t hb_font_t;
 
 namespace qv {
 
@@ -88,6 +91,36 @@ public:
     // Characters rasterised so far at the draw scale (0 at scale 1).
     int sharpGlyphCount() const { return sharp_ ? static_cast<int>(sharp_->glyphs.size()) : 0; }
 
+    // Shaped text is drawn by glyph number from faces numbered by slot: 0 is
+    // this font's own file, 1 and up the fallback files found through
+    // fontconfig for characters it lacks, in the order they were first
+    // needed (shared by every font of the same weight). noSlot: no
+    // installed font has the character; it is drawn as a box.
+    static constexpr int noSlot = -1;
+    int slotFor(char32_t character);
+    bool covers(int slot, char32_t character);
+    // The slot's HarfBuzz font at the logical size (positions in 1/64
+    // pixel); null when the slot does not open.
+    hb_font_t* shapingFont(int slot);
+    // The glyph by number in the slot's face at the logical size, and as
+    // drawn at the draw scale. Glyph 0 (a face's own missing-glyph shape) and
+    // noSlot give the box; its advance is boxAdvance().
+    const Glyph& shapedGlyph(int slot, unsigned glyph);
+    const Glyph& drawShapedGlyph(int slot, unsigned glyph);
+    int boxAdvance() const;
+    // Where the glyph's ink lies, in pixels from the pen, at the logical
+    // size, read from its outline without rasterising it (layout measures
+    // whole texts before they are shown). False: no ink.
+    bool shapedInk(int slot, unsigned glyph, int& left, int& right);
+    // Finds the fallback faces the characters need and opens them, so that
+    // laying out and drawing text of them later loads no file. Characters
+    // the face draws plainly cost nothing.
+    void prepare(std::u32string_view characters);
+    // Whether the text can be drawn character by character from this face
+    // alone: every character is in it and none needs shaping or
+    // right-to-left order. Such text is drawn exactly as it always was.
+    bool drawsPlainly(std::u16string_view text);
+
     // The device was lost: the textures go, the pixels stay.
     void onDeviceLost();
     // The device is back: the atlas textures are made again. False when one
@@ -102,11 +135,32 @@ private:
     };
     using TtfPtr = std::unique_ptr<TTF_Font, TtfDeleter>;
 
+    // A face of one slot opened through FreeType at a Face's size.
+    struct SlotFace {
+        SlotFace() = default;
+        ~SlotFace();
+        SlotFace(const SlotFace&) = delete;
+        SlotFace& operator=(const SlotFace&) = delete;
+        FT_Face face = nullptr;
+        hb_font_t* shaper = nullptr;
+        bool tried = false;
+        bool emboldened = false;
+    };
+
     // One TTF face at one size with its atlas.
     struct Face {
-        Face(TtfPtr font, SDL_Renderer* renderer, int cellHeight, int faceHeight);
+        Face(TtfPtr font, SDL_Renderer* renderer, int cellHeight, int faceHeight, int pointSize,
+             bool bold);
         const Glyph& glyph(char32_t character);
         Glyph rasterise(char32_t character);
+        const Glyph& shaped(Font& owner, int slot, unsigned glyph);
+        Glyph rasteriseShaped(Font& owner, int slot, unsigned glyph);
+        Glyph rasteriseBox();
+        int boxAdvance() const;
+        // Where the glyph's ink lies, in pixels from the pen, at the logical
+        // size, read from its outline without rasterising it (layout measures
+        // whole texts before they are shown). False: no ink.
+        bool shapedInk(int slot, unsigned glyph, int& left, int& right);
 
         TtfPtr font;
         int cellHeight;
@@ -117,7 +171,18 @@ private:
         // a map for the rest.
         std::array<std::uint32_t, 256> latin{};
         std::unordered_map<char32_t, std::uint32_t> others;
+        int pointSize;
+        bool bold;
+        // Where the baseline lies below the top of the cell.
+        int baseline = 0;
+        std::vector<std::unique_ptr<SlotFace>> slots;
+        // Shaped glyphs by (slot + 1) << 32 | glyph number.
+        std::unordered_map<std::uint64_t, std::uint32_t> shapedGlyphs;
     };
+
+    // The slot's face opened at the face's size (null when it cannot be).
+    SlotFace* slotFace(Face& face, int slot);
+    std::unique_ptr<SlotFace> openSlot(int slot, int pointSize) const;
 
     Font(FontData data, int faceIndex, bool bold, SDL_Renderer* renderer,
          std::unique_ptr<Face> logical);
@@ -133,6 +198,8 @@ private:
     std::unique_ptr<Face> logical_;
     std::unique_ptr<Face> sharp_;
     float drawScale_ = 1.0f;
+    // Slots found for characters so far.
+    std::unordered_map<char32_t, int> slotOf_;
 };
 
 } // namespace qv

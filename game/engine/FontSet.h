@@ -12,6 +12,8 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -62,6 +64,21 @@ public:
     // The font file fontconfig gives for the face and weight (400, 700...),
     // with its index in a collection; false when there is none.
     static bool findFace(const std::string& face, int weight, std::string& file, int& index);
+    // The font file fontconfig gives for a character the game's face lacks:
+    // the first of Liberation Sans, DejaVu Sans and the Noto families that
+    // has it, at the weight; false when no installed font has it.
+    static bool findFallback(char32_t character, int weight, std::string& file, int& index);
+
+    // Opens the fallback faces the characters need in every font now (for
+    // a set or a name as it is chosen, not in the middle of a frame).
+    // Characters every font draws from its own face cost nothing.
+    void prepare(std::u32string characters) const;
+    // Adds the characters of the text that may need another face than the
+    // game's (none for Latin text up to U+02FF) to `into`; with `seen`, only
+    // those not seen before (it marks them), so that gathering a large set
+    // keeps one entry per character.
+    static void gatherCharacters(std::u16string_view text, std::u32string& into,
+                                 std::vector<bool>* seen = nullptr);
 
 private:
     template <typename Action> void forEachFont(Action action) const;

@@ -85,6 +85,31 @@ int widestInk(Font& font, std::u16string_view text, const std::vector<std::size_
     return widest;
 }
 
+// The hard lines of the text as [begin, end) code unit ranges.
+std::vector<std::pair<std::size_t, std::size_t>> hardLines(std::u16string_view text) {
+    std::vector<std::pair<std::size_t, std::size_t>> lines;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            lines.emplace_back(begin, i);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            begin = i + 1;
+        }
+    }
+    lines.emplace_back(begin, text.size());
+    return lines;
+}
+
+int widestShaped(const std::vector<ShapedLine>& lines) {
+    int widest = 0;
+    for (const ShapedLine& line : lines) {
+        widest = std::max(widest, line.inkRight);
+    }
+    return widest;
+}
+
 } // namespace
 
 void TextDrawable::setText(std::u16string_view text) {
@@ -102,7 +127,126 @@ void TextDrawable::clearText() {
 }
 
 int TextDrawable::inkWidth(Font& font, std::u16string_view text) {
-    return widestInk(font, text, {});
+    if (font.drawsPlainly(text)) {
+        return widestInk(font, text, {});
+    }
+    int widest = 0;
+    for (const auto& [begin, end] : hardLines(text)) {
+        widest = std::max(
+            widest,
+            shapeLine(font, text, begin, end, paragraphIsRightToLeft(text, begin, end)).inkRight);
+    }
+    return widest;
+}
+
+std::vector<ShapedLine> TextDrawable::shapeLines(Font& face,
+                                                 const std::vector<std::size_t>& wraps) const {
+    std::vector<ShapedLine> lines;
+    auto wrap = wraps.begin();
+    for (const auto& [begin, end] : hardLines(text_)) {
+        const bool rightToLeft = paragraphIsRightToLeft(text_, begin, end);
+        std::size_t from = begin;
+        for (; wrap != wraps.end() && *wrap < end; ++wrap) {
+            if (*wrap < from) {
+                continue;
+            }
+            lines.push_back(shapeLine(face, text_, from, *wrap, rightToLeft));
+            const char16_t at = text_[*wrap];
+            from = at == u' ' || at == u'\t' ? *wrap + 1 : *wrap;
+        }
+        lines.push_back(shapeLine(face, text_, from, end, rightToLeft));
+    }
+    return lines;
+}
+
+bool TextDrawable::wrapShaped(const std::vector<std::vector<BreakUnit>>& units, float width,
+                              int lines, std::vector<std::size_t>& wraps) const {
+    wraps.clear();
+    for (const auto& line : units) {
+        int penX = 0;
+        bool inkOnLine = false;
+        // The last place on the line after some ink where it may break: a
+        // space (dropped there) or the start of a CJK character.
+        bool haveBreak = false;
+        std::size_t breakAt = 0;
+        int penAfterBreak = 0;
+        int inkAfterBreak = 0;
+        for (const BreakUnit& unit : line) {
+            if (unit.breakBefore && inkOnLine) {
+                haveBreak = true;
+                breakAt = unit.start;
+                penAfterBreak = penX;
+                inkAfterBreak = 0;
+            }
+            int right = unit.ink > 0 ? penX + unit.ink : 0;
+            if (static_cast<float>(right) > width && haveBreak) {
+                wraps.push_back(breakAt);
+                penX -= penAfterBreak;
+                right -= right > 0 ? penAfterBreak : 0;
+                inkOnLine = inkAfterBreak > penAfterBreak;
+                haveBreak = false;
+            }
+            if (unit.space && inkOnLine) {
+                haveBreak = true;
+                breakAt = unit.start;
+                penAfterBreak = penX + unit.advance;
+                inkAfterBreak = 0;
+            } else if (right > 0) {
+                inkOnLine = true;
+                inkAfterBreak = std::max(inkAfterBreak, right);
+            }
+            penX += unit.advance;
+        }
+    }
+    return lineCount_ + static_cast<int>(wraps.size()) <= lines;
+}
+
+void TextDrawable::fitShaped() {
+    layout_.plain = false;
+    layout_.shaped = shapeLines(*font, {});
+    const int natural = widestShaped(layout_.shaped);
+    layout_.width = static_cast<float>(natural);
+    if (!(maxWidth > 0.0f) || static_cast<float>(natural) <= maxWidth) {
+        return;
+    }
+    const float needed = maxWidth / static_cast<float>(natural);
+    if (needed >= minSqueeze || fitFont == nullptr) {
+        layout_.squeeze = needed;
+        layout_.width = maxWidth;
+        return;
+    }
+    layout_.font = fitFont;
+    std::vector<std::vector<BreakUnit>> units;
+    for (const auto& [begin, end] : hardLines(text_)) {
+        units.push_back(breakUnits(*fitFont, text_, begin, end));
+    }
+    bool wrapped = false;
+    float target = maxWidth;
+    for (int step = 0; step <= 16 && !wrapped; ++step) {
+        target = maxWidth / (1.0f - 0.05f * static_cast<float>(step));
+        wrapped = wrapShaped(units, target, fitLines, layout_.wraps);
+    }
+    if (!wrapped) {
+        layout_.wraps.clear();
+    } else if (!layout_.wraps.empty()) {
+        const int lines = lineCount_ + static_cast<int>(layout_.wraps.size());
+        std::vector<std::size_t> trial;
+        float low = 0.0f;
+        for (int step = 0; step < 12; ++step) {
+            const float middle = (low + target) * 0.5f;
+            if (wrapShaped(units, middle, lines, trial)) {
+                target = middle;
+            } else {
+                low = middle;
+            }
+        }
+        wrapShaped(units, target, lines, layout_.wraps);
+    }
+    layout_.shaped = shapeLines(*fitFont, layout_.wraps);
+    layout_.lines = static_cast<int>(layout_.shaped.size());
+    const auto width = static_cast<float>(widestShaped(layout_.shaped));
+    layout_.squeeze = width > maxWidth ? maxWidth / width : 1.0f;
+    layout_.width = std::min(width * layout_.squeeze, maxWidth);
 }
 
 bool TextDrawable::wrapTo(Font& face, float width, int lines,
@@ -154,6 +298,10 @@ void TextDrawable::fit() {
     }
     layout_.font = font;
     layout_.lines = lineCount_;
+    if (!font->drawsPlainly(text_)) {
+        fitShaped();
+        return;
+    }
     const int natural = inkWidth(*font, text_);
     layout_.width = static_cast<float>(natural);
     if (!(maxWidth > 0.0f) || static_cast<float>(natural) <= maxWidth) {
@@ -217,11 +365,7 @@ std::size_t TextDrawable::visibleLength() const {
             count = letters > 0.0f ? static_cast<std::size_t>(letters) : 0;
         }
     }
-    if (count > 0 && count < text_.size() && isHighSurrogate(text_[count - 1]) &&
-        isLowSurrogate(text_[count])) {
-        --count;
-    }
-    return count;
+    return wholeGraphemes(text_, count);
 }
 
 float TextDrawable::screenLeft(const Vec3& at) {
@@ -253,6 +397,11 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
     const float top = std::floor(blockCentre(position) -
                                  static_cast<float>(fitted.lines * lineHeight) * 0.5f + 0.5f);
 
+    if (!fitted.plain) {
+        drawShaped(*batch, face, fitted, shown, left, top);
+        batch->setTransform(Matrix4::identity());
+        return true;
+    }
     if (face.drawScale() > 1.0f) {
         drawSharp(*batch, face, fitted, shown, left, top);
         batch->setTransform(Matrix4::identity());
@@ -329,6 +478,68 @@ void TextDrawable::drawSharp(SpriteBatch& batch, Font& face, const Layout& fitte
             ++line;
             penX = 0;
         });
+}
+
+void TextDrawable::drawShaped(SpriteBatch& batch, Font& face, const Layout& fitted,
+                              std::size_t shown, float left, float top) {
+    const float scale = face.drawScale();
+    const bool sharp = scale > 1.0f;
+    const float squeeze = fitted.squeeze;
+    const int lineHeight = face.cellHeight();
+    const int widest = widestShaped(fitted.shaped);
+    for (std::size_t index = 0; index < fitted.shaped.size(); ++index) {
+        const ShapedLine& line = fitted.shaped[index];
+        const int shift = line.rightToLeft ? widest - line.inkRight : 0;
+        const float lineTop = top + static_cast<float>(static_cast<int>(index) * lineHeight);
+        for (const ShapedGlyph& placed : line.glyphs) {
+            if (placed.cluster >= shown) {
+                continue;
+            }
+            const Font::Glyph g = face.shapedGlyph(placed.slot, placed.glyph);
+            if (!g.visible()) {
+                continue;
+            }
+            const int penX = shift + placed.x;
+            if (sharp) {
+                // As drawSharp: the logical pen, the sharp face's shapes.
+                const Font::Glyph drawn = face.drawShapedGlyph(placed.slot, placed.glyph);
+                if (!drawn.visible()) {
+                    continue;
+                }
+                const auto texelsWide = static_cast<float>(drawn.source.right - drawn.source.left);
+                const auto texelsHigh = static_cast<float>(drawn.source.bottom - drawn.source.top);
+                const float x =
+                    left + (static_cast<float>(penX) + static_cast<float>(drawn.offsetX) / scale) *
+                               squeeze;
+                const float y = lineTop - static_cast<float>(placed.rise) +
+                                static_cast<float>(drawn.offsetY) / scale;
+                const float outLeft = std::round(x * scale);
+                const float outTop = std::round(y * scale);
+                const float outWide = std::max(std::round(texelsWide * squeeze), 1.0f);
+                batch.setTransform(Matrix4::scaling((outWide + 0.01f) / (texelsWide * scale),
+                                                    (texelsHigh + 0.01f) / (texelsHigh * scale),
+                                                    1.0f) *
+                                   Matrix4::translation((outLeft + 0.01f) / scale,
+                                                        (outTop + 0.01f) / scale, position.z));
+                batch.draw(face.drawTexture(drawn.page), drawn.source, Vec3{}, Vec3{}, colour);
+                continue;
+            }
+            const float y =
+                lineTop - static_cast<float>(placed.rise) + static_cast<float>(g.offsetY);
+            float x = static_cast<float>(penX + g.offsetX);
+            if (squeeze != 1.0f) {
+                const auto width = static_cast<float>(g.source.right - g.source.left);
+                const float from = std::round(x * squeeze);
+                const float to = std::max(std::round((x + width) * squeeze), from + 1.0f);
+                batch.setTransform(Matrix4::scaling((to - from + 0.01f) / width, 1.0f, 1.0f) *
+                                   Matrix4::translation(left + from, 0.0f, position.z));
+                x = 0.0f;
+            } else {
+                batch.setTransform(Matrix4::translation(left, 0.0f, position.z));
+            }
+            batch.draw(face.texture(g.page), g.source, Vec3{}, Vec3{x, y, 0.0f}, colour);
+        }
+    }
 }
 
 } // namespace qv

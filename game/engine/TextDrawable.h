@@ -15,9 +15,16 @@
 // goes to the fit font, wrapped at spaces into at most fitLines lines and
 // squeezed only as far as it still must. Its left edge and block centre stay
 // where they were; a text that fits is drawn exactly as without a limit.
+//
+// Text the font cannot draw letter by letter (right-to-left scripts, joined
+// or combined letters, characters from a fallback face: see TextShaper) is
+// shaped, line by line, under the same rules; it may also break between
+// two Chinese or Japanese characters. A right-to-left paragraph's lines are
+// aligned on the right edge of the block.
 
 #include "game/engine/Drawable.h"
 #include "game/engine/Font.h"
+#include "game/engine/TextShaper.h"
 
 #include <cstddef>
 #include <string>
@@ -49,7 +56,9 @@ public:
     const std::u16string& text() const { return text_; }
 
     // The code units shown now: the whole text, or with typewriter the first
-    // ⌊age / secondsPerLetter⌋ of them, never half a surrogate pair.
+    // ⌊age / secondsPerLetter⌋ of them, cut back to a whole grapheme (never
+    // half a surrogate pair, a letter without its accents or half a
+    // conjunct).
     std::size_t visibleLength() const;
     std::u16string_view visibleText() const { return {text_.data(), visibleLength()}; }
     // Lines of the whole text (an empty text has one).
@@ -69,6 +78,9 @@ public:
         int lines = 1;
         // The widest line as drawn, from the left edge to its last ink.
         float width = 0.0f;
+        // False: the text is shaped, and these are its lines.
+        bool plain = true;
+        std::vector<ShapedLine> shaped;
     };
     const Layout& layout();
     // From the pen at the start of the text to the right edge of the ink of
@@ -101,6 +113,14 @@ private:
     // allows it; false when that takes more than `lines` lines.
     bool wrapTo(Font& face, float width, int lines, std::vector<std::size_t>& wraps) const;
     void fit();
+    void fitShaped();
+    // Shaped counterparts: breaks at spaces and between CJK characters;
+    // every line of the text with the breaks in `wraps`.
+    bool wrapShaped(const std::vector<std::vector<BreakUnit>>& units, float width, int lines,
+                    std::vector<std::size_t>& wraps) const;
+    std::vector<ShapedLine> shapeLines(Font& face, const std::vector<std::size_t>& wraps) const;
+    void drawShaped(SpriteBatch& batch, Font& face, const Layout& fitted, std::size_t shown,
+                    float left, float top);
     // Draws with the font's sharp glyphs (its draw scale is above 1).
     void drawSharp(SpriteBatch& batch, Font& face, const Layout& fitted, std::size_t shown,
                    float left, float top);

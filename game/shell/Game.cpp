@@ -119,6 +119,8 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
         createInputMapper();
     }
     fonts = std::make_unique<FontSet>(device);
+    fontsPrepared_ = false;
+    prepareFonts();
 
     cursorSprite = std::make_unique<Sprite>();
     cursorSprite->load(spriteLayer->textures(), "Resources//mousearrow.tga");

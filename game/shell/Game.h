@@ -116,6 +116,10 @@ public:
     // play sets up every player's game screen and starts the turn of
     // currentPlayer; later frames update the current player's game.
     void setUpPlayers();
+    // Opens the fallback faces the current set's texts, its name and the
+    // players' names need, whenever one of them has changed: at the start
+    // of a frame, before any text of it is laid out.
+    void prepareFonts();
     void startTurn(int player);
     void updatePlaying(float elapsed);
     // Player `player`'s game is over; turns pass that player by.
@@ -196,6 +200,9 @@ private:
     std::unique_ptr<GamePhones> phones_;
     // The sound set's view of the sound manager of the current device.
     std::unique_ptr<SoundOutput> soundOutput_;
+    // The set name and player names the fonts were last prepared for.
+    std::u16string fontsPreparedFor_;
+    bool fontsPrepared_ = false;
 };
 
 } // namespace qv

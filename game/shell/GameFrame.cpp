@@ -4,6 +4,7 @@
 // every screen.
 
 #include <algorithm>
+#include <vector>
 
 #include "game/screens/GameOverScreen.h"
 #include "game/screens/SettingsScreen.h"
@@ -31,6 +32,7 @@ void Game::frame(float elapsed) {
     if (quitDone_) {
         return;
     }
+    prepareFonts();
     const bool keyClick = pointByKeys(elapsed);
     if (spriteLayer) {
         const bool click = actionState(clickAction) == ActionState::Pressed || keyClick;
@@ -46,6 +48,32 @@ void Game::frame(float elapsed) {
     if (quitRequested) {
         quit();
     }
+}
+
+void Game::prepareFonts() {
+    if (!fonts) {
+        return;
+    }
+    std::u16string names = quiz.questionSetName;
+    for (const std::u16string& name : quiz.playerNames) {
+        names += u'\n';
+        names += name;
+    }
+    if (fontsPrepared_ && names == fontsPreparedFor_) {
+        return;
+    }
+    std::u32string characters;
+    std::vector<bool> seen;
+    FontSet::gatherCharacters(names, characters, &seen);
+    for (const Question& question : quiz.bank.questions()) {
+        FontSet::gatherCharacters(question.text, characters, &seen);
+        for (const std::u16string& answer : question.answers) {
+            FontSet::gatherCharacters(answer, characters, &seen);
+        }
+    }
+    fonts->prepare(std::move(characters));
+    fontsPreparedFor_ = std::move(names);
+    fontsPrepared_ = true;
 }
 
 ActionState Game::actionState(int action) const {

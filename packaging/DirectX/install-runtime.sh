@@ -11,7 +11,7 @@
 # terminal window when one is available, so that apt-get's progress can be
 # seen; otherwise it asks for the administrator's password through pkexec.
 
-PACKAGES="libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2 libcivetweb1 libqrencode4"
+PACKAGES="libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk libharfbuzz0b libfribidi0 libfreetype6 libcivetweb1 libqrencode4"
 COMMAND="apt-get update && apt-get install -y $PACKAGES"
 
 explain() {
@@ -21,8 +21,9 @@ Quizvale runtime installer
 The Quizvale game needs these Debian packages:
   SDL 2 graphics, images, fonts and sound:
     libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0
-  fonts:
-    fontconfig fonts-liberation2
+  fonts, and the text shaping that draws every script with them:
+    fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk
+    libharfbuzz0b libfribidi0 libfreetype6
   playing from phones (the page server and its QR code):
     libcivetweb1 libqrencode4
 

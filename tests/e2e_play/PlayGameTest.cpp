@@ -4,15 +4,19 @@
 // clicks the right or a wrong answer button, the take button, a help option
 // or the end button, checking what the screen, the host and the ladder show.
 //
-// QV_E2E_SHOTS=<folder> also keeps screenshots of the round's states.
+// QV_E2E_SHOTS=<folder> also keeps screenshots of the round's states, and
+// the stills of questions in Greek, Arabic and Japanese at 1920 x 1080.
 
 #include "tests/support/E2eFiles.h"
 #include "tests/support/MiniJson.h"
 #include "tests/support/ShowfloorSession.h"
 #include "tests/support/WholeGameTest.h"
 
+#include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -49,8 +53,9 @@ protected:
 
     // Starts the program and plays again with the players of the
     // configuration.
-    void startGame(const std::vector<std::string>& names, int seed) {
-        startAtTitle(names, "seed " + std::to_string(seed));
+    void startGame(const std::vector<std::string>& names, int seed,
+                   const std::vector<std::string>& switches = {}) {
+        startAtTitle(names, "seed " + std::to_string(seed), switches);
         if (HasFatalFailure()) {
             return;
         }
@@ -98,16 +103,20 @@ protected:
         return false;
     }
 
+    // The answer button showing `text`.
+    Place answerButtonShowing(const std::string& text) const {
+        for (const auto& a : answerPlaces) {
+            if (textAt(a.x, a.y) == text) {
+                return a.button;
+            }
+        }
+        ADD_FAILURE() << "no answer " << text << " shown";
+        return {0, 0};
+    }
+
     // The answer button whose text is the correct (or a wrong) answer.
     Place answerButton(bool correct) const {
-        static const struct {
-            float x, y;
-            Place button;
-        } answers[4] = {{40, 138, {209, 661}},
-                        {231, 138, {589, 661}},
-                        {40, 167, {209, 719}},
-                        {231, 167, {589, 719}}};
-        for (const auto& a : answers) {
+        for (const auto& a : answerPlaces) {
             const std::string text = textAt(a.x, a.y);
             if (!text.empty() && (text[0] == '*') == correct) {
                 return a.button;
@@ -151,6 +160,16 @@ protected:
             EXPECT_EQ(line.substr(line.size() - won.size()), won) << line;
         }
     }
+
+    // Where each answer's text is and its button.
+    struct AnswerPlace {
+        float x, y;
+        Place button;
+    };
+    static constexpr AnswerPlace answerPlaces[4] = {{40, 138, {209, 661}},
+                                                    {231, 138, {589, 661}},
+                                                    {40, 167, {209, 719}},
+                                                    {231, 167, {589, 719}}};
 
     static int prize(int q) {
         static const int values[] = {0,    100,   200,   300,   500,    1000,   2000,   4000,
@@ -310,6 +329,98 @@ TEST_F(PlayGame, HelpOptionsOnTheRealScreen) {
     // The first question and the gambled one; a third is drawn only when the
     // turn comes round again.
     EXPECT_EQ(used, 2);
+}
+
+// Questions in three more scripts, from a set in UTF-8: one rung each, two
+// identical questions a rung.
+struct ScriptQuestion {
+    std::string question;
+    std::string correct;
+    std::vector<std::string> wrong;
+};
+
+const std::vector<ScriptQuestion>& scriptQuestions() {
+    static const std::vector<ScriptQuestion> questions = {
+        {"Πώς λέγεται η Αθήνα στα ρωσικά;", "Афины", {"Москва", "София", "Белград"}},
+        {"ما هي عاصمة مصر منذ عام 969؟", "القاهرة", {"الإسكندرية", "أسوان", "الأقصر"}},
+        {"日本で一番高い山はどれですか？標高は三千七百七十六メートルで、静岡県と山梨県の境にありま"
+         "す。",
+         "富士山",
+         {"北岳", "奥穂高岳", "間ノ岳"}},
+    };
+    return questions;
+}
+
+void writeScriptSet(const fs::path& resources, const std::string& name) {
+    std::string text = "\xEF\xBB\xBF"
+                       "30\r\n";
+    for (int rung = 1; rung <= 15; ++rung) {
+        const ScriptQuestion& q =
+            scriptQuestions()[static_cast<std::size_t>(rung - 1) % scriptQuestions().size()];
+        for (int i = 0; i < 2; ++i) {
+            text.append("\r\n").append(q.question).append("\r\n");
+            text.append(q.correct).append("\r\n");
+            for (const std::string& wrong : q.wrong) {
+                text.append(wrong).append("\r\n");
+            }
+            text.append("1\r\n").append(std::to_string(rung)).append("\r\n0\r\n");
+        }
+    }
+    std::ofstream(resources / "QuestionSets" / name / (name + ".txt"), std::ios::binary) << text;
+}
+
+// Pixels near white in a band of the shot (logical rows and columns of the
+// 1024 x 768 screen, drawn at 1080 lines with bars 240 wide).
+int whitePixels(const fs::path& shot, int left, int top, int right, int bottom) {
+    SDL_Surface* loaded = IMG_Load(shot.string().c_str());
+    if (loaded == nullptr) {
+        return -1;
+    }
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(loaded);
+    if (rgba == nullptr) {
+        return -1;
+    }
+    const float scale = static_cast<float>(rgba->h) / 768.0f;
+    const int bar = (rgba->w - static_cast<int>(std::lround(1024 * scale))) / 2;
+    int count = 0;
+    for (int y = static_cast<int>(static_cast<float>(top) * scale);
+         y < static_cast<int>(static_cast<float>(bottom) * scale) && y < rgba->h; ++y) {
+        const auto* row = static_cast<const std::uint8_t*>(rgba->pixels) + y * rgba->pitch;
+        for (int x = bar + static_cast<int>(static_cast<float>(left) * scale);
+             x < bar + static_cast<int>(static_cast<float>(right) * scale) && x < rgba->w; ++x) {
+            const std::uint8_t* p = row + x * 4;
+            count += p[0] > 200 && p[1] > 200 && p[2] > 200 ? 1 : 0;
+        }
+    }
+    SDL_FreeSurface(rgba);
+    return count;
+}
+
+TEST_F(PlayGame, QuestionsInGreekCyrillicArabicAndJapaneseAreShownAndAnswered) {
+    writeScriptSet(resources(), "Trial");
+    startGame({"Ann"}, 5, {"-width:1920", "-height:1080"});
+    const char* keep = std::getenv("QV_E2E_SHOTS");
+    const fs::path shots = keep != nullptr ? fs::path(keep) : folder_;
+    const char* names[] = {"greek-cyrillic", "arabic", "japanese"};
+    for (std::size_t q = 0; q < scriptQuestions().size(); ++q) {
+        const ScriptQuestion& expected = scriptQuestions()[q];
+        ASSERT_TRUE(waitForState(awaitAnswer)) << session_->errors();
+        // Every letter revealed, the answers faded in, the pointer off them.
+        session_->send("move 700 300\nwait 6");
+        ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+        EXPECT_EQ(questionLine(), expected.question);
+        const fs::path still = shots / ("screen-question-" + std::string(names[q]) + "-1080.png");
+        session_->send("shot " + still.string());
+        session_->send("frames 2");
+        ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+        // The question plate and the answer plates hold drawn letters.
+        EXPECT_GT(whitePixels(still, 40, 560, 990, 610), 400) << still;
+        EXPECT_GT(whitePixels(still, 40, 640, 990, 740), 400) << still;
+        click(answerButtonShowing(expected.correct));
+        ASSERT_TRUE(waitForState(correctState, 20));
+    }
+    EXPECT_EQ(session_->finish(), 0);
 }
 
 } // namespace

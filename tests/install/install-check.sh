@@ -80,7 +80,7 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 check "runtime installer is valid sh" sh -n "$product/DirectX/install-runtime.sh"
 check "runtime installer names the packages it installs" \
-    sh -c "sh '$product/DirectX/install-runtime.sh' --print | grep -q 'apt-get install -y libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2'"
+    sh -c "sh '$product/DirectX/install-runtime.sh' --print | grep -q 'apt-get install -y libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk libharfbuzz0b libfribidi0 libfreetype6'"
 check "Porchlight does not load SDL" sh -c "! ldd '$product/Porchlight' | grep -qi sdl"
 
 headless() {
@@ -173,7 +173,8 @@ else
         check "package is named quizvale" test "$(dpkg-deb -f "$deb" Package)" = quizvale
         depends="$(dpkg-deb -f "$deb" Depends)"
         for package in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 \
-            fontconfig fonts-liberation2 libqt6widgets6 libjpeg62-turbo libpng16-16 libtiff6; do
+            fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk \
+            libharfbuzz0b libfribidi0 libfreetype6 libqt6widgets6 libjpeg62-turbo libpng16-16 libtiff6; do
             check "package depends on $package" \
                 sh -c "echo '$depends' | tr ',' '\n' | sed 's/^ *//' | grep -qx '$package'"
         done

@@ -41,13 +41,13 @@ protected:
     std::filesystem::path resources() const { return folder_ / "product" / "Resources"; }
 
     // Writes the configuration (the test's set, these players), starts the
-    // game (with `more` switches), sends `first` (when given) and waits until
-    // the title has shown for two seconds.
+    // game (with `switches` besides automation mode), sends `first` (when
+    // given) and waits until the title has shown for two seconds.
     void startAtTitle(const std::vector<std::string>& names, const std::string& first = {},
-                      const std::vector<std::string>& more = {}) {
+                      const std::vector<std::string>& switches = {}) {
         writeConfigFile(resources(), setName_, names);
         std::vector<std::string> arguments{"-automation", "-windowed", "-constantframetime:0.1"};
-        arguments.insert(arguments.end(), more.begin(), more.end());
+        arguments.insert(arguments.end(), switches.begin(), switches.end());
         session_ = std::make_unique<ShowfloorSession>(folder_ / "product" / "Showfloor", folder_,
                                                       arguments);
         ASSERT_TRUE(session_->running());
