@@ -174,7 +174,7 @@ else
         depends="$(dpkg-deb -f "$deb" Depends)"
         for package in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 \
             fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk \
-            libharfbuzz0b libfribidi0 libfreetype6 libqt6widgets6 libjpeg62-turbo libpng16-16 libtiff6; do
+            libharfbuzz0b libfribidi0 libfreetype6 libcivetweb1 libqrencode4 libqt6widgets6 libjpeg62-turbo libpng16-16 libtiff6; do
             check "package depends on $package" \
                 sh -c "echo '$depends' | tr ',' '\n' | sed 's/^ *//' | grep -qx '$package'"
         done

@@ -60,7 +60,7 @@ scenario() {
     calls="$(cat "$work/calls" 2>/dev/null)"
 }
 
-packages="libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk libharfbuzz0b libfribidi0 libfreetype6"
+packages="libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 fontconfig fonts-liberation2 fonts-dejavu-core fonts-noto-core fonts-noto-cjk libharfbuzz0b libfribidi0 libfreetype6 libcivetweb1 libqrencode4"
 command="apt-get update && apt-get install -y $packages"
 
 fake "$work/terminal" x-terminal-emulator 0
