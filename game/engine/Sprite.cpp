@@ -201,7 +201,13 @@ void Sprite::hover(const std::optional<Vec3>& pointer) {
 }
 
 void Sprite::click(const std::optional<Vec3>& pointer) {
-    if (!pressedImage_ || !pointerIn(*this, pointer) || buttonState == 2) {
+    if (!pressedImage_ || !pointerIn(*this, pointer)) {
+        return;
+    }
+    if (buttonState == 2) {
+        if (queuesClicks && queuedClicks < maxQueuedClicks) {
+            ++queuedClicks;
+        }
         return;
     }
     pressPending = true;

@@ -58,6 +58,7 @@ void showCursor(ScreenHost& host) {
 
 void stopButton(Sprite& button) {
     button.enabled = false;
+    button.queuedClicks = 0;
     if (Sprite* hilight = button.hilightImage()) {
         hilight->enabled = false;
     }

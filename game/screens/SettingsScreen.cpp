@@ -55,6 +55,7 @@ void SettingsScreen::initialise() {
     screen::makeButton(host_, voiceOffButton, offImages, Vec3{290.0f, 440.0f, 0.3f}, false);
     screen::makeButton(host_, voiceOnButton, onImages, Vec3{360.0f, 440.0f, 0.3f}, false);
     screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{370.0f, 544.0f, 0.3f}, false);
+    changeSetButton.queuesClicks = true;
     screen::makeButton(host_, okButton, okImages, Vec3{512.0f, 690.0f, 0.3f}, true);
 
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
