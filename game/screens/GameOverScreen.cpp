@@ -23,10 +23,13 @@ GameOverScreen::GameOverScreen(ScreenHost& host) : host_(host) {}
 GameOverScreen::~GameOverScreen() = default;
 
 Vec3 GameOverScreen::resultPosition(int index, int count) {
-    // A text at y is centred on the screen's line 2y + 384: the first line
-    // on 240, then a line each 60 (large) or 36 pixels.
-    const int step = count <= largeLinesUpTo ? 30 : 18;
-    return Vec3{150.0f, static_cast<float>(-72 + step * index), 0.8f};
+    // A text at y is centred on the screen's line 2y + 384. The lines sit
+    // in the results panel under the winner's line: from 415 a line each 52
+    // pixels (large), or from 405 each 30.
+    if (count <= largeLinesUpTo) {
+        return Vec3{182.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
+    }
+    return Vec3{182.0f, 10.5f + 15.0f * static_cast<float>(index), 0.8f};
 }
 
 std::u16string GameOverScreen::winnerLine(const std::vector<std::u16string>& winners) {
@@ -76,7 +79,7 @@ void GameOverScreen::initialise() {
             winners.push_back(quiz.playerNames[static_cast<std::size_t>(i)]);
         }
     }
-    screen::makeText(host_, winnerText, 1, Vec3{150.0f, -117.0f, 0.8f},
+    screen::makeText(host_, winnerText, 1, Vec3{182.0f, -14.5f, 0.8f},
                      Envelope{dimWhite, clear, 1.5f, 3.0f}, winnerLine(winners));
     winnerText.typewriter = true;
     const int lineFont = count <= largeLinesUpTo ? 1 : 0;

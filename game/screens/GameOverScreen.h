@@ -39,7 +39,7 @@ public:
     // the other below the winner's line, smaller for more than
     // largeLinesUpTo players so that nine still fit above OK.
     static Vec3 resultPosition(int index, int count);
-    static constexpr int largeLinesUpTo = 6;
+    static constexpr int largeLinesUpTo = 4;
     // The line that names the winner: "Ann wins!", or for a tie the names
     // together ("Ann and Bob win!", "Ann, Bob and Cy win!"); with no
     // winnings at all, that there is no winner.
