@@ -198,11 +198,16 @@ void TitleScreen::update(float dt) {
         }
         break;
     case TitleMode::PlayerCount:
-        if (leaving) {
-            // The count is taken: what is typed now is the first name, kept
-            // for the prompt that is about to open.
-            const KeyPresses& presses = framePresses();
-            typedAhead_.insert(typedAhead_.end(), presses.begin(), presses.end());
+        if (leaving || okButton.pressPending) {
+            // The count is taken (or OK is being pressed): what is typed now
+            // is the first name, kept for the prompt that is about to open.
+            // While OK's press plays, the Return that may have pressed it
+            // is no part of the name.
+            for (const KeyPress& press : framePresses()) {
+                if (leaving || press.code == 0 || press.code == InputCode::Backspace) {
+                    typedAhead_.push_back(press);
+                }
+            }
         }
         handlePlayerCount();
         if (leaving && leaveTimer < 0.0f) {
