@@ -5,6 +5,7 @@
 #include "content/art/Layout.h"
 #include "content/art/Paint.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -28,6 +29,19 @@ void darkPlate(const Canvas& canvas, double x, double y, double w, double h, dou
     gloss(cr, shape, y, y + h, 0.07);
     stroke(cr, roundedRectPath(x + 0.75, y + 0.75, w - 1.5, h - 1.5, r - 0.75),
            rgb(236, 238, 238, 0.55), 1.5);
+}
+
+// The pointed-at look: the resting dark glass under a bright double rim and
+// a cool glow. A locked-in plate is filled coral instead, so the two differ in
+// form (a ring against a filled plate) as well as in colour.
+void pointedPlate(const Canvas& canvas, double x, double y, double w, double h, double r) {
+    cairo_t* cr = canvas.cr();
+    const PathFn shape = roundedRectPath(x, y, w, h, r);
+    softShape(canvas, shape, tealBright.withAlpha(0.95), 5);
+    darkPlate(canvas, x, y, w, h, r);
+    stroke(cr, roundedRectPath(x + 1.5, y + 1.5, w - 3, h - 3, r - 1.5), cream, 3.0);
+    stroke(cr, roundedRectPath(x + 5, y + 5, w - 10, h - 10, std::max(2.0, r - 5)),
+           tealBright.withAlpha(0.9), 1.4);
 }
 
 void openBadge(const Canvas& canvas, const Colour& ring) {
@@ -73,8 +87,13 @@ void paintAnswerPlate(const Canvas& canvas, Look look, int answer) {
              rgb(246, 246, 244));
         return;
     }
+    if (look == Look::Hilight) {
+        pointedPlate(canvas, x, y, w, h, L::plateRadius);
+        openBadge(canvas, cream);
+        return;
+    }
     paintPlate(canvas, look, x, y, w, h, L::plateRadius);
-    openBadge(canvas, look == Look::Hilight ? cream : coralLight);
+    openBadge(canvas, coralLight);
 }
 
 void paintCorrectPlate(const Canvas& canvas) {
@@ -88,19 +107,22 @@ void paintHelpButton(const Canvas& canvas, Look look, int button) {
     const double y = L::helpInset;
     const double w = L::helpWidth - 2 * L::helpInset;
     const double h = L::helpHeight - 2 * L::helpInset;
-    Colour ink = rgb(238, 240, 240);
+    // Labels in near-white and large enough to read from a sofa.
+    Colour ink = rgb(250, 250, 248);
     if (look == Look::Resting) {
         darkPlate(canvas, x, y, w, h, L::helpRadius);
+    } else if (look == Look::Hilight) {
+        pointedPlate(canvas, x, y, w, h, L::helpRadius);
+        ink = white;
     } else {
         paintPlate(canvas, look, x, y, w, h, L::helpRadius);
         ink = labelColour(look);
     }
     const double drop = look == Look::Pressed ? 1 : 0;
     const double cx = L::helpWidth / 2.0;
-    paintIcon(canvas, helpIcons[button], cx, 22 + drop, ink);
+    paintIcon(canvas, helpIcons[button], cx, 20 + drop, ink);
     fill(canvas.cr(),
-         textShape(helpLabels[button], Font{9.5, true, 1.2}, cx, 41.5 + drop, Align::Centre),
-         ink.withAlpha(0.92));
+         textShape(helpLabels[button], Font{12.5, true, 0.6}, cx, 42 + drop, Align::Centre), ink);
 }
 
 void paintCrossedButton(const Canvas& canvas, int button) {

@@ -88,6 +88,10 @@ bool Drawable::stepEnvelope(float elapsed, const std::optional<Vec3>& pointer, b
             if (clickAfterPress) {
                 clicked = true;
             }
+            if (queuedClicks > 0) {
+                --queuedClicks;
+                this->click(position);
+            }
             return true;
         }
         if (age > fadeIn + hold + fadeOut) {

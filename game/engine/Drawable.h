@@ -76,6 +76,12 @@ public:
     bool clickAfterPress = false;
     bool clickReported = false;
     bool fadingOut = false;
+    // A button that stays on the screen and may be pressed again and again
+    // (a count's arrows): clicks that come while its press still plays are
+    // kept and played, in turn, after it, so none is lost.
+    bool queuesClicks = false;
+    int queuedClicks = 0;
+    static constexpr int maxQueuedClicks = 16;
 
 protected:
     // The part of draw shared by every kind; false when the drawable is off.

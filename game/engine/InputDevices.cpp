@@ -34,10 +34,12 @@ InputDevices* InputDevices::instance() {
 
 void InputDevices::poll() {
     DeviceState fresh{};
+    presses_.clear();
     if (!source_) {
         state_ = fresh;
     } else if (source_->read(fresh)) {
         state_ = fresh;
+        source_->takePresses(presses_);
     } else {
         // Motion repeated from the last good poll would drift the pointer for
         // as long as the devices cannot be read.
@@ -49,6 +51,7 @@ void InputDevices::poll() {
         DeviceState more{};
         if (extra->read(more)) {
             merge(more);
+            extra->takePresses(presses_);
         }
     }
     state_[InputCode::Unused7 - 1] = 0.0f;
@@ -72,6 +75,25 @@ void InputDevices::merge(const DeviceState& more) {
             mine = theirs;
         }
     }
+}
+
+int InputDevices::firstPressed(const std::vector<int>& codes) const {
+    const auto plain = [](int code) {
+        return code >= InputCode::ShiftedLetterA && code < InputCode::ShiftedLetterA + 26
+                   ? code - InputCode::ShiftedLetterA + InputCode::LetterA
+                   : code;
+    };
+    for (const KeyPress& press : presses_) {
+        if (press.code == 0 || press.repeat) {
+            continue;
+        }
+        for (int code : codes) {
+            if (code != 0 && plain(code) == plain(press.code)) {
+                return code;
+            }
+        }
+    }
+    return 0;
 }
 
 float InputDevices::raw(int code) const {

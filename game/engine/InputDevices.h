@@ -45,6 +45,12 @@ public:
     // range).
     float raw(int code) const;
     const DeviceState& state() const { return state_; }
+    // The presses of this poll in the order they came (from every source:
+    // the main one's first).
+    const KeyPresses& presses() const { return presses_; }
+    // Of the codes given, the one pressed first this poll; 0 for none. A
+    // letter counts under either of its codes (with Shift or without).
+    int firstPressed(const std::vector<int>& codes) const;
 
     // A locked code is held from an earlier owner and counts as up until it
     // has been seen released.
@@ -66,6 +72,7 @@ private:
     std::unique_ptr<InputSource> source_;
     std::vector<std::unique_ptr<InputSource>> extraSources_;
     DeviceState state_{};
+    KeyPresses presses_;
     std::array<InputMapper*, slotCount> slots_{};
     std::vector<InputMapper*> displaced_;
     std::array<bool, InputCode::Count> locked_{};

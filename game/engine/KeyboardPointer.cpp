@@ -2,6 +2,7 @@
 #include "game/engine/KeyboardPointer.h"
 
 #include "game/engine/ButtonSearch.h"
+#include "game/engine/InputDevices.h"
 #include "game/engine/Sprite.h"
 #include "game/engine/SpriteLayer.h"
 
@@ -63,10 +64,22 @@ bool KeyboardPointer::arrowFires(Key arrow, float elapsed) {
 }
 
 int KeyboardPointer::pressedShortcut() const {
+    std::vector<int> pressedCodes;
     for (int code = firstShortcutCode; code <= lastShortcutCode; ++code) {
         if (shortcuts_.state(code) == ActionState::Pressed) {
-            return code;
+            pressedCodes.push_back(code);
         }
+    }
+    if (pressedCodes.size() > 1) {
+        // Of two keys pressed within one frame, the one pressed first.
+        if (const InputDevices* devices = InputDevices::instance()) {
+            if (const int first = devices->firstPressed(pressedCodes); first != 0) {
+                return first;
+            }
+        }
+    }
+    if (!pressedCodes.empty()) {
+        return pressedCodes.front();
     }
     // The keys a presenter's clicker sends; on a screen of one button they
     // press it.
@@ -124,7 +137,7 @@ KeyboardPointer::Step KeyboardPointer::step(const SpriteLayer& layer, const Vec3
     }
     // Alt with Return switches the window mode; it clicks nothing.
     const bool alt = down(LeftAlt) || down(RightAlt);
-    if ((pressed(Return) && !alt) || pressed(Space) || pressed(PadA)) {
+    if ((!layer.textEntry && ((pressed(Return) && !alt) || pressed(Space))) || pressed(PadA)) {
         result.click = true;
     }
     return result;

@@ -3,6 +3,8 @@
 
 #include "game/engine/InputCodes.h"
 
+#include "common/Utf16.h"
+
 namespace qv {
 
 namespace {
@@ -39,6 +41,9 @@ SDL_Scancode byLayout(SDL_Keycode key, SDL_Scancode fallback) {
 
 SdlInputSource::SdlInputSource(SDL_Window* window) : window_(window) {
     captureMouse();
+    // Names are typed as text, so that every layout, dead key and input
+    // method gives the characters the player means.
+    SDL_StartTextInput();
 }
 
 SdlInputSource::~SdlInputSource() {
@@ -102,6 +107,59 @@ void SdlInputSource::clearPending() {
     buttonLatched_.fill(false);
     buttonHeldBack_.fill(false);
     keyLatched_.fill(0);
+    presses_.clear();
+}
+
+int SdlInputSource::codeOfKey(const SDL_Keysym& key) {
+    const bool shift = (key.mod & KMOD_SHIFT) != 0;
+    if (key.sym >= SDLK_a && key.sym <= SDLK_z) {
+        const int letter = static_cast<int>(key.sym - SDLK_a);
+        return (shift ? InputCode::ShiftedLetterA : InputCode::LetterA) + letter;
+    }
+    if (key.sym >= SDLK_1 && key.sym <= SDLK_9) {
+        return InputCode::Digit1 + static_cast<int>(key.sym - SDLK_1);
+    }
+    if (key.sym == SDLK_0) {
+        return InputCode::Digit0;
+    }
+    switch (key.scancode) {
+    case SDL_SCANCODE_UP:
+        return InputCode::Up;
+    case SDL_SCANCODE_DOWN:
+        return InputCode::Down;
+    case SDL_SCANCODE_LEFT:
+        return InputCode::Left;
+    case SDL_SCANCODE_RIGHT:
+        return InputCode::Right;
+    case SDL_SCANCODE_ESCAPE:
+        return InputCode::Escape;
+    case SDL_SCANCODE_RETURN:
+    case SDL_SCANCODE_KP_ENTER:
+        return InputCode::Return;
+    case SDL_SCANCODE_BACKSPACE:
+        return InputCode::Backspace;
+    case SDL_SCANCODE_TAB:
+        return InputCode::Tab;
+    case SDL_SCANCODE_SPACE:
+        return InputCode::Space;
+    case SDL_SCANCODE_PAGEUP:
+        return InputCode::PageUp;
+    case SDL_SCANCODE_PAGEDOWN:
+        return InputCode::PageDown;
+    case SDL_SCANCODE_LSHIFT:
+        return InputCode::LeftShift;
+    case SDL_SCANCODE_RSHIFT:
+        return InputCode::RightShift;
+    default:
+        return 0;
+    }
+}
+
+void SdlInputSource::takePresses(KeyPresses& presses) {
+    for (KeyPress& press : presses_) {
+        presses.push_back(std::move(press));
+    }
+    presses_.clear();
 }
 
 void SdlInputSource::handleEvent(const SDL_Event& event) {
@@ -137,6 +195,23 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
     case SDL_KEYDOWN:
         if (event.key.keysym.scancode >= 0 && event.key.keysym.scancode < SDL_NUM_SCANCODES) {
             keyLatched_[event.key.keysym.scancode] = 1;
+        }
+        if (const int code = codeOfKey(event.key.keysym); code != 0 && hasFocus()) {
+            presses_.push_back(KeyPress{code, event.key.repeat != 0, {}});
+        }
+        break;
+    case SDL_TEXTINPUT:
+        if (hasFocus()) {
+            // The event's text is a NUL-ended UTF-8 string of at most 32
+            // bytes; bytes that are no UTF-8 become replacement characters.
+            const char* bytes = event.text.text;
+            const std::size_t size = sizeof(event.text.text);
+            std::size_t length = 0;
+            while (length < size && bytes[length] != '\0') {
+                ++length;
+            }
+            const std::string_view text(bytes, length);
+            presses_.push_back(KeyPress{0, false, utf16FromUtf8Lossy(text)});
         }
         break;
     case SDL_WINDOWEVENT:

@@ -13,7 +13,8 @@
 // a button or key pressed and released between two polls still reads as down
 // for one poll. A button pressed after the pointer moved within one poll
 // reads down from the next poll on, so a tap clicks where it touched and not
-// where the pointer was before.
+// where the pointer was before. Every key press (the keyboard's repeats
+// included) and every typed text is also kept in order for the poll.
 
 #include "game/engine/InputSource.h"
 
@@ -42,6 +43,7 @@ public:
     // Call for every SDL event the main loop takes from the queue.
     void handleEvent(const SDL_Event& event);
     bool read(DeviceState& state) override;
+    void takePresses(KeyPresses& presses) override;
 
     // The game put its pointer at x, y (screen units) by itself: the system
     // cursor follows it there while it is over the window with focus, so
@@ -50,6 +52,10 @@ public:
 
     // Fills the key codes from a table of SDL scancodes that are down: the
     // Shift split of the letters, letters and digits by layout.
+    // The input code a key press reads under (letters and digits by layout,
+    // letters with Shift under their shifted codes); 0 for keys the game
+    // does not know.
+    static int codeOfKey(const SDL_Keysym& key);
     static void fillKeys(const std::uint8_t* down, int scancodeCount, DeviceState& state);
     // A letter held down keeps reading under the code it went down with (with
     // or without Shift) until it is let go, so letting Shift go first does
@@ -80,6 +86,7 @@ private:
     // next.
     std::array<bool, 3> buttonHeldBack_{};
     std::array<std::uint8_t, SDL_NUM_SCANCODES> keyLatched_{};
+    KeyPresses presses_;
     // Per letter: 0 up, 1 went down without Shift, 2 with Shift.
     std::array<std::uint8_t, 26> letterCase_{};
 };

@@ -124,11 +124,15 @@ bool Sprite::draw(float elapsed, const std::optional<Vec3>& pointer, bool click)
     if (texture_) {
         drawImage(depth, queue);
     }
-    Sprite* hilight = hilightImage_.get();
-    Sprite* pressed = pressedImage_.get();
-    if (keepPressedLook && pressed != nullptr && pressed->fadingOut) {
-        pressed->colour = pressed->fullColour;
-        pressed->drawImage(depth - 0.02f, queue);
+    // A child picture that is off has not been stepped: its colour is stale
+    // (black at first), so it is not drawn.
+    Sprite* hilight = hilightImage_ && hilightImage_->enabled ? hilightImage_.get() : nullptr;
+    Sprite* pressed = pressedImage_ && pressedImage_->enabled ? pressedImage_.get() : nullptr;
+    // Kept after its press, the pressed picture is drawn at its full colour,
+    // set here.
+    if (Sprite* kept = pressedImage_.get(); keepPressedLook && kept != nullptr && kept->fadingOut) {
+        kept->colour = kept->fullColour;
+        kept->drawImage(depth - 0.02f, queue);
     } else if (buttonState == 1) {
         if (hilight != nullptr) {
             hilight->drawImage(depth - 0.01f, queue);
@@ -140,7 +144,7 @@ bool Sprite::draw(float elapsed, const std::optional<Vec3>& pointer, bool click)
         if (pressed != nullptr) {
             pressed->drawImage(depth - 0.02f, queue);
         }
-    } else if (buttonState == 0 && hilight != nullptr && hilight->enabled) {
+    } else if (buttonState == 0 && hilight != nullptr) {
         hilight->drawImage(depth - 0.01f, queue);
     }
     if (SpriteLayer* layer = SpriteLayer::instance(); layer != nullptr && layer->batch()) {
@@ -201,7 +205,13 @@ void Sprite::hover(const std::optional<Vec3>& pointer) {
 }
 
 void Sprite::click(const std::optional<Vec3>& pointer) {
-    if (!pressedImage_ || !pointerIn(*this, pointer) || buttonState == 2) {
+    if (!pressedImage_ || !pointerIn(*this, pointer)) {
+        return;
+    }
+    if (buttonState == 2) {
+        if (queuesClicks && queuedClicks < maxQueuedClicks) {
+            ++queuedClicks;
+        }
         return;
     }
     pressPending = true;

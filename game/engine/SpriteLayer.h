@@ -73,6 +73,9 @@ public:
     // While set, every drawable sees the pointer far off the screen, so
     // nothing can be hovered or clicked.
     bool pointerBlocked = false;
+    // While a screen takes typed text, Space and Return are its own: they
+    // type and confirm rather than click where the pointer is.
+    bool textEntry = false;
     // Set by screens after a long loading frame: the next drawAll steps with
     // 0 seconds so that fades do not jump ahead.
     bool skipNextElapsed = false;

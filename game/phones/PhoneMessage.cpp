@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/phones/PhoneMessage.h"
 
+#include "common/Utf16.h"
+
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -11,66 +13,7 @@ namespace {
 constexpr std::array<std::string_view, 9> buttonNames = {"a",     "b",    "c",      "d",   "take",
                                                          "joker", "clue", "gamble", "next"};
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at `at`; nothing for a malformed, overlong or
-// surrogate sequence.
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& at) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const std::uint8_t lead = byte(at);
-    int extra = 0;
-    char32_t c = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1F;
-        least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0F;
-        least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07;
-        least = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() - at <= static_cast<std::size_t>(extra)) {
-        return std::nullopt;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        const std::uint8_t next = byte(at + static_cast<std::size_t>(i));
-        if ((next & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    at += static_cast<std::size_t>(extra) + 1;
-    return c;
-}
+void appendUtf8(std::string& out, char32_t c) { out += utf8FromUtf32(std::u32string(1, c)); }
 
 bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c < 0xA0);
@@ -120,11 +63,17 @@ public:
                 appendUtf8(out, *escaped);
                 continue;
             }
-            std::optional<char32_t> decoded = decodeUtf8(text_, at_);
-            if (!decoded || isControl(*decoded)) {
+            // The whole message is well-formed UTF-8 (checked first): only
+            // control characters, C0 and DEL as single bytes and C1 as
+            // C2 80 to C2 9F, are refused here.
+            const auto byte = static_cast<std::uint8_t>(c);
+            if (byte < 0x20 || byte == 0x7F ||
+                (byte == 0xC2 && at_ + 1 < text_.size() &&
+                 static_cast<std::uint8_t>(text_[at_ + 1]) < 0xA0)) {
                 return std::nullopt;
             }
-            appendUtf8(out, *decoded);
+            out += c;
+            ++at_;
         }
         return std::nullopt;
     }
@@ -226,19 +175,16 @@ bool validToken(std::string_view token) {
 } // namespace
 
 std::optional<std::size_t> utf8Characters(std::string_view text) {
-    std::size_t count = 0;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (!decodeUtf8(text, at)) {
-            return std::nullopt;
-        }
-        ++count;
+    bool damaged = false;
+    mendUtf8(text, &damaged);
+    if (damaged) {
+        return std::nullopt;
     }
-    return count;
+    return codePointCount(text);
 }
 
 std::optional<PhoneMessage> parsePhoneMessage(std::string_view text) {
-    if (text.size() > maxPhoneMessageBytes) {
+    if (text.size() > maxPhoneMessageBytes || !utf8Characters(text)) {
         return std::nullopt;
     }
     Reader reader(text);

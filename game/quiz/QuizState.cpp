@@ -50,7 +50,9 @@ std::u16string defaultPlayerName(int index) {
 QuizState::QuizState(std::filesystem::path resourcesFolder)
     : resources_(std::move(resourcesFolder)), setsDir_(resources_ / "QuestionSets") {}
 
-std::filesystem::path QuizState::configPath() const { return resources_ / "Config.txt"; }
+std::filesystem::path QuizState::configPath() const {
+    return resources_ / "Config.txt";
+}
 
 std::filesystem::path QuizState::playStatePath() const {
     return resources_ / pathOf(u"QState" + questionSetName + u".bin");
@@ -90,10 +92,23 @@ void QuizState::findQuestionSets() {
     }
     std::sort(questionSetNames.begin(), questionSetNames.end(), lessIgnoringCase);
     questionSetCount = static_cast<int>(questionSetNames.size());
+    // The list position is the chosen set's, so that the next set offered
+    // is the one after it; "Default" when the chosen set is not listed.
+    int chosen = -1;
+    int fallback = -1;
     for (int i = 0; i < questionSetCount; ++i) {
-        if (questionSetNames[static_cast<std::size_t>(i)] == u"Default") {
-            currentSetIndex = i;
+        const std::u16string& name = questionSetNames[static_cast<std::size_t>(i)];
+        if (name == questionSetName) {
+            chosen = i;
         }
+        if (name == u"Default") {
+            fallback = i;
+        }
+    }
+    if (chosen >= 0) {
+        currentSetIndex = chosen;
+    } else if (fallback >= 0) {
+        currentSetIndex = fallback;
     }
 }
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "common/Random.h"
 #include "game/quiz/ConfigFile.h"
 #include "game/quiz/QuestionBank.h"
-#include "common/Random.h"
 
 namespace qv {
 
@@ -28,7 +28,8 @@ public:
     std::function<void(int index)> onPlayerNamed;
 
     // Lists the set folders: real folders (not links), not hidden, in
-    // case-insensitive name order. The list position starts at "Default".
+    // case-insensitive name order. The list position starts at the chosen
+    // set (questionSetName), or at "Default" when that is not listed.
     void findQuestionSets();
     // Reads the named set into the bank and shuffles the answers; a set file
     // that cannot be read leaves the bank as it is (shuffled again). False

@@ -23,7 +23,30 @@ GameOverScreen::GameOverScreen(ScreenHost& host) : host_(host) {}
 GameOverScreen::~GameOverScreen() = default;
 
 Vec3 GameOverScreen::resultPosition(int index, int count) {
-    return Vec3{200.0f, static_cast<float>(15 * index - 5 * count + 35), 0.8f};
+    // A text at y is centred on the screen's line 2y + 384. The lines sit
+    // in the results panel under the winner's line: from 415 a line each 52
+    // pixels (large), or from 405 each 30.
+    if (count <= largeLinesUpTo) {
+        return Vec3{182.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
+    }
+    return Vec3{182.0f, 10.5f + 15.0f * static_cast<float>(index), 0.8f};
+}
+
+std::u16string GameOverScreen::winnerLine(const std::vector<std::u16string>& winners) {
+    if (winners.empty()) {
+        return u"No winner this time";
+    }
+    if (winners.size() == 1) {
+        return winners.front() + u" wins!";
+    }
+    std::u16string line;
+    for (std::size_t i = 0; i < winners.size(); ++i) {
+        if (i > 0) {
+            line += i + 1 == winners.size() ? u" and " : u", ";
+        }
+        line += winners[i];
+    }
+    return line + u" win!";
 }
 
 void GameOverScreen::initialise() {
@@ -43,11 +66,29 @@ void GameOverScreen::initialise() {
 
     const QuizState& quiz = host_.quiz();
     const int count = std::clamp(quiz.playerCount, 0, maxPlayers);
+    std::vector<int> order(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
+        order[static_cast<std::size_t>(i)] = i;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return host_.playerMoney(a) > host_.playerMoney(b); });
+    std::vector<std::u16string> winners;
+    for (int i : order) {
+        // Nobody who won nothing is named the winner.
+        if (host_.playerMoney(i) > 0 && host_.playerMoney(i) == host_.playerMoney(order.front())) {
+            winners.push_back(quiz.playerNames[static_cast<std::size_t>(i)]);
+        }
+    }
+    screen::makeText(host_, winnerText, 1, Vec3{182.0f, -14.5f, 0.8f},
+                     Envelope{dimWhite, clear, 1.5f, 3.0f}, winnerLine(winners));
+    winnerText.typewriter = true;
+    const int lineFont = count <= largeLinesUpTo ? 1 : 0;
+    for (int index = 0; index < count; ++index) {
+        const int i = order[static_cast<std::size_t>(index)];
         auto text = std::make_unique<TextDrawable>();
         const std::u16string line = quiz.playerNames[static_cast<std::size_t>(i)] + u" won " +
                                     screen::decimal(host_.playerMoney(i));
-        screen::makeText(host_, *text, 0, resultPosition(i, count),
+        screen::makeText(host_, *text, lineFont, resultPosition(index, count),
                          Envelope{dimWhite, clear, 1.5f, 3.0f}, line);
         text->typewriter = true;
         resultTexts.push_back(std::move(text));
@@ -56,6 +97,9 @@ void GameOverScreen::initialise() {
     backdrop.start();
     gameOverArt.start();
     okButton.start();
+    if (count > 0) {
+        winnerText.start();
+    }
     for (auto& text : resultTexts) {
         text->start();
     }

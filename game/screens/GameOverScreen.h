@@ -4,6 +4,7 @@
 // stays a moment and then reports done so the game returns to the title.
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "game/engine/InputMapper.h"
@@ -34,13 +35,22 @@ public:
     // starts the countdown and its end empties the draw list and sets done.
     void update(float dt);
 
-    // Where result line `index` of `count` lies: x 200, y 15 i − 5 n + 35,
-    // so the block stays centred on the screen.
+    // Where result line `index` of `count` lies: in large letters one under
+    // the other below the winner's line, smaller for more than
+    // largeLinesUpTo players so that nine still fit above OK.
     static Vec3 resultPosition(int index, int count);
+    static constexpr int largeLinesUpTo = 4;
+    // The line that names the winner: "Ann wins!", or for a tie the names
+    // together ("Ann and Bob win!", "Ann, Bob and Cy win!"); with no
+    // winnings at all, that there is no winner.
+    static std::u16string winnerLine(const std::vector<std::u16string>& winners);
 
     Sprite backdrop;
     Sprite gameOverArt;
     Sprite okButton;
+    TextDrawable winnerText;
+    // In order of winnings, most first (players with the same winnings in
+    // their playing order).
     std::vector<std::unique_ptr<TextDrawable>> resultTexts;
     std::unique_ptr<InputMapper> input;
     float leaveTimer = 0.0f;

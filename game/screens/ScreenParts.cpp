@@ -58,6 +58,11 @@ void showCursor(ScreenHost& host) {
 
 void stopButton(Sprite& button) {
     button.enabled = false;
+    button.queuedClicks = 0;
+    // Started again, the button looks at rest until the pointer is seen on
+    // it: its hilight and pressed pictures are off now, and a state left
+    // pointing at them would draw them with whatever colour they had last.
+    button.buttonState = 0;
     if (Sprite* hilight = button.hilightImage()) {
         hilight->enabled = false;
     }

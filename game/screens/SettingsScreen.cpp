@@ -59,6 +59,7 @@ void SettingsScreen::initialise() {
     screen::makeButton(host_, voiceOffButton, offImages, Vec3{290.0f, 440.0f, 0.3f}, false);
     screen::makeButton(host_, voiceOnButton, onImages, Vec3{360.0f, 440.0f, 0.3f}, false);
     screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{370.0f, 544.0f, 0.3f}, false);
+    changeSetButton.queuesClicks = true;
     screen::makeButton(host_, okButton, okImages, Vec3{512.0f, 690.0f, 0.3f}, true);
     // Below the set: phones as the players' controllers.
     screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 594.0f, 0.3f}, false);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "game/screens/TitleScreen.h"
 
+#include <algorithm>
+
+#include "game/engine/InputDevices.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/quiz/QuizState.h"
 #include "game/screens/ScreenHost.h"
@@ -9,6 +12,59 @@
 namespace qv {
 
 namespace {
+
+const KeyPresses noPresses;
+
+const KeyPresses& framePresses() {
+    const InputDevices* devices = InputDevices::instance();
+    return devices != nullptr ? devices->presses() : noPresses;
+}
+
+bool isTrailSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+bool isLeadSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+// Characters, not UTF-16 units: a surrogate pair counts once.
+std::size_t characterCount(std::u16string_view text) {
+    std::size_t count = 0;
+    for (char16_t c : text) {
+        if (!isTrailSurrogate(c)) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+// Removes the last character, both halves of a pair.
+void popCharacter(std::u16string& text) {
+    if (text.empty()) {
+        return;
+    }
+    const bool pair =
+        text.size() >= 2 && isTrailSurrogate(text.back()) && isLeadSurrogate(text[text.size() - 2]);
+    text.pop_back();
+    if (pair) {
+        text.pop_back();
+    }
+}
+
+// Control characters type nothing; a lone half of a pair is no character.
+bool typeable(char32_t c) {
+    return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) && c != 0xFFFE && c != 0xFFFF;
+}
+
+std::u16string trimmed(const std::u16string& text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(u' ');
+    return text.substr(first, last - first + 1);
+}
 
 using screen::ButtonImages;
 using screen::Envelope;
@@ -39,19 +95,21 @@ constexpr Envelope artFade{dimWhite, opaqueBlack, 3.0f, 1.0f};
 
 // Actions of the screen's mapper: 0 the left button (bound so the button's
 // codes are this screen's, read through the sprite layer), 1 Return, then the
-// character keys in the order readTypedKey tries them.
+// character keys, bound so that no button's shortcut takes a letter of a
+// name. What they type comes from the ordered presses.
 constexpr int returnAction = 1;
 constexpr int firstKeyAction = 2;
-constexpr int firstShiftedAction = 28;
-constexpr int firstDigitAction = 54;
-constexpr int digitZeroAction = 63;
-constexpr int backspaceAction = 64;
 
 } // namespace
 
 TitleScreen::TitleScreen(ScreenHost& host) : host_(host) {}
 
-TitleScreen::~TitleScreen() = default;
+TitleScreen::~TitleScreen() {
+    // The layer may already be gone when the game ends.
+    if (SpriteLayer* layer = SpriteLayer::instance()) {
+        layer->textEntry = false;
+    }
+}
 
 void TitleScreen::initialise() {
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
@@ -140,6 +198,17 @@ void TitleScreen::update(float dt) {
         }
         break;
     case TitleMode::PlayerCount:
+        if (leaving || okButton.pressPending) {
+            // The count is taken (or OK is being pressed): what is typed now
+            // is the first name, kept for the prompt that is about to open.
+            // While OK's press plays, the Return that may have pressed it
+            // is no part of the name.
+            for (const KeyPress& press : framePresses()) {
+                if (leaving || press.code == 0 || press.code == InputCode::Backspace) {
+                    typedAhead_.push_back(press);
+                }
+            }
+        }
         handlePlayerCount();
         if (leaving && leaveTimer < 0.0f) {
             leavePlayerCount();
@@ -202,6 +271,8 @@ void TitleScreen::makePlayerCountParts() {
                         artFade);
     screen::makeButton(host_, upButton, upImages, Vec3{512.0f, 454.0f, 0.9f}, false);
     screen::makeButton(host_, downButton, downImages, Vec3{512.0f, 554.0f, 0.9f}, false);
+    upButton.queuesClicks = true;
+    downButton.queuesClicks = true;
     screen::makeButton(host_, okButton, okImages, okPlace, true);
 }
 
@@ -249,36 +320,22 @@ void TitleScreen::promptForName(int index) {
     const QuizState& quiz = host_.quiz();
     typedName = index >= 0 && index < maxPlayers ? quiz.playerNames[static_cast<std::size_t>(index)]
                                                  : std::u16string();
+    carriedName = !typedName.empty();
+    cursorTimer = 0.0f;
     nameText.setText(typedName);
     promptText.setText(u"Player " + screen::decimal(index + 1) + u", please enter your name");
     // From its first letter again.
     promptText.enabled = false;
     promptText.start();
-}
-
-int TitleScreen::readTypedKey() const {
-    if (!input) {
-        return noKey;
+    host_.layer().textEntry = true;
+    KeyPresses ahead = std::move(typedAhead_);
+    typedAhead_.clear();
+    for (std::size_t i = 0; i < ahead.size(); ++i) {
+        if (!takeNamePress(ahead[i])) {
+            typedAhead_.assign(ahead.begin() + static_cast<std::ptrdiff_t>(i) + 1, ahead.end());
+            break;
+        }
     }
-    for (int action = firstKeyAction; action <= backspaceAction; ++action) {
-        if (input->state(action) != ActionState::Pressed) {
-            continue;
-        }
-        if (action == backspaceAction) {
-            return backspaceKey;
-        }
-        if (action < firstShiftedAction) {
-            return 'a' + (action - firstKeyAction);
-        }
-        if (action < firstDigitAction) {
-            return 'A' + (action - firstShiftedAction);
-        }
-        if (action < digitZeroAction) {
-            return '1' + (action - firstDigitAction);
-        }
-        return '0';
-    }
-    return noKey;
 }
 
 void TitleScreen::removeCursorMark() {
@@ -288,29 +345,82 @@ void TitleScreen::removeCursorMark() {
 }
 
 void TitleScreen::handleNameEntry() {
-    if (input && input->state(returnAction) == ActionState::Pressed) {
+    if (okButton.takeClick()) {
+        confirmName();
+    }
+    // Every press of the frame in the order it came: several keys typed
+    // within one frame all count. Between two prompts they wait.
+    KeyPresses presses = framePresses();
+    // Return from a source that keeps no order (a game controller's Start)
+    // comes last.
+    const bool returnListed =
+        std::any_of(presses.begin(), presses.end(),
+                    [](const KeyPress& press) { return press.code == InputCode::Return; });
+    if (!returnListed && input && input->state(returnAction) == ActionState::Pressed) {
+        presses.push_back(KeyPress{InputCode::Return, false, {}});
+    }
+    for (const KeyPress& press : presses) {
+        if (leaving || confirming_) {
+            typedAhead_.push_back(press);
+        } else {
+            takeNamePress(press);
+        }
+    }
+}
+
+bool TitleScreen::takeNamePress(const KeyPress& press) {
+    if (press.code == InputCode::Return) {
+        if (press.repeat) {
+            return true;
+        }
         // Return presses OK at a point of its box, so the click plays out
         // exactly as one made with the pointer.
         okButton.click(Vec3{okButton.position.x + okButton.centre.x,
                             okButton.position.y + okButton.centre.y, okButton.position.z});
+        // Until the press has played out and confirmed the name, what is
+        // typed is for the next prompt.
+        confirming_ = okButton.buttonState == 2;
+        return !confirming_;
     }
-    if (okButton.takeClick()) {
-        confirmName();
+    if (press.code == InputCode::Backspace) {
+        host_.playClick();
+        removeCursorMark();
+        carriedName = false;
+        popCharacter(typedName);
+        nameText.setText(typedName);
+        return true;
     }
-    const int key = readTypedKey();
-    if (key == noKey) {
-        return;
+    if (press.code != 0 || press.text.empty()) {
+        return true;
     }
-    host_.playClick();
     removeCursorMark();
-    if (key == backspaceKey) {
-        if (!typedName.empty()) {
-            typedName.pop_back();
+    if (carriedName) {
+        // The carried name reads as selected: what is typed replaces it.
+        typedName.clear();
+        carriedName = false;
+    }
+    bool typed = false;
+    for (std::size_t i = 0; i < press.text.size(); ++i) {
+        char32_t c = press.text[i];
+        std::size_t units = 1;
+        if (isLeadSurrogate(press.text[i]) && i + 1 < press.text.size() &&
+            isTrailSurrogate(press.text[i + 1])) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (press.text[i + 1] - 0xDC00);
+            units = 2;
+        } else if (isLeadSurrogate(press.text[i]) || isTrailSurrogate(press.text[i])) {
+            continue;
         }
-    } else if (typedName.size() < typedNameLimit) {
-        typedName.push_back(static_cast<char16_t>(key));
+        if (typeable(c) && characterCount(typedName) < typedNameLimit) {
+            typedName.append(press.text, i, units);
+            typed = true;
+        }
+        i += units - 1;
+    }
+    if (typed || characterCount(typedName) >= typedNameLimit) {
+        host_.playClick();
     }
     nameText.setText(typedName);
+    return true;
 }
 
 void TitleScreen::nameFromPhone(std::u16string_view name) {
@@ -324,10 +434,12 @@ void TitleScreen::nameFromPhone(std::u16string_view name) {
 }
 
 void TitleScreen::confirmName() {
+    confirming_ = false;
     leaving = true;
     leaveTimer = okButton.fadeIn;
     removeCursorMark();
-    host_.quiz().setPlayerName(entryIndex, typedName);
+    // Blanks typed before or after a name are no part of it.
+    host_.quiz().setPlayerName(entryIndex, trimmed(typedName));
     screen::stopButton(okButton);
     okButton.start();
     ++entryIndex;
@@ -354,6 +466,7 @@ void TitleScreen::nameEntryFrame(float dt) {
         promptForName(entryIndex);
         return;
     }
+    host_.layer().textEntry = false;
     host_.layer().remove(backdrop);
     host_.quiz().saveConfig();
     host_.startPlaying();

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "game/engine/InputMapper.h"
+#include "game/engine/InputSource.h"
 #include "game/engine/Sprite.h"
 #include "game/engine/TextDrawable.h"
 #include "game/screens/BackdropAnimation.h"
@@ -25,10 +26,9 @@ public:
     enum class TitleMode { Menu = 0, PlayerCount = 1, NameEntry = 2 };
     enum class Choice { None = 0, PlayAgain = 1, NewGame = 2 };
 
-    // readTypedKey's answers besides a character.
-    static constexpr int backspaceKey = 998;
-    static constexpr int noKey = 999;
-    // Characters a name may hold, the blinking underscore not counted.
+    // Characters a name may hold (a character outside the basic plane is
+    // two UTF-16 units but one character), the blinking underscore not
+    // counted.
     static constexpr std::size_t typedNameLimit = 10;
 
     // The host must outlive the screen.
@@ -49,11 +49,10 @@ public:
     void update(float dt);
 
     // Name entry for player `index`: the field starts with that player's
-    // stored name and the prompt types itself out again.
+    // stored name (selected: the first character typed replaces it) and the
+    // prompt types itself out again. Presses typed ahead since the last name
+    // was confirmed are taken now.
     void promptForName(int index);
-    // The character of the first key pressed this frame ("a".."z", "A".."Z"
-    // with Shift, "0".."9"), backspaceKey, or noKey.
-    int readTypedKey() const;
     // A name that came from a phone: it takes the field's place and is
     // confirmed as Return would confirm it. Only while a name is asked for.
     void nameFromPhone(std::u16string_view name);
@@ -81,6 +80,8 @@ public:
     int entryIndex = 0;
     // While the cursor shows, its last character is "_".
     std::u16string typedName;
+    // The field still holds the name carried over from the last game.
+    bool carriedName = false;
     float cursorTimer = 0.0f;
     BackdropAnimation backdropAnimation;
 
@@ -91,6 +92,9 @@ private:
     bool handleMenu();
     void handlePlayerCount();
     void handleNameEntry();
+    // One press in name entry; false once it confirmed the name (the
+    // presses after it wait for the next prompt).
+    bool takeNamePress(const KeyPress& press);
     void leaveMenu();
     // Loads the new-game art and the buttons of the player count, once.
     void makePlayerCountParts();
@@ -102,6 +106,10 @@ private:
     void confirmName();
 
     ScreenHost& host_;
+    // Presses that came while no name could take them (between two
+    // prompts), in order, for the next prompt.
+    KeyPresses typedAhead_;
+    bool confirming_ = false;
 };
 
 } // namespace qv

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/Utf16.h"
 #include "game/shell/ScriptedInputSource.h"
 #include "game/shell/VirtualPad.h"
 
@@ -110,6 +111,26 @@ ParseOutcome parseAutomationCommand(std::string_view line, AutomationCommand& co
         }
         c.kind = Kind::Pad;
         c.name = std::string(w[1]);
+    } else if (verb == "text") {
+        // The rest of the line after one blank, blanks kept, so that a space
+        // can be typed; only the line end's CR goes.
+        std::string_view text =
+            line.substr(static_cast<std::size_t>(verb.data() - line.data()) + verb.size());
+        if (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+            text.remove_prefix(1);
+        }
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+        }
+        std::u16string checked;
+        if (text.empty()) {
+            return bad("text needs a string");
+        }
+        if (!utf16FromUtf8(text, checked)) {
+            return bad("text is not UTF-8");
+        }
+        c.kind = Kind::Text;
+        c.name = std::string(text);
     } else if (verb == "shot") {
         const std::string_view file = args == 0 ? std::string_view{} : restAfterWord(line, w[0]);
         if (file.empty()) {

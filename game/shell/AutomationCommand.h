@@ -21,6 +21,7 @@ struct AutomationCommand {
         Hold,
         Release,
         Pad,
+        Text,
         Dump,
         Shot,
         Quit,
@@ -32,7 +33,7 @@ struct AutomationCommand {
     float x = 0;
     float y = 0;
     // The key of key/hold/release, the file of shot, the button of pad (or
-    // "attach", "detach").
+    // "attach", "detach"), the UTF-8 text of text.
     std::string name;
 };
 

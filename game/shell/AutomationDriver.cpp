@@ -11,6 +11,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "common/Utf16.h"
 #include "game/shell/ScriptedInputSource.h"
 #include "game/shell/VirtualPad.h"
 
@@ -143,6 +144,11 @@ void AutomationDriver::carryOut(const AutomationCommand& c) {
         break;
     case Kind::Pad:
         carryOutPad(name);
+        break;
+    case Kind::Text:
+        // Typed in one go, as an input method commits its text; the command
+        // is done once the frame that takes it has run.
+        steps_.push_back({[&input, name] { input.typeText(utf16FromUtf8Lossy(name)); }, 1});
         break;
     case Kind::Dump:
         out_ << (hooks_.dump ? hooks_.dump() : std::string("{}")) << '\n';

@@ -126,11 +126,15 @@ bool Framework::createWindow(const std::string& title, int x, int y) {
     }
     const int width = sw.width > 0 ? sw.width : 640;
     const int height = sw.height > 0 ? sw.height : 480;
-    if (sw.adapter >= 0 && x == SDL_WINDOWPOS_UNDEFINED) {
-        x = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(sw.adapter));
+    // A window without a place of its own opens centred on its display
+    // (the chosen adapter's, else the first), not wherever the system
+    // happens to put it.
+    const int display = sw.adapter >= 0 ? sw.adapter : 0;
+    if (x == SDL_WINDOWPOS_UNDEFINED) {
+        x = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
     }
-    if (sw.adapter >= 0 && y == SDL_WINDOWPOS_UNDEFINED) {
-        y = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(sw.adapter));
+    if (y == SDL_WINDOWPOS_UNDEFINED) {
+        y = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display));
     }
     if (sw.startXGiven) {
         x = sw.startX;

@@ -2,6 +2,7 @@
 // The device side of the framework: choosing, creating, resetting and
 // releasing the SDL renderer.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -213,6 +214,14 @@ void Framework::applyWindowMode(const DeviceSettings& settings) {
     if (settings.windowed) {
         SDL_SetWindowFullscreen(window, 0);
         SDL_SetWindowSize(window, settings.width, settings.height);
+        // Out of full screen (Alt+Enter) the window comes back centred on
+        // the display it is on, unless a place was asked for.
+        const Switches sw = switches();
+        if (!sw.startXGiven && !sw.startYGiven) {
+            const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+            SDL_SetWindowPosition(window, static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display)),
+                                  static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(display)));
+        }
         SDL_SetWindowGrab(window, SDL_FALSE);
     } else {
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);

@@ -203,6 +203,7 @@ void Game::setUpPlayers() {
 
 void Game::startTurn(int player) {
     gameplay.startTurn(player);
+    hoverHeld_ = true;
 }
 
 void Game::updatePlaying(float elapsed) {
@@ -233,6 +234,7 @@ void Game::startAutomation() {
         return std::array<float, 2>{pointerPos[0], pointerPos[1]};
     });
     ScriptedInputSource& scripted = *pendingScriptedInput_;
+    scripted.setFrameSeconds(framework().constantFrameSeconds());
     AutomationDriver::Hooks hooks;
     hooks.seed = [this](std::uint32_t seed) { quiz.random.seed(seed); };
     hooks.dump = [this] { return dumpState(); };

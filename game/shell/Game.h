@@ -190,6 +190,11 @@ private:
     // Keys put the pointer on a button this frame: the mouse motion read
     // with the frame's input counts from the old place and is dropped.
     bool pointerPlacedByKeys_ = false;
+    // From the start of a turn until the pointer or a key moves (or a
+    // click), no button shows as pointed at: the pointer still rests where
+    // the last player answered, and the next player's turn must not open
+    // with an answer lit.
+    bool hoverHeld_ = false;
 
     // Automation mode only: the scripted input until the input devices take
     // it over, and the driver that reads the commands. Both live as long as

@@ -36,7 +36,16 @@ void Game::frame(float elapsed) {
     const bool keyClick = pointByKeys(elapsed);
     if (spriteLayer) {
         const bool click = actionState(clickAction) == ActionState::Pressed || keyClick;
-        spriteLayer->drawAll(elapsed, Vec3{pointerPos[0], pointerPos[1], pointerPos[2]}, click);
+        const bool mouseMoved = inputMapper && (inputMapper->value(pointerXAction) != 0.0f ||
+                                                inputMapper->value(pointerYAction) != 0.0f);
+        if (click || mouseMoved || pointerPlacedByKeys_) {
+            hoverHeld_ = false;
+        }
+        std::optional<Vec3> pointer = Vec3{pointerPos[0], pointerPos[1], pointerPos[2]};
+        if (hoverHeld_ && !titleActive && !gameOverActive && !settingsActive) {
+            pointer = Vec3{-999.9f, -999.9f, pointerPos[2]};
+        }
+        spriteLayer->drawAll(elapsed, pointer, click);
     }
     updateScreen(elapsed);
     movePointer();

@@ -65,8 +65,47 @@ std::optional<int> ScriptedInputSource::codeOf(std::string_view name) {
 
 void ScriptedInputSource::press(int code) {
     Key& key = keys_[static_cast<std::size_t>(code - 1)];
+    if (!key.held && code != leftButton) {
+        queuePress(code, false);
+    }
+    if (!key.held) {
+        key.heldFor = 0.0f;
+    }
     key.held = true;
     key.pressedSincePoll = true;
+}
+
+void ScriptedInputSource::queuePress(int code, bool repeat) {
+    const bool shift = keys_[leftShift - 1].held;
+    const int reported =
+        (shift && isLetterCode(code)) ? code - firstLetter + firstShiftedLetter : code;
+    presses_.push_back(KeyPress{reported, repeat, {}});
+    char16_t typed = 0;
+    if (isLetterCode(code)) {
+        typed = static_cast<char16_t>((shift ? u'A' : u'a') + (code - firstLetter));
+    } else if (code >= InputCode::Digit1 && code < InputCode::Digit0) {
+        typed = static_cast<char16_t>(u'1' + (code - InputCode::Digit1));
+    } else if (code == InputCode::Digit0) {
+        typed = u'0';
+    } else if (code == InputCode::Space) {
+        typed = u' ';
+    }
+    if (typed != 0) {
+        presses_.push_back(KeyPress{0, repeat, std::u16string(1, typed)});
+    }
+}
+
+void ScriptedInputSource::typeText(std::u16string text) {
+    if (!text.empty()) {
+        presses_.push_back(KeyPress{0, false, std::move(text)});
+    }
+}
+
+void ScriptedInputSource::takePresses(KeyPresses& presses) {
+    for (KeyPress& press : presses_) {
+        presses.push_back(std::move(press));
+    }
+    presses_.clear();
 }
 
 void ScriptedInputSource::releaseKey(int code) {
@@ -116,7 +155,24 @@ bool ScriptedInputSource::read(DeviceState& state) {
             (shift && isLetterCode(code)) ? code - firstLetter + firstShiftedLetter : code;
         state[static_cast<std::size_t>(reported - 1)] = downValue;
     }
-    for (Key& key : keys_) {
+    for (int code = 1; code <= inputCodeCount; ++code) {
+        Key& key = keys_[static_cast<std::size_t>(code - 1)];
+        const bool repeats = key.held && !key.pressedSincePoll && code != leftButton &&
+                             code != leftShift && code != mouseX && code != mouseY;
+        if (repeats) {
+            // The first repeat after repeatDelay, then one each interval:
+            // counted from the poll the key went down in.
+            const float before = key.heldFor;
+            key.heldFor += frameSeconds_;
+            const auto repeatsBy = [](float heldFor) {
+                return heldFor + 1e-4f < repeatDelay
+                           ? 0
+                           : 1 + static_cast<int>((heldFor - repeatDelay + 1e-4f) / repeatInterval);
+            };
+            for (int n = repeatsBy(before); n < repeatsBy(key.heldFor); ++n) {
+                queuePress(code, true);
+            }
+        }
         key.pressedSincePoll = false;
     }
     if (moveTarget_) {

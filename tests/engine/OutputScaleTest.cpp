@@ -10,8 +10,11 @@
 #include "game/engine/SpriteBatch.h"
 #include "game/engine/TextureCache.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace qv::test {
@@ -74,6 +77,27 @@ struct Output {
     std::uint32_t at(int x, int y) const {
         return static_cast<const std::uint32_t*>(
             surface->pixels)[static_cast<std::size_t>(y) * (surface->pitch / 4) + x];
+    }
+    // The largest difference of a channel's mean over any block of
+    // block x block output pixels: filtering moves single pixels at sharp
+    // edges, a picture drawn wrong moves whole blocks.
+    int blockDifference(const Output& other, int block) const {
+        int worst = 0;
+        for (int by = 0; by + block <= surface->h; by += block) {
+            for (int bx = 0; bx + block <= surface->w; bx += block) {
+                for (int shift = 0; shift < 24; shift += 8) {
+                    long sum = 0;
+                    for (int y = by; y < by + block; ++y) {
+                        for (int x = bx; x < bx + block; ++x) {
+                            sum += static_cast<long>((at(x, y) >> shift) & 0xFFu) -
+                                   static_cast<long>((other.at(x, y) >> shift) & 0xFFu);
+                        }
+                    }
+                    worst = std::max(worst, static_cast<int>(std::labs(sum) / (block * block)));
+                }
+            }
+        }
+        return worst;
     }
     // Channels differing by more than the tolerance, over the whole output.
     int differences(const Output& other, int tolerance) const {
@@ -270,6 +294,62 @@ TEST_F(OutputScale, CopiesGoWhenIdleAndStayWithinTheirBudget) {
     }
     EXPECT_EQ(copies.count(), 0);
     EXPECT_EQ(copies.bytes(), 0u);
+}
+
+// Every button of the product in every state (its resting, pointed-at and
+// pressed pictures), at every step of a fade, drawn through the prepared
+// copies as through SDL's own scaling at the wide sizes: a picture drawn
+// from a copy with a colour baked in must never come out as a blank shape.
+TEST_F(OutputScale, EveryButtonStateDrawsThroughPreparedCopiesAsSdlDrawsIt) {
+    const std::filesystem::path resources = std::filesystem::path(QV_PRODUCT_DIR) / "Resources";
+    std::vector<std::string> buttons;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(resources, error)) {
+        std::string name = entry.path().filename().string();
+        std::string lower = name;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (lower.ends_with(".tga") &&
+            (lower.find("button") != std::string::npos || lower.starts_with("takewinnings"))) {
+            buttons.push_back("Resources//" + name);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end());
+    ASSERT_GE(buttons.size(), 30u) << resources;
+    // The pictures are named as the game names them, from the product folder.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(resources.parent_path());
+    for (const auto& [width, height] : {std::pair{1920, 1080}, std::pair{2560, 1440}}) {
+        // No still back: every frame draws every button, from its copies.
+        Output prepared(width, height, false, true);
+        Output scaled(width, height, false, false);
+        // A fade in of a button from transparent white, then its pressed
+        // look held: each colour is held long enough to be baked in.
+        for (const std::uint8_t alpha : {255, 0, 24, 128, 200, 255}) {
+            for (int frame = 0; frame < ScaledCopies::steadyFrames + 2; ++frame) {
+                for (Output* out : {&prepared, &scaled}) {
+                    std::vector<Output::Item> items;
+                    for (std::size_t i = 0; i < buttons.size(); ++i) {
+                        const float x = 200.0f + 420.0f * static_cast<float>(i % 2);
+                        const float y = 30.0f + 38.0f * static_cast<float>(i / 2);
+                        items.push_back(
+                            {out->picture(buttons[i]), {x, y, 0.5f}, Colour{255, 255, 255, alpha}});
+                    }
+                    out->frame(items);
+                }
+                // Filtered instead of the nearest texel, sharp labels and
+                // thin rims differ pixel by pixel (the nearest texel skips
+                // some rows of a rim); over blocks of 16 x 16 pixels the
+                // means stay within a few levels, where a blank shape in
+                // place of a button moves them by a hundred and more.
+                ASSERT_LE(prepared.blockDifference(scaled, 16), 8)
+                    << width << " x " << height << ", alpha " << int{alpha} << ", frame " << frame;
+            }
+        }
+        ASSERT_NE(prepared.batch->scaledCopies(), nullptr);
+        EXPECT_GT(prepared.batch->scaledCopies()->count(), 0);
+    }
+    std::filesystem::current_path(before);
 }
 
 } // namespace

@@ -193,5 +193,38 @@ TEST_F(Button, KeepPressedLookShowsThePressedImageAtFullColourAfterwards) {
     EXPECT_EQ(layer_->batch()->quadCount(), 2);
 }
 
+// A click in the frame the pointer arrives (a key's shortcut) presses the
+// button before its hilight was ever started: the hilight, never stepped,
+// has no colour of its own yet and must not be drawn (it would be a black
+// shape over the button). A button started again after stopping is at rest.
+TEST_F(Button, PicturesThatAreOffAreNotDrawnWhateverTheState) {
+    frame({500, 400, 0}, true);
+    EXPECT_EQ(button.buttonState, 2);
+    EXPECT_FALSE(button.hilightImage()->enabled);
+    EXPECT_EQ(layer_->batch()->quadCount(), 2) << "the button and its pressed picture";
+    button.pressedImage()->enabled = false;
+    frame({500, 400, 0});
+    EXPECT_EQ(layer_->batch()->quadCount(), 1) << "the button alone";
+}
+
+// Clicks on a button that queues them, while its press still plays, play
+// one after the other: each is reported.
+TEST_F(Button, QueuedClicksPlayInTurnAfterThePress) {
+    button.queuesClicks = true;
+    frame({500, 400, 0}, true);
+    frame({500, 400, 0});
+    EXPECT_TRUE(button.takeClick());
+    frame({500, 400, 0}, true);
+    frame({500, 400, 0}, true);
+    EXPECT_EQ(button.queuedClicks, 2);
+    int reported = 0;
+    for (int i = 0; i < 60; ++i) {
+        frame({500, 400, 0});
+        reported += button.takeClick() ? 1 : 0;
+    }
+    EXPECT_EQ(reported, 2);
+    EXPECT_EQ(button.queuedClicks, 0);
+}
+
 } // namespace
 } // namespace qv::test

@@ -21,17 +21,17 @@ protected:
     std::unique_ptr<SettingsScreen> settings;
 };
 
-TEST_F(SettingsScreenTest, SetsAreSteppedFromDefaultEachTimeTheScreenOpens) {
+TEST_F(SettingsScreenTest, SetsAreSteppedFromTheChosenSetEachTimeTheScreenOpens) {
     makeSets({"Alpha", "Default", "Zulu"});
     writeConfig(1, u"Zulu");
     ASSERT_TRUE(quiz().loadConfig());
     open();
     EXPECT_EQ(settings->questionSetText.text(), u"Question Set: Zulu");
     clickOn(*settings, settings->changeSetButton);
-    EXPECT_EQ(quiz().questionSetName, u"Zulu");
-    clickOn(*settings, settings->changeSetButton);
     EXPECT_EQ(quiz().questionSetName, u"Alpha");
     EXPECT_EQ(settings->questionSetText.text(), u"Question Set: Alpha");
+    clickOn(*settings, settings->changeSetButton);
+    EXPECT_EQ(quiz().questionSetName, u"Default");
     // The set left keeps the record of its questions.
     EXPECT_TRUE(std::filesystem::exists(folder / "QStateZulu.bin"));
 }
@@ -88,18 +88,31 @@ protected:
     std::unique_ptr<GameOverScreen> gameOver;
 };
 
-TEST_F(GameOverScreenTest, OneLinePerPlayerCentredOnTheScreen) {
+TEST_F(GameOverScreenTest, TheWinnerIsNamedAndPlayersListedByWinningsInLargeLetters) {
     open(1);
     ASSERT_EQ(gameOver->resultTexts.size(), 1u);
-    EXPECT_EQ(gameOver->resultTexts[0]->position, (Vec3{200.0f, 30.0f, 0.8f}));
+    EXPECT_EQ(gameOver->winnerText.text(), u"No winner this time");
     EXPECT_EQ(gameOver->resultTexts[0]->text(), u"Player 1 won 0");
+    EXPECT_EQ(gameOver->resultTexts[0]->font, font(1));
 
-    open(3);
-    ASSERT_EQ(gameOver->resultTexts.size(), 3u);
-    EXPECT_EQ(gameOver->resultTexts[0]->position.y, 20.0f);
-    EXPECT_EQ(gameOver->resultTexts[1]->position.y, 35.0f);
-    EXPECT_EQ(gameOver->resultTexts[2]->position.y, 50.0f);
-    EXPECT_EQ(gameOver->resultTexts[1]->text(), u"Player 2 won 32000");
+    // The fixture's winnings: 0, 32000, 200, 300: most first.
+    open(4);
+    ASSERT_EQ(gameOver->resultTexts.size(), 4u);
+    EXPECT_EQ(gameOver->winnerText.text(), u"Player 2 wins!");
+    EXPECT_EQ(gameOver->resultTexts[0]->text(), u"Player 2 won 32000");
+    EXPECT_EQ(gameOver->resultTexts[1]->text(), u"Player 4 won 300");
+    EXPECT_EQ(gameOver->resultTexts[3]->text(), u"Player 1 won 0");
+    // One under the other, 52 pixels apart.
+    EXPECT_EQ(gameOver->resultTexts[1]->position.y - gameOver->resultTexts[0]->position.y, 26.0f);
+
+    // Nine still fit above OK, in the smaller letters.
+    open(9);
+    EXPECT_EQ(gameOver->resultTexts[0]->font, font(0));
+    EXPECT_LE(2.0f * gameOver->resultTexts[8]->position.y + 384.0f, 645.0f);
+
+    // Ties are named together.
+    EXPECT_EQ(GameOverScreen::winnerLine({u"Ann", u"Ελένη"}), u"Ann and Ελένη win!");
+    EXPECT_EQ(GameOverScreen::winnerLine({u"A", u"B", u"C"}), u"A, B and C win!");
 }
 
 TEST_F(GameOverScreenTest, OkClosesAfterTheCountdownWhichTheQuitQuestionHolds) {

@@ -22,16 +22,46 @@
 namespace qv::test {
 
 // Keys and buttons as the tests set them; each poll reads what is set now.
+// A key set down is also a press of the poll, with the text it types, as a
+// keyboard's would be.
 class HeldInput : public InputSource {
 public:
     bool read(DeviceState& state) override {
         state = values;
         return true;
     }
-    void set(int code, bool down) {
-        values[static_cast<std::size_t>(code - 1)] = down ? 128.0f : 0.0f;
+    void takePresses(KeyPresses& out) override {
+        for (KeyPress& press : presses) {
+            out.push_back(std::move(press));
+        }
+        presses.clear();
     }
+    void set(int code, bool down) {
+        float& value = values[static_cast<std::size_t>(code - 1)];
+        if (down && value == 0.0f && code != InputCode::MouseLeft) {
+            presses.push_back(KeyPress{code, false, {}});
+            char16_t typed = 0;
+            if (code >= InputCode::LetterA && code < InputCode::LetterA + 26) {
+                typed = static_cast<char16_t>(u'a' + (code - InputCode::LetterA));
+            } else if (code >= InputCode::ShiftedLetterA && code < InputCode::ShiftedLetterA + 26) {
+                typed = static_cast<char16_t>(u'A' + (code - InputCode::ShiftedLetterA));
+            } else if (code >= InputCode::Digit1 && code < InputCode::Digit0) {
+                typed = static_cast<char16_t>(u'1' + (code - InputCode::Digit1));
+            } else if (code == InputCode::Digit0) {
+                typed = u'0';
+            } else if (code == InputCode::Space) {
+                typed = u' ';
+            }
+            if (typed != 0) {
+                presses.push_back(KeyPress{0, false, std::u16string(1, typed)});
+            }
+        }
+        value = down ? 128.0f : 0.0f;
+    }
+    // Text as an input method sends it.
+    void type(const std::u16string& text) { presses.push_back(KeyPress{0, false, text}); }
     DeviceState values{};
+    KeyPresses presses;
 };
 
 class ScreenFixture : public ::testing::Test, public ScreenHost {

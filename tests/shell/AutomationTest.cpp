@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/engine/InputCodes.h"
 #include "game/shell/AutomationCommand.h"
 #include "game/shell/AutomationDriver.h"
 #include "game/shell/JsonWriter.h"
@@ -188,6 +189,50 @@ TEST(AutomationDriver, HoldReleaseMoveAndDownApplyAtTheNextPoll) {
     EXPECT_EQ(at(second, 47), 0.0f);
     EXPECT_EQ(at(second, 13), 128.0f);
     EXPECT_EQ(at(second, 9), 0.0f);
+}
+
+// The presses of each frame in order: a key's press and the text it types,
+// text as an input method sends it, and the repeats of a held key (after
+// 0.5 s of game time, then every 0.05 s).
+TEST(AutomationDriver, PressesComeInOrderWithTextAndRepeatsOfAHeldKey) {
+    DriverRun run("hold shift\nhold z\nrelease z\nrelease shift\nhold 7\nrelease 7\n"
+                  "text  Ελένη 😀\nhold backspace\nframes 1\nwait 0.6\nrelease backspace\n"
+                  "text\ntext \xff\n",
+                  0.1f);
+    run.input.setFrameSeconds(0.1f);
+    const auto pressesOfFrame = [&] {
+        run.frame();
+        KeyPresses presses;
+        run.input.takePresses(presses);
+        return presses;
+    };
+    const KeyPresses first = pressesOfFrame();
+    ASSERT_EQ(first.size(), 6u);
+    EXPECT_EQ(first[0].code, InputCode::LeftShift);
+    EXPECT_EQ(first[1].code, InputCode::shiftedLetter('Z'));
+    EXPECT_EQ(first[2].text, u"Z");
+    EXPECT_EQ(first[3].code, InputCode::Digit1 + 6);
+    EXPECT_EQ(first[4].text, u"7");
+    // The text command's first blank separates; the rest is the text.
+    EXPECT_EQ(first[5].text, u" Ελένη \U0001F600");
+    const KeyPresses second = pressesOfFrame();
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0].code, InputCode::Backspace);
+    EXPECT_FALSE(second[0].repeat);
+    int repeats = 0;
+    for (int frame = 0; frame < 6; ++frame) {
+        for (const KeyPress& press : pressesOfFrame()) {
+            EXPECT_EQ(press.code, InputCode::Backspace);
+            EXPECT_TRUE(press.repeat);
+            ++repeats;
+        }
+    }
+    // Held 0.6 s: repeats at 0.5 and 0.55 s, then 0.6 s.
+    EXPECT_EQ(repeats, 3);
+    EXPECT_TRUE(pressesOfFrame().empty());
+    run.runToQuit();
+    EXPECT_EQ(run.errors.str(), "error: text needs a string: text\n"
+                                "error: text is not UTF-8: text \xff\n");
 }
 
 TEST(AutomationDriver, SeedQuitAndErrors) {
