@@ -424,13 +424,16 @@ bool TitleScreen::takeNamePress(const KeyPress& press) {
 }
 
 void TitleScreen::nameFromPhone(std::u16string_view name) {
-    if (mode != TitleMode::NameEntry || leaving) {
+    if (mode != TitleMode::NameEntry || leaving || confirming_) {
         return;
     }
     typedName.assign(name);
+    carriedName = false;
     nameText.setText(typedName);
     okButton.click(Vec3{okButton.position.x + okButton.centre.x,
                         okButton.position.y + okButton.centre.y, okButton.position.z});
+    // Typing that comes while the click plays out is for the next prompt.
+    confirming_ = okButton.buttonState == 2;
 }
 
 void TitleScreen::confirmName() {
