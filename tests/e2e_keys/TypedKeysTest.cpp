@@ -166,9 +166,11 @@ TEST_F(TypedKeys, OfTwoAnswerKeysInOneFrameTheFirstIsLockedAndNoAnswerLooksPoint
 }
 
 TEST_F(TypedKeys, ChangeSetGoesOnFromTheChosenSetEachTimeSettingsOpens) {
-    // The sets, in order: Default, Family, Keys, Pictures; Keys is chosen.
+    // The sets, in order: Allgemeinwissen, Cultura general, Default, Family,
+    // Keys, Pictures; Keys is chosen.
     start({"Ann"});
-    const std::vector<std::string> expected{"Pictures", "Default", "Family", "Keys"};
+    const std::vector<std::string> expected{"Pictures", "Allgemeinwissen", "Cultura general",
+                                            "Default",  "Family",          "Keys"};
     for (const std::string& next : expected) {
         clickAt(settingsPlace);
         send("wait 2");
