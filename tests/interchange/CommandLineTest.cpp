@@ -164,7 +164,7 @@ TEST_F(SetwrightCommandLine, AnyScriptRoundTripsThroughImportAndExport) {
 
     const Outcome imported = setwright({"--import", "any.csv", "--set", greekName});
     EXPECT_EQ(imported.code, 1) << imported.err;
-    EXPECT_EQ(imported.out, "imported 2 questions, skipped 1\n");
+    EXPECT_EQ(imported.out, "imported 2 questions, skipped 1 (read as csv)\n");
     EXPECT_EQ(imported.err, "any.csv:4: answer A has 33 characters, more than 32\n");
     const std::string setFile = readFile(sets / greekName / (greekName + ".txt"));
     EXPECT_EQ(setFile.substr(0, 3), "\xEF\xBB\xBF") << "a set beyond Windows-1252 is UTF-8";
