@@ -53,7 +53,7 @@ void GameOverScreen::initialise() {
     using screen::Envelope;
     screen::makePicture(host_, backdrop, "Resources//big.bmp", Vec3{0.0f, 0.0f, 1.0f},
                         Envelope{opaqueWhite, opaqueBlack, 1.0f, 1.0f});
-    backdrop.scale = 3.4f;
+    backdrop.scale = screen::turningBackdropScale;
     backdrop.setTargetAngle(3.0f);
     screen::makePicture(host_, gameOverArt, "Resources//gameover.tga", Vec3{513.0f, 385.0f, 0.9f},
                         Envelope{dimWhite, clear, 1.5f, 3.0f});

@@ -23,6 +23,13 @@ namespace screen {
 constexpr Colour dimWhite{255, 255, 255, 200};
 constexpr Colour clear{0, 0, 0, 0};
 
+// The menus' turning backdrop (768 pixels square) is centred on the
+// screen's top-left corner. At any angle it must reach the farthest corner
+// of the window, bars included: 1605 logical pixels away on a 21:9 window
+// (1408, 768), so its half side is at least that (768 x 4.2 / 2 = 1613).
+// Smaller, a wide window's bottom-right corner shows black as it turns.
+constexpr float turningBackdropScale = 4.2f;
+
 struct ButtonImages {
     const char* normal;
     const char* hilight;

@@ -50,7 +50,7 @@ void SettingsScreen::initialise() {
 
     screen::makePicture(host_, backdrop, "Resources//big.bmp", Vec3{0.0f, 0.0f, 1.0f},
                         Envelope{opaqueWhite, opaqueBlack, 1.0f, 1.0f});
-    backdrop.scale = 3.4f;
+    backdrop.scale = screen::turningBackdropScale;
     backdrop.setTargetAngle(4.0f);
     screen::makePicture(host_, settingsArt, "Resources//settings.tga", Vec3{513.0f, 385.0f, 0.9f},
                         Envelope{dimWhite, clear, 1.5f, 3.0f});

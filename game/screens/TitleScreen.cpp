@@ -116,7 +116,7 @@ void TitleScreen::initialise() {
 
     screen::makePicture(host_, backdrop, "Resources//big.bmp", Vec3{0.0f, 0.0f, 1.0f},
                         Envelope{opaqueWhite, opaqueBlack, 0.5f, 1.0f});
-    backdrop.scale = 3.4f;
+    backdrop.scale = screen::turningBackdropScale;
     screen::makePicture(host_, titleArt, "Resources//title2.tga", Vec3{}, artFade);
     // Both pieces of art sit with their top-left corner near (1, 1), placed
     // by the title picture's size.

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tests/support/E2eFiles.h"
@@ -206,6 +207,33 @@ TEST_F(WideScreen, ThePointerStaysOnTheScreen) {
         EXPECT_DOUBLE_EQ((*dump)["pointer"][std::size_t{1}].number, y) << move;
     }
     EXPECT_EQ(game->finish(), 0);
+}
+
+// The turning backdrop of the menus reaches every corner of a wide window,
+// bars included, at the angle Settings opens at.
+TEST_F(WideScreen, SettingsFillsTheWideWindowToItsCorners) {
+    for (const auto& [width, height] :
+         std::vector<std::pair<int, int>>{{1920, 1080}, {1280, 720}}) {
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        const fs::path shot = folder_ / ("settings-" + size + ".png");
+        auto game = start(width, height);
+        ASSERT_TRUE(game->running());
+        game->send("wait 3\nmove 512 700\nframes 2\nclick\nwait 1.5\nshot " + shot.string());
+        ASSERT_FALSE(game->dump().empty());
+        EXPECT_EQ(game->finish(), 0) << game->errors();
+        const Grey settings = readGrey(shot);
+        ASSERT_EQ(settings.width, width) << size;
+        // The corners' last pixels and a patch inside each: black there was
+        // the window showing past the backdrop's edge.
+        for (const auto& [x, y] : std::vector<std::pair<int, int>>{{width - 1, height - 1},
+                                                                   {width - 40, height - 10},
+                                                                   {width - 10, height - 40},
+                                                                   {0, height - 1},
+                                                                   {width - 1, 0},
+                                                                   {0, 0}}) {
+            EXPECT_GT(settings.at(x, y), 30.0f) << size << " at " << x << "," << y;
+        }
+    }
 }
 
 } // namespace
