@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -45,9 +46,19 @@ protected:
     // for two seconds.
     void startAtTitle(const std::vector<std::string>& names, const std::string& first = {}) {
         writeConfigFile(resources(), setName_, names);
-        session_ = std::make_unique<ShowfloorSession>(
-            folder_ / "product" / "Showfloor", folder_,
-            std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1"});
+        std::vector<std::string> arguments{"-automation", "-windowed", "-constantframetime:0.1"};
+        // QV_E2E_WINDOW=<width>x<height> plays in a window of that size (for
+        // stills); the game is driven in board coordinates either way.
+        if (const char* size = std::getenv("QV_E2E_WINDOW")) {
+            const std::string text = size;
+            const auto x = text.find('x');
+            if (x != std::string::npos) {
+                arguments.push_back("-width:" + text.substr(0, x));
+                arguments.push_back("-height:" + text.substr(x + 1));
+            }
+        }
+        session_ = std::make_unique<ShowfloorSession>(folder_ / "product" / "Showfloor", folder_,
+                                                      arguments);
         ASSERT_TRUE(session_->running());
         if (!first.empty()) {
             session_->send(first);
