@@ -34,6 +34,9 @@ constexpr std::array<Vec3, 4> answerTextPlaces{{
 // end at 772, 774 and 584.
 constexpr float answerTextWidth = 294.0f;
 constexpr float hostTextWidth = 676.0f;
+// Left of the ladder's panel, in text units (half a board pixel, from the
+// left).
+constexpr float rungMarkerX = 383.0f;
 constexpr float questionTextWidth = 650.0f;
 constexpr float playerLabelWidth = 468.0f;
 // The question panel holds three lines of the smaller face.
@@ -166,6 +169,9 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
 
     makeText(playerLabelText, fonts, 1, {50.0f, -159.0f, 0.5f}, 1.5f, -1.0f, 3.0f, false);
     fitWithin(playerLabelText, fonts, 1, playerLabelWidth, 1);
+    makeText(rungMarker, fonts, 1, {rungMarkerX, 0.0f, 0.35f}, 0.2f, -1.0f, 0.2f, false);
+    rungMarker.fullColour = Colour{255, 214, 64, 255};
+    rungMarker.setText(u"\u00BB");
     makeText(hostText, fonts, 0, {40.0f, -112.0f, 0.5f}, 0.25f, 10.0f, 3.0f, true);
     fitWithin(hostText, fonts, 0, hostTextWidth, 1);
     makeText(questionText, fonts, 0, {50.0f, 99.0f, 0.3f}, 0.5f, -1.0f, 3.0f, true);
@@ -248,6 +254,7 @@ void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
     layer.add(backFrame);
     layer.add(playerLabelText);
     layer.add(hostText);
+    layer.add(rungMarker);
     layer.add(questionText);
     for (auto& text : answerTexts) {
         layer.add(text);
@@ -305,6 +312,26 @@ void GameScreen::flashRung(Player& player, float elapsed) {
         startAfresh(*player.currentRung);
         player.rungFlashTimer = 0.0f;
     }
+}
+
+void GameScreen::markRung(const Player& player) {
+    const bool playing =
+        player.currentRung != nullptr && player.roundState != RoundState::AfterCorrect &&
+        static_cast<int>(player.roundState) >= static_cast<int>(RoundState::ShowQuestion) &&
+        static_cast<int>(player.roundState) <= static_cast<int>(RoundState::NextTurn);
+    if (!playing) {
+        hide(rungMarker);
+        return;
+    }
+    const auto index = player.currentRung - rungs.data();
+    if (index < 0 || index >= static_cast<std::ptrdiff_t>(rungs.size())) {
+        hide(rungMarker);
+        return;
+    }
+    // Text places its block's centre twice y below the board's middle.
+    const int q = static_cast<int>(index) + 1;
+    rungMarker.position.y = (static_cast<float>(board::rungY(q)) - 384.0f) / 2.0f;
+    show(rungMarker);
 }
 
 void GameScreen::advanceFireworks(float elapsed) {

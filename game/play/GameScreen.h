@@ -8,6 +8,7 @@
 // changes is set from the player, so any player's screen can be put back at
 // any time.
 
+#include "common/Random.h"
 #include "game/engine/FireworkBurst.h"
 #include "game/engine/FontSet.h"
 #include "game/engine/Sprite.h"
@@ -15,7 +16,6 @@
 #include "game/engine/TextDrawable.h"
 #include "game/play/Player.h"
 #include "game/quiz/Question.h"
-#include "common/Random.h"
 
 #include <array>
 #include <filesystem>
@@ -66,6 +66,9 @@ public:
     // The rung played for flashes every 1.2 s while a question is on; in
     // other states it is off.
     static void flashRung(Player& player, float elapsed);
+    // Beside the rung played for stands a steady pointer, so it reads apart
+    // from the rungs already won by its shape, not only by its flashing.
+    void markRung(const Player& player);
     // Every burst in the air moves on by one frame.
     void advanceFireworks(float elapsed);
     // The first `count` bursts that have died down go up again at random
@@ -104,6 +107,7 @@ public:
 
     TextDrawable playerLabelText;
     TextDrawable hostText;
+    TextDrawable rungMarker;
     TextDrawable questionText;
     std::array<TextDrawable, answerCount> answerTexts;
 

@@ -5,6 +5,7 @@
 #include "game/play/Host.h"
 #include "game/quiz/PrizeLadder.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -216,8 +217,10 @@ void QuestionRound::setRoundState(Player& player, RoundState state) {
     case RoundState::Leave:
         player.taking = true;
         layer.pointerBlocked = true;
-        player.stateTimer = 3.0f;
         say(player, HostLine::Leave);
+        // The player leaves knowing what the answer would have been.
+        revealCorrect(player);
+        player.stateTimer = lastLineSeconds();
         break;
     case RoundState::Correct:
         player.level += 1;
@@ -238,7 +241,9 @@ void QuestionRound::setRoundState(Player& player, RoundState state) {
     case RoundState::Wrong:
         player.taking = false;
         say(player, HostLine::Wrong);
-        player.stateTimer = 6.0f;
+        // A lost Gamble reaches here without the reveal of a wrong answer.
+        revealCorrect(player);
+        player.stateTimer = std::max(6.0f, lastLineSeconds());
         break;
     case RoundState::Final:
         hide(screen.wheelBack);
@@ -298,6 +303,9 @@ void QuestionRound::frameRound(Player& player, float elapsed) {
         screen_->cycleBackdrop(player.backdropPhase, elapsed);
     }
     GameScreen::flashRung(player, elapsed);
+    if (screen_) {
+        screen_->markRung(player);
+    }
     if (services_.quitConfirm && services_.quitConfirm()) {
         return;
     }
@@ -507,6 +515,18 @@ void QuestionRound::say(Player& player, HostLine kind) {
     }
     hostText.setText(line);
     startAfresh(hostText);
+}
+
+float QuestionRound::lastLineSeconds() const {
+    // The host's parting line is typed out and then stays readable for three
+    // seconds before the game moves on (to the results, after the last turn).
+    float typing = 0.0f;
+    if (screen_) {
+        const TextDrawable& hostText = screen_->hostText;
+        typing = hostText.fadeIn + static_cast<float>(hostText.text().size()) *
+                                       (hostText.typewriter ? hostText.secondsPerLetter : 0.0f);
+    }
+    return std::max(3.0f, typing + 3.0f);
 }
 
 std::u16string QuestionRound::nameOf(const Player& player) const {

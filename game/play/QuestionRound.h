@@ -10,8 +10,8 @@
 #include "game/engine/SoundSet.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/play/GameScreen.h"
-#include "game/quiz/HostLine.h"
 #include "game/play/Player.h"
+#include "game/quiz/HostLine.h"
 #include "game/quiz/QuizState.h"
 #include "game/quiz/RoundState.h"
 
@@ -70,6 +70,9 @@ public:
     void say(Player& player, HostLine kind);
 
     // The player's name, from the name slots.
+    // How long the host's parting line keeps the screen: typed out, then three
+    // seconds to read.
+    float lastLineSeconds() const;
     std::u16string nameOf(const Player& player) const;
 
 private:

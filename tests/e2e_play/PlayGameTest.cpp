@@ -33,6 +33,8 @@ namespace fs = std::filesystem;
 
 constexpr int awaitAnswer = 8;
 constexpr int correctState = 23;
+constexpr int leaveState = 22;
+constexpr int wrongState = 24;
 constexpr int finalState = 25;
 
 struct Place {
@@ -126,6 +128,47 @@ protected:
         return {0, 0};
     }
 
+    // The rung (1 to 15) the steady pointer beside the ladder stands at; 0
+    // when there is none.
+    int markedRung() const {
+        for (const Json& d : last_["drawables"].items) {
+            if (d["kind"].string == "text" && d["text"].string == "\u00BB") {
+                for (int q = 1; q <= 15; ++q) {
+                    const float y = static_cast<float>(153 + 41 * (15 - q) - 384) / 2.0f;
+                    if (d["y"].number == y && d["x"].number == 383) {
+                        return q;
+                    }
+                }
+                ADD_FAILURE() << "the pointer stands at no rung: " << d["y"].number;
+            }
+        }
+        return 0;
+    }
+
+    // Called as the round enters `roundState`, one of the parting states:
+    // the host's line is typed out and then stays, with the right answer
+    // marked, for about three seconds more before the game moves on.
+    // Returns the line.
+    std::string expectLastLineKept(int roundState) {
+        std::string line = hostLine();
+        for (int step = 0; step < 100; ++step) {
+            session_->send("wait 0.1");
+            if (!waitFor([](const Json&) { return true; }, 0)) {
+                break;
+            }
+            if (!line.empty() && hostLine() == line) {
+                break;
+            }
+            line = hostLine();
+        }
+        session_->send("wait 2.7");
+        EXPECT_TRUE(waitFor([](const Json&) { return true; }, 0));
+        EXPECT_EQ(state(), roundState);
+        EXPECT_EQ(hostLine(), line);
+        EXPECT_TRUE(showsImage("Resources//AnswerCorrect.tga")) << "the answer is shown";
+        return line;
+    }
+
     int shownAnswers() const {
         int n = 0;
         for (float y : {138.0f, 167.0f}) {
@@ -191,10 +234,16 @@ TEST_F(PlayGame, OnePlayerWinsTheMillion) {
         EXPECT_EQ(shownAnswers(), 4);
         EXPECT_NE(questionLine().find("Question " + std::to_string(q) + "."), std::string::npos)
             << questionLine();
+        // Won rungs stay lit; the one played for has the pointer beside it.
+        EXPECT_EQ(markedRung(), q);
         if (q == 1) {
             shot("question.png");
         }
+        if (q == 4) {
+            shot("ladder.png");
+        }
         answer(true);
+        EXPECT_EQ(markedRung(), 0) << "no pointer while the won amount is announced";
         if (q < 15) {
             ASSERT_TRUE(waitForState(2, 20));
             session_->send("wait 2.5");
@@ -233,6 +282,8 @@ TEST_F(PlayGame, TwoPlayersTakeTurnsUntilBothHaveFinished) {
     EXPECT_EQ(hostLine(), "Ann, here is your next question...");
     EXPECT_EQ(textAt(50, -159), "P1: Ann");
     answer(false);
+    ASSERT_TRUE(waitForState(wrongState, 20));
+    expectLastLineKept(wrongState);
     ASSERT_TRUE(waitFor([](const Json& d) { return d["currentPlayer"].integer() == 1; }, 20));
     EXPECT_TRUE(player(0)["finished"].boolean);
     EXPECT_EQ(player(0)["finalWinnings"].integer(), 0);
@@ -255,10 +306,9 @@ TEST_F(PlayGame, TwoPlayersTakeTurnsUntilBothHaveFinished) {
     ASSERT_TRUE(waitForState(awaitAnswer));
     EXPECT_EQ(player(1)["level"].integer(), 6);
     click({659, 69});
-    ASSERT_TRUE(waitForState(22, 5));
-    session_->send("wait 2");
-    ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
-    const std::string leave = hostLine();
+    ASSERT_TRUE(waitForState(leaveState, 5));
+    // Taking shows the right answer, as a wrong answer does.
+    const std::string leave = expectLastLineKept(leaveState);
     EXPECT_EQ(leave.substr(leave.size() - 5), "2000!") << leave;
     ASSERT_TRUE(waitForState(finalState, 10));
     EXPECT_EQ(player(1)["finalWinnings"].integer(), 2000);
@@ -310,6 +360,11 @@ TEST_F(PlayGame, HelpOptionsOnTheRealScreen) {
         40));
     EXPECT_TRUE(player(0)["gambleUsed"].boolean);
     const bool won = state() == correctState;
+    if (!won) {
+        // A lost Gamble shows the right answer, as a wrong answer does.
+        ASSERT_TRUE(waitForState(wrongState, 10));
+        expectLastLineKept(wrongState);
+    }
     EXPECT_EQ(player(0)["level"].integer(), won ? 2 : 1);
 
     // Quitting in the middle of the game keeps the questions asked so far.

@@ -302,7 +302,8 @@ TEST_F(Round, AnEmptyDrawEndsThePlayersGameWithWhatTheyHave) {
     EXPECT_EQ(current().question, nullptr);
     EXPECT_TRUE(current().taking);
     EXPECT_NE(narrow(hostLine()).find("300!"), std::string::npos) << narrow(hostLine());
-    for (int i = 0; i < 120 && !gameOver_; ++i) {
+    // The parting line is typed out and read before the game ends.
+    for (int i = 0; i < 240 && !gameOver_; ++i) {
         frame();
     }
     EXPECT_TRUE(gameOver_);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -48,6 +49,18 @@ protected:
         writeConfigFile(resources(), setName_, names);
         std::vector<std::string> arguments{"-automation", "-windowed", "-constantframetime:0.1"};
         arguments.insert(arguments.end(), switches.begin(), switches.end());
+        // QV_E2E_WINDOW=<width>x<height> plays in a window of that size (for
+        // stills); the game is driven in board coordinates either way.
+        if (const char* size = std::getenv("QV_E2E_WINDOW")) {
+            const std::string text = size;
+            const auto x = text.find('x');
+            if (x != std::string::npos) {
+                std::string width = "-width:";
+                std::string height = "-height:";
+                arguments.push_back(width.append(text, 0, x));
+                arguments.push_back(height.append(text, x + 1));
+            }
+        }
         session_ = std::make_unique<ShowfloorSession>(folder_ / "product" / "Showfloor", folder_,
                                                       arguments);
         ASSERT_TRUE(session_->running());
