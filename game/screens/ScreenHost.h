@@ -5,6 +5,7 @@
 // run without a window or a framework.
 
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -50,6 +51,12 @@ public:
     }
     // The addresses a phone may open, for the settings screen.
     virtual std::u16string phoneAddresses() const { return {}; }
+    // The languages the game can be played in ("" follows the desktop
+    // session, then "de", "fr"... as installed), the one chosen, and choosing
+    // one: applied at once and kept for the next start.
+    virtual std::vector<std::string> languages() const { return {""}; }
+    virtual std::string language() const { return {}; }
+    virtual void setLanguage(const std::string& code) { (void)code; }
 };
 
 } // namespace qv

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+#include "common/Translate.h"
+
+#include "common/Paths.h"
+#include "common/Utf16.h"
+
+#include <libintl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+// glibc's count of catalogue changes: raising it makes gettext look up its
+// texts again after LANGUAGE changed while the program runs.
+extern "C" int _nl_msg_cat_cntr;
+
+namespace qv {
+
+namespace {
+
+const char* domain = i18n::gameDomain;
+std::string sessionList;
+std::string chosen;
+std::atomic<std::uint32_t> generation{0};
+
+bool isPlainC(const char* name) {
+    return name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0;
+}
+
+// "de_DE.UTF-8@euro" gives "de_DE:de"; "C" and "POSIX" give nothing.
+std::string languagesOfLocale(const std::string& locale) {
+    if (locale.empty() || isPlainC(locale.c_str())) {
+        return {};
+    }
+    std::string name = locale.substr(0, locale.find_first_of(".@"));
+    const std::size_t underscore = name.find('_');
+    if (underscore == std::string::npos) {
+        return name;
+    }
+    return name + ":" + name.substr(0, underscore);
+}
+
+void applyLanguages(const std::string& list) {
+    if (list.empty()) {
+        unsetenv("LANGUAGE");
+    } else {
+        setenv("LANGUAGE", list.c_str(), 1);
+    }
+    ++_nl_msg_cat_cntr;
+    ++generation;
+}
+
+// The grouping character of a language, read from how its catalogue writes
+// a sample amount: "1.000.000" gives ".", "1 000 000" gives " ".
+std::u16string separatorIn(const std::u16string& sample, std::size_t groups) {
+    // The sample is "1", then `groups` times a separator and "000".
+    if (sample.size() < 1 + groups * 3 || sample.front() != u'1') {
+        return {};
+    }
+    const std::size_t separatorLength = (sample.size() - 1 - groups * 3) / groups;
+    if (1 + groups * (3 + separatorLength) != sample.size()) {
+        return {};
+    }
+    const std::u16string separator = sample.substr(1, separatorLength);
+    std::u16string rebuilt = u"1";
+    for (std::size_t i = 0; i < groups; ++i) {
+        rebuilt += separator;
+        rebuilt += u"000";
+    }
+    if (rebuilt != sample) {
+        return {};
+    }
+    return separator;
+}
+
+} // namespace
+
+std::u16string tr(const char* msgid) {
+    return utf16FromUtf8Lossy(dgettext(domain, msgid));
+}
+
+std::u16string trn(const char* singular, const char* plural, unsigned long n) {
+    return utf16FromUtf8Lossy(dngettext(domain, singular, plural, n));
+}
+
+std::u16string trc(const char* context, const char* msgid) {
+    // A text with a context is looked up as "context\004msgid", as pgettext does.
+    std::string key = context;
+    key += '\004';
+    key += msgid;
+    const char* found = dgettext(domain, key.c_str());
+    return utf16FromUtf8Lossy(found == key.c_str() ? msgid : found);
+}
+
+std::u16string formatAmount(long long n) {
+    const bool negative = n < 0;
+    const std::string digits = std::to_string(negative ? -(n + 1) + 1ULL : n + 0ULL);
+    // Two samples, because some languages group four-digit amounts and
+    // others only longer ones.
+    const std::u16string separator =
+        digits.size() <= 4
+            ? separatorIn(trc("amount with four digits, grouped as the language writes it",
+                              "1000"),
+                          1)
+            : separatorIn(trc("amount with seven digits, grouped as the language writes it",
+                              "1000000"),
+                          2);
+    std::u16string out;
+    if (negative) {
+        out += u'-';
+    }
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            out += separator;
+        }
+        out += static_cast<char16_t>(digits[i]);
+    }
+    return out;
+}
+
+namespace i18n {
+
+std::filesystem::path localeFolder() {
+    return programFolder() / "locale";
+}
+
+std::string sessionLanguages() {
+    const std::string language = environmentValue("LANGUAGE");
+    if (!language.empty()) {
+        return language;
+    }
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const std::string value = environmentValue(name);
+        if (!value.empty()) {
+            return languagesOfLocale(value);
+        }
+    }
+    return {};
+}
+
+void setUp(const std::filesystem::path& folder, const char* textDomain) {
+    domain = textDomain;
+    // Only messages and characters follow the session: numbers in files and
+    // switches keep reading with a decimal point.
+    const char* messages = std::setlocale(LC_MESSAGES, "");
+    if (messages == nullptr || isPlainC(messages)) {
+        // gettext ignores LANGUAGE under the plain C locale, and a locale the
+        // machine does not have installed gives no language at all; C.UTF-8
+        // lets the language follow the variables in both cases.
+        std::setlocale(LC_MESSAGES, "C.UTF-8");
+    }
+    if (std::setlocale(LC_CTYPE, "") == nullptr) {
+        std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
+    sessionList = sessionLanguages();
+    bindtextdomain(domain, folder.c_str());
+    bind_textdomain_codeset(domain, "UTF-8");
+    applyLanguages(sessionList);
+}
+
+void chooseLanguage(const std::string& code) {
+    chosen = code;
+    applyLanguages(code.empty() ? sessionList : code);
+}
+
+const std::string& chosenLanguage() {
+    return chosen;
+}
+
+std::uint32_t languageGeneration() {
+    return generation.load();
+}
+
+std::vector<std::string> installedLanguages(const std::filesystem::path& folder,
+                                            const char* textDomain) {
+    std::vector<std::string> codes;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const auto mo = entry.path() / "LC_MESSAGES" / (std::string(textDomain) + ".mo");
+        if (std::filesystem::is_regular_file(mo, error)) {
+            codes.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+} // namespace i18n
+} // namespace qv

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The game's texts in the player's language, through the gettext catalogues
+// (one .mo per language under the product's locale folder). English is the
+// source language: a text missing from a catalogue shows as written in code.
+//
+// Texts are marked for xgettext with tr (one text), trn (a text with plural
+// forms), trc (a text with a context that tells translators where it stands)
+// and N_ (marked only, translated later through tr).
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#define N_(text) text
+
+namespace qv {
+
+// The translated text, UTF-16 for the game's drawing.
+std::u16string tr(const char* msgid);
+// The form for `n` of a text with plural forms.
+std::u16string trn(const char* singular, const char* plural, unsigned long n);
+// A text whose English words alone do not say enough to translate them.
+std::u16string trc(const char* context, const char* msgid);
+
+// `n` with its digits grouped as the language writes amounts ("1000000" in
+// English as the game has always shown it, "1.000.000" in German).
+std::u16string formatAmount(long long n);
+
+namespace i18n {
+
+// The game's catalogue domain.
+inline constexpr const char* gameDomain = "showfloor";
+
+// The locale folder beside the program file (or an installed product's).
+std::filesystem::path localeFolder();
+
+// Sets the process locale from the session (falling back to C.UTF-8 when the
+// session's locale is not installed, so the catalogues still work) and binds
+// `domain` to `folder`. Call once at start-up, before any tr().
+void setUp(const std::filesystem::path& folder, const char* domain);
+
+// The session's language list as gettext reads it: LANGUAGE, then LC_ALL,
+// LC_MESSAGES, LANG ("de_DE.UTF-8" gives "de_DE:de"); empty for C/POSIX.
+std::string sessionLanguages();
+
+// Switches every following tr() to `code` ("de", "pl"...); an empty code
+// goes back to the session's languages. Takes effect at once.
+void chooseLanguage(const std::string& code);
+
+// The code chosen with chooseLanguage, empty when following the session.
+const std::string& chosenLanguage();
+
+// Counts every change of language, so drawn texts know to fetch theirs again.
+std::uint32_t languageGeneration();
+
+// The languages with a catalogue in `folder` (codes such as "de"), sorted,
+// English not included.
+std::vector<std::string> installedLanguages(const std::filesystem::path& folder,
+                                            const char* domain);
+
+} // namespace i18n
+} // namespace qv
