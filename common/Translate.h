@@ -24,6 +24,18 @@ std::u16string tr(const char* msgid);
 std::u16string trn(const char* singular, const char* plural, unsigned long n);
 // A text whose English words alone do not say enough to translate them.
 std::u16string trc(const char* context, const char* msgid);
+// The translated text in UTF-8, for message boxes, standard output and
+// error lines.
+std::string tr8(const char* msgid);
+
+// Fills the "%d" and "%s" placeholders of a translated text with values
+// already written out, in order; "%1$s" and "%2$d" name the value, for
+// languages that put the two the other way round.
+std::u16string fillPlaceholders(std::u16string_view pattern, std::u16string_view first,
+                                std::u16string_view second = {});
+// The same for UTF-8 texts.
+std::string fillPlaceholders(std::string_view pattern, std::string_view first,
+                             std::string_view second = {});
 
 // `n` with its digits grouped as the language writes amounts ("1000000" in
 // English as the game has always shown it, "1.000.000" in German).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/screens/SettingsScreen.h"
 
+#include "common/Translate.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/quiz/QuizState.h"
 #include "game/screens/ScreenHost.h"
@@ -26,16 +27,25 @@ constexpr ButtonImages changeSetImages{"Resources//changeqsetbuttonoff.tga",
 constexpr ButtonImages okImages{"Resources//okbuttonoff.tga", "Resources//okbuttonhilight.tga",
                                 "Resources//okbuttonon.tga"};
 
-const char16_t* effectsLabel(bool on) {
-    return on ? u"Sound effects ON" : u"Sound effects OFF";
+std::u16string effectsLabel(bool on) {
+    // TRANSLATORS: a settings line beside its switch; about 20 letters.
+    return on ? tr("Sound effects ON")
+              // TRANSLATORS: a settings line beside its switch; about 20 letters.
+              : tr("Sound effects OFF");
 }
 
-const char16_t* phonesLabel(bool on) {
-    return on ? u"Phones ON" : u"Phones OFF";
+std::u16string phonesLabel(bool on) {
+    // TRANSLATORS: a settings line: players may join from their phones; about 20 letters.
+    return on ? tr("Phones ON")
+              // TRANSLATORS: a settings line: players may join from their phones; about 20 letters.
+              : tr("Phones OFF");
 }
 
-const char16_t* voiceLabel(bool on) {
-    return on ? u"Voice ON" : u"Voice OFF";
+std::u16string voiceLabel(bool on) {
+    // TRANSLATORS: a settings line: the host's lines spoken aloud; about 20 letters.
+    return on ? tr("Voice ON")
+              // TRANSLATORS: a settings line: the host's lines spoken aloud; about 20 letters.
+              : tr("Voice OFF");
 }
 
 } // namespace
@@ -170,11 +180,13 @@ void SettingsScreen::changeSet() {
     }
     messageShowing = true;
     messageTimer = messageSeconds;
-    questionSetText.setText(u"No alternatives available");
+    // TRANSLATORS: in Settings, for a few seconds, when Change Set finds no other question set.
+    questionSetText.setText(tr("No alternatives available"));
 }
 
 void SettingsScreen::showSetName() {
-    questionSetText.setText(u"Question Set: " + host_.quiz().questionSetName);
+    // TRANSLATORS: in Settings; %s is the name of the question set in play.
+    questionSetText.setText(fillPlaceholders(tr("Question Set: %s"), host_.quiz().questionSetName));
 }
 
 } // namespace qv

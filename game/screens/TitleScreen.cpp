@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/Translate.h"
 #include "game/engine/InputDevices.h"
 #include "game/engine/SpriteLayer.h"
 #include "game/quiz/QuizState.h"
@@ -133,8 +134,9 @@ void TitleScreen::initialise() {
     screen::makeButton(host_, newGameButton, newGameImages, Vec3{512.0f, 650.0f, 0.3f}, true);
     screen::makeButton(host_, settingsButton, settingsImages, Vec3{512.0f, 700.0f, 0.3f}, true);
 
-    screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words,
-                     u"Please select number of players");
+    // TRANSLATORS: above the player-count buttons of a new game; one line, about 40 letters.
+    const std::u16string prompt = tr("Please select number of players");
+    screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words, prompt);
     promptText.typewriter = true;
     screen::makeText(host_, countText, 1, Vec3{250.0f, 60.0f, 0.9f},
                      Envelope{dimWhite, clear, 0.4f, 3.0f}, u"1");
@@ -323,7 +325,9 @@ void TitleScreen::promptForName(int index) {
     carriedName = !typedName.empty();
     cursorTimer = 0.0f;
     nameText.setText(typedName);
-    promptText.setText(u"Player " + screen::decimal(index + 1) + u", please enter your name");
+    // TRANSLATORS: above the name being typed; %d is the player's number (1 to 9).
+    const std::u16string prompt = tr("Player %d, please enter your name");
+    promptText.setText(fillPlaceholders(prompt, screen::decimal(index + 1)));
     // From its first letter again.
     promptText.enabled = false;
     promptText.start();

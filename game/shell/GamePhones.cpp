@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "common/Translate.h"
 #include "common/Utf16.h"
 #include "game/engine/ButtonSearch.h"
 #include "game/engine/InputCodes.h"
@@ -123,7 +124,8 @@ void GamePhones::showJoining() {
     // Text places are in half units from the screen's left and from its
     // middle line (see TextDrawable).
     screen::makeText(game_.screenHost(), roomText_, 0, Vec3{6.0f, 68.0f, 0.2f}, textEnvelope,
-                     utf16FromUtf8Lossy("Phones: room " + room));
+                     // TRANSLATORS: on screen while phones may join; %s is the room's code.
+                     fillPlaceholders(tr("Phones: room %s"), utf16FromUtf8Lossy(room)));
     screen::makeText(game_.screenHost(), addressText_, 0, Vec3{6.0f, 88.0f, 0.2f}, textEnvelope,
                      utf16FromUtf8Lossy(address));
     roomText_.start();
