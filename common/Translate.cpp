@@ -211,8 +211,22 @@ void chooseLanguage(const std::string& code) {
     applyLanguages(code.empty() ? sessionList : code);
 }
 
+bool isLanguageCode(std::string_view code) {
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (code.empty() || code.size() > 32 || !letter(code.front())) {
+        return false;
+    }
+    return std::all_of(code.begin(), code.end(), [&letter](char c) {
+        return letter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' || c == '@';
+    });
+}
+
 const std::string& chosenLanguage() {
     return chosen;
+}
+
+std::string currentLanguages() {
+    return chosen.empty() ? sessionList : chosen;
 }
 
 std::uint32_t languageGeneration() {

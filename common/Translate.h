@@ -62,11 +62,31 @@ std::string sessionLanguages();
 // goes back to the session's languages. Takes effect at once.
 void chooseLanguage(const std::string& code);
 
+// Whether `code` has the form of a language code ("de", "pt_BR",
+// "sr@latin", "qps"): 1 to 32 letters, digits, '_', '-', '.' or '@',
+// beginning with a letter. Codes read from files are checked with it before
+// they reach the environment or a path.
+bool isLanguageCode(std::string_view code);
+
 // The code chosen with chooseLanguage, empty when following the session.
 const std::string& chosenLanguage();
 
 // Counts every change of language, so drawn texts know to fetch theirs again.
+// A screen that shows translated texts keeps the value it set them under and,
+// in its update, sets them again when this differs:
+//
+//     if (textsLanguage_ != i18n::languageGeneration()) {
+//         textsLanguage_ = i18n::languageGeneration();
+//         label.setText(tr("..."));
+//     }
+//
+// A text composed for one moment (a host's line) keeps its language until
+// the next one is composed.
 std::uint32_t languageGeneration();
+
+// The language list gettext follows now ("de", "de_DE:de", "qps"), empty
+// for English.
+std::string currentLanguages();
 
 // The languages with a catalogue in `folder` (codes such as "de"), sorted,
 // English not included.

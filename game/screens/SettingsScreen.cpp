@@ -88,6 +88,7 @@ void SettingsScreen::initialise() {
                      host_.phonesOn() ? host_.phoneAddresses() : std::u16string());
     phonesAddressText.maxWidth = 250.0f;
     phonesAddressText.fitFont = host_.font(0);
+    textsLanguage_ = i18n::languageGeneration();
 
     backdrop.start();
     settingsArt.start();
@@ -115,6 +116,9 @@ void SettingsScreen::update(float dt) {
     backdropAnimation.step(backdrop, dt);
     if (host_.quitConfirm()) {
         return;
+    }
+    if (textsLanguage_ != i18n::languageGeneration()) {
+        refreshTexts();
     }
     if (messageShowing) {
         messageTimer -= dt;
@@ -182,6 +186,20 @@ void SettingsScreen::changeSet() {
     messageTimer = messageSeconds;
     // TRANSLATORS: in Settings, for a few seconds, when Change Set finds no other question set.
     questionSetText.setText(tr("No alternatives available"));
+}
+
+void SettingsScreen::refreshTexts() {
+    textsLanguage_ = i18n::languageGeneration();
+    const QuizState& quiz = host_.quiz();
+    effectsText.setText(effectsLabel(quiz.soundEffectsOn));
+    voiceText.setText(voiceLabel(quiz.voiceOn));
+    phonesText.setText(phonesLabel(host_.phonesOn()));
+    if (messageShowing) {
+        // TRANSLATORS: in Settings, for a few seconds, when Change Set finds no other question set.
+        questionSetText.setText(tr("No alternatives available"));
+    } else {
+        showSetName();
+    }
 }
 
 void SettingsScreen::showSetName() {

@@ -98,11 +98,13 @@ void GamePhones::showJoining() {
     }
     // A screen change empties the draw list; a new game brings a new code.
     const std::string room = server_->roomCode();
-    if (layer->contains(roomText_) && room == shownRoom_) {
+    if (layer->contains(roomText_) && room == shownRoom_ &&
+        shownLanguage_ == i18n::languageGeneration()) {
         return;
     }
     shown_ = true;
     shownRoom_ = room;
+    shownLanguage_ = i18n::languageGeneration();
     const std::string address = server_->pageAddress();
     const QrCode code = makeQrCode(address + "/?room=" + room);
     const std::filesystem::path file =

@@ -11,6 +11,7 @@
 
 #include "common/ProgramInfo.h"
 #include "common/Translate.h"
+#include "game/shell/GameLanguage.h"
 #include "game/shell/LargeBlocks.h"
 #include "game/shell/ShowfloorMain.h"
 #include "platform/IniSettingsStore.h"
@@ -87,8 +88,11 @@ bool answerInfo(std::span<const std::string_view> arguments) {
 int main(int argc, char** argv) {
     // First of all, before anything allocates through SDL.
     qv::useLargeBlocksForSdl();
-    // Before any text is looked up: the language of the session.
+    // Before any text is looked up: the language of the session, then the
+    // one the player chose in Settings, if any.
     qv::i18n::setUp(qv::i18n::localeFolder(), qv::i18n::gameDomain);
+    qv::IniSettingsStore frameworkSettings(qv::frameworkSettingsFile());
+    qv::chooseSavedLanguage(frameworkSettings);
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (answerInfo(arguments)) {
         return 0;
@@ -96,6 +100,5 @@ int main(int argc, char** argv) {
     qv::SdlMessageBox messages;
     qv::XdgShellOpener shell;
     qv::SdlRuntimeDiagnostics diagnostics;
-    qv::IniSettingsStore frameworkSettings(qv::frameworkSettingsFile());
     return qv::runShowfloor({messages, shell, diagnostics, frameworkSettings}, arguments);
 }
