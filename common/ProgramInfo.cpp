@@ -11,20 +11,22 @@ std::string_view productVersion() {
 
 std::string helpText(const ProgramInfo& info) {
     std::vector<ProgramOption> all = info.options;
-    all.push_back({"--help", "print this help and exit"});
-    all.push_back({"--version", "print the version and exit"});
+    all.push_back({"--help", info.helpMeaning});
+    all.push_back({"--version", info.versionMeaning});
     std::size_t width = 0;
     for (const ProgramOption& option : all) {
         width = std::max(width, option.name.size());
     }
-    std::string text = "Usage: " + std::string(info.name);
+    std::string text = std::string(info.usageLabel) + " " + std::string(info.name);
     if (!info.usage.empty()) {
         text += ' ';
         text += info.usage;
     }
     text += '\n';
     text += info.summary;
-    text += "\n\nOptions:\n";
+    text += "\n\n";
+    text += info.optionsHeading;
+    text += "\n";
     for (const ProgramOption& option : all) {
         text += "  ";
         text += option.name;

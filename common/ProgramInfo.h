@@ -26,6 +26,11 @@ struct ProgramInfo {
     std::string_view summary;           // one sentence
     std::vector<ProgramOption> options; // besides --help and --version
     std::string_view epilogue;          // a closing paragraph, or empty
+    // The words around them, for a program that shows its help translated.
+    std::string_view usageLabel = "Usage:";
+    std::string_view optionsHeading = "Options:";
+    std::string_view helpMeaning = "print this help and exit";
+    std::string_view versionMeaning = "print the version and exit";
 };
 
 // "<name> [usage]", the summary, every option and the epilogue.

@@ -8,6 +8,7 @@
 
 #include "common/Paths.h"
 #include "common/ProgramInfo.h"
+#include "common/TextMark.h"
 #include "launcher/Launcher.h"
 #include "launcher/LoaderSystemLibraries.h"
 #include "launcher/PrintingProcessStarter.h"
@@ -20,12 +21,20 @@ namespace {
 const qv::ProgramInfo porchlightInfo{
     "Porchlight",
     "[OPTION]...",
-    "The launcher of Quizvale: checks that the game's graphics runtime is installed, then\n"
-    "starts the game (or offers to install the runtime).",
+    QV_TR_NOOP(
+        "Porchlight",
+        "The launcher of Quizvale: checks that the game's graphics runtime is installed, then\n"
+        "starts the game (or offers to install the runtime)."),
     {
-        {"--dry-run", "print what would be started, one line each, instead of starting it"},
+        {"--dry-run",
+         QV_TR_NOOP("Porchlight",
+                    "print what would be started, one line each, instead of starting it")},
     },
-    "Installed as the command quizvale.",
+    QV_TR_NOOP("Porchlight", "Installed as the command quizvale."),
+    QV_TR_NOOP("Porchlight", "Usage:"),
+    QV_TR_NOOP("Porchlight", "Options:"),
+    QV_TR_NOOP("Porchlight", "print this help and exit"),
+    QV_TR_NOOP("Porchlight", "print the version and exit"),
 };
 
 } // namespace

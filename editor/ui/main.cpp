@@ -3,6 +3,7 @@
 
 #include "common/ProgramInfo.h"
 #include "common/ResourcesFolder.h"
+#include "common/TextMark.h"
 #include "editor/interchange/CommandLine.h"
 #include "editor/model/ImagePictureHook.h"
 #include "editor/model/IniProfile.h"
@@ -25,25 +26,44 @@ namespace {
 const qv::ProgramInfo setwrightInfo{
     "Setwright",
     "[OPTION]...",
-    "The question-set editor of Quizvale: opens the set used last, or asks for the name of a\n"
-    "new one.",
+    QV_TR_NOOP(
+        "Setwright",
+        "The question-set editor of Quizvale: opens the set used last, or asks for the name of a\n"
+        "new one."),
     {
-        {"--import FILE --set NAME", "make the set NAME of the questions in FILE"},
+        {"--import FILE --set NAME",
+         QV_TR_NOOP("Setwright", "make the set NAME of the questions in FILE")},
         {"--format FORMAT",
-         "csv, tsv, xlsx, ods, aiken, gift, opentdb or moodle (default: told from FILE)"},
-        {"--sheet NAME|N", "import this sheet of a workbook (default: the first)"},
-        {"--columns LIST", "which columns hold what, as question=1,a=2,b=3,c=4,d=5,correct=6"},
-        {"--rung N", "put the imported questions that name no rung on rung N (1 to 15)"},
-        {"--append", "add the imported questions to the existing set NAME"},
-        {"--export NAME --to FILE", "write the set NAME as CSV, its pictures beside FILE"},
-        {"--check NAME", "count the questions per rung and list every problem of the set"},
+         QV_TR_NOOP(
+             "Setwright",
+             "csv, tsv, xlsx, ods, aiken, gift, opentdb or moodle (default: told from FILE)")},
+        {"--sheet NAME|N",
+         QV_TR_NOOP("Setwright", "import this sheet of a workbook (default: the first)")},
+        {"--columns LIST",
+         QV_TR_NOOP("Setwright",
+                    "which columns hold what, as question=1,a=2,b=3,c=4,d=5,correct=6")},
+        {"--rung N",
+         QV_TR_NOOP("Setwright",
+                    "put the imported questions that name no rung on rung N (1 to 15)")},
+        {"--append",
+         QV_TR_NOOP("Setwright", "add the imported questions to the existing set NAME")},
+        {"--export NAME --to FILE",
+         QV_TR_NOOP("Setwright", "write the set NAME as CSV, its pictures beside FILE")},
+        {"--check NAME",
+         QV_TR_NOOP("Setwright", "count the questions per rung and list every problem of the set")},
     },
-    "--import, --export and --check open no window and need no display. They exit\n"
-    "with 0 when all went well, 1 when questions were skipped or problems found,\n"
-    "and 2 when nothing was done.\n"
-    "\n"
-    "Sets are saved under Resources/QuestionSets in the product folder, or in\n"
-    "~/.local/share/Quizvale/Resources/QuestionSets when that folder cannot be written.",
+    QV_TR_NOOP(
+        "Setwright",
+        "--import, --export and --check open no window and need no display. They exit\n"
+        "with 0 when all went well, 1 when questions were skipped or problems found,\n"
+        "and 2 when nothing was done.\n"
+        "\n"
+        "Sets are saved under Resources/QuestionSets in the product folder, or in\n"
+        "~/.local/share/Quizvale/Resources/QuestionSets when that folder cannot be written."),
+    QV_TR_NOOP("Setwright", "Usage:"),
+    QV_TR_NOOP("Setwright", "Options:"),
+    QV_TR_NOOP("Setwright", "print this help and exit"),
+    QV_TR_NOOP("Setwright", "print the version and exit"),
 };
 
 // Sets live in the Resources folder the game reads: the shipped one, or the
