@@ -3,7 +3,7 @@
 # Resources tree and the DirectX folder with the runtime installer, plus menu
 # entries, the icon, two commands on the PATH and a Debian package.
 #
-#   <prefix>/lib/Quizvale/{Showfloor,Setwright,Porchlight,Resources/,DirectX/}
+#   <prefix>/lib/Quizvale/{Showfloor,Setwright,Porchlight,Resources/,DirectX/,translations/}
 #   <prefix>/bin/quizvale -> ../lib/Quizvale/Porchlight
 #   <prefix>/bin/setwright -> ../lib/Quizvale/Setwright
 #   <prefix>/share/applications/quizvale.desktop, quizvale-setwright.desktop
@@ -38,6 +38,11 @@ install(DIRECTORY "${QV_PRODUCT_DIR}/Resources" DESTINATION "${QV_INSTALL_DIR}"
         PATTERN "Config.txt" EXCLUDE
         REGEX "/QState[^/]*\\.bin$" EXCLUDE
         REGEX "\\.tmp-[^/]*$" EXCLUDE)
+# The Qt programs' catalogues; the pseudo language is for tests only.
+if(TARGET Setwright OR TARGET Porchlight)
+  install(DIRECTORY "${QV_PRODUCT_DIR}/translations" DESTINATION "${QV_INSTALL_DIR}"
+          PATTERN "*_qps.qm" EXCLUDE)
+endif()
 install(PROGRAMS "${PROJECT_SOURCE_DIR}/packaging/DirectX/install-runtime.sh"
         DESTINATION "${QV_INSTALL_DIR}/DirectX")
 install(FILES "${QV_PRODUCT_DIR}/Resources/icon.png"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "launcher/QtMessageBox.h"
 
+#include "common/qt/QtLanguage.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -92,6 +94,9 @@ MessageAnswer QtMessageBox::answerOf(const QMessageBox& box, const QAbstractButt
 MessageAnswer QtMessageBox::show(const MessageRequest& request) {
     if (QCoreApplication::instance() == nullptr) {
         application_ = std::make_unique<QApplication>(argc_, argv_);
+        if (language_ != nullptr) {
+            language_->install();
+        }
     }
     // Widgets need a QApplication; a console-only application cannot show a box.
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {

@@ -9,6 +9,7 @@
 #include "common/Paths.h"
 #include "common/ProgramInfo.h"
 #include "common/TextMark.h"
+#include "common/qt/QtLanguage.h"
 #include "launcher/Launcher.h"
 #include "launcher/LoaderSystemLibraries.h"
 #include "launcher/PrintingProcessStarter.h"
@@ -41,7 +42,9 @@ const qv::ProgramInfo porchlightInfo{
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    if (qv::answerInfoOption(porchlightInfo, arguments, std::cout)) {
+    qv::QtLanguage language("porchlight");
+    if (qv::answerInfoOption(language.translated(porchlightInfo, "Porchlight"), arguments,
+                             std::cout)) {
         return 0;
     }
     bool dryRun = false;
@@ -56,6 +59,7 @@ int main(int argc, char** argv) {
     }
     qv::IniSettingsStore settings(qv::launcherSettingsFile());
     qv::QtMessageBox messages;
+    messages.setLanguage(&language);
     qv::LoaderSystemLibraries libraries;
     qv::QtProcessStarter starter;
     qv::PrintingProcessStarter printer(std::cout);

@@ -4,6 +4,7 @@
 #include "common/ProgramInfo.h"
 #include "common/ResourcesFolder.h"
 #include "common/TextMark.h"
+#include "common/qt/QtLanguage.h"
 #include "editor/interchange/CommandLine.h"
 #include "editor/model/ImagePictureHook.h"
 #include "editor/model/IniProfile.h"
@@ -91,13 +92,16 @@ std::optional<int> runWithoutWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     // Answered before Qt starts, so that they need no display.
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    if (qv::answerInfoOption(setwrightInfo, arguments, std::cout)) {
+    qv::QtLanguage language("setwright");
+    if (qv::answerInfoOption(language.translated(setwrightInfo, "Setwright"), arguments,
+                             std::cout)) {
         return 0;
     }
     if (const std::optional<int> code = runWithoutWindow(argc, argv)) {
         return *code;
     }
     QApplication application(argc, argv);
+    language.install();
     qv::QtEditorUser user;
     qv::ImagePictureHook pictures(user);
     qv::IniProfile profile(qv::IniProfile::defaultLocation());
