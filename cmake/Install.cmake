@@ -50,6 +50,8 @@ install(FILES "${QV_PRODUCT_DIR}/Resources/icon.png"
         RENAME quizvale.png
         OPTIONAL)
 
+include(DesktopCatalogues)
+
 # The menu entries name the product folder by its full path, which is only
 # known at install time (cmake --install --prefix, cpack's own prefix). Each
 # program present gets its entry and a command on the PATH, a relative link so
@@ -58,7 +60,9 @@ function(qv_install_entry program desktop command)
   if(NOT TARGET ${program})
     return()
   endif()
-  set(source "${PROJECT_SOURCE_DIR}/packaging/${desktop}.desktop.in")
+  qv_translate_desktop(${desktop})
+  set(qv_desktop_outputs ${qv_desktop_outputs} PARENT_SCOPE)
+  set(source "${QV_TRANSLATED_PACKAGING}/${desktop}.desktop.in")
   set(generated "${CMAKE_BINARY_DIR}/packaging/${desktop}.desktop")
   install(CODE "
     set(QV_PRODUCT_FOLDER \"\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}\")
@@ -86,10 +90,15 @@ function(qv_install_metainfo program component)
   set(generated "${CMAKE_BINARY_DIR}/packaging/org.quizvale.${component}.metainfo.xml")
   configure_file("${PROJECT_SOURCE_DIR}/packaging/metainfo/org.quizvale.${component}.metainfo.xml.in"
                  "${generated}" @ONLY)
-  install(FILES "${generated}" DESTINATION share/metainfo)
+  qv_translate_metainfo(${component})
+  set(qv_desktop_outputs ${qv_desktop_outputs} PARENT_SCOPE)
+  install(FILES "${QV_TRANSLATED_PACKAGING}/org.quizvale.${component}.metainfo.xml"
+          DESTINATION share/metainfo)
 endfunction()
 qv_install_metainfo(Porchlight quizvale)
 qv_install_metainfo(Setwright setwright)
+# Built with everything, so that an install finds them.
+add_custom_target(desktop_translations ALL DEPENDS ${qv_desktop_outputs})
 
 # A manual page for each command an install adds, and for the game itself.
 if(TARGET Porchlight)
