@@ -32,6 +32,14 @@ std::string marked(const char* context, std::string_view english, int n) {
     return text;
 }
 
+std::string plain(std::string_view english, int n) {
+    std::string text(english);
+    if (n >= 0) {
+        replaceAll(text, "%n", std::to_string(n));
+    }
+    return text;
+}
+
 std::string fill(std::string text, std::initializer_list<std::string_view> values) {
     // One pass, so that a value holding "%2" is never filled in again.
     std::string out;

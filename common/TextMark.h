@@ -26,6 +26,9 @@ void setTranslator(Translator translator);
 // The marked text in the language shown, with "%n" replaced by `n` when n >= 0.
 std::string marked(const char* context, std::string_view english, int n = -1);
 
+// The text as written (English), with "%n" replaced by `n` when n >= 0.
+std::string plain(std::string_view english, int n = -1);
+
 // `text` with its placeholders "%1", "%2"... replaced, in the order given.
 std::string fill(std::string text, std::initializer_list<std::string_view> values);
 

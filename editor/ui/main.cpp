@@ -13,6 +13,7 @@
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
 #include "editor/ui/QtSetLock.h"
+#include "editor/ui/WidgetDump.h"
 
 #include <QApplication>
 
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     language.install();
+    qv::WidgetDump dump; // for the window tests, when they ask
     qv::QtEditorUser user;
     qv::ImagePictureHook pictures(user);
     qv::IniProfile profile(qv::IniProfile::defaultLocation());

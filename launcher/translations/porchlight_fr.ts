@@ -23,7 +23,7 @@ Please use the following installer to add this file, then restart Quizvale when 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../main.cpp" line="+24"/>
+        <location filename="../main.cpp" line="+25"/>
         <source>The launcher of Quizvale: checks that the game&apos;s graphics runtime is installed, then
 starts the game (or offers to install the runtime).</source>
         <translation type="unfinished"></translation>
@@ -59,7 +59,7 @@ starts the game (or offers to install the runtime).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../QtMessageBox.cpp" line="+59"/>
+        <location filename="../QtMessageBox.cpp" line="+61"/>
         <source>Don&apos;t show again</source>
         <translation type="unfinished"></translation>
     </message>

@@ -49,6 +49,13 @@ check "Resources holds the art" test -s "$product/Resources/icon.png"
 check "Resources holds the Default question set" \
     test -d "$product/Resources/QuestionSets/Default"
 check "no saved configuration is shipped" test ! -e "$product/Resources/Config.txt"
+for catalogue in setwright porchlight; do
+    for code in de fr es pl ru; do
+        check "${catalogue}_$code.qm installed" test -f "$product/translations/${catalogue}_$code.qm"
+    done
+done
+check "the pseudo language is not shipped" \
+    test -z "$(find "$product/translations" -name '*_qps.qm' 2>/dev/null)"
 check "icon installed" test -s "$prefix/share/icons/hicolor/256x256/apps/quizvale.png"
 check "quizvale command leads to Porchlight" \
     test "$(readlink -f "$prefix/bin/quizvale")" = "$(readlink -f "$product/Porchlight")"

@@ -4,7 +4,7 @@
 <context>
     <name>Setwright</name>
     <message>
-        <location filename="../main.cpp" line="+29"/>
+        <location filename="../main.cpp" line="+31"/>
         <source>The question-set editor of Quizvale: opens the set used last, or asks for the name of a
 new one.</source>
         <translation type="unfinished"></translation>
@@ -122,11 +122,13 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../interchange/SetCheck.cpp" line="+38"/>
         <source>, </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../interchange/SetCheck.cpp" line="+37"/>
         <source>the question</source>
         <translation type="unfinished"></translation>
     </message>
@@ -152,11 +154,13 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
     </message>
     <message>
         <location line="+0"/>
+        <location filename="../../interchange/SetCheck.cpp" line="+8"/>
         <source>the correct answer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../interchange/SetCheck.cpp" line="+3"/>
         <source>the prize</source>
         <translation type="unfinished"></translation>
     </message>
@@ -386,6 +390,79 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
     <message>
         <location line="+1"/>
         <source>Total:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../interchange/EditorQuestions.cpp" line="+37"/>
+        <source>No problems found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Problems:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>... and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../interchange/SetCheck.cpp" line="-27"/>
+        <source>rung %1 (%2): no questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>rung %1 (%2): 1 question, fewer than %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>rung %1 (%2): %n questions, fewer than %3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>answer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>question %1: incomplete, without %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>question %1: the same question as question %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>question %1: answers %2 and %3 are the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>question %1: the question has %2 characters, more than 128</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>question %1: answer %2 has %3 characters, more than 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>question %1: marked as having a picture, but %2 is missing or not a readable picture</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
