@@ -96,6 +96,12 @@ TEST_F(QtMessageBoxTest, BoxSpeaksTheSessionsLanguage) {
             EXPECT_FALSE(english.match(text).hasMatch()) << text.toStdString();
         }
     }
+    // The first language of the list that has a catalogue, unless English
+    // comes first.
+    ::setenv("LANGUAGE", "xx:qps", 1);
+    EXPECT_EQ(QtLanguage("porchlight", QV_TEST_TRANSLATIONS).language(), "qps");
+    ::setenv("LANGUAGE", "en_GB:qps", 1);
+    EXPECT_EQ(QtLanguage("porchlight", QV_TEST_TRANSLATIONS).language(), "");
     // Without a catalogue for the language, the box is English as written.
     ::setenv("LANGUAGE", "xx", 1);
     {

@@ -4,10 +4,11 @@
 language and lists every text still in English (two plain ASCII letters in a
 row: the pseudo language accents every letter) and every text cut off.
 
-    pseudo_check.py DUMP WHAT [ALLOWED...]
+    pseudo_check.py [--cut-only] DUMP WHAT [ALLOWED...]
 
 ALLOWED are texts of the user's (set names, questions) that may stand as
-they are. Exit 1 when anything is found, printing one line each.
+they are. With --cut-only, only what is cut off counts (a language written
+in plain letters). Exit 1 when anything is found, printing one line each.
 """
 import json
 import re
@@ -19,8 +20,12 @@ KEPT = re.compile(r"\*\.\w+|\d+(\.\d+)+")
 
 
 def main():
-    dump, what = sys.argv[1], sys.argv[2]
-    allowed = sys.argv[3:]
+    args = sys.argv[1:]
+    cut_only = args[:1] == ["--cut-only"]
+    if cut_only:
+        args = args[1:]
+    dump, what = args[0], args[1]
+    allowed = args[2:]
     problems = []
     count = 0
     with open(dump, encoding="utf-8") as lines:
@@ -34,7 +39,7 @@ def main():
             bare = KEPT.sub("", bare)
             where = "%s %s '%s' in '%s'" % (record["kind"], record["name"] or record["class"],
                                              text, record["window"])
-            if ENGLISH.search(bare):
+            if not cut_only and ENGLISH.search(bare):
                 problems.append("English: " + where)
             if record["cut"]:
                 problems.append("cut off (%dx%d): %s" % (record["width"], record["height"], where))
