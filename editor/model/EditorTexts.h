@@ -24,7 +24,9 @@ inline constexpr std::string_view incompleteMoveText = QV_TR_NOOP(
     "The current question is incomplete. Please finish before moving to another question");
 // Followed by the parts that are missing, for instance "Missing: the answer C,
 // the prize.": %1 is the list of parts, joined by the separator.
+//: Under the incomplete-question message: %1 is the list of the missing parts.
 inline constexpr std::string_view missingList = QV_TR_NOOP("Setwright", "Missing: %1.");
+//: Between the missing parts of a question in a list.
 inline constexpr std::string_view missingSeparator = QV_TR_NOOP("Setwright", ", ");
 inline constexpr std::array<std::string_view, 7> missingParts = {
     QV_TR_NOOP("Setwright", "the question"), QV_TR_NOOP("Setwright", "the answer A"),
@@ -36,11 +38,13 @@ inline constexpr std::array<std::string_view, 7> missingParts = {
 inline constexpr std::string_view noQuestionsLabel = QV_TR_NOOP("Setwright", "No questions");
 
 // Another window holds the set: %1 is the set's name, %2 the window's holder.
+//: %1 is the set's name, %2 says who holds it ("process 1234 on laptop").
 inline constexpr std::string_view setInUseText = QV_TR_NOOP(
     "Setwright", "The question set \"%1\" is open in another Setwright window (%2). It is opened "
                  "read-only: close it there to change it here, or save a copy with Save As.");
 inline constexpr std::string_view setInUseTitle = QV_TR_NOOP("Setwright", "Question Set In Use");
 // After the set's name in the caption while it is read-only.
+//: After the set's name in the window's caption; starts with a space.
 inline constexpr std::string_view readOnlyMark = QV_TR_NOOP("Setwright", " (read-only)");
 
 // A save finds the set file other than this window last read or wrote it.
@@ -101,6 +105,7 @@ inline constexpr std::array<std::string_view, 6> pictureFilterLabels = {
     QV_TR_NOOP("Setwright", "All Files (*.*)")};
 
 // The navigation label: %1 is the current question's number, %2 the count.
+//: Left of the navigation buttons: %1 the current question, %2 how many there are.
 inline constexpr std::string_view questionLabel =
     QV_TR_NOOP("Setwright", "Question number %1 of %2");
 
@@ -127,6 +132,7 @@ inline constexpr std::string_view damagedSetText = QV_TR_NOOP(
     "Setwright", "Some texts of this question set hold bytes that are not UTF-8. They are shown as "
                  "\xEF\xBF\xBD; please check these lines:");
 // A set file that holds a byte-order mark and nothing else.
+//: After the first lines listed as damaged: how many more there are.
 inline constexpr std::string_view damagedSetMore = QV_TR_N_NOOP("Setwright", "(%n more)");
 inline constexpr std::string_view markOnlySetText = QV_TR_NOOP(
     "Setwright", "This question set's file holds only a byte-order mark and no questions:");
@@ -146,14 +152,19 @@ inline constexpr std::string_view profilePictureKey = "Path";
 
 // The lists' entries as shown: "Select..." first, then the answer's letter or
 // the prize filled into %1.
+//: The first entry of the correct-answer and prize lists, before a choice.
 inline constexpr std::string_view selectEntry = QV_TR_NOOP("Setwright", "Select...");
+//: An entry of the correct-answer list: %1 is the letter A to D. Short: a narrow list.
 inline constexpr std::string_view correctAnswerEntry = QV_TR_NOOP("Setwright", "Correct Ans: %1");
+//: An entry of the prize list: %1 is the prize, as 125000. Short: a narrow list.
 inline constexpr std::string_view valueEntry = QV_TR_NOOP("Setwright", "Difficulty: %1");
 
 // The question statistics: one line per prize (%1 the prize, %n the count of
 // questions) and the total (%1).
+//: A line of the statistics: %1 is a prize, %n how many questions have it.
 inline constexpr std::string_view statisticsLine =
     QV_TR_N_NOOP("Setwright", "%1 value questions:%n");
+//: The last line of the statistics: %1 is the number of questions.
 inline constexpr std::string_view statisticsTotal = QV_TR_NOOP("Setwright", "Total:%1");
 
 // The entries of the correct-answer list; the index is the stored code.

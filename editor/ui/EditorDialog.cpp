@@ -197,9 +197,11 @@ void EditorDialog::buildControls() {
     valueList_ = list("valueList", values);
     grid->addWidget(valueList_, 1, 5);
     grid->setColumnMinimumWidth(6, 8);
+    //: A button beside the question: adds a picture to it. Short.
     addPictureButton_ = button("addPicture", tr("Add Pic"));
     onClick(addPictureButton_, [this] { addPicture(); });
     grid->addWidget(addPictureButton_, 1, 7);
+    //: A button beside the question: takes its picture away. Short.
     removePictureButton_ = button("removePicture", tr("Remove Pic"));
     onClick(removePictureButton_, [this] { editor_.removePicture(); });
     grid->addWidget(removePictureButton_, 2, 7);
@@ -222,6 +224,7 @@ void EditorDialog::buildControls() {
     onClick(newSet, [this] { newQuestionSet(); });
     bottomRow->addWidget(newSet);
     bottomRow->addStretch(1);
+    //: A button: shows how many questions each prize has.
     QPushButton* stats = button("questionStats", tr("Question Stats"));
     onClick(stats, [this] { editor_.showStatistics(); });
     bottomRow->addWidget(stats);

@@ -116,14 +116,16 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Missing: %1.</source>
+        <extracomment>Under the incomplete-question message: %1 is the list of the missing parts.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../interchange/SetCheck.cpp" line="+38"/>
+        <location line="+2"/>
+        <location filename="../../interchange/SetCheck.cpp" line="+43"/>
         <source>, </source>
+        <extracomment>Between the missing parts of a question in a list.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -170,8 +172,9 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The question set &quot;%1&quot; is open in another Setwright window (%2). It is opened read-only: close it there to change it here, or save a copy with Save As.</source>
+        <extracomment>%1 is the set&apos;s name, %2 says who holds it (&quot;process 1234 on laptop&quot;).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -180,8 +183,9 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> (read-only)</source>
+        <extracomment>After the set&apos;s name in the window&apos;s caption; starts with a space.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -295,8 +299,9 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Question number %1 of %2</source>
+        <extracomment>Left of the navigation buttons: %1 the current question, %2 how many there are.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -325,8 +330,9 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+5"/>
         <source>(%n more)</source>
+        <extracomment>After the first lines listed as damaged: how many more there are.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -364,23 +370,27 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Select...</source>
+        <extracomment>The first entry of the correct-answer and prize lists, before a choice.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Correct Ans: %1</source>
+        <extracomment>An entry of the correct-answer list: %1 is the letter A to D. Short: a narrow list.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Difficulty: %1</source>
+        <extracomment>An entry of the prize list: %1 is the prize, as 125000. Short: a narrow list.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 value questions:%n</source>
+        <extracomment>A line of the statistics: %1 is a prize, %n how many questions have it.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -388,12 +398,13 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Total:%1</source>
+        <extracomment>The last line of the statistics: %1 is the number of questions.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../interchange/EditorQuestions.cpp" line="+37"/>
+        <location filename="../../interchange/EditorQuestions.cpp" line="+36"/>
         <source>No problems found.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -509,13 +520,15 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Add Pic</source>
+        <extracomment>A button beside the question: adds a picture to it. Short.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remove Pic</source>
+        <extracomment>A button beside the question: takes its picture away. Short.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -524,8 +537,9 @@ Sets are saved under Resources/QuestionSets in the product folder, or in
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Question Stats</source>
+        <extracomment>A button: shows how many questions each prize has.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
