@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Setwright in the pseudo language (every text accented and 40% longer), in a
 # real X window with a window manager, at 100%, 150% and 200% scale: its
-# window, each menu opened with a real click, the Go to Question dialog, the
-# statistics box and the new-set dialog. Fails on any text left in English or
+# window, each menu opened with a real click, the Go to Question and Open
+# Question Set dialogs, the About and statistics boxes and the new-set dialog. Fails on any text left in English or
 # cut off, read through the program's widget dump; leaves stills in the
 # output folder. Then --help in the pseudo language.
 # Usage: setwright_pseudo.sh <Setwright> <translations folder> <output folder> [LANGUAGE]
@@ -81,6 +81,14 @@ check_screen() {
     failures=$((failures + 1))
   fi
 }
+# A window besides the main one is on screen (the dialog just opened).
+expect_dialog() {
+  /usr/bin/python3 -c '
+import json, sys
+titles = {json.loads(raw)["window"] for raw in open(sys.argv[1], encoding="utf-8")}
+sys.exit(0 if any(sys.argv[2] not in t for t in titles) else 1)
+' "$dump" "$name" || { echo "$1: no dialog came up"; failures=$((failures + 1)); }
+}
 # The screen position of the text dumped for widget `name` (or of the entry
 # with the text given), "x y".
 where() {
@@ -98,6 +106,15 @@ import json, sys
 for raw in open(sys.argv[1], encoding="utf-8"):
     r = json.loads(raw)
     if r["kind"] == "menu":
+        print(r["x"], r["y"])
+' "$dump"
+}
+entries() { # the entries of the open menu, "x y" each
+  /usr/bin/python3 -c '
+import json, sys
+for raw in open(sys.argv[1], encoding="utf-8"):
+    r = json.loads(raw)
+    if r["kind"] == "menu entry":
         print(r["x"], r["y"])
 ' "$dump"
 }
@@ -120,8 +137,14 @@ box() { # the window of that title once shown
 for scale in 1 1.5 2; do
   QT_SCALE_FACTOR=$scale QV_WIDGET_DUMP="$dump" "$work/product/Setwright" >>"$work/setwright.log" 2>&1 &
   pid=$!
-  window=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name "$name" | head -1) ||
-    fail "no Setwright window: $(cat "$work/setwright.log")"
+  # A search can trip over a window going away while it looks: ask again.
+  window=""
+  for _ in $(seq 40); do
+    window=$(xdotool search --all --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -1) || true
+    [ -n "$window" ] && break
+    sleep 0.5
+  done
+  [ -n "$window" ] || fail "no Setwright window: $(cat "$work/setwright.log")"
   xdotool windowmove --sync "$window" 40 60 || true
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   check_screen "window at $scale"
@@ -139,12 +162,29 @@ for scale in 1 1.5 2; do
 
   keys ctrl+g
   check_screen "Go to Question at $scale"
+  expect_dialog "Go to Question at $scale"
   keys Escape
+
+  keys ctrl+o
+  check_screen "Open Question Set at $scale"
+  expect_dialog "Open Question Set at $scale"
+  keys Escape
+
+  # The About box: the last entry of the last menu.
+  read -r x y <<<"${titles[-1]}"
+  click_at "$x" "$y"
+  fresh_dump
+  read -r x y < <(entries | tail -1)
+  click_at "$x" "$y"
+  check_screen "About at $scale"
+  expect_dialog "About at $scale"
+  keys Return
 
   fresh_dump
   read -r x y < <(where questionStats)
   click_at "$x" "$y"
   check_screen "statistics at $scale"
+  expect_dialog "statistics at $scale"
   [ "$scale" = 1 ] && shot "setwright-$code-message" "$(xdotool getactivewindow)"
   keys Return
 
@@ -152,6 +192,7 @@ for scale in 1 1.5 2; do
   read -r x y < <(where newQuestionSet)
   click_at "$x" "$y"
   check_screen "new set at $scale"
+  expect_dialog "new set at $scale"
   keys Escape
   sleep 0.5
   # Without a set of its own the program ends; otherwise it is ended here.
