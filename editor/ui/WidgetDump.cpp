@@ -122,7 +122,7 @@ WidgetDump::WidgetDump(QObject* parent) : QObject(parent) {
         return;
     }
     connect(&timer_, &QTimer::timeout, this, &WidgetDump::write);
-    timer_.start(500);
+    timer_.start(200);
 }
 
 QByteArray WidgetDump::dump() {

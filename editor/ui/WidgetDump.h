@@ -2,7 +2,7 @@
 #pragma once
 // For the window tests: while the program runs with QV_WIDGET_DUMP=FILE, the
 // texts of every visible window (labels, buttons, menus, lists, captions) are
-// written to FILE twice a second, one JSON object a line, each with whether
+// written to FILE five times a second, one JSON object a line, each with whether
 // the text is cut off (its widget narrower than the text needs). A test reads
 // them to find texts left untranslated or too long for their place.
 

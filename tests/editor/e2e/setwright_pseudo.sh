@@ -68,12 +68,12 @@ dump="$work/dump.jsonl"
 # A fresh dump, written after the last action.
 fresh_dump() {
   rm -f "$dump"
-  for _ in $(seq 40); do [ -s "$dump" ] && return 0; sleep 0.1; done
+  for _ in $(seq 40); do [ -s "$dump" ] && return 0; sleep 0.05; done
   fail "Setwright wrote no widget dump"
 }
 # Checks the texts on screen now; `what` names the moment.
 check_screen() {
-  sleep 0.5
+  sleep 0.3
   fresh_dump
   local only=()
   [ "$code" = qps ] || only=(--cut-only)
@@ -118,8 +118,8 @@ for raw in open(sys.argv[1], encoding="utf-8"):
         print(r["x"], r["y"])
 ' "$dump"
 }
-click_at() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.6; }
-keys() { xdotool key --delay 80 "$@"; sleep 0.5; }
+click_at() { xdotool mousemove --sync "$1" "$2" click 1; sleep 0.4; }
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 shot() { # name window: the window with its frame
   local x y rx ry w h
   read -r x y rx ry w h < <(xwininfo -id "$2" | awk -F: '
@@ -150,9 +150,11 @@ for scale in 1 1.5 2; do
   check_screen "window at $scale"
   shot "setwright-$code-scale-$scale" "$window"
 
-  # Each menu, opened with a click on its title.
+  # Each menu, opened with a click on its title. Menus and the dialogs that
+  # size themselves to their texts are looked at once, at 100%.
   mapfile -t titles < <(menus)
   [ "${#titles[@]}" -ge 4 ] || fail "the menu bar shows ${#titles[@]} menus"
+  [ "$scale" = 1 ] || titles=()
   for i in "${!titles[@]}"; do
     read -r x y <<<"${titles[$i]}"
     click_at "$x" "$y"
@@ -165,20 +167,22 @@ for scale in 1 1.5 2; do
   expect_dialog "Go to Question at $scale"
   keys Escape
 
-  keys ctrl+o
-  check_screen "Open Question Set at $scale"
-  expect_dialog "Open Question Set at $scale"
-  keys Escape
+  if [ "$scale" = 1 ]; then
+    keys ctrl+o
+    check_screen "Open Question Set at $scale"
+    expect_dialog "Open Question Set at $scale"
+    keys Escape
 
-  # The About box: the last entry of the last menu.
-  read -r x y <<<"${titles[-1]}"
-  click_at "$x" "$y"
-  fresh_dump
-  read -r x y < <(entries | tail -1)
-  click_at "$x" "$y"
-  check_screen "About at $scale"
-  expect_dialog "About at $scale"
-  keys Return
+    # The About box: the last entry of the last menu.
+    read -r x y <<<"${titles[-1]}"
+    click_at "$x" "$y"
+    fresh_dump
+    read -r x y < <(entries | tail -1)
+    click_at "$x" "$y"
+    check_screen "About at $scale"
+    expect_dialog "About at $scale"
+    keys Return
+  fi
 
   fresh_dump
   read -r x y < <(where questionStats)
