@@ -131,4 +131,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 fontconfig, fonts-liberation2, fonts-dejavu-core, fonts-noto-core, fonts-noto-cjk, \
 libharfbuzz0b, libfribidi0, libfreetype6, libqt6widgets6, libqt6gui6, libqt6core6, \
 libjpeg62-turbo, libpng16-16, libtiff6, zlib1g, libcivetweb1, libqrencode4")
+# Qt's own catalogues translate the standard buttons of the editor's and the
+# launcher's dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
