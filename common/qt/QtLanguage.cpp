@@ -88,8 +88,8 @@ QtLanguage::QtLanguage(const char* catalogue, const std::filesystem::path& folde
 }
 
 QtLanguage::~QtLanguage() {
+    textMark::setTranslator(nullptr);
     if (QCoreApplication::instance() != nullptr) {
-        textMark::setTranslator(nullptr);
         if (own_) {
             QCoreApplication::removeTranslator(own_.get());
         }
