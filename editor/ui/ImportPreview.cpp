@@ -301,6 +301,13 @@ void ImportPreview::listRecords() {
     records_->resizeColumnToContents(0);
     records_->resizeColumnToContents(1);
     records_->setColumnWidth(2, std::max(records_->columnWidth(2), 340));
+    // Wide enough for every heading, however long the language writes them.
+    int wanted = 2 * records_->frameWidth();
+    for (int c = 0; c < records_->columnCount(); ++c) {
+        wanted += c + 1 < records_->columnCount() ? records_->columnWidth(c)
+                                                  : records_->header()->sectionSizeHint(c);
+    }
+    records_->setMinimumWidth(std::max(720, wanted));
 }
 
 } // namespace qv

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -90,7 +91,10 @@ void describe(QByteArray& out, const QWidget& widget) {
         line(out, widget, QStringLiteral("group"), box->title(),
              box->minimumSizeHint().width() > box->width() + slack);
     } else if (const auto* list = qobject_cast<const QComboBox*>(&widget)) {
-        const bool cut = list->sizeHint().width() > list->width() + slack;
+        // The entry shown must fit beside the arrow; the open list is as
+        // wide as its longest entry.
+        const int arrow = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        const bool cut = textWidth(*list, list->currentText()) + arrow > list->width() + slack;
         for (int i = 0; i < list->count(); ++i) {
             line(out, widget, QStringLiteral("entry"), list->itemText(i), cut);
         }
@@ -108,8 +112,13 @@ void describe(QByteArray& out, const QWidget& widget) {
         }
     } else if (const auto* tree = qobject_cast<const QTreeWidget*>(&widget)) {
         const QTreeWidgetItem* header = tree->headerItem();
+        const QHeaderView* sections = tree->header();
+        const int margin = tree->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, tree);
         for (int c = 0; header != nullptr && c < header->columnCount(); ++c) {
-            line(out, widget, QStringLiteral("heading"), header->text(c), false);
+            const bool cut =
+                !sections->isHidden() && textWidth(*sections, header->text(c)) + 2 * margin >
+                                             sections->sectionSize(c) + slack;
+            line(out, widget, QStringLiteral("heading"), header->text(c), cut);
         }
     }
 }

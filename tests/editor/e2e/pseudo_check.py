@@ -15,8 +15,8 @@ import re
 import sys
 
 ENGLISH = re.compile(r"[A-Za-z]{2,}")
-# Not words: file patterns and the product's version.
-KEPT = re.compile(r"\*\.\w+|\d+(\.\d+)+")
+# Not words: file patterns, the product's version, the markup of rich text.
+KEPT = re.compile(r"\*\.\w+|\d+(\.\d+)+|<[^>]*>|&\w+;")
 
 
 def main():

@@ -50,6 +50,9 @@ mkdir -p "$sets/$name"
     printf '\r\nΕρώτηση %d;\r\nΑλφα\r\nΒήτα\r\nΓάμμα\r\nΔέλτα\r\n1\r\n%d\r\n0\r\n' "$i" "$i"
   done
 } >"$sets/$name/$name.txt"
+# Questions to import, in Greek; the header names the columns.
+csv="42.csv"
+printf 'question,a,b,c,d,correct\r\nΠοιο είναι κόκκινο;,Ουρανός,Φωτιά,Χιόνι,Χόρτο,B\r\n' >"$work/$csv"
 printf '[Previous Question Set]\r\nName=%s\r\n' "$name" >"$work/config/Quizvale/Setwright.INI"
 
 exec 3<> <(:)
@@ -77,7 +80,7 @@ check_screen() {
   fresh_dump
   local only=()
   [ "$code" = qps ] || only=(--cut-only)
-  if ! /usr/bin/python3 "$here/pseudo_check.py" "${only[@]}" "$dump" "$1" "$name"; then
+  if ! /usr/bin/python3 "$here/pseudo_check.py" "${only[@]}" "$dump" "$1" "$name" "$csv"; then
     failures=$((failures + 1))
   fi
 }
@@ -97,6 +100,15 @@ import json, sys
 for raw in open(sys.argv[1], encoding="utf-8"):
     r = json.loads(raw)
     if r["name"] == sys.argv[2] or r["text"] == sys.argv[2]:
+        print(r["x"], r["y"]); break
+' "$dump" "$1"
+}
+where_text() { # the first entry whose text holds the words given: "x y"
+  /usr/bin/python3 -c '
+import json, sys
+for raw in open(sys.argv[1], encoding="utf-8"):
+    r = json.loads(raw)
+    if sys.argv[2] in r["text"]:
         print(r["x"], r["y"]); break
 ' "$dump" "$1"
 }
@@ -182,6 +194,25 @@ for scale in 1 1.5 2; do
     check_screen "About at $scale"
     expect_dialog "About at $scale"
     keys Return
+
+    # File > Import Questions…: the file named in Qt's file dialog, then the
+    # preview of what it would add.
+    read -r x y <<<"${titles[0]}"
+    click_at "$x" "$y"
+    fresh_dump
+    read -r x y < <(where_text 'Îɱþöŕţ')
+    click_at "$x" "$y"
+    sleep 0.5
+    xdotool type --delay 20 "$work/$csv"
+    keys Return
+    sleep 1
+    check_screen "import preview at $scale"
+    grep -q '"name":"importSummary"' "$dump" || {
+      echo "import preview at $scale: no preview came up"
+      failures=$((failures + 1))
+    }
+    shot "setwright-$code-import" "$(xdotool getactivewindow)"
+    keys Escape
   fi
 
   fresh_dump
