@@ -3,7 +3,7 @@
 # Resources tree and the DirectX folder with the runtime installer, plus menu
 # entries, the icon, two commands on the PATH and a Debian package.
 #
-#   <prefix>/lib/Quizvale/{Showfloor,Setwright,Porchlight,Resources/,DirectX/,locale/}
+#   <prefix>/lib/Quizvale/{Showfloor,Setwright,Porchlight,Resources/,DirectX/,locale/,translations/}
 #   <prefix>/bin/quizvale -> ../lib/Quizvale/Porchlight
 #   <prefix>/bin/setwright -> ../lib/Quizvale/Setwright
 #   <prefix>/share/applications/quizvale.desktop, quizvale-setwright.desktop
@@ -43,12 +43,19 @@ if(TARGET game_catalogues)
   install(DIRECTORY "${QV_PRODUCT_DIR}/locale" DESTINATION "${QV_INSTALL_DIR}"
           PATTERN "qps" EXCLUDE)
 endif()
+# The Qt programs' catalogues; the pseudo language is for tests only.
+if(TARGET Setwright OR TARGET Porchlight)
+  install(DIRECTORY "${QV_PRODUCT_DIR}/translations" DESTINATION "${QV_INSTALL_DIR}"
+          PATTERN "*_qps.qm" EXCLUDE)
+endif()
 install(PROGRAMS "${PROJECT_SOURCE_DIR}/packaging/DirectX/install-runtime.sh"
         DESTINATION "${QV_INSTALL_DIR}/DirectX")
 install(FILES "${QV_PRODUCT_DIR}/Resources/icon.png"
         DESTINATION share/icons/hicolor/256x256/apps
         RENAME quizvale.png
         OPTIONAL)
+
+include(DesktopCatalogues)
 
 # The menu entries name the product folder by its full path, which is only
 # known at install time (cmake --install --prefix, cpack's own prefix). Each
@@ -58,7 +65,9 @@ function(qv_install_entry program desktop command)
   if(NOT TARGET ${program})
     return()
   endif()
-  set(source "${PROJECT_SOURCE_DIR}/packaging/${desktop}.desktop.in")
+  qv_translate_desktop(${desktop})
+  set(qv_desktop_outputs ${qv_desktop_outputs} PARENT_SCOPE)
+  set(source "${QV_TRANSLATED_PACKAGING}/${desktop}.desktop.in")
   set(generated "${CMAKE_BINARY_DIR}/packaging/${desktop}.desktop")
   install(CODE "
     set(QV_PRODUCT_FOLDER \"\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}\")
@@ -86,10 +95,15 @@ function(qv_install_metainfo program component)
   set(generated "${CMAKE_BINARY_DIR}/packaging/org.quizvale.${component}.metainfo.xml")
   configure_file("${PROJECT_SOURCE_DIR}/packaging/metainfo/org.quizvale.${component}.metainfo.xml.in"
                  "${generated}" @ONLY)
-  install(FILES "${generated}" DESTINATION share/metainfo)
+  qv_translate_metainfo(${component})
+  set(qv_desktop_outputs ${qv_desktop_outputs} PARENT_SCOPE)
+  install(FILES "${QV_TRANSLATED_PACKAGING}/org.quizvale.${component}.metainfo.xml"
+          DESTINATION share/metainfo)
 endfunction()
 qv_install_metainfo(Porchlight quizvale)
 qv_install_metainfo(Setwright setwright)
+# Built with everything, so that an install finds them.
+add_custom_target(desktop_translations ALL DEPENDS ${qv_desktop_outputs})
 
 # A manual page for each command an install adds, and for the game itself.
 if(TARGET Porchlight)
@@ -122,4 +136,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 fontconfig, fonts-liberation2, fonts-dejavu-core, fonts-noto-core, fonts-noto-cjk, \
 libharfbuzz0b, libfribidi0, libfreetype6, libqt6widgets6, libqt6gui6, libqt6core6, \
 libjpeg62-turbo, libpng16-16, libtiff6, zlib1g, libcivetweb1, libqrencode4")
+# Qt's own catalogues translate the standard buttons of the editor's and the
+# launcher's dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

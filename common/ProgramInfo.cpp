@@ -9,15 +9,15 @@ std::string_view productVersion() {
     return QV_VERSION;
 }
 
-std::string helpText(const ProgramInfo& info, const HelpWords& words) {
+std::string helpText(const ProgramInfo& info) {
     std::vector<ProgramOption> all = info.options;
-    all.push_back({"--help", words.helpMeaning});
-    all.push_back({"--version", words.versionMeaning});
+    all.push_back({"--help", info.helpMeaning});
+    all.push_back({"--version", info.versionMeaning});
     std::size_t width = 0;
     for (const ProgramOption& option : all) {
         width = std::max(width, option.name.size());
     }
-    std::string text = std::string(words.usage) + std::string(info.name);
+    std::string text = std::string(info.usageLabel) + " " + std::string(info.name);
     if (!info.usage.empty()) {
         text += ' ';
         text += info.usage;
@@ -25,8 +25,8 @@ std::string helpText(const ProgramInfo& info, const HelpWords& words) {
     text += '\n';
     text += info.summary;
     text += "\n\n";
-    text += words.options;
-    text += '\n';
+    text += info.optionsHeading;
+    text += "\n";
     for (const ProgramOption& option : all) {
         text += "  ";
         text += option.name;
@@ -48,10 +48,10 @@ std::string versionText(std::string_view name) {
 }
 
 bool answerInfoOption(const ProgramInfo& info, std::span<const std::string_view> arguments,
-                      std::ostream& out, const HelpWords& words) {
+                      std::ostream& out) {
     for (const std::string_view argument : arguments) {
         if (argument == "--help") {
-            out << helpText(info, words) << std::flush;
+            out << helpText(info) << std::flush;
             return true;
         }
         if (argument == "--version") {

@@ -26,25 +26,21 @@ struct ProgramInfo {
     std::string_view summary;           // one sentence
     std::vector<ProgramOption> options; // besides --help and --version
     std::string_view epilogue;          // a closing paragraph, or empty
-};
-
-// The help text's own words around a program's, so a program can give them in
-// its reader's language.
-struct HelpWords {
-    std::string_view usage = "Usage: ";
-    std::string_view options = "Options:";
+    // The words around them, for a program that shows its help translated.
+    std::string_view usageLabel = "Usage:";
+    std::string_view optionsHeading = "Options:";
     std::string_view helpMeaning = "print this help and exit";
     std::string_view versionMeaning = "print the version and exit";
 };
 
 // "<name> [usage]", the summary, every option and the epilogue.
-std::string helpText(const ProgramInfo& info, const HelpWords& words = {});
+std::string helpText(const ProgramInfo& info);
 // "<name> (Quizvale) <version>" and the licence line.
 std::string versionText(std::string_view name);
 
 // When `arguments` (the program name excluded) holds --help or --version,
 // prints the answer to `out` and returns true; the program then ends with 0.
 bool answerInfoOption(const ProgramInfo& info, std::span<const std::string_view> arguments,
-                      std::ostream& out, const HelpWords& words = {});
+                      std::ostream& out);
 
 } // namespace qv

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "common/TextMark.h"
 #include "launcher/ProcessStarter.h"
 #include "launcher/SystemLibraries.h"
 #include "platform/MessageBox.h"
@@ -37,15 +38,20 @@ public:
     static constexpr std::string_view pathSection = "Quizvale";
     static constexpr std::string_view pathKey = "Path";
 
-    static constexpr std::string_view messageTitle = "DirectX9 Installation";
-    static constexpr std::string_view noSystemFolderText = "Cannot find your Windows System folder";
-    static constexpr std::string_view missingLibraryText =
+    // The messages, marked for the launcher's Qt catalogue: its message box
+    // shows them in the session's language.
+    static constexpr std::string_view messageTitle =
+        QV_TR_NOOP("Porchlight", "DirectX9 Installation");
+    static constexpr std::string_view noSystemFolderText =
+        QV_TR_NOOP("Porchlight", "Cannot find your Windows System folder");
+    static constexpr std::string_view missingLibraryText = QV_TR_NOOP(
+        "Porchlight",
         "Although you have DirectX9 installed, you still need to make sure that a particular "
         "DirectX9 file (libSDL2-2.0.so.0) is installed,\nwhich may not have been included in "
         "your version of DirectX9.\n\nPlease use the following installer to add this file, then "
         "restart Quizvale when finished\n(Note: if for any reason the install fails, you can "
         "install manually by running 'install-runtime.sh' from the 'DirectX' folder, located "
-        "inside your 'Quizvale' folder)";
+        "inside your 'Quizvale' folder)");
 
     explicit Launcher(LauncherServices services) : services_(services) {}
 

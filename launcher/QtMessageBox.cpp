@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "launcher/QtMessageBox.h"
 
+#include "common/qt/QtLanguage.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -28,6 +30,10 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+QString shown(const std::string& text) {
+    return QCoreApplication::translate("Porchlight", text.c_str());
+}
+
 } // namespace
 
 QtMessageBox::QtMessageBox() = default;
@@ -37,8 +43,10 @@ QtMessageBox::~QtMessageBox() = default;
 std::unique_ptr<QMessageBox> QtMessageBox::makeBox(const MessageRequest& request) {
     auto box = std::make_unique<QMessageBox>(static_cast<QWidget*>(request.owner));
     box->setIcon(qtIcon(request.icon));
-    box->setWindowTitle(QString::fromStdString(request.title));
-    box->setText(QString::fromStdString(request.text));
+    // The launcher's texts are marked in English; the box shows them in the
+    // session's language where its catalogue has them.
+    box->setWindowTitle(shown(request.title));
+    box->setText(shown(request.text));
     box->setTextFormat(Qt::PlainText);
     switch (request.buttons) {
     case MessageButtons::Ok:
@@ -49,8 +57,8 @@ std::unique_ptr<QMessageBox> QtMessageBox::makeBox(const MessageRequest& request
         break;
     case MessageButtons::YesNoDontShow: {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        QPushButton* dontShow =
-            box->addButton(QStringLiteral("Don't show again"), QMessageBox::RejectRole);
+        QPushButton* dontShow = box->addButton(
+            QCoreApplication::translate("Porchlight", "Don't show again"), QMessageBox::RejectRole);
         dontShow->setProperty(dontShowProperty, true);
         break;
     }
@@ -86,6 +94,9 @@ MessageAnswer QtMessageBox::answerOf(const QMessageBox& box, const QAbstractButt
 MessageAnswer QtMessageBox::show(const MessageRequest& request) {
     if (QCoreApplication::instance() == nullptr) {
         application_ = std::make_unique<QApplication>(argc_, argv_);
+        if (language_ != nullptr) {
+            language_->install();
+        }
     }
     // Widgets need a QApplication; a console-only application cannot show a box.
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {

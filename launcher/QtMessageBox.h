@@ -14,6 +14,8 @@ class QMessageBox;
 
 namespace qv {
 
+class QtLanguage;
+
 class QtMessageBox : public MessageBox {
 public:
     QtMessageBox();
@@ -22,6 +24,10 @@ public:
     QtMessageBox& operator=(const QtMessageBox&) = delete;
 
     MessageAnswer show(const MessageRequest& request) override;
+
+    // The language the boxes speak: installed into the application that the
+    // first box makes.
+    void setLanguage(QtLanguage* language) { language_ = language; }
 
     // The box that show runs, built but not shown; `owner` of the request is
     // taken as its parent QWidget. Needs a QApplication.
@@ -35,6 +41,7 @@ private:
     char programName_[11] = "Porchlight";
     char* argv_[2] = {programName_, nullptr};
     std::unique_ptr<QApplication> application_;
+    QtLanguage* language_ = nullptr;
 };
 
 } // namespace qv

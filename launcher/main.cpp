@@ -8,6 +8,8 @@
 
 #include "common/Paths.h"
 #include "common/ProgramInfo.h"
+#include "common/TextMark.h"
+#include "common/qt/QtLanguage.h"
 #include "launcher/Launcher.h"
 #include "launcher/LoaderSystemLibraries.h"
 #include "launcher/PrintingProcessStarter.h"
@@ -20,19 +22,29 @@ namespace {
 const qv::ProgramInfo porchlightInfo{
     "Porchlight",
     "[OPTION]...",
-    "The launcher of Quizvale: checks that the game's graphics runtime is installed, then\n"
-    "starts the game (or offers to install the runtime).",
+    QV_TR_NOOP(
+        "Porchlight",
+        "The launcher of Quizvale: checks that the game's graphics runtime is installed, then\n"
+        "starts the game (or offers to install the runtime)."),
     {
-        {"--dry-run", "print what would be started, one line each, instead of starting it"},
+        {"--dry-run",
+         QV_TR_NOOP("Porchlight",
+                    "print what would be started, one line each, instead of starting it")},
     },
-    "Installed as the command quizvale.",
+    QV_TR_NOOP("Porchlight", "Installed as the command quizvale."),
+    QV_TR_NOOP("Porchlight", "Usage:"),
+    QV_TR_NOOP("Porchlight", "Options:"),
+    QV_TR_NOOP("Porchlight", "print this help and exit"),
+    QV_TR_NOOP("Porchlight", "print the version and exit"),
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    if (qv::answerInfoOption(porchlightInfo, arguments, std::cout)) {
+    qv::QtLanguage language("porchlight");
+    if (qv::answerInfoOption(language.translated(porchlightInfo, "Porchlight"), arguments,
+                             std::cout)) {
         return 0;
     }
     bool dryRun = false;
@@ -47,6 +59,7 @@ int main(int argc, char** argv) {
     }
     qv::IniSettingsStore settings(qv::launcherSettingsFile());
     qv::QtMessageBox messages;
+    messages.setLanguage(&language);
     qv::LoaderSystemLibraries libraries;
     qv::QtProcessStarter starter;
     qv::PrintingProcessStarter printer(std::cout);

@@ -2,6 +2,7 @@
 #include "editor/interchange/EditorQuestions.h"
 
 #include "common/FileIo.h"
+#include "common/TextMark.h"
 #include "editor/interchange/SetCheck.h"
 #include "editor/interchange/SetImport.h"
 
@@ -31,15 +32,16 @@ std::string problemsNote(const QuestionList& list, std::size_t limit) {
         return question != nullptr && !question->pictureMissing &&
                isReadablePicture(question->picturePath);
     });
-    if (check.problems.empty()) {
-        return "No problems found.";
+    if (check.shown.empty()) {
+        return textMark::marked("Setwright", QV_TR_NOOP("Setwright", "No problems found."));
     }
-    std::string note = "Problems:";
-    for (std::size_t i = 0; i < check.problems.size() && i < limit; ++i) {
-        note += "\n" + check.problems[i];
+    std::string note = textMark::marked("Setwright", QV_TR_NOOP("Setwright", "Problems:"));
+    for (std::size_t i = 0; i < check.shown.size() && i < limit; ++i) {
+        note += "\n" + check.shown[i];
     }
-    if (check.problems.size() > limit) {
-        note += "\n... and " + std::to_string(check.problems.size() - limit) + " more";
+    if (check.shown.size() > limit) {
+        note += "\n" + textMark::marked("Setwright", QV_TR_N_NOOP("Setwright", "... and %n more"),
+                                        static_cast<int>(check.shown.size() - limit));
     }
     return note;
 }

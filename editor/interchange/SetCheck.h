@@ -23,6 +23,8 @@ struct SetCheck {
     int total = 0;
     // One line each, in the order of the rungs, then of the questions.
     std::vector<std::string> problems;
+    // The same in the window's language (as `problems` without a translator).
+    std::vector<std::string> shown;
 };
 
 // `pictureReadable(position)` says whether the picture of a flagged

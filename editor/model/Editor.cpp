@@ -52,17 +52,17 @@ void Editor::setDeleteEnabled(bool enabled) {
 
 std::string Editor::caption() const {
     if (setName_.empty()) {
-        return std::string(editorText::windowCaption);
+        return editorText::shown(editorText::windowCaption);
     }
     std::string caption = setName_;
     if (modified()) {
         caption += editorText::unsavedMark;
     }
     if (readOnly_) {
-        caption += editorText::readOnlyMark;
+        caption += editorText::shown(editorText::readOnlyMark);
     }
     caption += editorText::captionSeparator;
-    caption += editorText::windowCaption;
+    caption += editorText::shown(editorText::windowCaption);
     return caption;
 }
 
@@ -158,23 +158,24 @@ bool Editor::loadSet() {
 void Editor::reportDamage(const SetFileContents& contents) {
     const std::string file = setFilePath().string();
     if (contents.onlyByteOrderMark) {
-        tell(std::string(editorText::markOnlySetText) + "\n" + file, editorText::damagedSetTitle,
-             MessageIcon::Warning);
+        tell(editorText::shown(editorText::markOnlySetText) + "\n" + file,
+             editorText::shown(editorText::damagedSetTitle), MessageIcon::Warning);
         return;
     }
     if (contents.damagedLines.empty()) {
         return;
     }
-    std::string text(editorText::damagedSetText);
+    std::string text(editorText::shown(editorText::damagedSetText));
     // A message box holds a screenful; the rest are said to be there.
     constexpr std::size_t listed = 20;
     for (std::size_t i = 0; i < contents.damagedLines.size() && i < listed; ++i) {
         text += "\n" + file + ":" + std::to_string(contents.damagedLines[i]);
     }
     if (contents.damagedLines.size() > listed) {
-        text += "\n(" + std::to_string(contents.damagedLines.size() - listed) + " more)";
+        text += "\n" + editorText::shown(editorText::damagedSetMore,
+                                         static_cast<int>(contents.damagedLines.size() - listed));
     }
-    tell(text, editorText::damagedSetTitle, MessageIcon::Warning);
+    tell(text, editorText::shown(editorText::damagedSetTitle), MessageIcon::Warning);
 }
 
 bool Editor::openSet(const std::string& name) {
@@ -185,7 +186,8 @@ bool Editor::openSet(const std::string& name) {
     setName_ = name;
     if (!loadSet()) {
         setName_ = std::move(previous);
-        tell(editorText::openErrorText, editorText::openErrorTitle, MessageIcon::Warning);
+        tell(editorText::shown(editorText::openErrorText),
+             editorText::shown(editorText::openErrorTitle), MessageIcon::Warning);
         updateWindow();
         return false;
     }
@@ -201,24 +203,25 @@ void Editor::lockOpenSet() {
     if (lock_ != nullptr && !lock_->take(setLockFile(setsFolder_, setName_), holder)) {
         lock_->release(); // the set it held is no longer open here
         readOnly_ = true;
-        std::string text(editorText::setInUseText);
-        text.replace(text.find("<set>"), 5, setName_);
-        text.replace(text.find("<holder>"), 8, holder);
-        tell(text, editorText::setInUseTitle, MessageIcon::Warning);
+        const std::string text =
+            textMark::fill(editorText::shown(editorText::setInUseText), {setName_, holder});
+        tell(text, editorText::shown(editorText::setInUseTitle), MessageIcon::Warning);
     }
     services_.view.setReadOnly(readOnly_);
 }
 
 bool Editor::acceptSetName(const std::string& name) {
     if (!isValidSetName(name)) {
-        tell(editorText::invalidNameText, editorText::invalidNameTitle, MessageIcon::Information);
+        tell(editorText::shown(editorText::invalidNameText),
+             editorText::shown(editorText::invalidNameTitle), MessageIcon::Information);
         return false;
     }
     // A name another window has just taken for a set of its own is as good
     // as an existing set.
     if (setExists(name) ||
         (lock_ != nullptr && lock_->heldElsewhere(setLockFile(setsFolder_, name)))) {
-        tell(editorText::existingSetText, editorText::invalidNameTitle, MessageIcon::Information);
+        tell(editorText::shown(editorText::existingSetText),
+             editorText::shown(editorText::invalidNameTitle), MessageIcon::Information);
         return false;
     }
     return true;
@@ -271,9 +274,9 @@ MessageAnswer Editor::askSaveChanges() {
     if (!modified()) {
         return MessageAnswer::Yes;
     }
-    MessageAnswer answer = services_.user.showMessage(
-        Message{std::string(editorText::unsavedText), std::string(editorText::unsavedTitle),
-                MessageIcon::Question, MessageButtons::YesNoCancel});
+    MessageAnswer answer = services_.user.showMessage(Message{
+        editorText::shown(editorText::unsavedText), editorText::shown(editorText::unsavedTitle),
+        MessageIcon::Question, MessageButtons::YesNoCancel});
     if (answer == MessageAnswer::Yes) {
         // A failed save goes on as the user asked; one the user stopped
         // (the set was changed outside) stops what it was part of.
@@ -295,7 +298,8 @@ Editor::SaveOutcome Editor::saveWithChecks() {
         return SaveOutcome::Declined;
     }
     if (!saveSet()) {
-        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Warning);
+        tell(editorText::shown(editorText::saveErrorText),
+             editorText::shown(editorText::saveErrorTitle), MessageIcon::Warning);
         updateWindow();
         return SaveOutcome::Failed;
     }
@@ -308,11 +312,11 @@ bool Editor::confirmOverwrite() {
     if (identityOf(setFilePath()) == seen_) {
         return true;
     }
-    Message ask{std::string(editorText::outsideChangeText),
-                std::string(editorText::outsideChangeTitle), MessageIcon::Warning,
+    Message ask{editorText::shown(editorText::outsideChangeText),
+                editorText::shown(editorText::outsideChangeTitle), MessageIcon::Warning,
                 MessageButtons::YesNoCancel};
-    ask.yesText = editorText::overwriteButton;
-    ask.noText = editorText::reloadButton;
+    ask.yesText = editorText::shown(editorText::overwriteButton);
+    ask.noText = editorText::shown(editorText::reloadButton);
     const MessageAnswer answer = services_.user.showMessage(ask);
     if (answer == MessageAnswer::Yes) {
         return true;
@@ -325,7 +329,8 @@ bool Editor::confirmOverwrite() {
             currentIndex_ = shown;
             showQuestion();
         } else {
-            tell(editorText::openErrorText, editorText::openErrorTitle, MessageIcon::Warning);
+            tell(editorText::shown(editorText::openErrorText),
+                 editorText::shown(editorText::openErrorTitle), MessageIcon::Warning);
         }
         updateWindow();
     }
@@ -343,7 +348,8 @@ bool Editor::saveAs() {
     const bool previousReadOnly = readOnly_;
     std::string holder;
     if (lock_ != nullptr && !lock_->take(setLockFile(setsFolder_, *name), holder)) {
-        tell(editorText::existingSetText, editorText::invalidNameTitle, MessageIcon::Information);
+        tell(editorText::shown(editorText::existingSetText),
+             editorText::shown(editorText::invalidNameTitle), MessageIcon::Information);
         return false;
     }
     setName_ = *name;
@@ -359,7 +365,8 @@ bool Editor::saveAs() {
             readOnly_ = true; // another window took the set in the meantime
         }
         services_.view.setReadOnly(readOnly_);
-        tell(editorText::saveErrorText, editorText::saveErrorTitle, MessageIcon::Warning);
+        tell(editorText::shown(editorText::saveErrorText),
+             editorText::shown(editorText::saveErrorTitle), MessageIcon::Warning);
         updateWindow();
         return false;
     }
@@ -422,7 +429,8 @@ bool Editor::saveSet() {
     onDisk_ = true;
     seen_ = identityOf(setFilePath());
     if (!result.droppedPictures.empty()) {
-        tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
+        tell(editorText::shown(editorText::imageNotUsedText),
+             editorText::shown(editorText::imageNotUsedTitle), MessageIcon::Information);
     }
     return true;
 }
@@ -435,7 +443,7 @@ void Editor::showStatistics() {
             text += "\n\n" + notes;
         }
     }
-    tell(text, editorText::statisticsTitle, MessageIcon::Information);
+    tell(text, editorText::shown(editorText::statisticsTitle), MessageIcon::Information);
 }
 
 std::filesystem::path Editor::previousPicturePath() {

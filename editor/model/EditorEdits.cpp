@@ -68,7 +68,7 @@ void Editor::showQuestion() {
         services_.view.showFields(fields_);
         services_.view.setQuestionEnabled(false);
         services_.pictures.clearPicture();
-        services_.view.setQuestionLabel(std::string(editorText::noQuestionsLabel));
+        services_.view.setQuestionLabel(editorText::shown(editorText::noQuestionsLabel));
         setDeleteEnabled(false);
         updateWindow();
         return;
@@ -79,8 +79,8 @@ void Editor::showQuestion() {
     currentRecord_ = record;
     showPictureOf(*record);
     services_.view.setQuestionLabel(
-        std::string(editorText::questionLabelPrefix) + std::to_string(currentIndex_ + 1) +
-        std::string(editorText::questionLabelOf) + std::to_string(list_.count()));
+        textMark::fill(editorText::shown(editorText::questionLabel),
+                       {std::to_string(currentIndex_ + 1), std::to_string(list_.count())}));
     setDeleteEnabled(true);
     updateWindow();
 }
@@ -92,7 +92,8 @@ void Editor::showPictureOf(EditorQuestion& record) {
         record.pictureMissing = false;
         record.picturePath.clear();
         services_.pictures.clearPicture();
-        tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
+        tell(editorText::shown(editorText::imageNotUsedText),
+             editorText::shown(editorText::imageNotUsedTitle), MessageIcon::Information);
         return;
     }
     if (record.picturePath.empty()) {
@@ -152,34 +153,34 @@ bool Editor::isIncomplete(LeavingBy by) {
     if (currentRecord_ == nullptr) {
         return false; // nothing is shown, so there is nothing to finish
     }
-    std::vector<std::string_view> missing;
+    std::vector<std::string> missing;
     if (fields_.text.empty()) {
-        missing.push_back(editorText::missingParts[0]);
+        missing.push_back(editorText::shown(editorText::missingParts[0]));
     }
     for (std::size_t i = 0; i < fields_.answers.size(); ++i) {
         if (fields_.answers[i].empty()) {
-            missing.push_back(editorText::missingParts[1 + i]);
+            missing.push_back(editorText::shown(editorText::missingParts[1 + i]));
         }
     }
     if (fields_.correctAnswer < 1 || fields_.correctAnswer > 4) {
-        missing.push_back(editorText::missingParts[5]);
+        missing.push_back(editorText::shown(editorText::missingParts[5]));
     }
     if (fields_.value < 1 || fields_.value > 15) {
-        missing.push_back(editorText::missingParts[6]);
+        missing.push_back(editorText::shown(editorText::missingParts[6]));
     }
     if (missing.empty()) {
         return false;
     }
-    std::string text(by == LeavingBy::Move ? editorText::incompleteMoveText
-                                           : editorText::incompleteText);
-    text += "\n\n";
-    text += editorText::missingPrefix;
+    std::string parts;
     for (std::size_t i = 0; i < missing.size(); ++i) {
-        text += i == 0 ? "" : ", ";
-        text += missing[i];
+        parts += i == 0 ? "" : editorText::shown(editorText::missingSeparator);
+        parts += missing[i];
     }
-    text += '.';
-    tell(text, editorText::incompleteTitle, MessageIcon::Information);
+    std::string text = editorText::shown(by == LeavingBy::Move ? editorText::incompleteMoveText
+                                                               : editorText::incompleteText);
+    text += "\n\n";
+    text += textMark::fill(editorText::shown(editorText::missingList), {parts});
+    tell(text, editorText::shown(editorText::incompleteTitle), MessageIcon::Information);
     return true;
 }
 
@@ -343,7 +344,8 @@ void Editor::addPicture(const std::optional<std::filesystem::path>& chosen) {
                             std::string(editorText::profilePictureKey), remembered.string());
     const std::filesystem::path target = store_.newPicturePath();
     if (target.empty() || !services_.pictures.importPicture(remembered, target)) {
-        tell(editorText::imageNotUsedText, editorText::imageNotUsedTitle, MessageIcon::Information);
+        tell(editorText::shown(editorText::imageNotUsedText),
+             editorText::shown(editorText::imageNotUsedTitle), MessageIcon::Information);
         // The picture the question had stays, and is drawn again.
         showPictureOf(*currentRecord_);
         updateWindow();

@@ -21,8 +21,8 @@ bool ImagePictureHook::importPicture(const std::filesystem::path& source,
     // Told also when writing the shrunk picture then fails: the user learns
     // first that it was too large, then that it was not used.
     if (imported.decoded && imported.steps.shrinks()) {
-        user_.showMessage(Message{std::string(editorText::imageTooLargeText),
-                                  std::string(editorText::imageTooLargeTitle),
+        user_.showMessage(Message{editorText::shown(editorText::imageTooLargeText),
+                                  editorText::shown(editorText::imageTooLargeTitle),
                                   MessageIcon::Information, MessageButtons::Ok});
     }
     if (!written || imported.picture.empty()) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "editor/model/Statistics.h"
 
+#include "editor/model/EditorTexts.h"
+
 #include <array>
 
 namespace qv {
@@ -19,14 +21,13 @@ std::string statisticsText(const QuestionList& list) {
     std::string text;
     int total = 0;
     for (std::size_t k = 0; k < prizes.size(); ++k) {
-        text += prizes[k];
-        text += " value questions:";
-        text += std::to_string(counts[k]);
+        text +=
+            textMark::fill(editorText::shown(editorText::statisticsLine, counts[k]), {prizes[k]});
         text += k + 1 < prizes.size() ? "\n" : "                \n";
         total += counts[k];
     }
-    text += "\nTotal:";
-    text += std::to_string(total);
+    text += "\n";
+    text += textMark::fill(editorText::shown(editorText::statisticsTotal), {std::to_string(total)});
     return text;
 }
 

@@ -29,8 +29,9 @@
 namespace qv {
 namespace {
 
-QString fromText(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// A marked text of the model, in the window's language.
+QString shownText(std::string_view text) {
+    return QString::fromStdString(editorText::shown(text));
 }
 
 // The largest picture a question has, in pixels.
@@ -44,7 +45,7 @@ EditorDialog::EditorDialog(EditorUser& user, PictureHook& pictures, Profile& pro
     : QDialog(parent),
       editor_(EditorServices{user, *this, pictures, profile}, std::move(setsFolder)), user_(user) {
     setObjectName("editorDialog");
-    setWindowTitle(fromText(editorText::windowCaption));
+    setWindowTitle(shownText(editorText::windowCaption));
     setWindowIcon(programIcon());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -89,14 +90,16 @@ void EditorDialog::buildControls() {
     // The navigation row: the number, New Question, the six moves, Delete.
     auto* navigationFrame = new QGroupBox(body_);
     auto* navigationRow = new QHBoxLayout(navigationFrame);
-    questionLabel_ = new QLabel("Question Number", navigationFrame);
+    questionLabel_ = new QLabel(tr("Question Number"), navigationFrame);
     questionLabel_->setObjectName("questionLabel");
     // Room for the longest label, so that the buttons do not move with it.
     questionLabel_->setMinimumWidth(
-        questionLabel_->fontMetrics().horizontalAdvance("Question number 8888 of 8888") + 4);
+        questionLabel_->fontMetrics().horizontalAdvance(
+            shownText(editorText::questionLabel).replace("%1", "8888").replace("%2", "8888")) +
+        4);
     navigationRow->addWidget(questionLabel_);
     navigationRow->addStretch(1);
-    QPushButton* newQuestion = button("newQuestion", "New Question");
+    QPushButton* newQuestion = button("newQuestion", tr("New Question"));
     onClick(newQuestion, [this] { editor_.newQuestion(); });
     navigationRow->addWidget(newQuestion);
     navigationRow->addSpacing(12);
@@ -125,7 +128,7 @@ void EditorDialog::buildControls() {
     }
     navigationRow->addLayout(moves);
     navigationRow->addSpacing(12);
-    deleteButton_ = button("deleteQuestion", "Delete Question");
+    deleteButton_ = button("deleteQuestion", tr("Delete Question"));
     onClick(deleteButton_, [this] { editor_.deleteQuestion(); });
     navigationRow->addWidget(deleteButton_);
     layout->addWidget(navigationFrame);
@@ -133,7 +136,7 @@ void EditorDialog::buildControls() {
     // The question, its answers, the two lists and the picture buttons.
     auto* questionFrame = new QGroupBox(body_);
     auto* grid = new QGridLayout(questionFrame);
-    auto label = [questionFrame](const char* text) { return new QLabel(text, questionFrame); };
+    auto label = [questionFrame](const QString& text) { return new QLabel(text, questionFrame); };
     auto field = [this, questionFrame](const char* name, int limit) {
         auto* f = new QLineEdit(questionFrame);
         f->setObjectName(name);
@@ -141,15 +144,15 @@ void EditorDialog::buildControls() {
         f->setMinimumWidth(f->fontMetrics().averageCharWidth() * 22);
         FieldTextValidator* validator = limitFieldText(f, limit);
         validator->setLeftOutHandler([this](const QString& characters) {
-            tell(std::string(editorText::leftOutText) + characters.toStdString(),
-                 std::string(editorText::leftOutTitle));
+            tell(editorText::shown(editorText::leftOutText) + characters.toStdString(),
+                 editorText::shown(editorText::leftOutTitle));
         });
         // The set's one history undoes, not the field's own.
         f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this, [this] { fieldsChanged(); });
         return f;
     };
-    auto list = [this, questionFrame](const char* name, auto entries) {
+    auto list = [this, questionFrame](const char* name, const QStringList& entries) {
         auto* c = new QComboBox(questionFrame);
         c->setObjectName(name);
         // The wheel changes a list only when it has the focus, never while
@@ -157,37 +160,49 @@ void EditorDialog::buildControls() {
         c->setFocusPolicy(Qt::StrongFocus);
         c->installEventFilter(this);
         c->setMaxVisibleItems(static_cast<int>(entries.size()));
-        for (std::string_view entry : entries) {
-            c->addItem(fromText(entry));
-        }
+        c->addItems(entries);
         connect(c, &QComboBox::currentIndexChanged, this, [this] { fieldsChanged(); });
         return c;
     };
-    grid->addWidget(label("Question:"), 0, 0);
+    grid->addWidget(label(tr("Question:")), 0, 0);
     questionField_ = field("questionField", editorText::questionLimit);
     grid->addWidget(questionField_, 0, 1, 1, 3);
-    grid->addWidget(label("Answer A:"), 1, 0);
+    grid->addWidget(label(tr("Answer A:")), 1, 0);
     answerFields_[0] = field("answerAField", editorText::answerLimit);
     grid->addWidget(answerFields_[0], 1, 1);
-    grid->addWidget(label("Answer B:"), 1, 2);
+    grid->addWidget(label(tr("Answer B:")), 1, 2);
     answerFields_[1] = field("answerBField", editorText::answerLimit);
     grid->addWidget(answerFields_[1], 1, 3);
-    grid->addWidget(label("Answer C:"), 2, 0);
+    grid->addWidget(label(tr("Answer C:")), 2, 0);
     answerFields_[2] = field("answerCField", editorText::answerLimit);
     grid->addWidget(answerFields_[2], 2, 1);
-    grid->addWidget(label("Answer D:"), 2, 2);
+    grid->addWidget(label(tr("Answer D:")), 2, 2);
     answerFields_[3] = field("answerDField", editorText::answerLimit);
     grid->addWidget(answerFields_[3], 2, 3);
     grid->setColumnMinimumWidth(4, 8);
-    correctAnswerList_ = list("correctAnswerList", editorText::correctAnswerEntries);
+    // The lists' entries: "Select..." and then the letters and the prizes,
+    // in the order of their stored codes.
+    QStringList answers{shownText(editorText::selectEntry)};
+    for (const char* letter : {"A", "B", "C", "D"}) {
+        answers << shownText(editorText::correctAnswerEntry).arg(QLatin1String(letter));
+    }
+    QStringList values{shownText(editorText::selectEntry)};
+    for (std::size_t code = 1; code < editorText::valueEntries.size(); ++code) {
+        const std::string_view entry = editorText::valueEntries[code];
+        const QString prize = QString::fromLatin1(entry.substr(entry.find(' ') + 1));
+        values << shownText(editorText::valueEntry).arg(prize);
+    }
+    correctAnswerList_ = list("correctAnswerList", answers);
     grid->addWidget(correctAnswerList_, 0, 5);
-    valueList_ = list("valueList", editorText::valueEntries);
+    valueList_ = list("valueList", values);
     grid->addWidget(valueList_, 1, 5);
     grid->setColumnMinimumWidth(6, 8);
-    addPictureButton_ = button("addPicture", "Add Pic");
+    //: A button beside the question: adds a picture to it. Short.
+    addPictureButton_ = button("addPicture", tr("Add Pic"));
     onClick(addPictureButton_, [this] { addPicture(); });
     grid->addWidget(addPictureButton_, 1, 7);
-    removePictureButton_ = button("removePicture", "Remove Pic");
+    //: A button beside the question: takes its picture away. Short.
+    removePictureButton_ = button("removePicture", tr("Remove Pic"));
     onClick(removePictureButton_, [this] { editor_.removePicture(); });
     grid->addWidget(removePictureButton_, 2, 7);
     grid->setColumnStretch(1, 1);
@@ -205,18 +220,19 @@ void EditorDialog::buildControls() {
     layout->addWidget(pictureFrame, 1);
 
     auto* bottomRow = new QHBoxLayout;
-    QPushButton* newSet = button("newQuestionSet", "New Question Set");
+    QPushButton* newSet = button("newQuestionSet", tr("New Question Set"));
     onClick(newSet, [this] { newQuestionSet(); });
     bottomRow->addWidget(newSet);
     bottomRow->addStretch(1);
-    QPushButton* stats = button("questionStats", "Question Stats");
+    //: A button: shows how many questions each prize has.
+    QPushButton* stats = button("questionStats", tr("Question Stats"));
     onClick(stats, [this] { editor_.showStatistics(); });
     bottomRow->addWidget(stats);
     bottomRow->addSpacing(24);
-    saveButton_ = button("save", "Save");
+    saveButton_ = button("save", tr("Save"));
     onClick(saveButton_, [this] { editor_.save(); });
     bottomRow->addWidget(saveButton_);
-    QPushButton* exitButton = button("exit", "Exit");
+    QPushButton* exitButton = button("exit", tr("Exit"));
     connect(exitButton, &QPushButton::clicked, this, [this] { exit(); });
     bottomRow->addWidget(exitButton);
     layout->addLayout(bottomRow);
@@ -437,7 +453,7 @@ void EditorDialog::newQuestionSet() {
 }
 
 void EditorDialog::addPicture() {
-    QFileDialog chooser(this, QStringLiteral("Open"));
+    QFileDialog chooser(this, tr("Open"));
     // Qt's own dialog on every desktop: it shows the filter labels as written
     // and behaves the same under test.
     chooser.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);

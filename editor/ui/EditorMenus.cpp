@@ -31,39 +31,39 @@ void EditorDialog::buildMenus() {
     // Keys a text field uses for editing (arrows, Home, End, Delete,
     // Ctrl+Left, copy and paste) are never taken; the field's own undo keys
     // are, so that one history undoes everything.
-    fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
+    fileMenu_ = menuBar_->addMenu(tr("&File"));
     fileMenu_->setObjectName("fileMenu");
-    action(fileMenu_, QStringLiteral("&New Question Set"), {}, [this] { newQuestionSet(); });
-    action(fileMenu_, QStringLiteral("&Open Question Set\u2026"),
-           {QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openQuestionSet(); });
-    saveAction_ = action(fileMenu_, QStringLiteral("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+    action(fileMenu_, tr("&New Question Set"), {}, [this] { newQuestionSet(); });
+    action(fileMenu_, tr("&Open Question Set\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+           [this] { openQuestionSet(); });
+    saveAction_ = action(fileMenu_, tr("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
                          [this] { editor_.save(); });
-    action(fileMenu_, QStringLiteral("Save &As\u2026"),
-           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveAs(); });
+    action(fileMenu_, tr("Save &As\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+           [this] { saveAs(); });
     exitSeparator_ = fileMenu_->addSeparator();
-    action(fileMenu_, QStringLiteral("E&xit"), {}, [this] { exit(); });
+    action(fileMenu_, tr("E&xit"), {}, [this] { exit(); });
 
-    editMenu_ = menuBar_->addMenu(QStringLiteral("&Edit"));
+    editMenu_ = menuBar_->addMenu(tr("&Edit"));
     editMenu_->setObjectName("editMenu");
-    undoAction_ = action(editMenu_, QStringLiteral("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    undoAction_ = action(editMenu_, tr("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                          [this] { editor_.undo(); });
     redoAction_ =
-        action(editMenu_, QStringLiteral("&Redo"),
+        action(editMenu_, tr("&Redo"),
                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                [this] { editor_.redo(); });
     editMenu_->addSeparator();
-    action(editMenu_, QStringLiteral("&New Question"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
+    action(editMenu_, tr("&New Question"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
            [this] { editor_.newQuestion(); });
-    deleteAction_ = action(editMenu_, QStringLiteral("&Delete Question"),
+    deleteAction_ = action(editMenu_, tr("&Delete Question"),
                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)},
                            [this] { editor_.deleteQuestion(); });
-    action(editMenu_, QStringLiteral("Move Question &Up"),
-           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)}, [this] { editor_.moveQuestion(-1); });
-    action(editMenu_, QStringLiteral("Move Question Do&wn"),
+    action(editMenu_, tr("Move Question &Up"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
+           [this] { editor_.moveQuestion(-1); });
+    action(editMenu_, tr("Move Question Do&wn"),
            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
            [this] { editor_.moveQuestion(+1); });
 
-    QMenu* go = menuBar_->addMenu(QStringLiteral("&Go"));
+    QMenu* go = menuBar_->addMenu(tr("&Go"));
     go->setObjectName("goMenu");
     struct Move {
         const char* text;
@@ -71,26 +71,25 @@ void EditorDialog::buildMenus() {
         Navigation to;
     };
     const Move moves[] = {
-        {"&First", QKeySequence(Qt::CTRL | Qt::Key_Home), Navigation::First},
-        {"&Back Ten", QKeySequence(Qt::CTRL | Qt::Key_PageUp), Navigation::TenBack},
-        {"&Previous", QKeySequence(Qt::Key_PageUp), Navigation::Previous},
-        {"&Next", QKeySequence(Qt::Key_PageDown), Navigation::Next},
-        {"&Forward Ten", QKeySequence(Qt::CTRL | Qt::Key_PageDown), Navigation::TenOn},
-        {"&Last", QKeySequence(Qt::CTRL | Qt::Key_End), Navigation::Last},
+        {QT_TR_NOOP("&First"), QKeySequence(Qt::CTRL | Qt::Key_Home), Navigation::First},
+        {QT_TR_NOOP("&Back Ten"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), Navigation::TenBack},
+        {QT_TR_NOOP("&Previous"), QKeySequence(Qt::Key_PageUp), Navigation::Previous},
+        {QT_TR_NOOP("&Next"), QKeySequence(Qt::Key_PageDown), Navigation::Next},
+        {QT_TR_NOOP("&Forward Ten"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), Navigation::TenOn},
+        {QT_TR_NOOP("&Last"), QKeySequence(Qt::CTRL | Qt::Key_End), Navigation::Last},
     };
     for (const Move& move : moves) {
         const Navigation to = move.to;
-        action(go, QString::fromLatin1(move.text), {move.key},
-               [this, to] { editor_.navigate(to); });
+        action(go, tr(move.text), {move.key}, [this, to] { editor_.navigate(to); });
     }
     go->addSeparator();
-    action(go, QStringLiteral("&Go to Question\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_G)},
+    action(go, tr("&Go to Question\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_G)},
            [this] { goToQuestion(); });
 
-    QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->setObjectName("helpMenu");
-    action(help, QStringLiteral("Question &Stats"), {}, [this] { editor_.showStatistics(); });
-    action(help, QStringLiteral("&About"), {}, [this] { showAbout(); });
+    action(help, tr("Question &Stats"), {}, [this] { editor_.showStatistics(); });
+    action(help, tr("&About"), {}, [this] { showAbout(); });
 
     setUndoState(editor_.canUndo(), editor_.canRedo());
 }
@@ -131,8 +130,8 @@ void EditorDialog::goToQuestion() {
     }
     QInputDialog ask(this);
     ask.setObjectName("goToDialog");
-    ask.setWindowTitle(QStringLiteral("Go to Question"));
-    ask.setLabelText(QStringLiteral("Question number (1 to %1):").arg(count));
+    ask.setWindowTitle(tr("Go to Question"));
+    ask.setLabelText(tr("Question number (1 to %1):").arg(count));
     ask.setInputMode(QInputDialog::IntInput);
     ask.setIntRange(1, count);
     ask.setIntValue(editor_.currentIndex() + 1);
@@ -149,9 +148,13 @@ void EditorDialog::goToQuestion() {
 }
 
 void EditorDialog::showAbout() {
-    tell("Quizvale Setwright " + std::string(productVersion()) +
-             "\n\nThe editor of Quizvale's question sets.\n\nLicensed under the MIT licence.",
-         "About Setwright");
+    //: The About box: %1 is the version, as "0.1.0".
+    tell(tr("Quizvale Setwright %1\n\nThe editor of Quizvale's question sets.\n\nLicensed under "
+            "the MIT licence.")
+             .arg(QString::fromLatin1(productVersion().data(),
+                                      static_cast<qsizetype>(productVersion().size())))
+             .toStdString(),
+         tr("About Setwright").toStdString());
 }
 
 void EditorDialog::saveAs() {

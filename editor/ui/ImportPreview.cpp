@@ -27,14 +27,14 @@ constexpr std::array<const char*, 15> prizes = {"100",   "200",    "300",    "50
                                                 "64000", "125000", "250000", "500000", "1000000"};
 
 constexpr std::array<const char*, interchange::formatCount> formatLabels = {
-    "CSV (comma-separated)",
-    "TSV (tab-separated)",
-    "Aiken",
-    "GIFT",
-    "Open Trivia Database JSON",
-    "Excel workbook (.xlsx)",
-    "OpenDocument spreadsheet (.ods)",
-    "Moodle XML"};
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "CSV (comma-separated)"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "TSV (tab-separated)"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "Aiken"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "GIFT"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "Open Trivia Database JSON"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "Excel workbook (.xlsx)"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "OpenDocument spreadsheet (.ods)"),
+    QT_TRANSLATE_NOOP("qv::ImportPreview", "Moodle XML")};
 
 struct ColumnChoice {
     Role role;
@@ -42,14 +42,14 @@ struct ColumnChoice {
     const char* name;
 };
 constexpr std::array<ColumnChoice, 8> columnChoices = {{
-    {Role::Question, "&Question:", "columnQuestion"},
-    {Role::A, "Answer &A:", "columnA"},
-    {Role::B, "Answer &B:", "columnB"},
-    {Role::C, "Answer &C:", "columnC"},
-    {Role::D, "Answer &D:", "columnD"},
-    {Role::Correct, "C&orrect answer:", "columnCorrect"},
-    {Role::Rung, "R&ung or difficulty:", "columnRung"},
-    {Role::Picture, "&Picture:", "columnPicture"},
+    {Role::Question, QT_TRANSLATE_NOOP("qv::ImportPreview", "&Question:"), "columnQuestion"},
+    {Role::A, QT_TRANSLATE_NOOP("qv::ImportPreview", "Answer &A:"), "columnA"},
+    {Role::B, QT_TRANSLATE_NOOP("qv::ImportPreview", "Answer &B:"), "columnB"},
+    {Role::C, QT_TRANSLATE_NOOP("qv::ImportPreview", "Answer &C:"), "columnC"},
+    {Role::D, QT_TRANSLATE_NOOP("qv::ImportPreview", "Answer &D:"), "columnD"},
+    {Role::Correct, QT_TRANSLATE_NOOP("qv::ImportPreview", "C&orrect answer:"), "columnCorrect"},
+    {Role::Rung, QT_TRANSLATE_NOOP("qv::ImportPreview", "R&ung or difficulty:"), "columnRung"},
+    {Role::Picture, QT_TRANSLATE_NOOP("qv::ImportPreview", "&Picture:"), "columnPicture"},
 }};
 
 bool isSheet(interchange::Format format) {
@@ -68,39 +68,39 @@ ImportPreview::ImportPreview(const QString& fileName, const QString& setName,
                              interchange::Format format, Planner planner, QWidget* parent)
     : QDialog(parent), planner_(std::move(planner)), fileName_(fileName), setName_(setName) {
     setObjectName("importPreview");
-    setWindowTitle(QStringLiteral("Import Questions"));
+    setWindowTitle(tr("Import Questions"));
     auto* layout = new QVBoxLayout(this);
 
     auto* choices = new QFormLayout;
     formatList_ = new QComboBox(this);
     formatList_->setObjectName("formatList");
     for (const char* label : formatLabels) {
-        formatList_->addItem(QString::fromLatin1(label));
+        formatList_->addItem(tr(label));
     }
     formatList_->setCurrentIndex(static_cast<int>(format));
-    choices->addRow(QStringLiteral("&Format:"), formatList_);
+    choices->addRow(tr("&Format:"), formatList_);
     rungList_ = new QComboBox(this);
     rungList_->setObjectName("rungList");
-    rungList_->addItem(QStringLiteral("As the file says, else in turn"));
+    rungList_->addItem(tr("As the file says, else in turn"));
     for (const char* prize : prizes) {
-        rungList_->addItem(QStringLiteral("All on Difficulty: %1").arg(QString::fromLatin1(prize)));
+        rungList_->addItem(tr("All on Difficulty: %1").arg(QString::fromLatin1(prize)));
     }
-    choices->addRow(QStringLiteral("&Rungs:"), rungList_);
-    repeats_ = new QCheckBox(QStringLiteral("Also take questions the set already &has"), this);
+    choices->addRow(tr("&Rungs:"), rungList_);
+    repeats_ = new QCheckBox(tr("Also take questions the set already &has"), this);
     repeats_->setObjectName("importRepeats");
     choices->addRow(QString(), repeats_);
     layout->addLayout(choices);
 
     // The mapping step: shown when a spreadsheet's header names no column
     // Setwright knows, so the user says which column holds what.
-    columnsBox_ = new QGroupBox(QStringLiteral("Which column holds what"), this);
+    columnsBox_ = new QGroupBox(tr("Which column holds what"), this);
     columnsBox_->setObjectName("importColumns");
     auto* grid = new QGridLayout(columnsBox_);
     for (std::size_t i = 0; i < columnChoices.size(); ++i) {
         auto* list = new QComboBox(columnsBox_);
         list->setObjectName(QString::fromLatin1(columnChoices[i].name));
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        auto* label = new QLabel(QString::fromLatin1(columnChoices[i].label), columnsBox_);
+        auto* label = new QLabel(tr(columnChoices[i].label), columnsBox_);
         label->setBuddy(list);
         const int row = static_cast<int>(i % 4);
         const int column = static_cast<int>(i / 4) * 2;
@@ -129,15 +129,14 @@ ImportPreview::ImportPreview(const QString& fileName, const QString& setName,
     records_->setRootIsDecorated(false);
     records_->setUniformRowHeights(true);
     records_->setAlternatingRowColors(true);
-    records_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Rung"),
-                               QStringLiteral("Question"),
-                               QStringLiteral("Right answer, or why it is skipped")});
+    records_->setHeaderLabels(
+        {tr("Line"), tr("Rung"), tr("Question"), tr("Right answer, or why it is skipped")});
     records_->header()->setStretchLastSection(true);
     records_->setMinimumSize(720, 220);
     layout->addWidget(records_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    importButton_ = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    importButton_ = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     importButton_->setObjectName("importButton");
     importButton_->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
@@ -178,7 +177,7 @@ void ImportPreview::showColumns(const std::vector<std::string>& header) {
     for (std::size_t i = 0; i < columnChoices.size(); ++i) {
         QComboBox* list = columnLists_[i];
         list->clear();
-        list->addItem(QStringLiteral("(none)"));
+        list->addItem(tr("(none)"));
         for (std::size_t c = 0; c < header.size() && c < 200; ++c) {
             const QString cell = QString::fromStdString(interchange::quotable(header[c], 24));
             list->addItem(QStringLiteral("%1: %2").arg(c + 1).arg(cell));
@@ -220,17 +219,20 @@ void ImportPreview::replan() {
 
     const interchange::ImportPlan& plan = shown_.plan;
     const int count = static_cast<int>(plan.questions.size());
-    QString summary = QStringLiteral("%1: %2 question%3 would be added to the set \"%4\"; %5 "
-                                     "record%6 would be skipped.")
-                          .arg(fileName_)
-                          .arg(count)
-                          .arg(count == 1 ? "" : "s")
-                          .arg(setName_)
-                          .arg(plan.skipped.size())
-                          .arg(plan.skipped.size() == 1 ? "" : "s");
+    // One of each count has a text of its own; every other count takes the
+    // language's plural forms.
+    const int skipped = static_cast<int>(plan.skipped.size());
+    const QString added =
+        count == 1
+            ? tr("1 question would be added to the set \"%1\"").arg(setName_)
+            : tr("%n questions would be added to the set \"%1\"", nullptr, count).arg(setName_);
+    const QString left = skipped == 1 ? tr("1 record would be skipped")
+                                      : tr("%n records would be skipped", nullptr, skipped);
+    //: The import's summary: %1 is the file's name, %2 what would be added, %3 what skipped.
+    QString summary = tr("%1: %2; %3.").arg(fileName_, added, left);
     if (!shown_.report.error.empty()) {
-        summary += QStringLiteral(" The file cannot be read: %1.")
-                       .arg(QString::fromStdString(shown_.report.error));
+        summary +=
+            tr(" The file cannot be read: %1.").arg(QString::fromStdString(shown_.report.error));
     }
     summary_->setText(summary);
     QStringList notes;
@@ -273,9 +275,8 @@ void ImportPreview::listRecords() {
         if (takeQuestion) {
             const interchange::PlannedQuestion& question = plan.questions[q++];
             const int right = std::clamp(question.record.correctAnswer, 1, 4) - 1;
-            item->setText(0, question.recordIndex > 0
-                                 ? QStringLiteral("record %1").arg(question.recordIndex)
-                                 : QString::number(question.line));
+            item->setText(0, question.recordIndex > 0 ? tr("record %1").arg(question.recordIndex)
+                                                      : QString::number(question.line));
             item->setText(1, QString::fromLatin1(prizes[static_cast<std::size_t>(
                                  std::clamp(question.record.value, 1, 15) - 1)]));
             item->setText(2, storedText(question.record.text));
@@ -288,7 +289,7 @@ void ImportPreview::listRecords() {
             item->setText(0, QString::fromStdString(skipped.recordIndex > 0
                                                         ? skipped.where()
                                                         : std::to_string(skipped.line)));
-            item->setText(1, QStringLiteral("skipped"));
+            item->setText(1, tr("skipped"));
             item->setText(2, QString::fromStdString(skipped.question));
             item->setText(3, QString::fromStdString(skipped.reason));
             item->setForeground(1, palette().color(QPalette::Disabled, QPalette::Text));
@@ -300,6 +301,13 @@ void ImportPreview::listRecords() {
     records_->resizeColumnToContents(0);
     records_->resizeColumnToContents(1);
     records_->setColumnWidth(2, std::max(records_->columnWidth(2), 340));
+    // Wide enough for every heading, however long the language writes them.
+    int wanted = 2 * records_->frameWidth();
+    for (int c = 0; c < records_->columnCount(); ++c) {
+        wanted += c + 1 < records_->columnCount() ? records_->columnWidth(c)
+                                                  : records_->header()->sectionSizeHint(c);
+    }
+    records_->setMinimumWidth(std::max(720, wanted));
 }
 
 } // namespace qv

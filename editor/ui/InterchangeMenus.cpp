@@ -17,10 +17,10 @@ namespace fs = std::filesystem;
 InterchangeMenus::InterchangeMenus(EditorDialog& window) : QObject(&window), window_(window) {
     QMenu* file = window.fileMenu();
     QAction* before = window.fileMenuExitSeparator();
-    auto* importEntry = new QAction(QStringLiteral("&Import Questions\u2026"), file);
+    auto* importEntry = new QAction(tr("&Import Questions\u2026"), file);
     importEntry->setObjectName("importQuestionsAction");
     connect(importEntry, &QAction::triggered, this, [this] { importQuestions(); });
-    auto* exportEntry = new QAction(QStringLiteral("&Export Questions\u2026"), file);
+    auto* exportEntry = new QAction(tr("&Export Questions\u2026"), file);
     exportEntry->setObjectName("exportQuestionsAction");
     connect(exportEntry, &QAction::triggered, this, [this] { exportQuestions(); });
     file->insertSeparator(before);
@@ -35,13 +35,12 @@ std::optional<fs::path> InterchangeMenus::chooseFile(bool save) {
         return chooseFile_(save);
     }
     const QString chosen =
-        save ? QFileDialog::getSaveFileName(&window_, QStringLiteral("Export Questions"), QString(),
-                                            QStringLiteral("Spreadsheet (*.csv)"))
+        save ? QFileDialog::getSaveFileName(&window_, tr("Export Questions"), QString(),
+                                            tr("Spreadsheet (*.csv)"))
              : QFileDialog::getOpenFileName(
-                   &window_, QStringLiteral("Import Questions"), QString(),
-                   QStringLiteral("Question files (*.csv *.tsv *.xlsx *.ods *.txt *.gift *.json "
-                                  "*.xml);;"
-                                  "All Files (*)"));
+                   &window_, tr("Import Questions"), QString(),
+                   tr("Question files (*.csv *.tsv *.xlsx *.ods *.txt *.gift *.json *.xml)") +
+                       QStringLiteral(";;") + tr("All Files (*)"));
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
@@ -78,7 +77,8 @@ void InterchangeMenus::importQuestions() {
     interchange::ReadReport found;
     interchange::readImportFile(source, std::nullopt, {}, probe, found);
     ImportPreview preview(QString::fromStdString(file->filename().string()),
-                          QString::fromStdString(editor.setName()), found.format, planner, &window_);
+                          QString::fromStdString(editor.setName()), found.format, planner,
+                          &window_);
     const int result = runDialog_ ? runDialog_(preview) : preview.exec();
     window_.activateWindow();
     if (result != QDialog::Accepted || preview.plan().questions.empty()) {
@@ -88,7 +88,9 @@ void InterchangeMenus::importQuestions() {
     std::string error;
     if (!interchange::editorQuestionsOf(
             preview.plan(), [&editor] { return editor.newPicturePath(); }, questions, error)) {
-        window_.tell("No question was imported: " + error, "Questions Not Imported");
+        window_.tell(
+            tr("No question was imported: %1").arg(QString::fromStdString(error)).toStdString(),
+            tr("Questions Not Imported").toStdString());
         return;
     }
     editor.appendQuestions(std::move(questions));
@@ -105,15 +107,21 @@ void InterchangeMenus::exportQuestions() {
     const interchange::ExportResult result =
         interchange::exportEditorQuestions(window_.editor().questions(), *file);
     if (!result.written) {
-        window_.tell("The questions were not exported: " + result.error, "Questions Not Exported");
+        window_.tell(tr("The questions were not exported: %1")
+                         .arg(QString::fromStdString(result.error))
+                         .toStdString(),
+                     tr("Questions Not Exported").toStdString());
         return;
     }
+    //: %n is the number of questions, %1 the file written.
     std::string text =
-        "Exported " + std::to_string(result.questions) + " questions to " + file->string() + ".";
+        tr("Exported %n questions to %1.", nullptr, static_cast<int>(result.questions))
+            .arg(QString::fromStdString(file->string()))
+            .toStdString();
     for (const std::string& warning : result.warnings) {
         text += "\n" + warning;
     }
-    window_.tell(text, "Questions Exported");
+    window_.tell(text, tr("Questions Exported").toStdString());
 }
 
 } // namespace qv

@@ -25,10 +25,10 @@ NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
     limitFieldText(nameField_, editorText::setNameLimit);
     prompt_->setBuddy(nameField_);
 
-    okButton_ = new QPushButton("OK", this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName("okButton");
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName("cancelButton");
     cancelButton_->setAutoDefault(false);
 
@@ -40,10 +40,8 @@ NewSetDialog::NewSetDialog(NameCheck check, QWidget* parent)
     buttons->addWidget(cancelButton_);
     layout->addLayout(buttons, 1, 1, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setTexts(QString::fromLatin1(editorText::newSetCaption.data(),
-                                 static_cast<qsizetype>(editorText::newSetCaption.size())),
-             QString::fromLatin1(editorText::newSetPrompt.data(),
-                                 static_cast<qsizetype>(editorText::newSetPrompt.size())));
+    setTexts(QString::fromStdString(editorText::shown(editorText::newSetCaption)),
+             QString::fromStdString(editorText::shown(editorText::newSetPrompt)));
 
     connect(okButton_, &QPushButton::clicked, this, &NewSetDialog::confirm);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

@@ -13,19 +13,20 @@ namespace qv {
 OpenSetDialog::OpenSetDialog(std::vector<SetSummary> sets, const std::string& current,
                              QWidget* parent)
     : QDialog(parent), sets_(std::move(sets)) {
-    setWindowTitle(QStringLiteral("Open Question Set"));
+    setWindowTitle(tr("Open Question Set"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    auto* prompt = new QLabel(QStringLiteral("Choose the question set to open:"), this);
+    auto* prompt = new QLabel(tr("Choose the question set to open:"), this);
     list_ = new QListWidget(this);
     list_->setObjectName("setList");
     list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 40,
                           list_->fontMetrics().height() * 12);
     for (const SetSummary& set : sets_) {
         const QString count = set.questionCount == 1
-                                  ? QStringLiteral("1 question")
-                                  : QStringLiteral("%1 questions").arg(set.questionCount);
-        list_->addItem(QStringLiteral("%1  (%2)").arg(fieldOfUtf8(set.name), count));
+                                  ? tr("1 question")
+                                  : tr("%n questions", nullptr, set.questionCount);
+        //: A set in the list: %1 is its name, %2 its count of questions.
+        list_->addItem(tr("%1  (%2)").arg(fieldOfUtf8(set.name), count));
         if (set.name == current) {
             list_->setCurrentRow(list_->count() - 1);
         }
@@ -34,11 +35,11 @@ OpenSetDialog::OpenSetDialog(std::vector<SetSummary> sets, const std::string& cu
         list_->setCurrentRow(0);
     }
 
-    openButton_ = new QPushButton(QStringLiteral("Open"), this);
+    openButton_ = new QPushButton(tr("Open"), this);
     openButton_->setObjectName("openButton");
     openButton_->setDefault(true);
     openButton_->setEnabled(list_->count() > 0);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancelButton");
     cancel->setAutoDefault(false);
 

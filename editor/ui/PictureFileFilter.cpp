@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/PictureFileFilter.h"
 
+#include "editor/model/EditorTexts.h"
+
 namespace qv {
 namespace {
 
@@ -32,7 +34,8 @@ QStringList pictureNameFilters(std::string_view pairs) {
                 patterns.append(p);
             }
         }
-        filters.append(parts[i] + " (" + patterns.join(' ') + ")");
+        const std::string label = editorText::shown(parts[i].toStdString());
+        filters.append(QString::fromStdString(label) + " (" + patterns.join(' ') + ")");
     }
     return filters;
 }

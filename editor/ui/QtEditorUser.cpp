@@ -76,10 +76,8 @@ QtEditorUser::askNewSetName(const std::function<bool(const std::string&)>& accep
 std::optional<std::string>
 QtEditorUser::askSaveAsName(const std::function<bool(const std::string&)>& accept) {
     NewSetDialog dialog(accept, parent_);
-    dialog.setTexts(QString::fromLatin1(editorText::saveAsCaption.data(),
-                                        static_cast<qsizetype>(editorText::saveAsCaption.size())),
-                    QString::fromLatin1(editorText::saveAsPrompt.data(),
-                                        static_cast<qsizetype>(editorText::saveAsPrompt.size())));
+    dialog.setTexts(QString::fromStdString(editorText::shown(editorText::saveAsCaption)),
+                    QString::fromStdString(editorText::shown(editorText::saveAsPrompt)));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "editor/ui/QtSetLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -28,12 +29,13 @@ std::unique_ptr<QLockFile> tryLock(const std::filesystem::path& file, std::strin
     qint64 pid = 0;
     QString host;
     QString program;
-    holder = "another process";
+    holder = QCoreApplication::translate("Setwright", "another process").toStdString();
     if (lock->getLockInfo(&pid, &host, &program)) {
-        holder = "process " + std::to_string(pid);
-        if (!host.isEmpty()) {
-            holder += " on " + host.toStdString();
-        }
+        //: Who holds a question set: %1 is the process's number, %2 the computer.
+        holder = (host.isEmpty() ? QCoreApplication::translate("Setwright", "process %1").arg(pid)
+                                 : QCoreApplication::translate("Setwright", "process %1 on %2")
+                                       .arg(QString::number(pid), host))
+                     .toStdString();
     }
     return nullptr;
 }

@@ -3,6 +3,8 @@
 
 #include "common/ProgramInfo.h"
 #include "common/ResourcesFolder.h"
+#include "common/TextMark.h"
+#include "common/qt/QtLanguage.h"
 #include "editor/interchange/CommandLine.h"
 #include "editor/model/ImagePictureHook.h"
 #include "editor/model/IniProfile.h"
@@ -11,6 +13,7 @@
 #include "editor/ui/PictureArea.h"
 #include "editor/ui/QtEditorUser.h"
 #include "editor/ui/QtSetLock.h"
+#include "editor/ui/WidgetDump.h"
 
 #include <QApplication>
 
@@ -25,25 +28,44 @@ namespace {
 const qv::ProgramInfo setwrightInfo{
     "Setwright",
     "[OPTION]...",
-    "The question-set editor of Quizvale: opens the set used last, or asks for the name of a\n"
-    "new one.",
+    QV_TR_NOOP(
+        "Setwright",
+        "The question-set editor of Quizvale: opens the set used last, or asks for the name of a\n"
+        "new one."),
     {
-        {"--import FILE --set NAME", "make the set NAME of the questions in FILE"},
+        {"--import FILE --set NAME",
+         QV_TR_NOOP("Setwright", "make the set NAME of the questions in FILE")},
         {"--format FORMAT",
-         "csv, tsv, xlsx, ods, aiken, gift, opentdb or moodle (default: told from FILE)"},
-        {"--sheet NAME|N", "import this sheet of a workbook (default: the first)"},
-        {"--columns LIST", "which columns hold what, as question=1,a=2,b=3,c=4,d=5,correct=6"},
-        {"--rung N", "put the imported questions that name no rung on rung N (1 to 15)"},
-        {"--append", "add the imported questions to the existing set NAME"},
-        {"--export NAME --to FILE", "write the set NAME as CSV, its pictures beside FILE"},
-        {"--check NAME", "count the questions per rung and list every problem of the set"},
+         QV_TR_NOOP(
+             "Setwright",
+             "csv, tsv, xlsx, ods, aiken, gift, opentdb or moodle (default: told from FILE)")},
+        {"--sheet NAME|N",
+         QV_TR_NOOP("Setwright", "import this sheet of a workbook (default: the first)")},
+        {"--columns LIST",
+         QV_TR_NOOP("Setwright",
+                    "which columns hold what, as question=1,a=2,b=3,c=4,d=5,correct=6")},
+        {"--rung N",
+         QV_TR_NOOP("Setwright",
+                    "put the imported questions that name no rung on rung N (1 to 15)")},
+        {"--append",
+         QV_TR_NOOP("Setwright", "add the imported questions to the existing set NAME")},
+        {"--export NAME --to FILE",
+         QV_TR_NOOP("Setwright", "write the set NAME as CSV, its pictures beside FILE")},
+        {"--check NAME",
+         QV_TR_NOOP("Setwright", "count the questions per rung and list every problem of the set")},
     },
-    "--import, --export and --check open no window and need no display. They exit\n"
-    "with 0 when all went well, 1 when questions were skipped or problems found,\n"
-    "and 2 when nothing was done.\n"
-    "\n"
-    "Sets are saved under Resources/QuestionSets in the product folder, or in\n"
-    "~/.local/share/Quizvale/Resources/QuestionSets when that folder cannot be written.",
+    QV_TR_NOOP(
+        "Setwright",
+        "--import, --export and --check open no window and need no display. They exit\n"
+        "with 0 when all went well, 1 when questions were skipped or problems found,\n"
+        "and 2 when nothing was done.\n"
+        "\n"
+        "Sets are saved under Resources/QuestionSets in the product folder, or in\n"
+        "~/.local/share/Quizvale/Resources/QuestionSets when that folder cannot be written."),
+    QV_TR_NOOP("Setwright", "Usage:"),
+    QV_TR_NOOP("Setwright", "Options:"),
+    QV_TR_NOOP("Setwright", "print this help and exit"),
+    QV_TR_NOOP("Setwright", "print the version and exit"),
 };
 
 // Sets live in the Resources folder the game reads: the shipped one, or the
@@ -71,13 +93,17 @@ std::optional<int> runWithoutWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     // Answered before Qt starts, so that they need no display.
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    if (qv::answerInfoOption(setwrightInfo, arguments, std::cout)) {
+    qv::QtLanguage language("setwright");
+    if (qv::answerInfoOption(language.translated(setwrightInfo, "Setwright"), arguments,
+                             std::cout)) {
         return 0;
     }
     if (const std::optional<int> code = runWithoutWindow(argc, argv)) {
         return *code;
     }
     QApplication application(argc, argv);
+    language.install();
+    qv::WidgetDump dump; // for the window tests, when they ask
     qv::QtEditorUser user;
     qv::ImagePictureHook pictures(user);
     qv::IniProfile profile(qv::IniProfile::defaultLocation());

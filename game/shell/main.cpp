@@ -71,17 +71,15 @@ bool answerInfo(std::span<const std::string_view> arguments) {
     for (const OptionText& option : showfloorOptions) {
         info.options.push_back({option.name, keep(qv::tr8(option.meaning))});
     }
-    qv::HelpWords words;
-    // TRANSLATORS: --help's first line begins with this, then the program's name
-    // (keep the space at the end).
-    words.usage = keep(qv::tr8("Usage: "));
+    // TRANSLATORS: --help's first line begins with this, then the program's name.
+    info.usageLabel = keep(qv::tr8("Usage:"));
     // TRANSLATORS: --help's heading above the list of switches.
-    words.options = keep(qv::tr8("Options:"));
+    info.optionsHeading = keep(qv::tr8("Options:"));
     // TRANSLATORS: the meaning of --help in the --help text.
-    words.helpMeaning = keep(qv::tr8("print this help and exit"));
+    info.helpMeaning = keep(qv::tr8("print this help and exit"));
     // TRANSLATORS: the meaning of --version in the --help text.
-    words.versionMeaning = keep(qv::tr8("print the version and exit"));
-    return qv::answerInfoOption(info, arguments, std::cout, words);
+    info.versionMeaning = keep(qv::tr8("print the version and exit"));
+    return qv::answerInfoOption(info, arguments, std::cout);
 }
 
 } // namespace

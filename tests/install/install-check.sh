@@ -53,6 +53,13 @@ for code in de es fr pl ru; do
     check "the game's $code catalogue installed" test -s "$product/locale/$code/LC_MESSAGES/showfloor.mo"
 done
 check "the pseudo language stays in the build tree" test ! -e "$product/locale/qps"
+for catalogue in setwright porchlight; do
+    for code in de fr es pl ru; do
+        check "${catalogue}_$code.qm installed" test -f "$product/translations/${catalogue}_$code.qm"
+    done
+done
+check "the pseudo language is not shipped" \
+    test -z "$(find "$product/translations" -name '*_qps.qm' 2>/dev/null)"
 check "icon installed" test -s "$prefix/share/icons/hicolor/256x256/apps/quizvale.png"
 check "quizvale command leads to Porchlight" \
     test "$(readlink -f "$prefix/bin/quizvale")" = "$(readlink -f "$product/Porchlight")"

@@ -4,7 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 
+#include <cstdlib>
+
+#include "common/qt/QtLanguage.h"
+#include "launcher/Launcher.h"
 #include "launcher/QtMessageBox.h"
 
 namespace qv {
@@ -64,6 +69,54 @@ TEST_F(QtMessageBoxTest, EachButtonAnswersForItself) {
               MessageAnswer::Cancel);
     EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
 }
+
+#ifdef QV_TEST_TRANSLATIONS
+// The launcher's message in the pseudo language (every letter accented): its
+// title, its text and all three buttons, Qt's own Yes and No among them.
+TEST_F(QtMessageBoxTest, BoxSpeaksTheSessionsLanguage) {
+    ::setenv("LC_ALL", "C.UTF-8", 1);
+    ::setenv("LANGUAGE", "qps", 1);
+    {
+        QtLanguage language("porchlight", QV_TEST_TRANSLATIONS);
+        ASSERT_EQ(language.language(), "qps");
+        language.install();
+        MessageRequest request;
+        request.title = std::string(Launcher::messageTitle);
+        request.text = std::string(Launcher::missingLibraryText);
+        request.buttons = MessageButtons::YesNoDontShow;
+        auto box = QtMessageBox::makeBox(request);
+        const QRegularExpression english(QStringLiteral("[A-Za-z]{2,}"));
+        QStringList texts{box->windowTitle(), box->text()};
+        for (const QAbstractButton* button : box->buttons()) {
+            texts << button->text();
+        }
+        ASSERT_EQ(texts.size(), 5);
+        for (const QString& text : texts) {
+            EXPECT_TRUE(text.startsWith('[')) << text.toStdString();
+            EXPECT_FALSE(english.match(text).hasMatch()) << text.toStdString();
+        }
+    }
+    // The first language of the list that has a catalogue, unless English
+    // comes first.
+    ::setenv("LANGUAGE", "xx:qps", 1);
+    EXPECT_EQ(QtLanguage("porchlight", QV_TEST_TRANSLATIONS).language(), "qps");
+    ::setenv("LANGUAGE", "en_GB:qps", 1);
+    EXPECT_EQ(QtLanguage("porchlight", QV_TEST_TRANSLATIONS).language(), "");
+    // Without a catalogue for the language, the box is English as written.
+    ::setenv("LANGUAGE", "xx", 1);
+    {
+        QtLanguage language("porchlight", QV_TEST_TRANSLATIONS);
+        EXPECT_EQ(language.language(), "");
+        language.install();
+        MessageRequest request;
+        request.title = std::string(Launcher::messageTitle);
+        EXPECT_EQ(QtMessageBox::makeBox(request)->windowTitle().toStdString(),
+                  "DirectX9 Installation");
+    }
+    ::unsetenv("LANGUAGE");
+    ::unsetenv("LC_ALL");
+}
+#endif
 
 } // namespace
 } // namespace qv
