@@ -5,6 +5,7 @@
 // never shown: that setting only comes from the configuration file.
 
 #include <memory>
+#include <string>
 
 #include "game/engine/InputMapper.h"
 #include "game/engine/Sprite.h"
@@ -17,6 +18,10 @@ class ScreenHost;
 
 class SettingsScreen {
 public:
+    // The name a language is shown by, in itself ("Deutsch"); the session's
+    // language ("") as "System (Deutsch)" in the language now chosen.
+    static std::u16string languageName(const std::string& code);
+
     // Seconds the "No alternatives available" message stays.
     static constexpr float messageSeconds = 3.0f;
 
@@ -46,11 +51,13 @@ public:
     Sprite okButton;
     Sprite phonesOffButton;
     Sprite phonesOnButton;
+    Sprite languageButton;
     TextDrawable effectsText;
     TextDrawable voiceText;
     TextDrawable questionSetText;
     TextDrawable phonesText;
     TextDrawable phonesAddressText;
+    TextDrawable languageText;
 
     // OK was clicked: the dispatcher closes the screen.
     bool done = false;
@@ -63,6 +70,12 @@ private:
     void switchPhones(bool on);
     void showSetName();
     void changeSet();
+    // Steps to the next of the host's languages and shows every word of
+    // the screen in it at once.
+    void nextLanguage();
+    // Every word of the screen, in the language chosen now.
+    void showWords();
+    void showLanguage();
 
     ScreenHost& host_;
 };
