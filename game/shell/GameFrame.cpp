@@ -306,13 +306,43 @@ void Game::labelQuitOverlay() {
     on(0, Vec3{570.0f + 105.0f, 420.0f, 0.0f}, 210.0f, 40.0f, answer);
 }
 
+namespace {
+
+// A key's letter as the catalogue gives it: one letter, upper case. A
+// translation that holds more (a word, brackets, marks) gives its first
+// letter, so the key cap still shows one key and the key still works.
+std::u16string keyLetter(const std::u16string& translated, char16_t english) {
+    for (char16_t c : translated) {
+        if ((c >= u'a' && c <= u'z')) {
+            return std::u16string(1, static_cast<char16_t>(c - u'a' + u'A'));
+        }
+        if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+            (c >= 0xC0 && !(c >= 0xD800 && c <= 0xDFFF) && c != 0xD7 && c != 0xF7)) {
+            return std::u16string(1, c);
+        }
+    }
+    return std::u16string(1, english);
+}
+
+// The small letter of a capital in the alphabets the game is played in
+// (Latin, Latin-1, Greek, Cyrillic); any other character as it is.
+char16_t smallLetter(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+        (c >= 0x391 && c <= 0x3A9) || (c >= 0x410 && c <= 0x42F)) {
+        return static_cast<char16_t>(c + 0x20);
+    }
+    return c;
+}
+
+} // namespace
+
 void Game::showQuitWords() {
     // TRANSLATORS: the letter of the key that answers yes to "Leave the
     // game?" (one capital letter, shown on a key cap). Y works as well.
-    quitYesKey_ = trc("quit question yes key", "Y");
+    quitYesKey_ = keyLetter(trc("quit question yes key", "Y"), u'Y');
     // TRANSLATORS: the letter of the key that answers no to "Leave the
     // game?" (one capital letter, shown on a key cap). N works as well.
-    quitNoKey_ = trc("quit question no key", "N");
+    quitNoKey_ = keyLetter(trc("quit question no key", "N"), u'N');
     if (!quitOverlay || quitOverlay->labelCount() < 5) {
         return;
     }
@@ -354,8 +384,7 @@ bool Game::quitKeyPressed(const std::u16string& key) const {
             return true;
         }
         if (press.code == 0 && press.text.size() == 1 &&
-            (press.text[0] == key[0] || press.text[0] == upper ||
-             (upper >= u'A' && upper <= u'Z' && press.text[0] == upper - u'A' + u'a'))) {
+            smallLetter(press.text[0]) == smallLetter(key[0])) {
             return true;
         }
     }

@@ -253,6 +253,27 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords(resultWords, "results");
         expectAllFit("results");
+
+        // The quit question's yes key as its cap shows it ends the game: in
+        // English Y; in another language that language's letter, typed.
+        session_->send("key escape\nwait 2.5");
+        ASSERT_TRUE(waitFor([](const Json& d) { return d["quitConfirm"].boolean; }, 5));
+        // The words on the question's picture: the question, the yes key
+        // and its answer, the no key and its answer.
+        std::vector<std::string> words;
+        for (const Json& d : last_["drawables"].items) {
+            if (d["on"].string == "Resources//quit.tga") {
+                words.push_back(d["text"].string);
+            }
+        }
+        ASSERT_EQ(words.size(), 5u);
+        const std::vector<std::string> caps{words[1], words[3]};
+        if (!pseudo_) {
+            EXPECT_EQ(caps, (std::vector<std::string>{"Y", "N"}));
+        }
+        session_->send(pseudo_ ? "text " + caps[0] : "key y");
+        session_->send("wait 1");
+        EXPECT_EQ(session_->finish(), 0) << "the yes key " << caps[0] << " quits";
     }
 
     bool pseudo_ = false;
