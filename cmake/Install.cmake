@@ -3,7 +3,7 @@
 # Resources tree and the DirectX folder with the runtime installer, plus menu
 # entries, the icon, two commands on the PATH and a Debian package.
 #
-#   <prefix>/lib/Quizvale/{Showfloor,Setwright,Porchlight,Resources/,DirectX/}
+#   <prefix>/lib/Quizvale/{Showfloor,Setwright,Porchlight,Resources/,DirectX/,locale/}
 #   <prefix>/bin/quizvale -> ../lib/Quizvale/Porchlight
 #   <prefix>/bin/setwright -> ../lib/Quizvale/Setwright
 #   <prefix>/share/applications/quizvale.desktop, quizvale-setwright.desktop
@@ -38,6 +38,11 @@ install(DIRECTORY "${QV_PRODUCT_DIR}/Resources" DESTINATION "${QV_INSTALL_DIR}"
         PATTERN "Config.txt" EXCLUDE
         REGEX "/QState[^/]*\\.bin$" EXCLUDE
         REGEX "\\.tmp-[^/]*$" EXCLUDE)
+# The game's catalogues; the pseudo language is for tests only.
+if(TARGET game_catalogues)
+  install(DIRECTORY "${QV_PRODUCT_DIR}/locale" DESTINATION "${QV_INSTALL_DIR}"
+          PATTERN "qps" EXCLUDE)
+endif()
 install(PROGRAMS "${PROJECT_SOURCE_DIR}/packaging/DirectX/install-runtime.sh"
         DESTINATION "${QV_INSTALL_DIR}/DirectX")
 install(FILES "${QV_PRODUCT_DIR}/Resources/icon.png"

@@ -9,22 +9,24 @@ std::string_view productVersion() {
     return QV_VERSION;
 }
 
-std::string helpText(const ProgramInfo& info) {
+std::string helpText(const ProgramInfo& info, const HelpWords& words) {
     std::vector<ProgramOption> all = info.options;
-    all.push_back({"--help", "print this help and exit"});
-    all.push_back({"--version", "print the version and exit"});
+    all.push_back({"--help", words.helpMeaning});
+    all.push_back({"--version", words.versionMeaning});
     std::size_t width = 0;
     for (const ProgramOption& option : all) {
         width = std::max(width, option.name.size());
     }
-    std::string text = "Usage: " + std::string(info.name);
+    std::string text = std::string(words.usage) + std::string(info.name);
     if (!info.usage.empty()) {
         text += ' ';
         text += info.usage;
     }
     text += '\n';
     text += info.summary;
-    text += "\n\nOptions:\n";
+    text += "\n\n";
+    text += words.options;
+    text += '\n';
     for (const ProgramOption& option : all) {
         text += "  ";
         text += option.name;
@@ -46,10 +48,10 @@ std::string versionText(std::string_view name) {
 }
 
 bool answerInfoOption(const ProgramInfo& info, std::span<const std::string_view> arguments,
-                      std::ostream& out) {
+                      std::ostream& out, const HelpWords& words) {
     for (const std::string_view argument : arguments) {
         if (argument == "--help") {
-            out << helpText(info) << std::flush;
+            out << helpText(info, words) << std::flush;
             return true;
         }
         if (argument == "--version") {

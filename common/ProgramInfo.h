@@ -28,14 +28,23 @@ struct ProgramInfo {
     std::string_view epilogue;          // a closing paragraph, or empty
 };
 
+// The help text's own words around a program's, so a program can give them in
+// its reader's language.
+struct HelpWords {
+    std::string_view usage = "Usage: ";
+    std::string_view options = "Options:";
+    std::string_view helpMeaning = "print this help and exit";
+    std::string_view versionMeaning = "print the version and exit";
+};
+
 // "<name> [usage]", the summary, every option and the epilogue.
-std::string helpText(const ProgramInfo& info);
+std::string helpText(const ProgramInfo& info, const HelpWords& words = {});
 // "<name> (Quizvale) <version>" and the licence line.
 std::string versionText(std::string_view name);
 
 // When `arguments` (the program name excluded) holds --help or --version,
 // prints the answer to `out` and returns true; the program then ends with 0.
 bool answerInfoOption(const ProgramInfo& info, std::span<const std::string_view> arguments,
-                      std::ostream& out);
+                      std::ostream& out, const HelpWords& words = {});
 
 } // namespace qv

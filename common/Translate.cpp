@@ -86,6 +86,10 @@ std::u16string trn(const char* singular, const char* plural, unsigned long n) {
     return utf16FromUtf8Lossy(dngettext(domain, singular, plural, n));
 }
 
+std::string tr8(const char* msgid) {
+    return utf8FromUtf16(tr(msgid));
+}
+
 std::u16string trc(const char* context, const char* msgid) {
     // A text with a context is looked up as "context\004msgid", as pgettext does.
     std::string key = context;
@@ -100,14 +104,20 @@ std::u16string formatAmount(long long n) {
     const std::string digits = std::to_string(negative ? -(n + 1) + 1ULL : n + 0ULL);
     // Two samples, because some languages group four-digit amounts and
     // others only longer ones.
-    const std::u16string separator =
-        digits.size() <= 4
-            ? separatorIn(trc("amount with four digits, grouped as the language writes it",
-                              "1000"),
-                          1)
-            : separatorIn(trc("amount with seven digits, grouped as the language writes it",
-                              "1000000"),
-                          2);
+    std::u16string separator;
+    if (digits.size() <= 4) {
+        const std::u16string sample =
+            // TRANSLATORS: one thousand as amounts are written in your language
+            // ("1000", "1.000" or "1 000"); only its digit grouping is read.
+            trc("amount with four digits, grouped as the language writes it", "1000");
+        separator = separatorIn(sample, 1);
+    } else {
+        const std::u16string sample =
+            // TRANSLATORS: one million as amounts are written in your language
+            // ("1000000", "1.000.000" or "1 000 000"); only its digit grouping is read.
+            trc("amount with seven digits, grouped as the language writes it", "1000000");
+        separator = separatorIn(sample, 2);
+    }
     std::u16string out;
     if (negative) {
         out += u'-';
@@ -119,6 +129,41 @@ std::u16string formatAmount(long long n) {
         out += static_cast<char16_t>(digits[i]);
     }
     return out;
+}
+
+std::u16string fillPlaceholders(std::u16string_view pattern, std::u16string_view first,
+                                std::u16string_view second) {
+    std::u16string out;
+    out.reserve(pattern.size() + first.size() + second.size());
+    int used = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size()) {
+            // A translation may put the values in another order: "%2$s".
+            std::size_t at = i + 1;
+            int chosen = used;
+            if (at + 2 < pattern.size() && (pattern[at] == u'1' || pattern[at] == u'2') &&
+                pattern[at + 1] == u'$') {
+                chosen = pattern[at] - u'1';
+                at += 2;
+            }
+            if (at < pattern.size() && (pattern[at] == u'd' || pattern[at] == u's')) {
+                out += chosen == 0 ? first : second;
+                if (chosen == used) {
+                    ++used;
+                }
+                i = at;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+std::string fillPlaceholders(std::string_view pattern, std::string_view first,
+                             std::string_view second) {
+    return utf8FromUtf16(fillPlaceholders(utf16FromUtf8Lossy(pattern), utf16FromUtf8Lossy(first),
+                                          utf16FromUtf8Lossy(second)));
 }
 
 namespace i18n {
@@ -166,8 +211,22 @@ void chooseLanguage(const std::string& code) {
     applyLanguages(code.empty() ? sessionList : code);
 }
 
+bool isLanguageCode(std::string_view code) {
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (code.empty() || code.size() > 32 || !letter(code.front())) {
+        return false;
+    }
+    return std::all_of(code.begin(), code.end(), [&letter](char c) {
+        return letter(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' || c == '@';
+    });
+}
+
 const std::string& chosenLanguage() {
     return chosen;
+}
+
+std::string currentLanguages() {
+    return chosen.empty() ? sessionList : chosen;
 }
 
 std::uint32_t languageGeneration() {

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+#include "common/Translate.h"
+
 namespace qv {
 
 namespace {
@@ -38,14 +40,20 @@ std::string withoutMnemonic(const std::string& label) {
 }
 
 MessageAnswer SdlMessageBox::show(const MessageRequest& request) {
-    const std::string yes = withoutMnemonic("&Yes");
-    const std::string no = withoutMnemonic("&No");
-    const std::string dontShow = withoutMnemonic("&Don't show again");
-    const std::string cancel = withoutMnemonic("&Cancel");
+    // TRANSLATORS: a message box's button; & marks the key that presses it.
+    const std::string yes = withoutMnemonic(tr8("&Yes"));
+    // TRANSLATORS: a message box's button; & marks the key that presses it.
+    const std::string no = withoutMnemonic(tr8("&No"));
+    // TRANSLATORS: a message box's button; & marks the key that presses it.
+    const std::string dontShow = withoutMnemonic(tr8("&Don't show again"));
+    // TRANSLATORS: a message box's button; & marks the key that presses it.
+    const std::string cancel = withoutMnemonic(tr8("&Cancel"));
+    // TRANSLATORS: a message box's button.
+    const std::string ok = tr8("OK");
     std::vector<SDL_MessageBoxButtonData> buttons;
     switch (request.buttons) {
     case MessageButtons::Ok:
-        buttons.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, OkId, "OK"});
+        buttons.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, OkId, ok.c_str()});
         break;
     case MessageButtons::YesNoDontShow:
         buttons.push_back({0, DontShowId, dontShow.c_str()});

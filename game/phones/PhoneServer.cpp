@@ -19,6 +19,7 @@
 #include <thread>
 #include <utility>
 
+#include "common/Translate.h"
 #include "game/phones/RoomCode.h"
 
 namespace qv {
@@ -432,8 +433,13 @@ std::unique_ptr<PhoneServer> PhoneServer::start(const Options& options, std::str
     errorData.text_buffer_size = sizeof errorText;
     state->context = mg_start2(&init, &errorData);
     if (!state->context) {
-        error = "Phones: port " + port + " cannot be used" +
-                (errorText[0] ? std::string(" (") + errorText + ")" : std::string());
+        error = errorText[0]
+                    // TRANSLATORS: shown in Settings when the phones cannot be switched on;
+                    // the first %s is a port number, the second the network library's reason.
+                    ? fillPlaceholders(tr8("Phones: port %s cannot be used (%s)"), port, errorText)
+                    // TRANSLATORS: shown in Settings when the phones cannot be switched on;
+                    // %s is a port number.
+                    : fillPlaceholders(tr8("Phones: port %s cannot be used"), port);
         return nullptr;
     }
     mg_server_port ports[4]{};

@@ -4,6 +4,7 @@
 #include "common/Translate.h"
 #include "game/engine/InputCodes.h"
 
+#include "common/Translate.h"
 #include "game/play/Host.h"
 #include "game/quiz/BoardLayout.h"
 #include "game/quiz/PrizeLadder.h"
@@ -479,12 +480,15 @@ std::u16string GameScreen::breakQuestionLine(std::u16string_view text) {
 std::u16string GameScreen::playerLabel(std::u16string_view name, int index, int playerCount) {
     const std::u16string number = amountText(index + 1);
     if (name.size() == 8 && name.substr(0, 7) == u"Player ") {
-        return fillRemark(u"Player %d", number);
+        // TRANSLATORS: the name of a player who typed none; %d is the player's number (1 to 9).
+        return fillRemark(tr("Player %d"), number);
     }
     if (playerCount == 1) {
         return std::u16string(name);
     }
-    return fillRemark(u"P%d: %s", number, name);
+    // TRANSLATORS: a player's label beside the board, short: %d is the player's
+    // number (1 to 9), %s the name.
+    return fillRemark(tr("P%d: %s"), number, name);
 }
 
 } // namespace qv

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/play/Host.h"
 
+#include "common/Translate.h"
 #include "game/quiz/PrizeLadder.h"
 
 #include <array>
@@ -9,42 +10,87 @@ namespace qv {
 
 namespace {
 
-constexpr std::array<std::u16string_view, 8> welcomeLines{
-    u"Welcome to Quizvale %s",
-    u"Hello %s, are you ready for your first question?",
-    u"Hi %s, sit down and relax, let's go for a million!",
-    u"Welcome %s. Here we go...",
-    u"Right %s, let's go!",
-    u"OK %s, are you ready?",
-    u"Good luck %s, let's go for a million!",
-    u"Good luck %s, let's play...",
+// The remarks are marked here and looked up in the player's language when
+// the host speaks, so a change of language takes effect with the next line.
+constexpr std::array<const char*, 8> welcomeLines{
+    // TRANSLATORS: the host greets a player at the start of a turn; %s is the player's name.
+    N_("Welcome to Quizvale %s"),
+    // TRANSLATORS: the host greets a player; %s is the player's name.
+    N_("Hello %s, are you ready for your first question?"),
+    // TRANSLATORS: the host greets a player; %s is the player's name; a million is the top prize.
+    N_("Hi %s, sit down and relax, let's go for a million!"),
+    // TRANSLATORS: the host greets a player; %s is the player's name.
+    N_("Welcome %s. Here we go..."),
+    // TRANSLATORS: the host greets a player; %s is the player's name.
+    N_("Right %s, let's go!"),
+    // TRANSLATORS: the host greets a player; %s is the player's name.
+    N_("OK %s, are you ready?"),
+    // TRANSLATORS: the host greets a player; %s is the player's name.
+    N_("Good luck %s, let's go for a million!"),
+    // TRANSLATORS: the host greets a player; %s is the player's name.
+    N_("Good luck %s, let's play..."),
 };
 
-constexpr std::array<std::u16string_view, 7> correctLines{
-    u"Great! You've just won %d!",       u"Well done. You've just won %d!",
-    u"Good play. You've just won %d!",   u"Fantastic. You've just won %d!",
-    u"Well played. You've just won %d!", u"That's the correct answer. You've just won %d!",
-    u"Correct. You've just won %d!",
+constexpr std::array<const char*, 7> correctLines{
+    // TRANSLATORS: after a right answer; %d is the amount won so far, written as the language
+    // writes amounts.
+    N_("Great! You've just won %d!"),
+    // TRANSLATORS: after a right answer; %d is the amount won so far.
+    N_("Well done. You've just won %d!"),
+    // TRANSLATORS: after a right answer; %d is the amount won so far.
+    N_("Good play. You've just won %d!"),
+    // TRANSLATORS: after a right answer; %d is the amount won so far.
+    N_("Fantastic. You've just won %d!"),
+    // TRANSLATORS: after a right answer; %d is the amount won so far.
+    N_("Well played. You've just won %d!"),
+    // TRANSLATORS: after a right answer; %d is the amount won so far.
+    N_("That's the correct answer. You've just won %d!"),
+    // TRANSLATORS: after a right answer; %d is the amount won so far.
+    N_("Correct. You've just won %d!"),
 };
 
-constexpr std::array<std::u16string_view, 7> leaveLines{
-    u"Great! You leave with %d!",         u"Well done. You leave with %d!",
-    u"Good play. You leave with %d!",     u"A good decision. You leave with %d!",
-    u"Well played. You leave with %d!",   u"Well played. You take away %d!",
-    u"A wise choice. You leave with %d!",
+constexpr std::array<const char*, 7> leaveLines{
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("Great! You leave with %d!"),
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("Well done. You leave with %d!"),
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("Good play. You leave with %d!"),
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("A good decision. You leave with %d!"),
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("Well played. You leave with %d!"),
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("Well played. You take away %d!"),
+    // TRANSLATORS: the player takes the money and leaves; %d is the amount taken home.
+    N_("A wise choice. You leave with %d!"),
 };
 
 // Indexed by the spent options: Joker 1, Clue 2, Gamble 4.
-constexpr std::array<std::u16string_view, 8> helpLeftLines{
-    u"You can use the Joker, the Clue or the Gamble to help you",
-    u"You still have the Clue and the Gamble left",
-    u"You still have the Joker and the Gamble left",
-    u"You can still use the Gamble",
-    u"You still have the Joker and the Clue left",
-    u"You can still use the Clue",
-    u"You can still use the Joker",
-    u"You have no Joker, Clue, or Gamble left",
+constexpr std::array<const char*, 8> helpLeftLines{
+    // TRANSLATORS: host's advice; the Joker, the Clue and the Gamble are the three
+    // help options, named as on their buttons; none is used yet.
+    N_("You can use the Joker, the Clue or the Gamble to help you"),
+    // TRANSLATORS: host's advice; the help options not yet used.
+    N_("You still have the Clue and the Gamble left"),
+    // TRANSLATORS: host's advice; the help options not yet used.
+    N_("You still have the Joker and the Gamble left"),
+    // TRANSLATORS: host's advice; the help option not yet used.
+    N_("You can still use the Gamble"),
+    // TRANSLATORS: host's advice; the help options not yet used.
+    N_("You still have the Joker and the Clue left"),
+    // TRANSLATORS: host's advice; the help option not yet used.
+    N_("You can still use the Clue"),
+    // TRANSLATORS: host's advice; the help option not yet used.
+    N_("You can still use the Joker"),
+    // TRANSLATORS: host's advice; every help option is used up.
+    N_("You have no Joker, Clue, or Gamble left"),
 };
+
+// A remark with one amount (or count) filled in, in the player's language.
+std::u16string withAmount(const char* pattern, int amount) {
+    return fillRemark(tr(pattern), amountText(amount));
+}
 
 std::u16string adviceLine(int pick, const Player& player, Random& random) {
     const int level = player.level;
@@ -52,50 +98,79 @@ std::u16string adviceLine(int pick, const Player& player, Random& random) {
     case 0: {
         const int spent =
             (player.jokerUsed ? 1 : 0) | (player.clueUsed ? 2 : 0) | (player.gambleUsed ? 4 : 0);
-        return std::u16string(helpLeftLines[static_cast<std::size_t>(spent)]);
+        return tr(helpLeftLines[static_cast<std::size_t>(spent)]);
     }
     case 1:
-        return u"Take all the time you need";
+        // TRANSLATORS: host's advice while a question is open.
+        return tr("Take all the time you need");
     case 2:
-        return fillRemark(u"This question is worth %d", amountText(player.nextQuestionValue()));
+        // TRANSLATORS: host's advice; %d is the prize of the open question.
+        return withAmount(N_("This question is worth %d"), player.nextQuestionValue());
     case 3:
         if (level == 0) {
-            return u"It's the first question. You have nothing to lose";
+            // TRANSLATORS: host's advice on the first question.
+            return tr("It's the first question. You have nothing to lose");
         }
-        return fillRemark(u"You could lose %d", amountText(player.amountAtRisk()));
-    case 4:
+        // TRANSLATORS: host's advice; %d is the amount a wrong answer would cost.
+        return withAmount(N_("You could lose %d"), player.amountAtRisk());
+    case 4: {
+        const int first = guaranteedAmount(guaranteedRungs[0]);
+        const int second = guaranteedAmount(guaranteedRungs[1]);
         if (level < guaranteedRungs[0]) {
-            return Host::coin(random) ? u"Let's get you up to 1000..."
-                                      : u"Let's see if you can get to a guaranteed 1000";
+            if (Host::coin(random)) {
+                // TRANSLATORS: host's advice; %d is the first guaranteed amount (1000).
+                return withAmount(N_("Let's get you up to %d..."), first);
+            }
+            // TRANSLATORS: host's advice; %d is the first guaranteed amount (1000).
+            return withAmount(N_("Let's see if you can get to a guaranteed %d"), first);
         }
         if (level < guaranteedRungs[1]) {
-            return Host::coin(random) ? u"You are guaranteed to finish with at least 1000"
-                                      : u"If you get to 32000, you win at least that amount";
+            if (Host::coin(random)) {
+                // TRANSLATORS: host's advice; %d is the guaranteed amount reached (1000 or 32000).
+                return withAmount(N_("You are guaranteed to finish with at least %d"), first);
+            }
+            // TRANSLATORS: host's advice; %d is the second guaranteed amount (32000).
+            return withAmount(N_("If you get to %d, you win at least that amount"), second);
         }
-        return u"You are guaranteed to finish with at least 32000";
+        // TRANSLATORS: host's advice; %d is the guaranteed amount reached (1000 or 32000).
+        return withAmount(N_("You are guaranteed to finish with at least %d"), second);
+    }
     case 5:
         if (level > 0 && isLevelWithoutRisk(level)) {
-            return u"You may aswell go for it, you have nothing to lose!";
+            // TRANSLATORS: host's advice where a wrong answer costs nothing.
+            return tr("You may aswell go for it, you have nothing to lose!");
         }
-        return fillRemark(u"You are %d questions away from a million", amountText(topRung - level));
+        // TRANSLATORS: host's advice; %d is the number of questions left to the top prize.
+        return fillRemark(trn("You are %d question away from a million",
+                              "You are %d questions away from a million",
+                              static_cast<unsigned long>(topRung - level)),
+                          amountText(topRung - level));
     case 6:
         if (level == guaranteedRungs[0] - 1) {
-            return u"This is an important question";
+            // TRANSLATORS: host's advice before the first guaranteed amount.
+            return tr("This is an important question");
         }
         if (level == guaranteedRungs[1] - 1) {
-            return u"This is a very important question";
+            // TRANSLATORS: host's advice before the second guaranteed amount.
+            return tr("This is a very important question");
         }
         if (level < guaranteedRungs[1]) {
-            return u"Be careful. One wrong answer and it's all over";
+            // TRANSLATORS: host's advice.
+            return tr("Be careful. One wrong answer and it's all over");
         }
-        return u"You're playing for high stakes now";
+        // TRANSLATORS: host's advice on the last questions.
+        return tr("You're playing for high stakes now");
     default:
         // Beyond the picks drawn: the table's own continuation.
         if (Host::coin(random) && level > 0) {
-            return fillRemark(u"You have %d, you're playing for %d", amountText(player.moneyWon()),
+            // TRANSLATORS: host's advice; the first %d is the amount won so far, the
+            // second the prize of the open question.
+            return fillRemark(tr("You have %d, you're playing for %d"),
+                              amountText(player.moneyWon()),
                               amountText(player.nextQuestionValue()));
         }
-        return fillRemark(u"You are playing for %d", amountText(player.nextQuestionValue()));
+        // TRANSLATORS: host's advice; %d is the prize of the open question.
+        return withAmount(N_("You are playing for %d"), player.nextQuestionValue());
     }
 }
 
@@ -110,19 +185,24 @@ int pickAvoiding(Random& random, int n, int avoid) {
 
 std::u16string wrongLine(const Player& player, Random& random) {
     if (player.amountAtRisk() > 2000) {
-        return fillRemark(u"You've just lost %d", amountText(player.amountAtRisk()));
+        // TRANSLATORS: after a wrong answer; %d is the amount lost.
+        return withAmount(N_("You've just lost %d"), player.amountAtRisk());
     }
     if (player.gambleLost) {
-        return u"You gambled and lost. Unlucky";
+        // TRANSLATORS: after the Gamble (a help option) was lost.
+        return tr("You gambled and lost. Unlucky");
     }
     if (guaranteedRungBelow(player.level) > 0) {
         if (Host::coin(random)) {
-            return u"That's the wrong answer. Unlucky, you were doing so well";
+            // TRANSLATORS: after a wrong answer.
+            return tr("That's the wrong answer. Unlucky, you were doing so well");
         }
-        return fillRemark(u"That's the wrong answer. Never mind, you still have %d",
-                          amountText(player.leaveWithAmount()));
+        // TRANSLATORS: after a wrong answer; %d is the guaranteed amount kept.
+        return withAmount(N_("That's the wrong answer. Never mind, you still have %d"),
+                          player.leaveWithAmount());
     }
-    return u"That's incorrect. Better luck next time";
+    // TRANSLATORS: after a wrong answer.
+    return tr("That's incorrect. Better luck next time");
 }
 
 } // namespace
@@ -135,13 +215,15 @@ bool Host::compose(HostLine kind, Player& player, Random& random, std::u16string
                    bool lineOnScreen, std::u16string& line) {
     switch (kind) {
     case HostLine::Welcome:
-        line = fillRemark(welcomeLines[static_cast<std::size_t>(pick(random, 7))], name);
+        line = fillRemark(tr(welcomeLines[static_cast<std::size_t>(pick(random, 7))]), name);
         return true;
     case HostLine::FirstQuestion:
-        line = fillRemark(u"%s, here is your first question...", name);
+        // TRANSLATORS: the host before the first question; %s is the player's name.
+        line = fillRemark(tr("%s, here is your first question..."), name);
         return true;
     case HostLine::NextQuestion:
-        line = fillRemark(u"%s, here is your next question...", name);
+        // TRANSLATORS: the host before each later question; %s is the player's name.
+        line = fillRemark(tr("%s, here is your next question..."), name);
         return true;
     case HostLine::Advice: {
         if (lineOnScreen) {
@@ -154,21 +236,24 @@ bool Host::compose(HostLine kind, Player& player, Random& random, std::u16string
     }
     case HostLine::Correct: {
         const int value = pickAvoiding(random, 6, player.lastVerdict);
-        const auto amount = amountText(player.moneyWon());
+        const int amount = player.moneyWon();
         if (value == 5 && player.jokerAnswered) {
-            line = fillRemark(u"You used the Joker and have won %d!", amount);
+            // TRANSLATORS: after the Joker (a help option) gave the answer; %d is the amount won so
+            // far.
+            line = withAmount(N_("You used the Joker and have won %d!"), amount);
         } else if (value == 6 && player.jokerAnswered) {
-            line = fillRemark(u"The Joker has won you %d!", amount);
+            // TRANSLATORS: after the Joker (a help option) gave the answer; %d is the amount won so
+            // far.
+            line = withAmount(N_("The Joker has won you %d!"), amount);
         } else {
-            line = fillRemark(correctLines[static_cast<std::size_t>(value)], amount);
+            line = withAmount(correctLines[static_cast<std::size_t>(value)], amount);
         }
         player.jokerAnswered = false;
         return true;
     }
     case HostLine::Leave: {
         const int value = pickAvoiding(random, 6, player.lastVerdict);
-        line = fillRemark(leaveLines[static_cast<std::size_t>(value)],
-                          amountText(player.leaveWithAmount()));
+        line = withAmount(leaveLines[static_cast<std::size_t>(value)], player.leaveWithAmount());
         player.jokerAnswered = false;
         return true;
     }
@@ -178,17 +263,22 @@ bool Host::compose(HostLine kind, Player& player, Random& random, std::u16string
         player.gambleLost = false;
         return true;
     case HostLine::ExplainJoker:
-        line = u"The Joker will select the correct answer for you";
+        // TRANSLATORS: shown while the pointer rests on the Joker button.
+        line = tr("The Joker will select the correct answer for you");
         return true;
     case HostLine::ExplainClue:
-        line = u"The Clue will remove two wrong answers for you";
+        // TRANSLATORS: shown while the pointer rests on the Clue button.
+        line = tr("The Clue will remove two wrong answers for you");
         return true;
     case HostLine::ExplainGamble:
-        line = u"The Gamble will give you a 50/50 chance of continuing";
+        // TRANSLATORS: shown while the pointer rests on the Gamble button.
+        line = tr("The Gamble will give you a 50/50 chance of continuing");
         return true;
     case HostLine::NothingToLose:
-        line = coin(random) ? u"You may aswell select an answer, you have nothing to lose"
-                            : u"You won't lose anything, so why not take a guess";
+        // TRANSLATORS: the host where a wrong answer costs nothing.
+        line = coin(random) ? tr("You may aswell select an answer, you have nothing to lose")
+                            // TRANSLATORS: the host where a wrong answer costs nothing.
+                            : tr("You won't lose anything, so why not take a guess");
         return true;
     case HostLine::GambleTaken:
         // The draw only moves the generator on, as it always has.
@@ -203,25 +293,11 @@ bool Host::compose(HostLine kind, Player& player, Random& random, std::u16string
 
 std::u16string fillRemark(std::u16string_view pattern, std::u16string_view first,
                           std::u16string_view second) {
-    std::u16string out;
-    out.reserve(pattern.size() + first.size() + second.size());
-    int used = 0;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == u'%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == u'd' || pattern[i + 1] == u's')) {
-            out += used == 0 ? first : second;
-            ++used;
-            ++i;
-            continue;
-        }
-        out += pattern[i];
-    }
-    return out;
+    return fillPlaceholders(pattern, first, second);
 }
 
 std::u16string amountText(int amount) {
-    const std::string digits = std::to_string(amount);
-    return std::u16string(digits.begin(), digits.end());
+    return formatAmount(amount);
 }
 
 } // namespace qv

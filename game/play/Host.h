@@ -6,9 +6,9 @@
 // verdicts avoid the pick of the last wrong answer, across questions and
 // games.
 
-#include "game/quiz/HostLine.h"
-#include "game/play/Player.h"
 #include "common/Random.h"
+#include "game/play/Player.h"
+#include "game/quiz/HostLine.h"
 
 #include <string>
 #include <string_view>
@@ -31,10 +31,12 @@ public:
     static bool coin(Random& random) { return random.between(0.0, 1.0) > 0.5; }
 };
 
-// Fills the "%d" and "%s" placeholders of a remark in order.
+// Fills the "%d" and "%s" placeholders of a remark in order; "%1$s" and
+// "%2$d" name the value, for languages that put them the other way round.
 std::u16string fillRemark(std::u16string_view pattern, std::u16string_view first,
                           std::u16string_view second = {});
-// An amount as the game prints it: "%d", no separators.
+// An amount as the player's language writes it ("32000" in English, with
+// no separators, as the game has always shown it).
 std::u16string amountText(int amount);
 
 } // namespace qv

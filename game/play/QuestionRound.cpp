@@ -536,7 +536,7 @@ std::u16string QuestionRound::nameOf(const Player& player) const {
     if (player.playerIndex < 0 || player.playerIndex >= static_cast<int>(names.size())) {
         return {};
     }
-    return names[static_cast<std::size_t>(player.playerIndex)];
+    return shownPlayerName(names[static_cast<std::size_t>(player.playerIndex)], player.playerIndex);
 }
 
 } // namespace qv

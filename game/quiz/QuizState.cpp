@@ -6,6 +6,7 @@
 
 #include "common/FileIo.h"
 #include "common/SetFile.h"
+#include "common/Translate.h"
 #include "common/Utf16.h"
 
 namespace qv {
@@ -45,6 +46,15 @@ std::filesystem::path pathOf(const std::u16string& name) {
 std::u16string defaultPlayerName(int index) {
     std::string digits = std::to_string(index + 1);
     return u"Player " + std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string shownPlayerName(const std::u16string& name, int index) {
+    if (name != defaultPlayerName(index)) {
+        return name;
+    }
+    const std::string digits = std::to_string(index + 1);
+    // TRANSLATORS: the name of a player who typed none; %d is the player's number (1 to 9).
+    return fillPlaceholders(tr("Player %d"), std::u16string(digits.begin(), digits.end()));
 }
 
 QuizState::QuizState(std::filesystem::path resourcesFolder)

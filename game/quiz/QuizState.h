@@ -85,7 +85,12 @@ private:
     std::filesystem::path setsDir_;
 };
 
-// "Player 3" for index 2.
+// "Player 3" for index 2: the name kept for a player who typed none. It is
+// stored in English, so Config.txt reads the same in every language.
 std::u16string defaultPlayerName(int index);
+// The name as people see it: a kept default name in the player's language
+// ("Player 3" becomes what the catalogue says for "Player %d"), any typed
+// name as typed.
+std::u16string shownPlayerName(const std::u16string& name, int index);
 
 } // namespace qv

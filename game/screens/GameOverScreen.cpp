@@ -35,19 +35,26 @@ Vec3 GameOverScreen::resultPosition(int index, int count) {
 
 std::u16string GameOverScreen::winnerLine(const std::vector<std::u16string>& winners) {
     if (winners.empty()) {
-        return u"No winner this time";
+        // TRANSLATORS: the results' heading line when every player won nothing.
+        return tr("No winner this time");
     }
     if (winners.size() == 1) {
-        return winners.front() + u" wins!";
+        // TRANSLATORS: the results' heading line; %s is the winner's name.
+        return fillPlaceholders(tr("%s wins!"), winners.front());
     }
-    std::u16string line;
-    for (std::size_t i = 0; i < winners.size(); ++i) {
+    // A tie: all names but the last joined by the list separator, then the
+    // last one joined by "and" within the sentence.
+    std::u16string first;
+    for (std::size_t i = 0; i + 1 < winners.size(); ++i) {
         if (i > 0) {
-            line += i + 1 == winners.size() ? u" and " : u", ";
+            // TRANSLATORS: between the names of tied winners, before the last "and".
+            first += trc("between tied winners' names", ", ");
         }
-        line += winners[i];
+        first += winners[i];
     }
-    return line + u" win!";
+    // TRANSLATORS: the results' heading line for a tie: the first %s is a list of
+    // names ("Ann, Bob"), the second the last name ("Cy").
+    return fillPlaceholders(tr("%s and %s win!"), first, winners.back());
 }
 
 void GameOverScreen::initialise() {
@@ -86,7 +93,7 @@ void GameOverScreen::initialise() {
     for (int i : order) {
         // Nobody who won nothing is named the winner.
         if (host_.playerMoney(i) > 0 && host_.playerMoney(i) == host_.playerMoney(order.front())) {
-            winners.push_back(quiz.playerNames[static_cast<std::size_t>(i)]);
+            winners.push_back(shownPlayerName(quiz.playerNames[static_cast<std::size_t>(i)], i));
         }
     }
     screen::makeText(host_, winnerText, 1, Vec3{182.0f, -14.5f, 0.8f},
@@ -96,8 +103,11 @@ void GameOverScreen::initialise() {
     for (int index = 0; index < count; ++index) {
         const int i = order[static_cast<std::size_t>(index)];
         auto text = std::make_unique<TextDrawable>();
-        const std::u16string line = quiz.playerNames[static_cast<std::size_t>(i)] + u" won " +
-                                    screen::decimal(host_.playerMoney(i));
+        // TRANSLATORS: a results line; %s is the player's name, %d the amount won.
+        const std::u16string pattern = tr("%s won %d");
+        const std::u16string line = fillPlaceholders(
+            pattern, shownPlayerName(quiz.playerNames[static_cast<std::size_t>(i)], i),
+            formatAmount(host_.playerMoney(i)));
         screen::makeText(host_, *text, lineFont, resultPosition(index, count),
                          Envelope{dimWhite, clear, 1.5f, 3.0f}, line);
         text->typewriter = true;

@@ -31,16 +31,25 @@ constexpr ButtonImages changeSetImages{"Resources//changeqsetbuttonoff.tga",
 constexpr ButtonImages okImages{"Resources//okbuttonoff.tga", "Resources//okbuttonhilight.tga",
                                 "Resources//okbuttonon.tga"};
 
-const char16_t* effectsLabel(bool on) {
-    return on ? u"Sound effects ON" : u"Sound effects OFF";
+std::u16string effectsLabel(bool on) {
+    // TRANSLATORS: a settings line beside its switch; about 20 letters.
+    return on ? tr("Sound effects ON")
+              // TRANSLATORS: a settings line beside its switch; about 20 letters.
+              : tr("Sound effects OFF");
 }
 
-const char16_t* phonesLabel(bool on) {
-    return on ? u"Phones ON" : u"Phones OFF";
+std::u16string phonesLabel(bool on) {
+    // TRANSLATORS: a settings line: players may join from their phones; about 20 letters.
+    return on ? tr("Phones ON")
+              // TRANSLATORS: a settings line: players may join from their phones; about 20 letters.
+              : tr("Phones OFF");
 }
 
-const char16_t* voiceLabel(bool on) {
-    return on ? u"Voice ON" : u"Voice OFF";
+std::u16string voiceLabel(bool on) {
+    // TRANSLATORS: a settings line: the host's lines spoken aloud; about 20 letters.
+    return on ? tr("Voice ON")
+              // TRANSLATORS: a settings line: the host's lines spoken aloud; about 20 letters.
+              : tr("Voice OFF");
 }
 
 // The language part of a code: "de" of "de_DE.UTF-8" or "de_DE:de".
@@ -180,6 +189,9 @@ void SettingsScreen::update(float dt) {
     if (host_.quitConfirm()) {
         return;
     }
+    if (textsLanguage_ != i18n::languageGeneration()) {
+        showWords();
+    }
     if (messageShowing) {
         messageTimer -= dt;
         if (messageTimer < 0.0f) {
@@ -247,7 +259,22 @@ void SettingsScreen::changeSet() {
     }
     messageShowing = true;
     messageTimer = messageSeconds;
-    questionSetText.setText(u"No alternatives available");
+    // TRANSLATORS: in Settings, for a few seconds, when Change Set finds no other question set.
+    questionSetText.setText(tr("No alternatives available"));
+}
+
+void SettingsScreen::refreshTexts() {
+    textsLanguage_ = i18n::languageGeneration();
+    const QuizState& quiz = host_.quiz();
+    effectsText.setText(effectsLabel(quiz.soundEffectsOn));
+    voiceText.setText(voiceLabel(quiz.voiceOn));
+    phonesText.setText(phonesLabel(host_.phonesOn()));
+    if (messageShowing) {
+        // TRANSLATORS: in Settings, for a few seconds, when Change Set finds no other question set.
+        questionSetText.setText(tr("No alternatives available"));
+    } else {
+        showSetName();
+    }
 }
 
 void SettingsScreen::nextLanguage() {
@@ -268,7 +295,6 @@ void SettingsScreen::nextLanguage() {
 }
 
 void SettingsScreen::showWords() {
-    QuizState& quiz = host_.quiz();
     // TRANSLATORS: the large heading of the Settings screen (in capitals); at
     // most about 14 letters.
     settingsArt.label(0).setText(tr("SETTINGS"));
@@ -295,12 +321,7 @@ void SettingsScreen::showWords() {
     // language; about 14 letters.
     languageButton.label(0).setText(tr("LANGUAGE"));
     okButton.label(0).setText(tr("OK"));
-    effectsText.setText(effectsLabel(quiz.soundEffectsOn));
-    voiceText.setText(voiceLabel(quiz.voiceOn));
-    if (!messageShowing) {
-        showSetName();
-    }
-    phonesText.setText(phonesLabel(host_.phonesOn()));
+    refreshTexts();
     showLanguage();
 }
 
@@ -309,7 +330,8 @@ void SettingsScreen::showLanguage() {
 }
 
 void SettingsScreen::showSetName() {
-    questionSetText.setText(u"Question Set: " + host_.quiz().questionSetName);
+    // TRANSLATORS: in Settings; %s is the name of the question set in play.
+    questionSetText.setText(fillPlaceholders(tr("Question Set: %s"), host_.quiz().questionSetName));
 }
 
 } // namespace qv

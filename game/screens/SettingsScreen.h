@@ -4,6 +4,7 @@
 // saves the configuration and reports done. The voice switch is made but
 // never shown: that setting only comes from the configuration file.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -66,6 +67,10 @@ public:
     BackdropAnimation backdropAnimation;
 
 private:
+    // Sets the lines again in the language now chosen.
+    void refreshTexts();
+    // The language the lines were set in (i18n::languageGeneration).
+    std::uint32_t textsLanguage_ = 0;
     // Turns the phone server on or off and says how it went.
     void switchPhones(bool on);
     void showSetName();

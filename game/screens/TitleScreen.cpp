@@ -149,8 +149,8 @@ void TitleScreen::initialise() {
     // settings; about 18 letters.
     screen::labelButton(host_, settingsButton, tr("SETTINGS"));
 
-    screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words,
-                     u"Please select number of players");
+    textsLanguage_ = i18n::languageGeneration();
+    screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words, promptLine());
     promptText.typewriter = true;
     screen::makeText(host_, countText, 1, Vec3{250.0f, 60.0f, 0.9f},
                      Envelope{dimWhite, clear, 0.4f, 3.0f}, u"1");
@@ -203,6 +203,10 @@ void TitleScreen::update(float dt) {
     }
     if (leaving && leaveTimer >= 0.0f) {
         leaveTimer -= dt;
+    }
+    if (playerCountPartsMade_ && textsLanguage_ != i18n::languageGeneration()) {
+        textsLanguage_ = i18n::languageGeneration();
+        promptText.setText(promptLine());
     }
     switch (mode) {
     case TitleMode::Menu:
@@ -339,6 +343,16 @@ void TitleScreen::leavePlayerCount() {
     nameText.start();
 }
 
+std::u16string TitleScreen::promptLine() const {
+    if (mode != TitleMode::NameEntry) {
+        // TRANSLATORS: above the player-count buttons of a new game; one line, about 40 letters.
+        return tr("Please select number of players");
+    }
+    // TRANSLATORS: above the name being typed; %d is the player's number (1 to 9).
+    const std::u16string prompt = tr("Player %d, please enter your name");
+    return fillPlaceholders(prompt, screen::decimal(entryIndex + 1));
+}
+
 void TitleScreen::promptForName(int index) {
     const QuizState& quiz = host_.quiz();
     typedName = index >= 0 && index < maxPlayers ? quiz.playerNames[static_cast<std::size_t>(index)]
@@ -346,7 +360,8 @@ void TitleScreen::promptForName(int index) {
     carriedName = !typedName.empty();
     cursorTimer = 0.0f;
     nameText.setText(typedName);
-    promptText.setText(u"Player " + screen::decimal(index + 1) + u", please enter your name");
+    textsLanguage_ = i18n::languageGeneration();
+    promptText.setText(promptLine());
     // From its first letter again.
     promptText.enabled = false;
     promptText.start();

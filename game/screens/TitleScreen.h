@@ -86,7 +86,12 @@ public:
     BackdropAnimation backdropAnimation;
 
 private:
+    // The prompt in the language now chosen, for the mode shown.
+    std::u16string promptLine() const;
+
     bool playerCountPartsMade_ = false;
+    // The language the prompt was set in (i18n::languageGeneration).
+    std::uint32_t textsLanguage_ = 0;
     Vec3 playerCountArtPlace_{};
     // Each returns false when the screen was destroyed inside it.
     bool handleMenu();

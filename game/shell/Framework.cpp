@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "common/Translate.h"
 #include "platform/SdlRuntimeDiagnostics.h"
 
 namespace qv {
@@ -13,9 +14,11 @@ const char* const settingsSection = "Framework";
 const char* const skipWarningKey = "Skip Warning On REF";
 
 const char* const referenceWarningText =
-    "Switching to the Direct3D reference rasterizer, a software device\n"
-    "that implements the entire Direct3D feature set, but runs very slowly.\n"
-    "Do you wish to continue?";
+    // TRANSLATORS: a message box with Yes, No and "Don't show again" before the
+    // game draws without the graphics card.
+    N_("Switching to the Direct3D reference rasterizer, a software device\n"
+       "that implements the entire Direct3D feature set, but runs very slowly.\n"
+       "Do you wish to continue?");
 
 } // namespace
 
@@ -195,7 +198,7 @@ void Framework::referenceWarning() {
     }
     MessageRequest request;
     request.title = title.empty() ? defaultFrameworkTitle : title;
-    request.text = referenceWarningText;
+    request.text = tr8(referenceWarningText);
     request.icon = MessageIcon::Question;
     request.buttons = MessageButtons::YesNoDontShow;
     request.owner = window_.get();

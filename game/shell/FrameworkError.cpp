@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/shell/FrameworkError.h"
 
+#include "common/Translate.h"
+
 namespace qv {
 
 int exitCodeOf(FrameworkError error) {
@@ -32,28 +34,39 @@ int exitCodeOf(FrameworkError error) {
 std::string errorText(FrameworkError error, bool remoteSession) {
     switch (error) {
     case FrameworkError::NoGraphics:
-        return "Could not initialize Direct3D. You may want to check that the latest version of "
-               "DirectX is correctly installed on your system.  Also make sure that this program "
-               "was compiled with header files that match the installed DirectX DLLs.";
+        return tr8(
+            // TRANSLATORS: a message box when the game cannot draw at all.
+            "Could not initialize Direct3D. You may want to check that the latest version of "
+            "DirectX is correctly installed on your system.  Also make sure that this program "
+            "was compiled with header files that match the installed DirectX DLLs.");
     case FrameworkError::NoCompatibleDevices:
-        return remoteSession ? "Direct3D does not work over a remote session."
-                             : "Could not find any compatible Direct3D devices.";
+        // TRANSLATORS: a message box when the game cannot draw at all.
+        return remoteSession ? tr8("Direct3D does not work over a remote session.")
+                             // TRANSLATORS: a message box when the game cannot draw at all.
+                             : tr8("Could not find any compatible Direct3D devices.");
     case FrameworkError::MediaNotFound:
-        return "Could not find required media. Ensure that the DirectX SDK is correctly "
-               "installed.";
+        // TRANSLATORS: a message box when the game's pictures or sounds are missing.
+        return tr8("Could not find required media. Ensure that the DirectX SDK is correctly "
+                   "installed.");
     case FrameworkError::NonZeroRefCount:
-        return "The D3D device has a non-zero reference count, meaning some objects were not "
-               "released.";
+        // TRANSLATORS: a message box when the game closes after an internal fault.
+        return tr8("The D3D device has a non-zero reference count, meaning some objects were not "
+                   "released.");
     case FrameworkError::CreatingDevice:
-        return "Failed creating the Direct3D device.";
+        // TRANSLATORS: a message box when the game cannot draw at all.
+        return tr8("Failed creating the Direct3D device.");
     case FrameworkError::ResettingDevice:
-        return "Failed resetting the Direct3D device.";
+        // TRANSLATORS: a message box when the game cannot draw at all.
+        return tr8("Failed resetting the Direct3D device.");
     case FrameworkError::CreatingDeviceObjects:
-        return "Failed creating Direct3D device objects.";
+        // TRANSLATORS: a message box when the game cannot draw at all.
+        return tr8("Failed creating Direct3D device objects.");
     case FrameworkError::ResettingDeviceObjects:
-        return "Failed resetting Direct3D device objects.";
+        // TRANSLATORS: a message box when the game cannot draw at all.
+        return tr8("Failed resetting Direct3D device objects.");
     case FrameworkError::IncorrectVersion:
-        return "Incorrect version of Direct3D and/or D3DX.";
+        // TRANSLATORS: a message box when the game cannot draw at all.
+        return tr8("Incorrect version of Direct3D and/or D3DX.");
     case FrameworkError::Other:
         break;
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "common/Translate.h"
 #include "common/Utf16.h"
 #include "game/engine/SoundManagerOutput.h"
 #include "game/engine/TextDrawable.h"
@@ -14,6 +15,7 @@
 #include "game/screens/TitleScreen.h"
 #include "game/shell/AutomationDriver.h"
 #include "game/shell/Framework.h"
+#include "game/shell/GameLanguage.h"
 #include "game/shell/GamePhones.h"
 #include "game/shell/GameScreenHost.h"
 #include "game/shell/JsonWriter.h"
@@ -413,6 +415,21 @@ std::string Game::dumpState() const {
         json.key("phones");
         phones_->dump(json);
     }
+    // The language the texts are looked up in: the one chosen in Settings
+    // ("" follows the session) and the list gettext follows.
+    json.key("language");
+    json.beginObject();
+    json.key("chosen");
+    json.value(i18n::chosenLanguage());
+    json.key("messages");
+    json.value(i18n::currentLanguages());
+    json.key("installed");
+    json.beginArray();
+    for (const std::string& code : gameLanguages()) {
+        json.value(code);
+    }
+    json.endArray();
+    json.endObject();
     json.key("drawables");
     json.beginArray();
     if (spriteLayer) {

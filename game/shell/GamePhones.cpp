@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "common/Translate.h"
 #include "common/Utf16.h"
 #include "game/engine/ButtonSearch.h"
 #include "game/engine/InputCodes.h"
@@ -97,11 +98,13 @@ void GamePhones::showJoining() {
     }
     // A screen change empties the draw list; a new game brings a new code.
     const std::string room = server_->roomCode();
-    if (layer->contains(roomText_) && room == shownRoom_) {
+    if (layer->contains(roomText_) && room == shownRoom_ &&
+        shownLanguage_ == i18n::languageGeneration()) {
         return;
     }
     shown_ = true;
     shownRoom_ = room;
+    shownLanguage_ = i18n::languageGeneration();
     const std::string address = server_->pageAddress();
     const QrCode code = makeQrCode(address + "/?room=" + room);
     const std::filesystem::path file =
@@ -123,7 +126,8 @@ void GamePhones::showJoining() {
     // Text places are in half units from the screen's left and from its
     // middle line (see TextDrawable).
     screen::makeText(game_.screenHost(), roomText_, 0, Vec3{6.0f, 68.0f, 0.2f}, textEnvelope,
-                     utf16FromUtf8Lossy("Phones: room " + room));
+                     // TRANSLATORS: on screen while phones may join; %s is the room's code.
+                     fillPlaceholders(tr("Phones: room %s"), utf16FromUtf8Lossy(room)));
     screen::makeText(game_.screenHost(), addressText_, 0, Vec3{6.0f, 88.0f, 0.2f}, textEnvelope,
                      utf16FromUtf8Lossy(address));
     roomText_.start();

@@ -7,6 +7,7 @@
 // the phones are told what the television shows. Nothing here waits for the
 // network.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -76,6 +77,8 @@ private:
     // The code is on the screen, made for this room.
     bool shown_ = false;
     std::string shownRoom_;
+    // The language the room's line was written in (i18n::languageGeneration).
+    std::uint32_t shownLanguage_ = 0;
     std::filesystem::path qrFile_;
 };
 

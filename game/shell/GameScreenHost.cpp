@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "game/shell/GameScreenHost.h"
 
+#include "common/Translate.h"
+#include "game/shell/Framework.h"
 #include "game/shell/Game.h"
+#include "game/shell/GameLanguage.h"
 
 namespace qv {
 
@@ -61,6 +64,18 @@ bool GameScreenHost::setPhones(bool on, std::u16string& why) {
 
 std::u16string GameScreenHost::phoneAddresses() const {
     return game_.phoneAddresses();
+}
+
+std::vector<std::string> GameScreenHost::languages() const {
+    return gameLanguages();
+}
+
+std::string GameScreenHost::language() const {
+    return i18n::chosenLanguage();
+}
+
+void GameScreenHost::setLanguage(const std::string& code) {
+    chooseGameLanguage(game_.framework().settingsStore(), code);
 }
 
 } // namespace qv

@@ -27,6 +27,9 @@ public:
     bool phonesOn() const override;
     bool setPhones(bool on, std::u16string& why) override;
     std::u16string phoneAddresses() const override;
+    std::vector<std::string> languages() const override;
+    std::string language() const override;
+    void setLanguage(const std::string& code) override;
 
 private:
     Game& game_;

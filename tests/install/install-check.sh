@@ -49,6 +49,10 @@ check "Resources holds the art" test -s "$product/Resources/icon.png"
 check "Resources holds the Default question set" \
     test -d "$product/Resources/QuestionSets/Default"
 check "no saved configuration is shipped" test ! -e "$product/Resources/Config.txt"
+for code in de es fr pl ru; do
+    check "the game's $code catalogue installed" test -s "$product/locale/$code/LC_MESSAGES/showfloor.mo"
+done
+check "the pseudo language stays in the build tree" test ! -e "$product/locale/qps"
 check "icon installed" test -s "$prefix/share/icons/hicolor/256x256/apps/quizvale.png"
 check "quizvale command leads to Porchlight" \
     test "$(readlink -f "$prefix/bin/quizvale")" = "$(readlink -f "$product/Porchlight")"
@@ -167,9 +171,12 @@ else
             ./usr/share/applications/quizvale.desktop \
             ./usr/share/applications/quizvale-setwright.desktop \
             ./usr/share/icons/hicolor/256x256/apps/quizvale.png ./usr/bin/quizvale \
-            ./usr/bin/setwright; do
+            ./usr/bin/setwright ./usr/lib/Quizvale/locale/de/LC_MESSAGES/showfloor.mo \
+            ./usr/lib/Quizvale/locale/ru/LC_MESSAGES/showfloor.mo; do
             check "package holds $path" grep -qxF "$path" "$work/contents"
         done
+        check "package leaves the pseudo language out" \
+            sh -c "! grep -q '/locale/qps/' '$work/contents'"
         check "package is named quizvale" test "$(dpkg-deb -f "$deb" Package)" = quizvale
         depends="$(dpkg-deb -f "$deb" Depends)"
         for package in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.0-0 libsdl2-mixer-2.0-0 \

@@ -3,6 +3,8 @@
 
 #include "ScreenFixture.h"
 #include "common/FileIo.h"
+#include "common/Translate.h"
+#include "common/Utf16.h"
 #include "game/quiz/ConfigFile.h"
 #include "game/screens/GameOverScreen.h"
 #include "game/screens/SettingsScreen.h"
@@ -133,6 +135,27 @@ TEST(LanguageNames, EachLanguageByItsOwnName) {
     EXPECT_EQ(SettingsScreen::languageName("pl"), u"Polski");
     EXPECT_EQ(SettingsScreen::languageName("en"), u"English");
     EXPECT_EQ(SettingsScreen::languageName("sv"), u"sv");
+}
+
+TEST_F(SettingsScreenTest, AChangeOfLanguageSetsTheLinesAgainAtOnce) {
+    // The built catalogues, the pseudo language among them.
+    i18n::setUp(std::filesystem::path(QV_PRODUCT_FOLDER) / "locale", i18n::gameDomain);
+    makeSets({"Default"});
+    open();
+    ASSERT_EQ(settings->effectsText.text(), u"Sound effects ON");
+    i18n::chooseLanguage("qps");
+    frames(*settings, 1);
+    const std::u16string effects = settings->effectsText.text();
+    const std::u16string set = settings->questionSetText.text();
+    // The setting's state and the set's name survive the change.
+    i18n::chooseLanguage("");
+    EXPECT_EQ(effects.substr(0, 4), u"[Šöü") << utf8FromUtf16(effects);
+    EXPECT_NE(effects.find(u"ÖÑ"), std::u16string::npos) << utf8FromUtf16(effects);
+    EXPECT_EQ(set.substr(0, 4), u"[Qüé") << utf8FromUtf16(set);
+    EXPECT_NE(set.find(u"Default"), std::u16string::npos) << utf8FromUtf16(set);
+    frames(*settings, 1);
+    EXPECT_EQ(settings->effectsText.text(), u"Sound effects ON");
+    EXPECT_EQ(settings->questionSetText.text(), u"Question Set: Default");
 }
 
 class GameOverScreenTest : public ScreenFixture {
