@@ -31,20 +31,25 @@ public:
     };
     // The first three are the texts' fonts 0 to 2; after them the faces of
     // the words drawn on plates and pictures (button labels, headings).
-    static constexpr int fontCount = 7;
+    static constexpr int fontCount = 9;
     static constexpr int labelFont = 3;
     static constexpr int smallLabelFont = 4;
     static constexpr int headingFont = 5;
     static constexpr int questionFont = 6;
+    static constexpr int helpLabelFont = 7;
+    // The host's line when it must wrap: 85% of font 0's size.
+    static constexpr int hostWrapFont = 8;
     // Plate words shrink to 85% of their size before they wrap.
     static constexpr std::array<FontSpec, fontCount> specs{{
         {"Arial", 30, 400, 22},
         {"Arial", 50, 700, 0},
         {"Arial", 100, 700, 0},
         {"Arial", 22, 700, 19},
-        {"Arial", 17, 700, 14},
+        {"Arial", 17, 700, 15},
         {"Arial", 88, 700, 75},
-        {"Arial", 46, 700, 39},
+        {"Arial", 46, 700, 40},
+        {"Arial", 15, 700, 13},
+        {"Arial", 26, 400, 0},
     }};
 
     // Makes the fonts on the renderer (not owned; call release()

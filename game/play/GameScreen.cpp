@@ -84,7 +84,6 @@ Font* fitFaceOf(const FontSet* fonts, int font) {
 
 LabelLook oneColour(Colour text, Colour shadow) {
     LabelLook look;
-    look.tracking = 1;
     look.colours = {text, text, text};
     look.shadows = {shadow, shadow, shadow};
     return look;
@@ -224,13 +223,13 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     const Colour ink{6, 11, 19, 200};
     const Colour grey{150, 140, 146, 255};
     for (Sprite* button : {&takeButton, &jokerButton, &clueButton, &gambleButton}) {
-        button->addLabel(faceOf(fonts, FontSet::smallLabelFont),
-                         fitFaceOf(fonts, FontSet::smallLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 82.0f,
+        button->addLabel(faceOf(fonts, FontSet::helpLabelFont),
+                         fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
                          20.0f, oneColour(light, ink));
     }
     for (Sprite* crossed : {&jokerCrossed, &clueCrossed, &gambleCrossed}) {
-        crossed->addLabel(faceOf(fonts, FontSet::smallLabelFont),
-                          fitFaceOf(fonts, FontSet::smallLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 82.0f,
+        crossed->addLabel(faceOf(fonts, FontSet::helpLabelFont),
+                          fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
                           20.0f, oneColour(grey, Colour{0, 0, 0, 0}));
     }
     LabelLook plate = oneColour(Colour{255, 242, 214, 255}, Colour{6, 11, 19, 204});

@@ -132,7 +132,7 @@ void SettingsScreen::initialise() {
                     Vec3{272.0f + 290.0f, 494.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
     for (Sprite* button : {&effectsOffButton, &effectsOnButton, &voiceOffButton, &voiceOnButton,
                            &phonesOffButton, &phonesOnButton}) {
-        screen::labelButton(host_, *button, {}, FontSet::smallLabelFont, 6.0f);
+        screen::labelButton(host_, *button, {}, FontSet::smallLabelFont, 4.0f);
     }
     screen::labelButton(host_, changeSetButton, {}, FontSet::smallLabelFont);
     screen::labelButton(host_, languageButton, {}, FontSet::smallLabelFont);

@@ -126,12 +126,12 @@ void TitleScreen::initialise() {
     const Vec3 artPlace{static_cast<float>(width / 2 + 1), static_cast<float>(height / 2 + 1),
                         0.95f};
     titleArt.position = artPlace;
-    // TRANSLATORS: the tagline under the game's name on the title screen, in
-    // capitals; one line of about 40 letters.
     LabelLook tagline = screen::captionLook();
     tagline.tracking = 5;
+    // TRANSLATORS: the tagline under the game's name on the title screen, in
+    // capitals; one line of about 40 letters (two lines at most).
     screen::writeOn(host_, titleArt, tr("A QUIZ NIGHT FOR ONE TO NINE PLAYERS"), FontSet::labelFont,
-                    Vec3{512.0f, 330.0f, 0.0f}, 720.0f, 30.0f, tagline);
+                    Vec3{512.0f, 332.0f, 0.0f}, 720.0f, 40.0f, tagline);
     // The new-game art and the player-count buttons load when New Game is
     // chosen: before the first frame only what the menu shows is loaded.
     playerCountArtPlace_ = artPlace;
