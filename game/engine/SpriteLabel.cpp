@@ -53,12 +53,16 @@ void SpriteLabel::draw(const Vec3& at, int state, Colour tint, float depth, bool
     const Colour shadow = tintedBy(look_.shadows[static_cast<std::size_t>(look)], tint);
     if (queue && shadow.a > 0) {
         if (look_.glow) {
-            // Eight faint copies two pixels out make a halo round the letters.
+            // A dark copy below for depth, then eight faint copies three
+            // pixels out make a soft halo round the letters.
+            text_.colour = tintedBy(Colour{6, 11, 19, 150}, tint);
+            text_.position = textPosition(left, middle + 3.0f, depth + 0.006f);
+            text_.queueGlyphs();
             const Colour halo{shadow.r, shadow.g, shadow.b,
-                              static_cast<std::uint8_t>(shadow.a / 3)};
+                              static_cast<std::uint8_t>(shadow.a / 4)};
             text_.colour = halo;
-            for (int dy = -2; dy <= 2; dy += 2) {
-                for (int dx = -2; dx <= 2; dx += 2) {
+            for (int dy = -3; dy <= 3; dy += 3) {
+                for (int dx = -3; dx <= 3; dx += 3) {
                     if (dx == 0 && dy == 0) {
                         continue;
                     }

@@ -58,12 +58,12 @@ LabelLook plateLook() {
 
 LabelLook headingLook() {
     LabelLook look;
-    const Colour light{255, 246, 228, 255};
+    const Colour light{255, 250, 238, 255};
     look.colours = {light, light, light};
     const Colour coral{255, 126, 92, 230};
     look.shadows = {coral, coral, coral};
     look.glow = true;
-    look.tracking = 4;
+    look.tracking = 5;
     return look;
 }
 

@@ -96,6 +96,15 @@ protected:
         ADD_FAILURE() << "no right answer shown";
     }
 
+    // With QV_E2E_SHOTS=<folder>, a still of the screen as it is now.
+    void shot(const std::string& name) {
+        if (const char* dir = std::getenv("QV_E2E_SHOTS")) {
+            const std::string prefix = pseudo_ ? "qps-" : "en-";
+            session_->send("shot " + (fs::path(dir) / (prefix + name + ".png")).string());
+            session_->send("frames 2");
+        }
+    }
+
     bool dumpNow() {
         return waitFor([](const Json&) { return true; }, 0);
     }
@@ -183,11 +192,13 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords(titleWords, "title");
         expectAllFit("title");
+        shot("title");
 
         session_->send("key escape\nwait 2.5");
         ASSERT_TRUE(waitFor([](const Json& d) { return d["quitConfirm"].boolean; }, 5));
         expectWords(quitWords, "quit question");
         expectAllFit("quit question");
+        shot("quit");
         session_->send("key n\nwait 0.5");
         ASSERT_TRUE(waitFor([](const Json& d) { return !d["quitConfirm"].boolean; }, 5));
 
@@ -197,6 +208,7 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords(settingsWords, "settings");
         expectAllFit("settings");
+        shot("settings");
         click(512, 690);
         ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
         session_->send("wait 2");
@@ -217,6 +229,7 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords(helpWords, "question");
         expectAllFit("question with the host's line");
+        shot("question");
 
         // The clue, then right answers up to the guaranteed 1000, then the
         // Gamble's wheel with the words of its halves: won or lost, the
@@ -238,6 +251,7 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords({"WIN", "LOSE"}, "gamble wheel");
         expectAllFit("gamble wheel");
+        shot("wheel");
         ASSERT_TRUE(waitFor(
             [](const Json& d) {
                 const int s = d["players"][0]["roundState"].integer();
@@ -253,6 +267,7 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords({"CONTINUE", "YOU WIN"}, "final amount");
         expectAllFit("final amount");
+        shot("final");
 
         session_->send("key pagedown");
         ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "GameOver"; }, 20));
@@ -260,6 +275,7 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords(resultWords, "results");
         expectAllFit("results");
+        shot("results");
 
         // The quit question's yes key as its cap shows it ends the game: in
         // English Y; in another language that language's letter, typed.
@@ -291,6 +307,45 @@ protected:
 TEST_F(WordsFit, EveryTextKeepsToItsPlaceInEnglish) {
     speak("");
     walk();
+}
+
+// The Language row of Settings steps through the installed languages; the
+// screen's own words change in the frame the choice is made, and the title
+// that follows speaks the language chosen.
+TEST_F(WordsFit, ALanguageChosenInSettingsShowsAtOnce) {
+    if (!fs::exists(fs::path(QV_PRODUCT_DIR) / "locale" / "qps" / "LC_MESSAGES" / "showfloor.mo")) {
+        GTEST_SKIP() << "no pseudo-language catalogue in this build";
+    }
+    speak("");
+    startAtTitle({"Ann"}, "seed 3");
+    ASSERT_FALSE(HasFatalFailure());
+    click(512, 700);
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Settings"; }, 10));
+    session_->send("wait 2");
+    ASSERT_TRUE(dumpNow());
+    ASSERT_TRUE(shows("SETTINGS") && shows("LANGUAGE"));
+    // Round the languages until the pseudo language's name shows.
+    bool chosen = false;
+    for (int step = 0; step < 10 && !chosen; ++step) {
+        // Each press plays out before the next, so none is still queued
+        // once the name shows.
+        click(370, 640);
+        session_->send("wait 1");
+        ASSERT_TRUE(dumpNow());
+        chosen = shows("[Pseudo]");
+    }
+    ASSERT_TRUE(chosen) << "the pseudo language is not offered";
+    EXPECT_FALSE(shows("SETTINGS"));
+    EXPECT_FALSE(shows("LANGUAGE"));
+    EXPECT_FALSE(shows("Sound effects ON"));
+    pseudo_ = true;
+    expectAllFit("settings in the language chosen");
+    click(512, 690);
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
+    session_->send("wait 2");
+    ASSERT_TRUE(dumpNow());
+    EXPECT_FALSE(shows("NEW GAME"));
+    expectAllFit("title in the language chosen");
 }
 
 TEST_F(WordsFit, EveryTextKeepsToItsPlaceAndNoneIsEnglishInThePseudoLanguage) {

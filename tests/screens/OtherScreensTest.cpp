@@ -95,10 +95,15 @@ TEST_F(SettingsScreenTest, TheWordsOnThePlatesAreDrawnAndFit) {
             EXPECT_FLOAT_EQ(label.squeeze(), 1.0f) << picture->imagePath() << " " << i;
         }
     }
-    // A label far too long for its plate is squeezed to the smaller face and
-    // into the plate, and says it does not fit.
+    // Too long for one line, a label wraps to two in the smaller face where
+    // the plate holds them, and still fits.
     SpriteLabel& label = settings->changeSetButton.label(0);
-    label.setText(u"A LABEL MUCH TOO LONG FOR ITS PLATE");
+    label.setText(u"A LABEL TOO LONG FOR ONE LINE");
+    EXPECT_TRUE(label.fits());
+    EXPECT_LT(label.squeeze(), 1.0f);
+    EXPECT_GE(label.squeeze(), TextDrawable::fitSqueeze);
+    // Far too long, it is squeezed into the plate and says it does not fit.
+    label.setText(u"A LABEL MUCH TOO LONG FOR ITS PLATE EVEN ON TWO LINES OF IT");
     frames(*settings, 1);
     EXPECT_FALSE(label.fits());
     EXPECT_LT(label.squeeze(), TextDrawable::fitSqueeze);
