@@ -174,7 +174,9 @@ SpriteLabel& Sprite::addPlateLabel(Font* font, Font* fitFont, float inset, const
                                    float insetY) {
     const auto width = static_cast<float>(sourceRect.right + 1) - 2.0f * inset;
     const auto height = static_cast<float>(sourceRect.bottom + 1) - 2.0f * insetY;
-    return addLabel(font, fitFont, Vec3{}, std::max(width, 1.0f), std::max(height, 1.0f), look);
+    // A plate whose picture did not load has no size: its label is not held
+    // to one.
+    return addLabel(font, fitFont, Vec3{}, std::max(width, 0.0f), std::max(height, 0.0f), look);
 }
 
 void Sprite::drawImage(float depth, bool queue) {
