@@ -188,17 +188,18 @@ std::string sessionLanguages() {
 
 void setUp(const std::filesystem::path& folder, const char* textDomain) {
     domain = textDomain;
-    // Only messages and characters follow the session: numbers in files and
-    // switches keep reading with a decimal point.
+    // Only messages follow the session: numbers in files and switches keep
+    // reading with a decimal point, and the characters stay "C", under which
+    // SDL names the window in plain STRING properties that every window
+    // manager and tool reads (a UTF-8 LC_CTYPE makes Xlib write WM_NAME as
+    // "UTF-8", which some cannot). The texts come out in UTF-8 whatever
+    // LC_CTYPE is, through the domain's bound codeset.
     const char* messages = std::setlocale(LC_MESSAGES, "");
     if (messages == nullptr || isPlainC(messages)) {
         // gettext ignores LANGUAGE under the plain C locale, and a locale the
         // machine does not have installed gives no language at all; C.UTF-8
         // lets the language follow the variables in both cases.
         std::setlocale(LC_MESSAGES, "C.UTF-8");
-    }
-    if (std::setlocale(LC_CTYPE, "") == nullptr) {
-        std::setlocale(LC_CTYPE, "C.UTF-8");
     }
     sessionList = sessionLanguages();
     bindtextdomain(domain, folder.c_str());

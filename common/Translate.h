@@ -49,8 +49,8 @@ inline constexpr const char* gameDomain = "showfloor";
 // The locale folder beside the program file (or an installed product's).
 std::filesystem::path localeFolder();
 
-// Sets the process locale from the session (falling back to C.UTF-8 when the
-// session's locale is not installed, so the catalogues still work) and binds
+// Sets the locale's messages from the session (falling back to C.UTF-8 when
+// the session's locale is not installed, so the catalogues still work) and binds
 // `domain` to `folder`. Call once at start-up, before any tr().
 void setUp(const std::filesystem::path& folder, const char* domain);
 

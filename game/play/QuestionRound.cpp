@@ -511,7 +511,9 @@ void QuestionRound::say(Player& player, HostLine kind) {
     }
     TextDrawable& hostText = screen_->hostText;
     std::u16string line = hostText.text();
-    if (!Host::compose(kind, player, services_.quiz.random, nameOf(player), hostText.enabled,
+    // The host says a kept default name in the player's language.
+    if (!Host::compose(kind, player, services_.quiz.random,
+                       shownPlayerName(nameOf(player), player.playerIndex), hostText.enabled,
                        line)) {
         return;
     }
@@ -536,7 +538,7 @@ std::u16string QuestionRound::nameOf(const Player& player) const {
     if (player.playerIndex < 0 || player.playerIndex >= static_cast<int>(names.size())) {
         return {};
     }
-    return shownPlayerName(names[static_cast<std::size_t>(player.playerIndex)], player.playerIndex);
+    return names[static_cast<std::size_t>(player.playerIndex)];
 }
 
 } // namespace qv

@@ -415,6 +415,12 @@ std::string Game::dumpState() const {
         json.key("phones");
         phones_->dump(json);
     }
+    json.key("drawables");
+    json.beginArray();
+    if (spriteLayer) {
+        spriteLayer->forEach([&json](const Drawable& drawable) { dumpDrawable(json, drawable); });
+    }
+    json.endArray();
     // The language the texts are looked up in: the one chosen in Settings
     // ("" follows the session) and the list gettext follows.
     json.key("language");
@@ -430,12 +436,6 @@ std::string Game::dumpState() const {
     }
     json.endArray();
     json.endObject();
-    json.key("drawables");
-    json.beginArray();
-    if (spriteLayer) {
-        spriteLayer->forEach([&json](const Drawable& drawable) { dumpDrawable(json, drawable); });
-    }
-    json.endArray();
     json.endObject();
     return json.text();
 }

@@ -72,7 +72,8 @@ bool answerInfo(std::span<const std::string_view> arguments) {
         info.options.push_back({option.name, keep(qv::tr8(option.meaning))});
     }
     qv::HelpWords words;
-    // TRANSLATORS: --help's first line begins with this, then the program's name.
+    // TRANSLATORS: --help's first line begins with this, then the program's name
+    // (keep the space at the end).
     words.usage = keep(qv::tr8("Usage: "));
     // TRANSLATORS: --help's heading above the list of switches.
     words.options = keep(qv::tr8("Options:"));

@@ -121,7 +121,8 @@ private:
 TEST_F(LanguageRun, PseudoLanguageFromTheVariablesReachesTheSettingsAndTheHost) {
     setenv("LC_ALL", "C.UTF-8", 1);
     setenv("LANGUAGE", "qps", 1);
-    startAtTitle({"Ann"}, "seed 5");
+    // The first player typed no name; the second did.
+    startAtTitle({"", "Ann"}, "seed 5");
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(last_["language"]["messages"].string, "qps");
     EXPECT_EQ(last_["language"]["chosen"].string, "");
@@ -146,14 +147,16 @@ TEST_F(LanguageRun, PseudoLanguageFromTheVariablesReachesTheSettingsAndTheHost) 
     ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Title"; }, 10));
     session_->send("wait 1");
     click(512, 600);
-    // The host greets Ann in the pseudo language; her name stays as typed.
+    // The host greets the nameless first player in the pseudo language, his
+    // kept name said in it too, and the board labels him the same way.
+    const std::string shownName = "[Pļåýéŕ 1 ~~~~]";
     ASSERT_TRUE(waitFor(
-        [](const Json& d) {
+        [&shownName](const Json& d) {
             for (const Json& t : d["drawables"].items) {
                 const std::string& text = t["text"].string;
                 if (t["kind"].string == "text" && t["x"].number == 40 && t["y"].number == -112 &&
-                    text.size() > 2 && text.front() == '[' && text.back() == ']' &&
-                    text.find("Ann") != std::string::npos) {
+                    text.size() > shownName.size() + 2 && text.front() == '[' &&
+                    text.back() == ']' && text.find(shownName) != std::string::npos) {
                     return true;
                 }
             }
@@ -161,6 +164,8 @@ TEST_F(LanguageRun, PseudoLanguageFromTheVariablesReachesTheSettingsAndTheHost) 
         },
         30))
         << session_->dump();
+    const std::vector<std::string> shown = texts();
+    EXPECT_NE(std::find(shown.begin(), shown.end(), shownName), shown.end()) << session_->dump();
 }
 
 TEST_F(LanguageRun, LocaleThatIsNotInstalledStillChoosesTheLanguage) {
