@@ -69,13 +69,11 @@ void writeButtonTriple(ArtWriter& out, const std::string& base, int w, int h,
     }
 }
 
-ButtonPainter labelButton(const std::string& label, double fontSize, double margin) {
+ButtonPainter plateButton(double margin) {
     return [=](const Canvas& canvas, Look look) {
         const double w = canvas.width() - 2 * margin;
         const double h = canvas.height() - 2 * margin;
         paintPlate(canvas, look, margin, margin, w, h, h / 2);
-        paintLabel(canvas, look, label, Font{fontSize, true, fontSize * 0.12}, canvas.width() / 2.0,
-                   canvas.height() / 2.0);
     };
 }
 

@@ -29,7 +29,8 @@ using ButtonPainter = std::function<void(const Canvas&, Look)>;
 // Writes base + "off.tga", base + "hilight.tga" and base + "on.tga", all w × h.
 void writeButtonTriple(ArtWriter& out, const std::string& base, int w, int h,
                        const ButtonPainter& paint);
-// A pill-shaped button with a text label, inset `margin` pixels for its glow.
-ButtonPainter labelButton(const std::string& label, double fontSize, double margin = 4);
+// A pill-shaped button plate, inset `margin` pixels for its glow. Its label
+// is drawn on it by the game at run time, in the player's language.
+ButtonPainter plateButton(double margin = 4);
 
 } // namespace qv::art

@@ -102,11 +102,8 @@ void wheelDisc(ArtWriter& out) {
             cairo_line_to(k, cx + inner, cy);
         },
         cream, 3);
-    const Font label{40, true, 4};
-    softShape(c, textShape("WIN", label, cx, cy - 66, Align::Centre), mintDeep, 3, 0, 2);
-    fill(cr, textShape("WIN", label, cx, cy - 66, Align::Centre), white);
-    softShape(c, textShape("LOSE", label, cx, cy + 66, Align::Centre), crimsonDeep, 3, 0, 2);
-    fill(cr, textShape("LOSE", label, cx, cy + 66, Align::Centre), white);
+    // The halves' words (centred 66 above and below the middle) are drawn
+    // by the game.
     fillRadial(cr, circlePath(cx, cy, 14), cx, cy - 4, 18, {{0.0, inkLight}, {1.0, inkDeep}});
     stroke(cr, circlePath(cx, cy, 13), cream.withAlpha(0.8), 2);
     out.tga("gambleback.tga", c);
@@ -163,8 +160,7 @@ void winBanner(ArtWriter& out, int amount) {
     gloss(cr, shape, 16, 184, 0.12);
     stroke(cr, roundedRectPath(17.5, 17.5, 525, 165, 28.5), cream, 3);
     stroke(cr, roundedRectPath(24, 24, 512, 152, 23), coralLight.withAlpha(0.55), 1.2);
-    const Font caption{22, true, 9};
-    fill(cr, textShape("YOU WIN", caption, 280, 54, Align::Centre), coralLight);
+    // The caption over the amount (centred on 280, 54) is drawn by the game.
     const std::string value = std::to_string(amount);
     const Font big{top ? 80.0 : 86.0, true, 2};
     softShape(c, textShape(value, big, 280, 120, Align::Centre), coral.withAlpha(0.95), 12);
@@ -203,7 +199,7 @@ void writeGameExtras(ArtWriter& out) {
          {1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000}) {
         winBanner(out, amount);
     }
-    writeButtonTriple(out, "endbutton", 200, 56, labelButton("CONTINUE", 19, 6));
+    writeButtonTriple(out, "endbutton", 200, 56, plateButton(6));
     firework(out);
 }
 

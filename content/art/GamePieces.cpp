@@ -17,7 +17,6 @@ namespace L = layout;
 namespace {
 
 constexpr Icon helpIcons[4] = {Icon::Take, Icon::Joker, Icon::Clue, Icon::Gamble};
-constexpr const char* helpLabels[4] = {"TAKE", "JOKER", "CLUE", "GAMBLE"};
 
 // Resting plates are dark glass with a light rim; they sit on the bright
 // stage of the background.
@@ -120,9 +119,8 @@ void paintHelpButton(const Canvas& canvas, Look look, int button) {
     }
     const double drop = look == Look::Pressed ? 1 : 0;
     const double cx = L::helpWidth / 2.0;
-    paintIcon(canvas, helpIcons[button], cx, 20 + drop, ink);
-    fill(canvas.cr(),
-         textShape(helpLabels[button], Font{12.5, true, 0.6}, cx, 42 + drop, Align::Centre), ink);
+    // The name under the icon (centred on 42) is drawn by the game.
+    paintIcon(canvas, helpIcons[button], cx, 19 + drop, ink);
 }
 
 void paintCrossedButton(const Canvas& canvas, int button) {
@@ -136,9 +134,7 @@ void paintCrossedButton(const Canvas& canvas, int button) {
     stroke(cr, roundedRectPath(x + 0.75, y + 0.75, w - 1.5, h - 1.5, L::helpRadius - 0.75),
            crimson.withAlpha(0.6), 1.5);
     const double cx = L::helpWidth / 2.0;
-    paintIcon(canvas, helpIcons[button], cx, 22, rgb(120, 110, 116));
-    fill(cr, textShape(helpLabels[button], Font{9.5, true, 1.2}, cx, 41.5, Align::Centre),
-         rgb(120, 110, 116));
+    paintIcon(canvas, helpIcons[button], cx, 20, rgb(120, 110, 116));
     const PathFn cross = [&](cairo_t* c) {
         cairo_move_to(c, cx - 22, 12);
         cairo_line_to(c, cx + 22, 44);

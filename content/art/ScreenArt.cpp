@@ -12,10 +12,6 @@ using namespace palette;
 
 namespace {
 
-void caption(const Canvas& c, const char* text, double x, double y) {
-    fill(c.cr(), textShape(text, Font{15, true, 3}, x, y, Align::Left), coralLight);
-}
-
 // A lighter strip behind one row of controls.
 void row(const Canvas& c, double x, double y, double w, double h) {
     const PathFn shape = roundedRectPath(x, y, w, h, h / 2);
@@ -29,11 +25,11 @@ void row(const Canvas& c, double x, double y, double w, double h) {
 // beside the change-set button at x 370.
 void settings(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
-    paintHeading(c, "SETTINGS", 76, 512, 200);
-    paintScrim(c, 200, 300, 680, 320);
-    caption(c, "SOUND", 258, 342);
+    // The heading (centred on 512, 200) and the rows' captions (from 258, 342
+    // and 272, 494) are drawn by the game.
+    // Down to the language row (y 640) above OK.
+    paintScrim(c, 200, 300, 680, 364);
     row(c, 240, 364, 610, 56);
-    caption(c, "QUESTIONS", 272, 494);
     row(c, 254, 514, 600, 60);
     out.tga("settings.tga", c);
 }
@@ -41,19 +37,19 @@ void settings(ArtWriter& out) {
 // Result lines start at x 400, 30 pixels apart, centred around y 364 to 604.
 void gameOver(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
-    paintHeading(c, "GAME OVER", 84, 512, 190);
+    // The heading (centred on 512, 190) and the panel's caption (centred on
+    // 562, 318) are drawn by the game.
     paintScrim(c, 352, 290, 420, 346);
-    fill(c.cr(), textShape("FINAL WINNINGS", Font{16, true, 5}, 562, 318, Align::Centre),
-         coralLight);
     out.tga("gameover.tga", c);
 }
 
-void keyCap(const Canvas& c, const char* key, double cx, double cy) {
+// A blank key cap: the game writes the answer's key on it in the player's
+// language.
+void keyCap(const Canvas& c, double cx, double cy) {
     const PathFn cap = roundedRectPath(cx - 22, cy - 22, 44, 44, 9);
     softShape(c, cap, inkDeep.withAlpha(0.8), 4, 0, 3);
     fillLinear(c.cr(), cap, 0, cy - 22, 0, cy + 22, {{0.0, cream}, {1.0, creamDim}});
     stroke(c.cr(), roundedRectPath(cx - 17, cy - 19, 34, 32, 6), white.withAlpha(0.7), 1.2);
-    fill(c.cr(), textShape(key, Font{24, true}, cx, cy - 2, Align::Centre), ink);
 }
 
 void quit(ArtWriter& out) {
@@ -65,14 +61,10 @@ void quit(ArtWriter& out) {
     fillLinear(c.cr(), panel, 0, 274, 0, 494, {{0.0, teal}, {0.6, tealDeep}, {1.0, inkDeep}});
     gloss(c.cr(), panel, 274, 494, 0.1);
     stroke(c.cr(), roundedRectPath(233.5, 275.5, 557, 217, 28.5), cream.withAlpha(0.85), 2.5);
-    const Font question{40, true, 1};
-    softShape(c, textShape("Leave the game?", question, 512, 336, Align::Centre), ember, 3, 0, 2);
-    fill(c.cr(), textShape("Leave the game?", question, 512, 334, Align::Centre), cream);
-    const Font hint{24, false};
-    keyCap(c, "Y", 338, 420);
-    fill(c.cr(), textShape("quit", hint, 372, 420, Align::Left), cream);
-    keyCap(c, "N", 536, 420);
-    fill(c.cr(), textShape("play on", hint, 570, 420, Align::Left), cream);
+    // The question (centred on 512, 334), the keys' letters and the answers
+    // beside them (from 372 and 570, at y 420) are drawn by the game.
+    keyCap(c, 338, 420);
+    keyCap(c, 536, 420);
     out.tga("quit.tga", c);
 }
 
@@ -109,9 +101,9 @@ void mouseArrow(ArtWriter& out) {
 
 void writeScreenArt(ArtWriter& out) {
     settings(out);
-    writeButtonTriple(out, "offbutton", 64, 40, labelButton("OFF", 14, 3));
-    writeButtonTriple(out, "onbutton", 64, 40, labelButton("ON", 14, 3));
-    writeButtonTriple(out, "changeqsetbutton", 200, 44, labelButton("CHANGE SET", 16));
+    writeButtonTriple(out, "offbutton", 64, 40, plateButton(3));
+    writeButtonTriple(out, "onbutton", 64, 40, plateButton(3));
+    writeButtonTriple(out, "changeqsetbutton", 200, 44, plateButton());
     gameOver(out);
     quit(out);
     mouseArrow(out);

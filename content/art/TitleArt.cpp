@@ -102,17 +102,14 @@ void title(ArtWriter& out) {
     paintScrim(c, 132, 46, 760, 320);
     paintEmblem(c, 512, 126, 112);
     paintHeading(c, "QUIZVALE", 118, 512, 250);
-    fill(c.cr(),
-         textShape("A QUIZ NIGHT FOR ONE TO NINE PLAYERS", Font{19, true, 5}, 512, 330,
-                   Align::Centre),
-         coralLight);
+    // The tagline below the name (centred on 512, 330) is drawn by the game.
     out.tga("title2.tga", c);
 }
 
 void newGame(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     paintEmblem(c, 512, 132, 84);
-    paintHeading(c, "NEW GAME", 76, 512, 236);
+    // The heading (centred on 512, 236) is drawn by the game.
     // Behind the prompt (y 364 from x 330), the count or the typed name.
     paintScrim(c, 290, 322, 530, 290);
     out.tga("newgametitle.tga", c);
@@ -186,12 +183,12 @@ void writeTitleArt(ArtWriter& out) {
     }
     title(out);
     newGame(out);
-    writeButtonTriple(out, "playagainbutton", 320, 44, labelButton("PLAY AGAIN", 19));
-    writeButtonTriple(out, "newgamebutton", 320, 44, labelButton("NEW GAME", 19));
-    writeButtonTriple(out, "settingsbutton", 320, 44, labelButton("SETTINGS", 19));
+    writeButtonTriple(out, "playagainbutton", 320, 44, plateButton());
+    writeButtonTriple(out, "newgamebutton", 320, 44, plateButton());
+    writeButtonTriple(out, "settingsbutton", 320, 44, plateButton());
     chevronButton(out, "upbutton", true);
     chevronButton(out, "downbutton", false);
-    writeButtonTriple(out, "okbutton", 160, 48, labelButton("OK", 22));
+    writeButtonTriple(out, "okbutton", 160, 48, plateButton());
     icon(out);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The game's three fonts, made with the device and kept until it is
-// destroyed: one face ("Arial", found through fontconfig, which on Linux
-// gives a metric-compatible face) at three cell heights. Texts choose one by
+// The game's fonts, made with the device and kept until it is destroyed:
+// one face ("Arial", found through fontconfig, which on Linux gives a
+// metric-compatible face) at several cell heights. Texts choose one by
 // index.
 
 #include "game/engine/Font.h"
@@ -29,14 +29,30 @@ public:
         // narrow place (0: none).
         int fitHeight;
     };
-    static constexpr int fontCount = 3;
+    // The first three are the texts' fonts 0 to 2; after them the faces of
+    // the words drawn on plates and pictures (button labels, headings).
+    static constexpr int fontCount = 9;
+    static constexpr int labelFont = 3;
+    static constexpr int smallLabelFont = 4;
+    static constexpr int headingFont = 5;
+    static constexpr int questionFont = 6;
+    static constexpr int helpLabelFont = 7;
+    // The host's line when it must wrap: 85% of font 0's size.
+    static constexpr int hostWrapFont = 8;
+    // Plate words shrink to 85% of their size before they wrap.
     static constexpr std::array<FontSpec, fontCount> specs{{
         {"Arial", 30, 400, 22},
         {"Arial", 50, 700, 0},
         {"Arial", 100, 700, 0},
+        {"Arial", 22, 700, 19},
+        {"Arial", 17, 700, 15},
+        {"Arial", 88, 700, 75},
+        {"Arial", 46, 700, 40},
+        {"Arial", 15, 700, 13},
+        {"Arial", 26, 400, 0},
     }};
 
-    // Makes the three fonts on the renderer (not owned; call release()
+    // Makes the fonts on the renderer (not owned; call release()
     // before it is destroyed). A face that cannot be found or opened leaves
     // its font null; texts given it draw nothing.
     explicit FontSet(SDL_Renderer* renderer);

@@ -3,6 +3,7 @@
 
 #include "game/engine/SpriteLayer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -22,6 +23,7 @@ bool pointerIn(const Sprite& sprite, const std::optional<Vec3>& pointer) {
 } // namespace
 
 Sprite::~Sprite() {
+    labels_.clear();
     texture_.reset();
     hilightImage_.reset();
     pressedImage_.reset();
@@ -147,10 +149,34 @@ bool Sprite::draw(float elapsed, const std::optional<Vec3>& pointer, bool click)
     } else if (buttonState == 0 && hilight != nullptr) {
         hilight->drawImage(depth - 0.01f, queue);
     }
+    if (!labels_.empty()) {
+        const bool keptPressed =
+            keepPressedLook && pressedImage_ != nullptr && pressedImage_->fadingOut;
+        const int state = keptPressed ? 2 : buttonState;
+        for (const auto& label : labels_) {
+            label->draw(position, state, colour, depth - 0.03f, queue);
+        }
+    }
     if (SpriteLayer* layer = SpriteLayer::instance(); layer != nullptr && layer->batch()) {
         layer->batch()->setTransform(Matrix4::identity());
     }
     return true;
+}
+
+SpriteLabel& Sprite::addLabel(Font* font, Font* fitFont, Vec3 offset, float roomWidth,
+                              float roomHeight, const LabelLook& look) {
+    labels_.push_back(
+        std::make_unique<SpriteLabel>(font, fitFont, offset, roomWidth, roomHeight, look));
+    return *labels_.back();
+}
+
+SpriteLabel& Sprite::addPlateLabel(Font* font, Font* fitFont, float inset, const LabelLook& look,
+                                   float insetY) {
+    const auto width = static_cast<float>(sourceRect.right + 1) - 2.0f * inset;
+    const auto height = static_cast<float>(sourceRect.bottom + 1) - 2.0f * insetY;
+    // A plate whose picture did not load has no size: its label is not held
+    // to one.
+    return addLabel(font, fitFont, Vec3{}, std::max(width, 0.0f), std::max(height, 0.0f), look);
 }
 
 void Sprite::drawImage(float depth, bool queue) {

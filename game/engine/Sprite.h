@@ -7,12 +7,14 @@
 #include "game/engine/Drawable.h"
 #include "game/engine/Matrix4.h"
 #include "game/engine/SpriteBatch.h"
+#include "game/engine/SpriteLabel.h"
 #include "game/engine/TextureCache.h"
 
 #include <array>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -63,6 +65,19 @@ public:
     // hilight image's. Empty for neither.
     std::string imagePath() const;
 
+    // Words drawn on the picture, over all its images and with its fade
+    // (see SpriteLabel); owned by the sprite.
+    SpriteLabel& addLabel(Font* font, Font* fitFont, Vec3 offset, float roomWidth, float roomHeight,
+                          const LabelLook& look);
+    // A label filling the button's plate: centred, `inset` pixels in from
+    // its left and right and `insetY` from its top and bottom (the glow's
+    // margin around the plate).
+    SpriteLabel& addPlateLabel(Font* font, Font* fitFont, float inset, const LabelLook& look,
+                               float insetY = 4.0f);
+    void clearLabels() { labels_.clear(); }
+    std::size_t labelCount() const { return labels_.size(); }
+    SpriteLabel& label(std::size_t index) const { return *labels_[index]; }
+
     // Last matrix used to draw.
     Matrix4 transform;
     float targetAngle = 0.0f;
@@ -86,6 +101,7 @@ private:
     std::string normalPath_;
     std::unique_ptr<Sprite> hilightImage_;
     std::unique_ptr<Sprite> pressedImage_;
+    std::vector<std::unique_ptr<SpriteLabel>> labels_;
 };
 
 } // namespace qv

@@ -71,7 +71,8 @@ int inkRight(int penX, const Font::Glyph& g) {
     return g.visible() ? penX + g.offsetX + (g.source.right - g.source.left) : 0;
 }
 
-int widestInk(Font& font, std::u16string_view text, const std::vector<std::size_t>& wraps) {
+int widestInk(Font& font, std::u16string_view text, const std::vector<std::size_t>& wraps,
+              int tracking = 0) {
     int widest = 0;
     int penX = 0;
     walk(
@@ -79,7 +80,7 @@ int widestInk(Font& font, std::u16string_view text, const std::vector<std::size_
         [&](std::size_t, char32_t c) {
             const Font::Glyph& g = font.glyph(c);
             widest = std::max(widest, inkRight(penX, g));
-            penX += g.advance;
+            penX += g.advance + tracking;
         },
         [&] { penX = 0; });
     return widest;
@@ -210,7 +211,7 @@ void TextDrawable::fitShaped() {
         return;
     }
     const float needed = maxWidth / static_cast<float>(natural);
-    if (needed >= minSqueeze || fitFont == nullptr) {
+    if (needed >= leastSqueeze || fitFont == nullptr) {
         layout_.squeeze = needed;
         layout_.width = maxWidth;
         return;
@@ -281,7 +282,7 @@ bool TextDrawable::wrapTo(Font& face, float width, int lines,
                 inkOnLine = true;
                 inkAfterSpace = std::max(inkAfterSpace, right);
             }
-            penX += advance;
+            penX += advance + tracking;
         },
         [&] {
             penX = 0;
@@ -302,13 +303,13 @@ void TextDrawable::fit() {
         fitShaped();
         return;
     }
-    const int natural = inkWidth(*font, text_);
+    const int natural = widestInk(*font, text_, {}, tracking);
     layout_.width = static_cast<float>(natural);
     if (!(maxWidth > 0.0f) || static_cast<float>(natural) <= maxWidth) {
         return;
     }
     const float needed = maxWidth / static_cast<float>(natural);
-    if (needed >= minSqueeze || fitFont == nullptr) {
+    if (needed >= leastSqueeze || fitFont == nullptr) {
         layout_.squeeze = needed;
         layout_.width = maxWidth;
         return;
@@ -340,13 +341,13 @@ void TextDrawable::fit() {
         wrapTo(*fitFont, target, lines, layout_.wraps);
     }
     layout_.lines = lineCount_ + static_cast<int>(layout_.wraps.size());
-    const auto width = static_cast<float>(widestInk(*fitFont, text_, layout_.wraps));
+    const auto width = static_cast<float>(widestInk(*fitFont, text_, layout_.wraps, tracking));
     layout_.squeeze = width > maxWidth ? maxWidth / width : 1.0f;
     layout_.width = std::min(width * layout_.squeeze, maxWidth);
 }
 
 const TextDrawable::Layout& TextDrawable::layout() {
-    const LayoutKey key{font, fitFont, maxWidth, fitLines, true};
+    const LayoutKey key{font, fitFont, maxWidth, fitLines, leastSqueeze, tracking, true};
     if (!(key == layoutKey_)) {
         fit();
         layoutKey_ = key;
@@ -383,10 +384,49 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
     if (!stepEnvelope(elapsed, pointer, click)) {
         return false;
     }
+    queueGlyphs();
+    return true;
+}
+
+float TextDrawable::squeezeDrawn() {
+    if (font == nullptr || !hasText_ || font->cellHeight() <= 0) {
+        return 1.0f;
+    }
+    const Layout& fitted = layout();
+    return static_cast<float>(fitted.font->cellHeight()) / static_cast<float>(font->cellHeight()) *
+           fitted.squeeze;
+}
+
+bool TextDrawable::fits(float roomHeight) {
+    if (font == nullptr || !hasText_) {
+        return true;
+    }
+    const Layout& fitted = layout();
+    // A hair of slack: a squeeze of exactly the least share is still in.
+    if (squeezeDrawn() < fitSqueeze - 0.001f) {
+        return false;
+    }
+    if (maxWidth > 0.0f && fitted.width > maxWidth + 0.5f) {
+        return false;
+    }
+    const auto height = static_cast<float>(fitted.lines * fitted.font->cellHeight());
+    if (roomHeight > 0.0f && height > roomHeight + 0.5f) {
+        return false;
+    }
+    const float left = screenLeft(position);
+    const float top = blockCentre(position) - height * 0.5f;
+    return left >= -0.5f && left + fitted.width <= 1024.5f && top >= -0.5f &&
+           top + height <= 768.5f;
+}
+
+void TextDrawable::queueGlyphs() {
+    if (font == nullptr || !hasText_) {
+        return;
+    }
     SpriteLayer* layer = SpriteLayer::instance();
     SpriteBatch* batch = layer != nullptr ? layer->batch() : nullptr;
     if (batch == nullptr || !batch->active() || colour.a == 0) {
-        return true;
+        return;
     }
     const Layout& fitted = layout();
     Font& face = *fitted.font;
@@ -400,12 +440,12 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
     if (!fitted.plain) {
         drawShaped(*batch, face, fitted, shown, left, top);
         batch->setTransform(Matrix4::identity());
-        return true;
+        return;
     }
     if (face.drawScale() > 1.0f) {
         drawSharp(*batch, face, fitted, shown, left, top);
         batch->setTransform(Matrix4::identity());
-        return true;
+        return;
     }
     // Squeezed, each glyph still starts and ends on a whole pixel, so the
     // letters keep even gaps rather than smearing over pixel edges; a hair
@@ -430,14 +470,13 @@ bool TextDrawable::draw(float elapsed, const std::optional<Vec3>& pointer, bool 
                 }
                 batch->draw(face.texture(g.page), g.source, Vec3{}, Vec3{x, y, 0.0f}, colour);
             }
-            penX += g.advance;
+            penX += g.advance + tracking;
         },
         [&] {
             ++line;
             penX = 0;
         });
     batch->setTransform(Matrix4::identity());
-    return true;
 }
 
 void TextDrawable::drawSharp(SpriteBatch& batch, Font& face, const Layout& fitted,
@@ -472,7 +511,7 @@ void TextDrawable::drawSharp(SpriteBatch& batch, Font& face, const Layout& fitte
                                                         (outTop + 0.01f) / scale, position.z));
                 batch.draw(face.drawTexture(sharp.page), sharp.source, Vec3{}, Vec3{}, colour);
             }
-            penX += g.advance;
+            penX += g.advance + tracking;
         },
         [&] {
             ++line;

@@ -88,6 +88,23 @@ public:
     static int inkWidth(Font& font, std::u16string_view text);
 
     static constexpr float minSqueeze = 0.8f;
+    // Below this share of its font size a text no longer counts as fitting
+    // its place (a smaller font, a sideways squeeze, or both).
+    static constexpr float fitSqueeze = 0.85f;
+
+    // The font size drawn over the font size asked (the fit font's cell
+    // height over the font's, times the sideways squeeze); 1 unfitted.
+    float squeezeDrawn();
+    // Whether the text keeps to its place: drawn at no less than fitSqueeze
+    // of its size, within its maximum width, its lines within `roomHeight`
+    // (0: any height) and, placed at `position`, inside the 1024 x 768
+    // screen. A text with no font or no text fits.
+    bool fits(float roomHeight = 0.0f);
+
+    // Queues the shown letters at position and colour, without stepping the
+    // envelope: for a text drawn as part of another drawable (a button's
+    // label), which steps the envelope it follows itself.
+    void queueGlyphs();
 
     // Not owned: one of the FontSet's fonts, or null.
     Font* font = nullptr;
@@ -99,6 +116,11 @@ public:
     // then stays in its font, squeezed as far as it must be).
     Font* fitFont = nullptr;
     int fitLines = 1;
+    // How far a text a little too wide is squeezed sideways before it goes
+    // to the fit font.
+    float leastSqueeze = minSqueeze;
+    // Extra pixels between letters (text drawn letter by letter only).
+    int tracking = 0;
 
 private:
     struct LayoutKey {
@@ -106,6 +128,8 @@ private:
         Font* fitFont = nullptr;
         float maxWidth = 0.0f;
         int fitLines = 1;
+        float leastSqueeze = minSqueeze;
+        int tracking = 0;
         bool valid = false;
         bool operator==(const LayoutKey&) const = default;
     };

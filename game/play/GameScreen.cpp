@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/play/GameScreen.h"
 
+#include "common/Translate.h"
 #include "game/engine/InputCodes.h"
 
 #include "common/Translate.h"
@@ -71,6 +72,21 @@ void makeText(TextDrawable& text, const FontSet* fonts, int font, Vec3 at, float
     text.fadeOut = fadeOut;
     text.typewriter = letterByLetter;
     text.secondsPerLetter = 0.05f;
+}
+
+Font* faceOf(const FontSet* fonts, int font) {
+    return fonts != nullptr ? fonts->font(font) : nullptr;
+}
+
+Font* fitFaceOf(const FontSet* fonts, int font) {
+    return fonts != nullptr ? fonts->fitFont(font) : nullptr;
+}
+
+LabelLook oneColour(Colour text, Colour shadow) {
+    LabelLook look;
+    look.colours = {text, text, text};
+    look.shadows = {shadow, shadow, shadow};
+    return look;
 }
 
 void fitWithin(TextDrawable& text, const FontSet* fonts, int font, float width, int lines) {
@@ -199,6 +215,71 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     clueButton.shortcutKeys = {InputCode::letter('H'), 0};
     gambleButton.shortcutKeys = {InputCode::letter('G'), 0};
     endButton.shortcutKeys = {InputCode::PageDown, InputCode::Right};
+
+    // The words on the pictures. The help buttons' names stand under their
+    // icons, large and light on the dark plates; on a crossed-out button in
+    // grey.
+    const Colour light{250, 250, 248, 255};
+    const Colour ink{6, 11, 19, 200};
+    const Colour grey{150, 140, 146, 255};
+    for (Sprite* button : {&takeButton, &jokerButton, &clueButton, &gambleButton}) {
+        button->addLabel(faceOf(fonts, FontSet::helpLabelFont),
+                         fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
+                         20.0f, oneColour(light, ink));
+    }
+    for (Sprite* crossed : {&jokerCrossed, &clueCrossed, &gambleCrossed}) {
+        crossed->addLabel(faceOf(fonts, FontSet::helpLabelFont),
+                          fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
+                          20.0f, oneColour(grey, Colour{0, 0, 0, 0}));
+    }
+    LabelLook plate = oneColour(Colour{255, 242, 214, 255}, Colour{6, 11, 19, 204});
+    plate.colours[1] = opaqueWhite;
+    plate.shadows[1] = plate.shadows[2] = Colour{160, 48, 40, 230};
+    plate.tracking = 2;
+    endButton.addPlateLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
+                            16.0f, plate);
+    // The wheel's halves, 66 pixels above and below its middle.
+    wheelBack.addLabel(faceOf(fonts, FontSet::questionFont),
+                       fitFaceOf(fonts, FontSet::questionFont), Vec3{0.0f, -66.0f, 0.0f}, 190.0f,
+                       50.0f, oneColour(opaqueWhite, Colour{22, 138, 100, 255}));
+    wheelBack.addLabel(faceOf(fonts, FontSet::questionFont),
+                       fitFaceOf(fonts, FontSet::questionFont), Vec3{0.0f, 66.0f, 0.0f}, 190.0f,
+                       50.0f, oneColour(opaqueWhite, Colour{122, 16, 36, 255}));
+    // The banner's caption over the amount.
+    winImage.addLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
+                      Vec3{0.0f, -46.0f, 0.0f}, 440.0f, 28.0f,
+                      oneColour(Colour{255, 168, 128, 255}, Colour{0, 0, 0, 0}));
+    showWords();
+}
+
+void GameScreen::showWords() {
+    // TRANSLATORS: the name under the help button that ends the game with
+    // the money won so far (in capitals); at most about 8 letters.
+    takeButton.label(0).setText(tr("TAKE"));
+    // TRANSLATORS: the name under the help button that answers the question
+    // for the player (in capitals); at most about 8 letters.
+    jokerButton.label(0).setText(tr("JOKER"));
+    // TRANSLATORS: the name under the help button that removes two wrong
+    // answers (in capitals); at most about 8 letters.
+    clueButton.label(0).setText(tr("CLUE"));
+    // TRANSLATORS: the name under the help button that spins the wheel for
+    // double or nothing (in capitals); at most about 8 letters.
+    gambleButton.label(0).setText(tr("GAMBLE"));
+    jokerCrossed.label(0).setText(tr("JOKER"));
+    clueCrossed.label(0).setText(tr("CLUE"));
+    gambleCrossed.label(0).setText(tr("GAMBLE"));
+    // TRANSLATORS: the button under the final amount that goes on to the
+    // next player or the results (in capitals); about 14 letters.
+    endButton.label(0).setText(tr("CONTINUE"));
+    // TRANSLATORS: the upper half of the Gamble wheel (in capitals): the
+    // amount doubles; at most about 6 letters.
+    wheelBack.label(0).setText(trc("gamble wheel", "WIN"));
+    // TRANSLATORS: the lower half of the Gamble wheel (in capitals): the
+    // amount is lost; at most about 6 letters.
+    wheelBack.label(1).setText(trc("gamble wheel", "LOSE"));
+    // TRANSLATORS: the caption over the amount a player leaves with (in
+    // capitals); about 20 letters.
+    winImage.label(0).setText(tr("YOU WIN"));
 }
 
 void GameScreen::hideQuestion() {

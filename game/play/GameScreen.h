@@ -41,6 +41,10 @@ public:
     GameScreen(const GameScreen&) = delete;
     GameScreen& operator=(const GameScreen&) = delete;
 
+    // The words drawn on the pictures (the help buttons' names, the end
+    // button's, the wheel's WIN and LOSE, the banner's caption) in the
+    // language chosen now.
+    void showWords();
     // Hides the question, the answers and their buttons, the correct marker,
     // and the picture group when there is a picture.
     void hideQuestion();

@@ -48,6 +48,8 @@ void QuestionRound::resetPlayer(Player& player) {
         return;
     }
     GameScreen& screen = *screen_;
+    // The language may have changed in the settings since the last game.
+    screen.showWords();
     player.currentRung = &screen.rung(1);
     hide(screen.winImage);
     hide(screen.endButton);

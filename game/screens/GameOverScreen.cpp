@@ -69,6 +69,15 @@ void GameOverScreen::initialise() {
                        {"Resources//okbuttonoff.tga", "Resources//okbuttonhilight.tga",
                         "Resources//okbuttonon.tga"},
                        Vec3{512.0f, 690.0f, 0.3f}, true);
+    // TRANSLATORS: the large heading of the results screen (in capitals); at
+    // most about 14 letters.
+    screen::writeOn(host_, gameOverArt, tr("GAME OVER"), FontSet::headingFont,
+                    Vec3{512.0f, 190.0f, 0.0f}, 760.0f, 100.0f, screen::headingLook());
+    // TRANSLATORS: the caption at the top of the results panel (in
+    // capitals); about 24 letters.
+    screen::writeOn(host_, gameOverArt, tr("FINAL WINNINGS"), FontSet::smallLabelFont,
+                    Vec3{562.0f, 318.0f, 0.0f}, 390.0f, 22.0f, screen::captionLook());
+    screen::labelButton(host_, okButton, tr("OK"));
     // The one button here also takes what a presenter's clicker sends.
     okButton.shortcutKeys = {InputCode::PageDown, InputCode::Right};
 

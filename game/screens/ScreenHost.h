@@ -26,6 +26,12 @@ public:
     // Font `index` of the game's font set, or null when the game has no such
     // font (a text given null draws nothing).
     virtual Font* font(int index) = 0;
+    // The smaller companion of font `index` that a text falls back on when
+    // it does not fit its place, or null.
+    virtual Font* fitFont(int index) {
+        (void)index;
+        return nullptr;
+    }
     // The pointer's arrow, which every screen puts back on top of its own
     // drawables; null before the game has made it.
     virtual Sprite* cursor() = 0;

@@ -45,6 +45,53 @@ void makeText(ScreenHost& host, TextDrawable& text, int fontIndex, Vec3 position
     host.layer().add(text);
 }
 
+LabelLook plateLook() {
+    LabelLook look;
+    const Colour cream{255, 242, 214, 255};
+    look.colours = {cream, opaqueWhite, cream};
+    const Colour ink{6, 11, 19, 204};
+    const Colour ember{160, 48, 40, 230};
+    look.shadows = {ink, ember, ember};
+    look.tracking = 2;
+    return look;
+}
+
+LabelLook headingLook() {
+    LabelLook look;
+    const Colour light{255, 250, 238, 255};
+    look.colours = {light, light, light};
+    const Colour coral{255, 126, 92, 230};
+    look.shadows = {coral, coral, coral};
+    look.glow = true;
+    look.tracking = 5;
+    return look;
+}
+
+LabelLook captionLook() {
+    LabelLook look;
+    const Colour coral{255, 168, 128, 255};
+    look.colours = {coral, coral, coral};
+    look.tracking = 3;
+    return look;
+}
+
+SpriteLabel& labelButton(ScreenHost& host, Sprite& button, std::u16string_view words, int fontIndex,
+                         float inset) {
+    SpriteLabel& label =
+        button.addPlateLabel(host.font(fontIndex), host.fitFont(fontIndex), inset, plateLook());
+    label.setText(words);
+    return label;
+}
+
+SpriteLabel& writeOn(ScreenHost& host, Sprite& picture, std::u16string_view words, int fontIndex,
+                     Vec3 centre, float roomWidth, float roomHeight, const LabelLook& look) {
+    const Vec3 offset{centre.x - picture.position.x, centre.y - picture.position.y, 0.0f};
+    SpriteLabel& label = picture.addLabel(host.font(fontIndex), host.fitFont(fontIndex), offset,
+                                          roomWidth, roomHeight, look);
+    label.setText(words);
+    return label;
+}
+
 void showCursor(ScreenHost& host) {
     Sprite* cursor = host.cursor();
     if (cursor == nullptr) {

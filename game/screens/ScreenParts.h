@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "game/engine/Colour.h"
+#include "game/engine/FontSet.h"
+#include "game/engine/SpriteLabel.h"
 #include "game/engine/Vec3.h"
 
 namespace qv {
@@ -58,6 +60,21 @@ void makeButton(ScreenHost& host, Sprite& button, const ButtonImages& images, Ve
 // font), added to the draw list. Not started.
 void makeText(ScreenHost& host, TextDrawable& text, int fontIndex, Vec3 position,
               const Envelope& envelope, std::u16string_view content = {});
+
+// The looks of words on the menus' pictures: a plate's label (cream at rest,
+// white under the pointer, a soft dark shadow, an ember one when lit), a
+// heading (large and light with a coral glow) and a caption (coral, flat).
+LabelLook plateLook();
+LabelLook headingLook();
+LabelLook captionLook();
+
+// Writes `words` on a button's plate, `inset` pixels in from its edges.
+SpriteLabel& labelButton(ScreenHost& host, Sprite& button, std::u16string_view words,
+                         int fontIndex = FontSet::labelFont, float inset = 12.0f);
+// Writes `words` on a picture (already placed) in a room of the given size
+// centred on the screen point `centre`.
+SpriteLabel& writeOn(ScreenHost& host, Sprite& picture, std::u16string_view words, int fontIndex,
+                     Vec3 centre, float roomWidth, float roomHeight, const LabelLook& look);
 
 // Puts the pointer's arrow back at the head of the draw list, so it is drawn
 // over the screen, and shows it when it is not shown.

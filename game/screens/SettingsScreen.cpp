@@ -2,6 +2,10 @@
 #include "game/screens/SettingsScreen.h"
 
 #include "common/Translate.h"
+
+#include <string>
+#include <vector>
+
 #include "game/engine/SpriteLayer.h"
 #include "game/quiz/QuizState.h"
 #include "game/screens/ScreenHost.h"
@@ -48,7 +52,44 @@ std::u16string voiceLabel(bool on) {
               : tr("Voice OFF");
 }
 
+// The language part of a code: "de" of "de_DE.UTF-8" or "de_DE:de".
+std::string languagePart(const std::string& code) {
+    const auto end = code.find_first_of("_.@:");
+    return code.substr(0, end);
+}
+
 } // namespace
+
+std::u16string SettingsScreen::languageName(const std::string& code) {
+    if (code.empty()) {
+        std::string session = languagePart(i18n::sessionLanguages());
+        std::u16string name = session.empty() || session == "C" || session == "POSIX"
+                                  ? languageName("en")
+                                  : languageName(session);
+        // TRANSLATORS: the Language choice on the Settings screen when the
+        // game follows the desktop's language; %s is that language's name in
+        // itself ("Deutsch"). About 24 letters in all.
+        std::u16string text = tr("System (%s)");
+        const auto at = text.find(u"%s");
+        if (at == std::u16string::npos) {
+            return text + u" (" + name + u")";
+        }
+        return text.replace(at, 2, name);
+    }
+    // Each language by its own name, as its speakers look for it.
+    static const struct {
+        const char* code;
+        const char16_t* name;
+    } names[] = {{"en", u"English"}, {"de", u"Deutsch"}, {"fr", u"Français"}, {"es", u"Español"},
+                 {"pl", u"Polski"},  {"ru", u"Русский"}, {"qps", u"[Pseudo]"}};
+    const std::string part = languagePart(code);
+    for (const auto& entry : names) {
+        if (part == entry.code) {
+            return entry.name;
+        }
+    }
+    return std::u16string(part.begin(), part.end());
+}
 
 SettingsScreen::SettingsScreen(ScreenHost& host) : host_(host) {}
 
@@ -74,6 +115,28 @@ void SettingsScreen::initialise() {
     // Below the set: phones as the players' controllers.
     screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 594.0f, 0.3f}, false);
     screen::makeButton(host_, phonesOnButton, onImages, Vec3{360.0f, 594.0f, 0.3f}, false);
+    // Below the phones: the language, a plate stepping through those installed.
+    screen::makeButton(host_, languageButton, changeSetImages, Vec3{370.0f, 640.0f, 0.3f}, false);
+    languageButton.queuesClicks = true;
+
+    // The words on the pictures: the heading, the rows' captions and the
+    // buttons' labels.
+    const LabelLook caption = screen::captionLook();
+    LabelLook captionLeft = caption;
+    captionLeft.alignLeft = true;
+    screen::writeOn(host_, settingsArt, {}, FontSet::headingFont, Vec3{512.0f, 200.0f, 0.0f},
+                    760.0f, 100.0f, screen::headingLook());
+    screen::writeOn(host_, settingsArt, {}, FontSet::smallLabelFont,
+                    Vec3{258.0f + 290.0f, 342.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
+    screen::writeOn(host_, settingsArt, {}, FontSet::smallLabelFont,
+                    Vec3{272.0f + 290.0f, 494.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
+    for (Sprite* button : {&effectsOffButton, &effectsOnButton, &voiceOffButton, &voiceOnButton,
+                           &phonesOffButton, &phonesOnButton}) {
+        screen::labelButton(host_, *button, {}, FontSet::smallLabelFont, 4.0f);
+    }
+    screen::labelButton(host_, changeSetButton, {}, FontSet::smallLabelFont);
+    screen::labelButton(host_, languageButton, {}, FontSet::smallLabelFont);
+    screen::labelButton(host_, okButton, {});
 
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
     screen::makeText(host_, effectsText, 0, Vec3{210.0f, 4.0f, 0.3f}, words,
@@ -88,7 +151,14 @@ void SettingsScreen::initialise() {
                      host_.phonesOn() ? host_.phoneAddresses() : std::u16string());
     phonesAddressText.maxWidth = 250.0f;
     phonesAddressText.fitFont = host_.font(0);
-    textsLanguage_ = i18n::languageGeneration();
+    screen::makeText(host_, languageText, 0, Vec3{250.0f, 128.0f, 0.3f}, words);
+    // The texts beside the buttons keep to the screen's panel.
+    for (TextDrawable* text : {&effectsText, &questionSetText, &phonesText, &languageText}) {
+        text->maxWidth = 860.0f - TextDrawable::screenLeft(text->position);
+        text->fitFont = host_.fitFont(0);
+        text->leastSqueeze = TextDrawable::fitSqueeze;
+    }
+    showWords();
 
     backdrop.start();
     settingsArt.start();
@@ -98,10 +168,12 @@ void SettingsScreen::initialise() {
     okButton.start();
     phonesOffButton.start();
     phonesOnButton.start();
+    languageButton.start();
     effectsText.start();
     questionSetText.start();
     phonesText.start();
     phonesAddressText.start();
+    languageText.start();
 
     screen::showCursor(host_);
     host_.layer().skipNextElapsed = true;
@@ -118,7 +190,7 @@ void SettingsScreen::update(float dt) {
         return;
     }
     if (textsLanguage_ != i18n::languageGeneration()) {
-        refreshTexts();
+        showWords();
     }
     if (messageShowing) {
         messageTimer -= dt;
@@ -152,6 +224,9 @@ void SettingsScreen::update(float dt) {
     const bool phonesOn = phonesOnButton.takeClick();
     if (phonesOff || phonesOn) {
         switchPhones(phonesOn);
+    }
+    if (languageButton.takeClick()) {
+        nextLanguage();
     }
     if (okButton.takeClick()) {
         quiz.saveConfig();
@@ -200,6 +275,58 @@ void SettingsScreen::refreshTexts() {
     } else {
         showSetName();
     }
+}
+
+void SettingsScreen::nextLanguage() {
+    const std::vector<std::string> codes = host_.languages();
+    if (codes.empty()) {
+        return;
+    }
+    const std::string now = host_.language();
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (codes[i] == now) {
+            next = (i + 1) % codes.size();
+            break;
+        }
+    }
+    host_.setLanguage(codes[next]);
+    showWords();
+}
+
+void SettingsScreen::showWords() {
+    // TRANSLATORS: the large heading of the Settings screen (in capitals); at
+    // most about 14 letters.
+    settingsArt.label(0).setText(tr("SETTINGS"));
+    // TRANSLATORS: the caption over the sound effects row of the Settings
+    // screen (in capitals); about 30 letters.
+    settingsArt.label(1).setText(tr("SOUND"));
+    // TRANSLATORS: the caption over the question set row of the Settings
+    // screen (in capitals); about 30 letters.
+    settingsArt.label(2).setText(tr("QUESTIONS"));
+    for (Sprite* button : {&effectsOffButton, &voiceOffButton, &phonesOffButton}) {
+        // TRANSLATORS: a small switch button on the Settings screen (in
+        // capitals): off; at most 4 letters.
+        button->label(0).setText(trc("switch", "OFF"));
+    }
+    for (Sprite* button : {&effectsOnButton, &voiceOnButton, &phonesOnButton}) {
+        // TRANSLATORS: a small switch button on the Settings screen (in
+        // capitals): on; at most 4 letters.
+        button->label(0).setText(trc("switch", "ON"));
+    }
+    // TRANSLATORS: the Settings button (in capitals) that steps to the next
+    // question set; about 14 letters.
+    changeSetButton.label(0).setText(tr("CHANGE SET"));
+    // TRANSLATORS: the Settings button (in capitals) that steps to the next
+    // language; about 14 letters.
+    languageButton.label(0).setText(tr("LANGUAGE"));
+    okButton.label(0).setText(tr("OK"));
+    refreshTexts();
+    showLanguage();
+}
+
+void SettingsScreen::showLanguage() {
+    languageText.setText(languageName(host_.language()));
 }
 
 void SettingsScreen::showSetName() {

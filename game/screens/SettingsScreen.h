@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "game/engine/InputMapper.h"
 #include "game/engine/Sprite.h"
@@ -18,6 +19,10 @@ class ScreenHost;
 
 class SettingsScreen {
 public:
+    // The name a language is shown by, in itself ("Deutsch"); the session's
+    // language ("") as "System (Deutsch)" in the language now chosen.
+    static std::u16string languageName(const std::string& code);
+
     // Seconds the "No alternatives available" message stays.
     static constexpr float messageSeconds = 3.0f;
 
@@ -47,11 +52,13 @@ public:
     Sprite okButton;
     Sprite phonesOffButton;
     Sprite phonesOnButton;
+    Sprite languageButton;
     TextDrawable effectsText;
     TextDrawable voiceText;
     TextDrawable questionSetText;
     TextDrawable phonesText;
     TextDrawable phonesAddressText;
+    TextDrawable languageText;
 
     // OK was clicked: the dispatcher closes the screen.
     bool done = false;
@@ -68,6 +75,12 @@ private:
     void switchPhones(bool on);
     void showSetName();
     void changeSet();
+    // Steps to the next of the host's languages and shows every word of
+    // the screen in it at once.
+    void nextLanguage();
+    // Every word of the screen, in the language chosen now.
+    void showWords();
+    void showLanguage();
 
     ScreenHost& host_;
 };

@@ -126,6 +126,12 @@ void TitleScreen::initialise() {
     const Vec3 artPlace{static_cast<float>(width / 2 + 1), static_cast<float>(height / 2 + 1),
                         0.95f};
     titleArt.position = artPlace;
+    LabelLook tagline = screen::captionLook();
+    tagline.tracking = 5;
+    // TRANSLATORS: the tagline under the game's name on the title screen, in
+    // capitals; one line of about 40 letters (two lines at most).
+    screen::writeOn(host_, titleArt, tr("A QUIZ NIGHT FOR ONE TO NINE PLAYERS"), FontSet::labelFont,
+                    Vec3{512.0f, 332.0f, 0.0f}, 720.0f, 40.0f, tagline);
     // The new-game art and the player-count buttons load when New Game is
     // chosen: before the first frame only what the menu shows is loaded.
     playerCountArtPlace_ = artPlace;
@@ -133,6 +139,15 @@ void TitleScreen::initialise() {
     screen::makeButton(host_, playAgainButton, playAgainImages, Vec3{512.0f, 600.0f, 0.3f}, true);
     screen::makeButton(host_, newGameButton, newGameImages, Vec3{512.0f, 650.0f, 0.3f}, true);
     screen::makeButton(host_, settingsButton, settingsImages, Vec3{512.0f, 700.0f, 0.3f}, true);
+    // TRANSLATORS: a button of the title menu (in capitals): start again with
+    // the players of the last game; about 18 letters.
+    screen::labelButton(host_, playAgainButton, tr("PLAY AGAIN"));
+    // TRANSLATORS: a button of the title menu (in capitals): choose the number
+    // of players and their names; about 18 letters.
+    screen::labelButton(host_, newGameButton, tr("NEW GAME"));
+    // TRANSLATORS: a button of the title menu (in capitals) that opens the
+    // settings; about 18 letters.
+    screen::labelButton(host_, settingsButton, tr("SETTINGS"));
 
     textsLanguage_ = i18n::languageGeneration();
     screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words, promptLine());
@@ -274,11 +289,18 @@ void TitleScreen::makePlayerCountParts() {
     playerCountPartsMade_ = true;
     screen::makePicture(host_, newGameArt, "Resources//newgametitle.tga", playerCountArtPlace_,
                         artFade);
+    // TRANSLATORS: the large heading over the choice of players (in
+    // capitals); at most about 14 letters.
+    screen::writeOn(host_, newGameArt, tr("NEW GAME"), FontSet::headingFont,
+                    Vec3{512.0f, 236.0f, 0.0f}, 760.0f, 100.0f, screen::headingLook());
     screen::makeButton(host_, upButton, upImages, Vec3{512.0f, 454.0f, 0.9f}, false);
     screen::makeButton(host_, downButton, downImages, Vec3{512.0f, 554.0f, 0.9f}, false);
     upButton.queuesClicks = true;
     downButton.queuesClicks = true;
     screen::makeButton(host_, okButton, okImages, okPlace, true);
+    // TRANSLATORS: the button that confirms a choice or a name; a short word
+    // (about 8 letters).
+    screen::labelButton(host_, okButton, tr("OK"));
 }
 
 void TitleScreen::handlePlayerCount() {

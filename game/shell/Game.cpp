@@ -2,6 +2,7 @@
 #include "game/shell/Game.h"
 
 #include <chrono>
+#include <cmath>
 #include <iostream>
 
 #include "common/Translate.h"
@@ -33,22 +34,7 @@ std::uint32_t millisecondClock() {
                                           .count());
 }
 
-void dumpDrawable(JsonWriter& json, const Drawable& drawable) {
-    if (!drawable.enabled) {
-        return;
-    }
-    json.beginObject();
-    json.key("kind");
-    if (drawable.kind() == Drawable::Kind::Sprite) {
-        const auto& sprite = static_cast<const Sprite&>(drawable);
-        json.value("sprite");
-        json.key("image");
-        json.value(sprite.imagePath());
-    } else {
-        json.value("text");
-        json.key("text");
-        json.value(utf8FromUtf16(static_cast<const TextDrawable&>(drawable).visibleText()));
-    }
+void dumpPlace(JsonWriter& json, const Drawable& drawable) {
     json.key("x");
     json.value(static_cast<double>(drawable.position.x));
     json.key("y");
@@ -61,11 +47,63 @@ void dumpDrawable(JsonWriter& json, const Drawable& drawable) {
         json.value(static_cast<int>(drawable.colour.channel(k)));
     }
     json.endArray();
+}
+
+// How a text keeps to its place: the font size drawn over the size asked,
+// and whether it fits (see TextDrawable::fits).
+void dumpFit(JsonWriter& json, float squeeze, bool fits) {
+    json.key("squeeze");
+    json.value(std::round(static_cast<double>(squeeze) * 1000.0) / 1000.0);
+    json.key("fits");
+    json.value(fits);
+}
+
+void dumpDrawable(JsonWriter& json, const Drawable& drawable) {
+    if (!drawable.enabled) {
+        return;
+    }
+    json.beginObject();
+    json.key("kind");
+    if (drawable.kind() == Drawable::Kind::Sprite) {
+        const auto& sprite = static_cast<const Sprite&>(drawable);
+        json.value("sprite");
+        json.key("image");
+        json.value(sprite.imagePath());
+    } else {
+        // Fitting is worked out on first use and kept; asking is no change.
+        auto& text = const_cast<TextDrawable&>(static_cast<const TextDrawable&>(drawable));
+        json.value("text");
+        json.key("text");
+        json.value(utf8FromUtf16(text.visibleText()));
+        dumpFit(json, text.squeezeDrawn(), text.fits());
+    }
+    dumpPlace(json, drawable);
     if (drawable.kind() == Drawable::Kind::Sprite && drawable.interactive) {
         json.key("buttonState");
         json.value(static_cast<const Sprite&>(drawable).buttonState);
     }
     json.endObject();
+    if (drawable.kind() != Drawable::Kind::Sprite) {
+        return;
+    }
+    // The words on a picture follow it, each as a text of its own.
+    const auto& sprite = static_cast<const Sprite&>(drawable);
+    for (std::size_t i = 0; i < sprite.labelCount(); ++i) {
+        SpriteLabel& label = sprite.label(i);
+        if (label.text().empty()) {
+            continue;
+        }
+        json.beginObject();
+        json.key("kind");
+        json.value("text");
+        json.key("text");
+        json.value(utf8FromUtf16(label.text()));
+        json.key("on");
+        json.value(sprite.imagePath());
+        dumpFit(json, label.squeeze(), label.fits());
+        dumpPlace(json, label.words());
+        json.endObject();
+    }
 }
 
 } // namespace

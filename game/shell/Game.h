@@ -168,6 +168,16 @@ private:
     bool pointerBlockedBeforeQuit_ = false;
     // The quit overlay's picture is loaded on this device.
     bool quitOverlayLoaded_ = false;
+    // The quit question's answer keys in the language shown (Y and N work
+    // in every language as well).
+    std::u16string quitYesKey_;
+    std::u16string quitNoKey_;
+    // The words on the quit question's picture, made for the fonts of this
+    // device, and filled in the language of the moment each time it opens.
+    void labelQuitOverlay();
+    void showQuitWords();
+    // Whether a key typed this frame is the given answer letter.
+    bool quitKeyPressed(const std::u16string& key) const;
 
     static constexpr int quitAction = 0;
     static constexpr int yesAction = 1;

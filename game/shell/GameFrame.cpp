@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/Translate.h"
+#include "game/engine/FontSet.h"
+#include "game/engine/InputDevices.h"
 #include "game/screens/GameOverScreen.h"
 #include "game/screens/SettingsScreen.h"
 #include "game/screens/TitleScreen.h"
@@ -247,6 +250,7 @@ void Game::runQuitConfirmation() {
                 if (!quitOverlayLoaded_) {
                     quitOverlay->load(spriteLayer->textures(), "Resources//quit.tga");
                     quitOverlayLoaded_ = true;
+                    labelQuitOverlay();
                 }
                 spriteLayer->add(*quitOverlay);
             }
@@ -255,19 +259,136 @@ void Game::runQuitConfirmation() {
                 quitOverlay->start();
             }
             quitOverlay->fadingOut = false;
+            showQuitWords();
         }
         return;
     }
     if (actionState(yesAction) == ActionState::Pressed ||
         actionState(shiftedYesAction) == ActionState::Pressed ||
-        actionState(padYesAction) == ActionState::Pressed) {
+        actionState(padYesAction) == ActionState::Pressed || quitKeyPressed(quitYesKey_)) {
         quitRequested = true;
     }
     if (actionState(noAction) == ActionState::Pressed ||
         actionState(shiftedNoAction) == ActionState::Pressed ||
-        actionState(padBackOutAction) == ActionState::Pressed) {
+        actionState(padBackOutAction) == ActionState::Pressed || quitKeyPressed(quitNoKey_)) {
         closeQuitConfirmation();
     }
+}
+
+void Game::labelQuitOverlay() {
+    quitOverlay->clearLabels();
+    if (!fonts) {
+        return;
+    }
+    // Where the picture leaves room: the question across the panel, the two
+    // keys' caps and the answers beside them.
+    const auto on = [this](int font, Vec3 centre, float width, float height,
+                           const LabelLook& look) {
+        const Vec3 offset{centre.x - quitOverlay->position.x, centre.y - quitOverlay->position.y,
+                          0.0f};
+        quitOverlay->addLabel(fonts->font(font), fonts->fitFont(font), offset, width, height, look);
+    };
+    LabelLook question;
+    const Colour cream{255, 242, 214, 255};
+    question.colours = {cream, cream, cream};
+    question.shadows = {Colour{160, 48, 40, 255}, Colour{160, 48, 40, 255},
+                        Colour{160, 48, 40, 255}};
+    LabelLook cap;
+    const Colour ink{12, 21, 33, 255};
+    cap.colours = {ink, ink, ink};
+    LabelLook answer;
+    answer.colours = {cream, cream, cream};
+    answer.alignLeft = true;
+    on(FontSet::questionFont, Vec3{512.0f, 334.0f, 0.0f}, 520.0f, 60.0f, question);
+    on(FontSet::labelFont, Vec3{338.0f, 418.0f, 0.0f}, 32.0f, 32.0f, cap);
+    on(0, Vec3{372.0f + 74.0f, 420.0f, 0.0f}, 148.0f, 40.0f, answer);
+    on(FontSet::labelFont, Vec3{536.0f, 418.0f, 0.0f}, 32.0f, 32.0f, cap);
+    on(0, Vec3{570.0f + 105.0f, 420.0f, 0.0f}, 210.0f, 40.0f, answer);
+}
+
+namespace {
+
+// A key's letter as the catalogue gives it: one letter, upper case. A
+// translation that holds more (a word, brackets, marks) gives its first
+// letter, so the key cap still shows one key and the key still works.
+std::u16string keyLetter(const std::u16string& translated, char16_t english) {
+    for (char16_t c : translated) {
+        if ((c >= u'a' && c <= u'z')) {
+            return std::u16string(1, static_cast<char16_t>(c - u'a' + u'A'));
+        }
+        if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+            (c >= 0xC0 && !(c >= 0xD800 && c <= 0xDFFF) && c != 0xD7 && c != 0xF7)) {
+            return std::u16string(1, c);
+        }
+    }
+    return std::u16string(1, english);
+}
+
+// The small letter of a capital in the alphabets the game is played in
+// (Latin, Latin-1, Greek, Cyrillic); any other character as it is.
+char16_t smallLetter(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+        (c >= 0x391 && c <= 0x3A9) || (c >= 0x410 && c <= 0x42F)) {
+        return static_cast<char16_t>(c + 0x20);
+    }
+    return c;
+}
+
+} // namespace
+
+void Game::showQuitWords() {
+    // TRANSLATORS: the letter of the key that answers yes to "Leave the
+    // game?" (one capital letter, shown on a key cap). Y works as well.
+    quitYesKey_ = keyLetter(trc("quit question yes key", "Y"), u'Y');
+    // TRANSLATORS: the letter of the key that answers no to "Leave the
+    // game?" (one capital letter, shown on a key cap). N works as well.
+    quitNoKey_ = keyLetter(trc("quit question no key", "N"), u'N');
+    if (!quitOverlay || quitOverlay->labelCount() < 5) {
+        return;
+    }
+    // TRANSLATORS: the question shown when a player presses Escape during
+    // the game; one line of about 20 letters.
+    quitOverlay->label(0).setText(tr("Leave the game?"));
+    quitOverlay->label(1).setText(quitYesKey_);
+    // TRANSLATORS: the answer beside the yes key of "Leave the game?"; about
+    // 10 letters.
+    quitOverlay->label(2).setText(tr("quit"));
+    quitOverlay->label(3).setText(quitNoKey_);
+    // TRANSLATORS: the answer beside the no key of "Leave the game?"; about
+    // 14 letters.
+    quitOverlay->label(4).setText(tr("play on"));
+}
+
+bool Game::quitKeyPressed(const std::u16string& key) const {
+    // Y and N are bound as keys; the language's own letters (J, O, T...)
+    // are read from this frame's presses, as a key of the layout or as the
+    // letter typed.
+    if (key.size() != 1 || key == u"Y" || key == u"N" || key == u"y" || key == u"n") {
+        return false;
+    }
+    const InputDevices* devices = InputDevices::instance();
+    if (devices == nullptr) {
+        return false;
+    }
+    char16_t upper = key[0];
+    if (upper >= u'a' && upper <= u'z') {
+        upper = static_cast<char16_t>(upper - u'a' + u'A');
+    }
+    for (const KeyPress& press : devices->presses()) {
+        if (press.repeat) {
+            continue;
+        }
+        if (upper >= u'A' && upper <= u'Z' &&
+            (press.code == InputCode::letter(static_cast<char>(upper)) ||
+             press.code == InputCode::shiftedLetter(static_cast<char>(upper)))) {
+            return true;
+        }
+        if (press.code == 0 && press.text.size() == 1 &&
+            smallLetter(press.text[0]) == smallLetter(key[0])) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Game::closeQuitConfirmation() {

@@ -17,10 +17,17 @@ SpriteLayer& GameScreenHost::layer() {
 }
 
 Font* GameScreenHost::font(int index) {
-    if (!game_.fonts || index < 0 || index >= game_.fontCount()) {
+    if (!game_.fonts) {
         return nullptr;
     }
     return game_.fonts->font(index);
+}
+
+Font* GameScreenHost::fitFont(int index) {
+    if (!game_.fonts) {
+        return nullptr;
+    }
+    return game_.fonts->fitFont(index);
 }
 
 Sprite* GameScreenHost::cursor() {

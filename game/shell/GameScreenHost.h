@@ -17,6 +17,7 @@ public:
     QuizState& quiz() override;
     SpriteLayer& layer() override;
     Font* font(int index) override;
+    Font* fitFont(int index) override;
     Sprite* cursor() override;
     bool quitConfirm() const override;
     void startPlaying() override;

@@ -24,7 +24,8 @@ protected:
 };
 
 TEST_F(Text, TheFontsAreArialAtTheirCellHeights) {
-    const int heights[] = {30, 50, 100};
+    // The texts' three fonts, then the faces of the words on plates.
+    const int heights[FontSet::fontCount] = {30, 50, 100, 22, 17, 88, 46, 15, 26};
     for (int i = 0; i < FontSet::fontCount; ++i) {
         Font* font = fonts().font(i);
         ASSERT_NE(font, nullptr) << i;
@@ -32,7 +33,7 @@ TEST_F(Text, TheFontsAreArialAtTheirCellHeights) {
         // The face is chosen so that ascent plus descent is the height.
         EXPECT_EQ(font->faceHeight(), heights[i]);
     }
-    EXPECT_EQ(fonts().font(3), nullptr);
+    EXPECT_EQ(fonts().font(FontSet::fontCount), nullptr);
     EXPECT_EQ(fonts().font(-1), nullptr);
 
     std::string regular;

@@ -75,6 +75,73 @@ TEST_F(SettingsScreenTest, SoundOffAndOkSaveTheConfiguration) {
     EXPECT_TRUE(saved.voiceOn);
 }
 
+// Every word on the screen's pictures is drawn at run time: the heading, the
+// captions and each button's label, all inside their places in English.
+TEST_F(SettingsScreenTest, TheWordsOnThePlatesAreDrawnAndFit) {
+    open();
+    ASSERT_EQ(settings->settingsArt.labelCount(), 3u);
+    EXPECT_EQ(settings->settingsArt.label(0).text(), u"SETTINGS");
+    EXPECT_EQ(settings->settingsArt.label(2).text(), u"QUESTIONS");
+    EXPECT_EQ(settings->effectsOffButton.label(0).text(), u"OFF");
+    EXPECT_EQ(settings->phonesOnButton.label(0).text(), u"ON");
+    EXPECT_EQ(settings->changeSetButton.label(0).text(), u"CHANGE SET");
+    EXPECT_EQ(settings->okButton.label(0).text(), u"OK");
+    for (Sprite* picture :
+         {&settings->settingsArt, &settings->effectsOffButton, &settings->effectsOnButton,
+          &settings->changeSetButton, &settings->languageButton, &settings->okButton}) {
+        for (std::size_t i = 0; i < picture->labelCount(); ++i) {
+            SpriteLabel& label = picture->label(i);
+            EXPECT_TRUE(label.fits()) << picture->imagePath() << " " << i;
+            EXPECT_FLOAT_EQ(label.squeeze(), 1.0f) << picture->imagePath() << " " << i;
+        }
+    }
+    // Too long for one line, a label wraps to two in the smaller face where
+    // the plate holds them, and still fits.
+    SpriteLabel& label = settings->changeSetButton.label(0);
+    label.setText(u"A LABEL TOO LONG FOR ONE LINE");
+    EXPECT_TRUE(label.fits());
+    EXPECT_LT(label.squeeze(), 1.0f);
+    EXPECT_GE(label.squeeze(), TextDrawable::fitSqueeze);
+    // Far too long, it is squeezed into the plate and says it does not fit.
+    label.setText(u"A LABEL MUCH TOO LONG FOR ITS PLATE EVEN ON TWO LINES OF IT");
+    frames(*settings, 1);
+    EXPECT_FALSE(label.fits());
+    EXPECT_LT(label.squeeze(), TextDrawable::fitSqueeze);
+    EXPECT_LE(label.drawnWidth(), label.roomWidth() + 0.5f);
+    // A little too long, it only shrinks, and still fits.
+    label.setText(u"CHANGE THE SET");
+    EXPECT_TRUE(label.fits());
+    EXPECT_GE(label.squeeze(), TextDrawable::fitSqueeze);
+}
+
+TEST_F(SettingsScreenTest, TheLanguageButtonStepsThroughTheLanguagesAtOnce) {
+    languageCodes = {"", "de", "ru"};
+    open();
+    EXPECT_EQ(settings->languageText.text().rfind(u"System (", 0), 0u)
+        << std::string(settings->languageText.text().begin(), settings->languageText.text().end());
+    EXPECT_EQ(settings->languageButton.label(0).text(), u"LANGUAGE");
+    clickOn(*settings, settings->languageButton);
+    EXPECT_EQ(languagesSet, std::vector<std::string>{"de"});
+    EXPECT_EQ(settings->languageText.text(), u"Deutsch");
+    clickOn(*settings, settings->languageButton);
+    EXPECT_EQ(settings->languageText.text(), u"Русский");
+    clickOn(*settings, settings->languageButton);
+    EXPECT_EQ(languagesSet, (std::vector<std::string>{"de", "ru", ""}));
+    EXPECT_EQ(settings->languageText.text().rfind(u"System (", 0), 0u);
+    // A language the host does not list starts the round from the first.
+    chosenLanguage = "xx";
+    clickOn(*settings, settings->languageButton);
+    EXPECT_EQ(languagesSet.back(), "");
+}
+
+TEST(LanguageNames, EachLanguageByItsOwnName) {
+    EXPECT_EQ(SettingsScreen::languageName("fr"), u"Français");
+    EXPECT_EQ(SettingsScreen::languageName("es_ES.UTF-8"), u"Español");
+    EXPECT_EQ(SettingsScreen::languageName("pl"), u"Polski");
+    EXPECT_EQ(SettingsScreen::languageName("en"), u"English");
+    EXPECT_EQ(SettingsScreen::languageName("sv"), u"sv");
+}
+
 TEST_F(SettingsScreenTest, AChangeOfLanguageSetsTheLinesAgainAtOnce) {
     // The built catalogues, the pseudo language among them.
     i18n::setUp(std::filesystem::path(QV_PRODUCT_FOLDER) / "locale", i18n::gameDomain);

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "game/engine/FontSet.h"
 #include "game/engine/InputDevices.h"
@@ -73,6 +75,13 @@ protected:
     QuizState& quiz() override { return *quiz_; }
     SpriteLayer& layer() override { return *layer_; }
     Font* font(int index) override { return fonts_ ? fonts_->font(index) : nullptr; }
+    Font* fitFont(int index) override { return fonts_ ? fonts_->fitFont(index) : nullptr; }
+    std::vector<std::string> languages() const override { return languageCodes; }
+    std::string language() const override { return chosenLanguage; }
+    void setLanguage(const std::string& code) override {
+        chosenLanguage = code;
+        languagesSet.push_back(code);
+    }
     Sprite* cursor() override { return &cursor_; }
     bool quitConfirm() const override { return quitShown; }
     void startPlaying() override { ++playStarts; }
@@ -122,6 +131,9 @@ protected:
     int playStarts = 0;
     int settingsOpened = 0;
     int clicks = 0;
+    std::vector<std::string> languageCodes{""};
+    std::string chosenLanguage;
+    std::vector<std::string> languagesSet;
 
 private:
     SDL_Surface* surface_ = nullptr;
