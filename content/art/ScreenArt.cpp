@@ -24,26 +24,27 @@ void row(const Canvas& c, double x, double y, double w, double h) {
            cream.withAlpha(0.18), 1);
 }
 
-// Texts the screen prints: "Sound effects ON" from (420, 392) beside the
-// off and on buttons at x 290 and 360, and the set's name from (500, 544)
-// beside the change-set button at x 370.
+// Texts the screen prints: "Sound effects ON" from (392, 392) beside the
+// off and on buttons at x 262 and 332, and the set's name from (472, 544)
+// beside the change-set button at x 342. The panel is centred on the screen.
 void settings(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     paintHeading(c, "SETTINGS", 76, 512, 200);
-    paintScrim(c, 200, 300, 680, 320);
-    caption(c, "SOUND", 258, 342);
-    row(c, 240, 364, 610, 56);
-    caption(c, "QUESTIONS", 272, 494);
-    row(c, 254, 514, 600, 60);
+    paintScrim(c, 172, 300, 680, 320);
+    caption(c, "SOUND", 230, 342);
+    row(c, 212, 364, 610, 56);
+    caption(c, "QUESTIONS", 244, 494);
+    row(c, 226, 514, 600, 60);
     out.tga("settings.tga", c);
 }
 
-// Result lines start at x 400, 30 pixels apart, centred around y 364 to 604.
+// Result lines start at x 314, 12 pixels inside the panel centred on the
+// screen.
 void gameOver(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     paintHeading(c, "GAME OVER", 84, 512, 190);
-    paintScrim(c, 352, 290, 420, 346);
-    fill(c.cr(), textShape("FINAL WINNINGS", Font{16, true, 5}, 562, 318, Align::Centre),
+    paintScrim(c, 302, 290, 420, 346);
+    fill(c.cr(), textShape("FINAL WINNINGS", Font{16, true, 5}, 512, 318, Align::Centre),
          coralLight);
     out.tga("gameover.tga", c);
 }

@@ -25,11 +25,12 @@ GameOverScreen::~GameOverScreen() = default;
 Vec3 GameOverScreen::resultPosition(int index, int count) {
     // A text at y is centred on the screen's line 2y + 384. The lines sit
     // in the results panel under the winner's line: from 415 a line each 52
-    // pixels (large), or from 405 each 30.
+    // pixels (large), or from 405 each 30. The panel is centred on the
+    // screen, as the heading and OK are; the lines start 12 pixels inside it.
     if (count <= largeLinesUpTo) {
-        return Vec3{182.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
+        return Vec3{157.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
     }
-    return Vec3{182.0f, 10.5f + 15.0f * static_cast<float>(index), 0.8f};
+    return Vec3{157.0f, 10.5f + 15.0f * static_cast<float>(index), 0.8f};
 }
 
 std::u16string GameOverScreen::winnerLine(const std::vector<std::u16string>& winners) {
@@ -79,7 +80,7 @@ void GameOverScreen::initialise() {
             winners.push_back(quiz.playerNames[static_cast<std::size_t>(i)]);
         }
     }
-    screen::makeText(host_, winnerText, 1, Vec3{182.0f, -14.5f, 0.8f},
+    screen::makeText(host_, winnerText, 1, Vec3{157.0f, -14.5f, 0.8f},
                      Envelope{dimWhite, clear, 1.5f, 3.0f}, winnerLine(winners));
     winnerText.typewriter = true;
     const int lineFont = count <= largeLinesUpTo ? 1 : 0;

@@ -54,27 +54,29 @@ void SettingsScreen::initialise() {
     backdrop.setTargetAngle(4.0f);
     screen::makePicture(host_, settingsArt, "Resources//settings.tga", Vec3{513.0f, 385.0f, 0.9f},
                         Envelope{dimWhite, clear, 1.5f, 3.0f});
-    screen::makeButton(host_, effectsOffButton, offImages, Vec3{290.0f, 390.0f, 0.3f}, false);
-    screen::makeButton(host_, effectsOnButton, onImages, Vec3{360.0f, 390.0f, 0.3f}, false);
-    screen::makeButton(host_, voiceOffButton, offImages, Vec3{290.0f, 440.0f, 0.3f}, false);
-    screen::makeButton(host_, voiceOnButton, onImages, Vec3{360.0f, 440.0f, 0.3f}, false);
-    screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{370.0f, 544.0f, 0.3f}, false);
+    // The controls sit in the panel of the picture, which is centred on the
+    // screen as the heading and OK are.
+    screen::makeButton(host_, effectsOffButton, offImages, Vec3{262.0f, 390.0f, 0.3f}, false);
+    screen::makeButton(host_, effectsOnButton, onImages, Vec3{332.0f, 390.0f, 0.3f}, false);
+    screen::makeButton(host_, voiceOffButton, offImages, Vec3{262.0f, 440.0f, 0.3f}, false);
+    screen::makeButton(host_, voiceOnButton, onImages, Vec3{332.0f, 440.0f, 0.3f}, false);
+    screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{342.0f, 544.0f, 0.3f}, false);
     changeSetButton.queuesClicks = true;
     screen::makeButton(host_, okButton, okImages, Vec3{512.0f, 690.0f, 0.3f}, true);
     // Below the set: phones as the players' controllers.
-    screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 594.0f, 0.3f}, false);
-    screen::makeButton(host_, phonesOnButton, onImages, Vec3{360.0f, 594.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOffButton, offImages, Vec3{262.0f, 594.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOnButton, onImages, Vec3{332.0f, 594.0f, 0.3f}, false);
 
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
-    screen::makeText(host_, effectsText, 0, Vec3{210.0f, 4.0f, 0.3f}, words,
+    screen::makeText(host_, effectsText, 0, Vec3{196.0f, 4.0f, 0.3f}, words,
                      effectsLabel(quiz.soundEffectsOn));
-    screen::makeText(host_, voiceText, 0, Vec3{210.0f, 28.0f, 0.3f}, words,
+    screen::makeText(host_, voiceText, 0, Vec3{196.0f, 28.0f, 0.3f}, words,
                      voiceLabel(quiz.voiceOn));
-    screen::makeText(host_, questionSetText, 0, Vec3{250.0f, 80.0f, 0.3f}, words);
+    screen::makeText(host_, questionSetText, 0, Vec3{236.0f, 80.0f, 0.3f}, words);
     showSetName();
-    screen::makeText(host_, phonesText, 0, Vec3{210.0f, 105.0f, 0.3f}, words,
+    screen::makeText(host_, phonesText, 0, Vec3{196.0f, 105.0f, 0.3f}, words,
                      phonesLabel(host_.phonesOn()));
-    screen::makeText(host_, phonesAddressText, 0, Vec3{295.0f, 105.0f, 0.3f}, words,
+    screen::makeText(host_, phonesAddressText, 0, Vec3{281.0f, 105.0f, 0.3f}, words,
                      host_.phonesOn() ? host_.phoneAddresses() : std::u16string());
     phonesAddressText.maxWidth = 250.0f;
     phonesAddressText.fitFont = host_.font(0);
