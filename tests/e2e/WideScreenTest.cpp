@@ -192,6 +192,20 @@ TEST_F(WideScreen, DrawsSharperThanTheSmallFrameScaledUpWithTheBackdropInTheBars
     const double promptRatio = sharpness("prompt", 330, 349, 800, 381);
     EXPECT_GE(titleRatio, 1.2);
     EXPECT_GE(promptRatio, 1.2);
+
+    // The dark panel behind the prompt is centred on the screen, under the
+    // heading and above OK: its edges, across a row below the count.
+    const Grey prompt = readGrey(folder_ / "wide-prompt.png");
+    ASSERT_EQ(prompt.width, 1920);
+    int panelLeft = 0;
+    while (panelLeft < prompt.width && prompt.at(panelLeft, 760) >= 40.0f) {
+        ++panelLeft;
+    }
+    int panelRight = prompt.width - 1;
+    while (panelRight > 0 && prompt.at(panelRight, 760) >= 40.0f) {
+        --panelRight;
+    }
+    EXPECT_NEAR((panelLeft + panelRight) / 2.0, 960.0, 6.0) << panelLeft << " to " << panelRight;
     RecordProperty("title_sharpness_ratio", std::to_string(titleRatio));
     RecordProperty("prompt_sharpness_ratio", std::to_string(promptRatio));
 }
