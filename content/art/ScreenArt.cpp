@@ -38,12 +38,12 @@ void settings(ArtWriter& out) {
     out.tga("settings.tga", c);
 }
 
-// Result lines start at x 314, 12 pixels inside the panel centred on the
+// Result lines start at x 314, 32 pixels inside the panel centred on the
 // screen.
 void gameOver(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     paintHeading(c, "GAME OVER", 84, 512, 190);
-    paintScrim(c, 302, 290, 420, 346);
+    paintScrim(c, 282, 290, 460, 346);
     fill(c.cr(), textShape("FINAL WINNINGS", Font{16, true, 5}, 512, 318, Align::Centre),
          coralLight);
     out.tga("gameover.tga", c);

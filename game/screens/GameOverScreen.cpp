@@ -26,7 +26,9 @@ Vec3 GameOverScreen::resultPosition(int index, int count) {
     // A text at y is centred on the screen's line 2y + 384. The lines sit
     // in the results panel under the winner's line: from 415 a line each 52
     // pixels (large), or from 405 each 30. The panel is centred on the
-    // screen, as the heading and OK are; the lines start 12 pixels inside it.
+    // screen, as the heading and OK are; the lines start 32 pixels inside it,
+    // and a long line ("No winner this time") ends about as far inside its
+    // right edge.
     if (count <= largeLinesUpTo) {
         return Vec3{157.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
     }
