@@ -110,9 +110,10 @@ busy() {
   import -window root -crop "$3x$4+$((left + $1))+$((top + $2))" png:- 2>/dev/null |
     convert - -colorspace Gray -format '%[fx:int(1000*standard_deviation)]' info:
 }
-# The start of the question's text, and answer D's (the last answer written
+# The start of the question's text (left of where the results panel stands
+# on the next screen), and answer D's (the last answer written
 # out).
-question_text() { busy 395 801 253 36; }
+question_text() { busy 395 801 225 36; }
 answer_text() { busy 903 996 240 30; }
 # Waits until a question and its answers are shown, or (with "gone") until
 # the question has gone, between two turns. A player's game that has ended
