@@ -20,26 +20,27 @@ void row(const Canvas& c, double x, double y, double w, double h) {
            cream.withAlpha(0.18), 1);
 }
 
-// Texts the screen prints: "Sound effects ON" from (420, 392) beside the
-// off and on buttons at x 290 and 360, and the set's name from (500, 544)
-// beside the change-set button at x 370.
+// Texts the screen prints: "Sound effects ON" from (392, 392) beside the
+// off and on buttons at x 262 and 332, and the set's name from (472, 544)
+// beside the change-set button at x 342. The panel is centred on the screen.
 void settings(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
-    // The heading (centred on 512, 200) and the rows' captions (from 258, 342
-    // and 272, 494) are drawn by the game.
+    // The heading (centred on 512, 200) and the rows' captions (from 230, 342
+    // and 244, 494) are drawn by the game.
     // Down to the language row (y 640) above OK.
-    paintScrim(c, 200, 300, 680, 364);
-    row(c, 240, 364, 610, 56);
-    row(c, 254, 514, 600, 60);
+    paintScrim(c, 172, 300, 680, 364);
+    row(c, 212, 364, 610, 56);
+    row(c, 226, 514, 600, 60);
     out.tga("settings.tga", c);
 }
 
-// Result lines start at x 400, 30 pixels apart, centred around y 364 to 604.
+// Result lines start at x 314, 32 pixels inside the panel centred on the
+// screen.
 void gameOver(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     // The heading (centred on 512, 190) and the panel's caption (centred on
-    // 562, 318) are drawn by the game.
-    paintScrim(c, 352, 290, 420, 346);
+    // 512, 318) are drawn by the game.
+    paintScrim(c, 282, 290, 460, 346);
     out.tga("gameover.tga", c);
 }
 

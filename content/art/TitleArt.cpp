@@ -110,8 +110,9 @@ void newGame(ArtWriter& out) {
     Canvas c(layout::screenWidth, layout::screenHeight);
     paintEmblem(c, 512, 132, 84);
     // The heading (centred on 512, 236) is drawn by the game.
-    // Behind the prompt (y 364 from x 330), the count or the typed name.
-    paintScrim(c, 290, 322, 530, 290);
+    // Behind the prompt (y 364 from x 287), the count or the typed name;
+    // centred on the screen.
+    paintScrim(c, 247, 322, 530, 290);
     out.tga("newgametitle.tga", c);
 }
 

@@ -192,7 +192,7 @@ void Sprite::drawImage(float depth, bool queue) {
         return;
     }
     batch->setTransform(transform);
-    batch->draw(texture_, sourceRect, centre, Vec3{}, colour);
+    batch->draw(texture_, sourceRect, centre, Vec3{}, colour, toWindowEdges);
 }
 
 void Sprite::attach() {

@@ -92,6 +92,9 @@ public:
     // for none; a letter's code stands for the letter with Shift too.
     std::array<int, 2> shortcutKeys{};
     bool isChildImage = false;
+    // A picture over the whole screen that is carried on to the window's
+    // edges, bars included (see SpriteBatch::draw).
+    bool toWindowEdges = false;
 
 private:
     // Turns one step and, with queue, puts the image in the running batch.

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 namespace qv {
 
@@ -22,15 +23,6 @@ std::uint32_t farFirst(float depth) {
 }
 
 constexpr float farOff = 1.0e6f;
-
-// One output pixel in logical units, across or down.
-float onePixel(SDL_Renderer* renderer, bool across) {
-    float scaleX = 1.0f;
-    float scaleY = 1.0f;
-    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
-    const float scale = across ? scaleX : scaleY;
-    return scale > 0.0f ? 1.0f / scale : 1.0f;
-}
 
 } // namespace
 
@@ -171,11 +163,12 @@ void SpriteBatch::draw(SDL_Texture* texture, const SourceRect& source, const Vec
     quad.source = {left, top, right - left, bottom - top};
     quad.blend = !(opaque && colour.a == 255);
     quad.picture = nullptr;
+    quad.toWindowEdges = false;
     quads_.push_back(quad);
 }
 
 void SpriteBatch::draw(const TextureHandle& texture, const SourceRect& source, const Vec3& centre,
-                       const Vec3& position, Colour colour) {
+                       const Vec3& position, Colour colour, bool toWindowEdges) {
     if (!active_ || !texture || texture->get() == nullptr) {
         return;
     }
@@ -186,6 +179,7 @@ void SpriteBatch::draw(const TextureHandle& texture, const SourceRect& source, c
     draw(texture->get(), source, centre, position, colour, texture->opaque(), texture->detail());
     if (quads_.size() > before) {
         quads_.back().picture = texture.get();
+        quads_.back().toWindowEdges = toWindowEdges;
     }
 }
 
@@ -392,11 +386,62 @@ void SpriteBatch::addGeometry(const Quad& quad) {
     }
 }
 
+void SpriteBatch::reachScreenEdges() {
+    if (renderer_ == nullptr) {
+        return;
+    }
+    SDL_Rect screen{};
+    SDL_RenderGetViewport(renderer_, &screen);
+    const auto width = static_cast<float>(screen.w);
+    const auto height = static_cast<float>(screen.h);
+    if (!(width > 1.0f && height > 1.0f)) {
+        return;
+    }
+    const auto near = [](float a, float b) { return std::fabs(a - b) <= 0.5f; };
+    for (Quad& quad : quads_) {
+        // A picture drawn over the whole screen but for its last column and
+        // row (its source rectangle leaves out the texture's last ones):
+        // scaled up, that uncovered edge is one or two output pixels of
+        // black between the screen and the bar beside it. The texture's own
+        // last column and row are drawn there instead.
+        if (!upright(quad) || !near(quad.corner[0].x, 0.0f) || !near(quad.corner[0].y, 0.0f) ||
+            !near(quad.corner[2].x, width - 1.0f) || !near(quad.corner[2].y, height - 1.0f)) {
+            continue;
+        }
+        int textureWidth = 0;
+        int textureHeight = 0;
+        if (SDL_QueryTexture(quad.texture, nullptr, nullptr, &textureWidth, &textureHeight) != 0) {
+            continue;
+        }
+        // Texels per logical pixel: 2 for a detailed picture.
+        const int kx = static_cast<int>(
+            std::lround(static_cast<float>(quad.source.w) / (quad.corner[2].x - quad.corner[0].x)));
+        const int ky = static_cast<int>(
+            std::lround(static_cast<float>(quad.source.h) / (quad.corner[2].y - quad.corner[0].y)));
+        if (kx < 1 || ky < 1 || quad.source.x + quad.source.w + kx > textureWidth ||
+            quad.source.y + quad.source.h + ky > textureHeight) {
+            continue;
+        }
+        quad.source.w += kx;
+        quad.source.h += ky;
+        const float u1 =
+            static_cast<float>(quad.source.x + quad.source.w) / static_cast<float>(textureWidth);
+        const float v1 =
+            static_cast<float>(quad.source.y + quad.source.h) / static_cast<float>(textureHeight);
+        // One logical pixel more each way, at the picture's own scale.
+        quad.corner[1].x = quad.corner[2].x = quad.corner[2].x + 1.0f;
+        quad.corner[2].y = quad.corner[3].y = quad.corner[2].y + 1.0f;
+        quad.uv[1].x = quad.uv[2].x = u1;
+        quad.uv[2].y = quad.uv[3].y = v1;
+    }
+}
+
 void SpriteBatch::end() {
     if (!active_) {
         return;
     }
     active_ = false;
+    reachScreenEdges();
     order_.resize(quads_.size());
     for (std::uint32_t i = 0; i < order_.size(); ++i) {
         const Quad& quad = quads_[i];
@@ -450,6 +495,12 @@ void SpriteBatch::end() {
             stillBack_->capture(still.capture);
         }
         const Quad& quad = quads_[order_[i].second];
+        if (quad.toWindowEdges && submit_ && upright(quad)) {
+            flush(current, blend);
+            current = nullptr;
+            drawToWindowEdges(quad);
+            continue;
+        }
         if (copies && upright(quad) && !overhangs(quad)) {
             flush(current, blend);
             current = nullptr;
@@ -493,13 +544,11 @@ void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_FRect& screen, floa
     const float u1 = back.uv[2].x;
     const float v1 = back.uv[2].y;
     // Texture coordinates per logical pixel, to take the strip next to each
-    // edge at the picture's own scale.
-    // The software renderer fills a triangle from one pixel left of its
-    // leftmost corner (and above its top one): a strip starting at the
-    // picture's edge would cover the picture's last column again, blending
-    // it twice. Strips after the picture start one output pixel on.
-    const float pixelX = onePixel(renderer_, true);
-    const float pixelY = onePixel(renderer_, false);
+    // edge at the picture's own scale. The renderers fill the output pixels
+    // from the one holding a triangle's left (top) edge up to the one before
+    // its right (bottom) edge: a strip starting at the picture's edge takes
+    // up exactly where the picture stopped, neither blending its last
+    // column twice nor leaving a column between them.
     const float du = (u1 - u0) / (right - left);
     const float dv = (v1 - v0) / (bottom - top);
     auto strip = [&](float x0, float y0, float x1, float y1, float s0, float t0, float s1,
@@ -522,14 +571,12 @@ void SpriteBatch::mirrorIntoBars(const Quad& back, const SDL_FRect& screen, floa
         const float leftBar = std::min(left, right - left);
         strip(left - leftBar, top, left, bottom, u0 + du * leftBar, v0, u0, v1);
         const float rightBar = std::min(fullWidth - right, right - left);
-        strip(right + pixelX, top, right + rightBar, bottom, u1 - du * pixelX, v0,
-              u1 - du * rightBar, v1);
+        strip(right, top, right + rightBar, bottom, u1, v0, u1 - du * rightBar, v1);
     } else {
         const float topBar = std::min(top, bottom - top);
         strip(left, top - topBar, right, top, u0, v0 + dv * topBar, u1, v0);
         const float bottomBar = std::min(fullHeight - bottom, bottom - top);
-        strip(left, bottom + pixelY, right, bottom + bottomBar, u0, v1 - dv * pixelY, u1,
-              v1 - dv * bottomBar);
+        strip(left, bottom, right, bottom + bottomBar, u0, v1, u1, v1 - dv * bottomBar);
     }
 }
 
@@ -566,37 +613,143 @@ void SpriteBatch::widenIntoBars(const Quad& back, const Texture& edges, const SD
         SDL_RenderGeometry(renderer_, edges.get(), corners, 4, indices, 6);
         ++calls_;
     };
-    // As for the mirrored strips: the right one starts one output pixel
-    // after the picture.
-    const float pixelX = onePixel(renderer_, true);
+    // As for the mirrored strips: each starts on the picture's edge.
     const float leftBar = std::min(left, from);
     strip(left - leftBar, left, from - leftBar, from);
     const float rightBar = std::min(fullWidth - right, wide - to);
-    strip(right + pixelX, right + rightBar, to + pixelX, to + rightBar);
+    strip(right, right + rightBar, to, to + rightBar);
 }
 
-void SpriteBatch::fillEdges() {
-    if (renderer_ == nullptr || order_.empty()) {
-        return;
+bool SpriteBatch::placeScreen(ScreenPlace& place) const {
+    if (renderer_ == nullptr) {
+        return false;
     }
-    SDL_Rect screen{};
+    SDL_Rect& screen = place.screen;
     SDL_RenderGetViewport(renderer_, &screen);
-    float scaleX = 1.0f;
-    float scaleY = 1.0f;
-    SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+    place.scaleX = 1.0f;
+    place.scaleY = 1.0f;
+    SDL_RenderGetScale(renderer_, &place.scaleX, &place.scaleY);
+    const float scaleX = place.scaleX;
+    const float scaleY = place.scaleY;
     int outputWidth = 0;
     int outputHeight = 0;
     if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0 ||
         !(scaleX > 0.0f) || !(scaleY > 0.0f) || screen.w <= 0 || screen.h <= 0) {
-        return;
+        return false;
     }
-    const float fullWidth = static_cast<float>(outputWidth) / scaleX;
-    const float fullHeight = static_cast<float>(outputHeight) / scaleY;
+    place.fullWidth = static_cast<float>(outputWidth) / scaleX;
+    place.fullHeight = static_cast<float>(outputHeight) / scaleY;
     const int screenRight = screen.x + screen.w;
     const int screenBottom = screen.y + screen.h;
-    const bool sideBars = screen.x > 0 || static_cast<float>(screenRight) < fullWidth - 0.5f;
-    const bool topBars = screen.y > 0 || static_cast<float>(screenBottom) < fullHeight - 0.5f;
-    if (sideBars == topBars) {
+    place.sideBars = screen.x > 0 || static_cast<float>(screenRight) < place.fullWidth - 0.5f;
+    place.topBars = screen.y > 0 || static_cast<float>(screenBottom) < place.fullHeight - 0.5f;
+    // The viewport SDL gives back is in logical pixels, rounded down: the
+    // screen really starts at output pixel 240 of 1920 x 1080, logical
+    // 170.67, not 170. Bars placed from the rounded figure stop a column
+    // short of the screen. Under a logical size the screen's place is found
+    // as SDL finds it (centred, its size cut to whole pixels).
+    SDL_FRect& origin = place.origin;
+    origin = {static_cast<float>(screen.x), static_cast<float>(screen.y),
+              static_cast<float>(screen.w), static_cast<float>(screen.h)};
+    int logicalWidth = 0;
+    int logicalHeight = 0;
+    SDL_RenderGetLogicalSize(renderer_, &logicalWidth, &logicalHeight);
+    if (logicalWidth > 0 && logicalHeight > 0 && place.sideBars != place.topBars) {
+        // A quarter of an output pixel on, so that edges cut to whole
+        // pixels land on the screen's first pixel, not the one before.
+        if (place.sideBars) {
+            const int inside =
+                static_cast<int>(std::floor(static_cast<float>(logicalWidth) * scaleX));
+            origin.x = (static_cast<float>((outputWidth - inside) / 2) + 0.25f) / scaleX;
+        } else {
+            const int inside =
+                static_cast<int>(std::floor(static_cast<float>(logicalHeight) * scaleY));
+            origin.y = (static_cast<float>((outputHeight - inside) / 2) + 0.25f) / scaleY;
+        }
+    }
+    return true;
+}
+
+void SpriteBatch::drawToWindowEdges(const Quad& quad) {
+    ScreenPlace place;
+    int textureWidth = 0;
+    int textureHeight = 0;
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (!placeScreen(place) ||
+        SDL_QueryTexture(quad.texture, nullptr, nullptr, &textureWidth, &textureHeight) != 0 ||
+        textureWidth <= 0 || textureHeight <= 0 ||
+        SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0 ||
+        SDL_RenderSetViewport(renderer_, nullptr) != 0) {
+        addGeometry(quad);
+        flush(quad.texture, quad.blend);
+        return;
+    }
+    // Everything in whole output pixels, so that the quad and the
+    // rectangles around it meet exactly on every renderer: the quad where
+    // the software renderer puts it in the screen (its corner and its size
+    // each cut to whole pixels), the rest of the window around it.
+    const float sx = place.scaleX;
+    const float sy = place.scaleY;
+    const auto cut = [](float v) { return static_cast<float>(static_cast<int>(std::floor(v))); };
+    const float left = cut(place.origin.x * sx) + cut(quad.corner[0].x * sx);
+    const float top = cut(place.origin.y * sy) + cut(quad.corner[0].y * sy);
+    const float right = left + cut((quad.corner[2].x - quad.corner[0].x) * sx);
+    const float bottom = top + cut((quad.corner[2].y - quad.corner[0].y) * sy);
+    const auto width = static_cast<float>(outputWidth);
+    const auto height = static_cast<float>(outputHeight);
+    SDL_RenderSetScale(renderer_, 1.0f, 1.0f);
+    static constexpr int indices[6] = {0, 1, 2, 0, 2, 3};
+    const auto rectangle = [&](const SDL_FRect& r, SDL_FPoint uv0, SDL_FPoint uv1) {
+        if (!(r.w > 0.0f && r.h > 0.0f)) {
+            return;
+        }
+        const SDL_Vertex corners[4] = {{{r.x, r.y}, quad.colour, uv0},
+                                       {{r.x + r.w, r.y}, quad.colour, {uv1.x, uv0.y}},
+                                       {{r.x + r.w, r.y + r.h}, quad.colour, uv1},
+                                       {{r.x, r.y + r.h}, quad.colour, {uv0.x, uv1.y}}};
+        SDL_RenderGeometry(renderer_, quad.texture, corners, 4, indices, 6);
+        ++calls_;
+    };
+    if (!quad.blend) {
+        SDL_SetTextureBlendMode(quad.texture, SDL_BLENDMODE_NONE);
+    }
+    rectangle({left, top, right - left, bottom - top}, quad.uv[0], quad.uv[2]);
+    // Around it, the quad's first texel stretched (a span of one texel: a
+    // span of none is no picture to the software renderer). Above and below
+    // across the whole window, and beside it: each pixel is drawn once.
+    const SDL_FPoint texel0{static_cast<float>(quad.source.x) / static_cast<float>(textureWidth),
+                            static_cast<float>(quad.source.y) / static_cast<float>(textureHeight)};
+    const SDL_FPoint texel1{
+        static_cast<float>(quad.source.x + 1) / static_cast<float>(textureWidth),
+        static_cast<float>(quad.source.y + 1) / static_cast<float>(textureHeight)};
+    for (const SDL_FRect& r :
+         {SDL_FRect{0.0f, 0.0f, width, top}, SDL_FRect{0.0f, bottom, width, height - bottom},
+          SDL_FRect{0.0f, top, left, bottom - top},
+          SDL_FRect{right, top, width - right, bottom - top}}) {
+        rectangle(r, texel0, texel1);
+    }
+    if (!quad.blend) {
+        SDL_SetTextureBlendMode(quad.texture, SDL_BLENDMODE_BLEND);
+    }
+    // The software renderer sets texture colours of its own for geometry.
+    modTexture_ = nullptr;
+    SDL_RenderSetScale(renderer_, sx, sy);
+    restoreViewport(renderer_, place.screen);
+}
+
+void SpriteBatch::fillEdges() {
+    ScreenPlace place;
+    if (order_.empty() || !placeScreen(place)) {
+        return;
+    }
+    const SDL_Rect& screen = place.screen;
+    const float scaleX = place.scaleX;
+    const float scaleY = place.scaleY;
+    const float fullWidth = place.fullWidth;
+    const float fullHeight = place.fullHeight;
+    const bool sideBars = place.sideBars;
+    if (sideBars == place.topBars) {
         // No bars, or a viewport that is not the centred logical screen.
         return;
     }
@@ -608,29 +761,7 @@ void SpriteBatch::fillEdges() {
     }
     const int wide = static_cast<int>(std::ceil(fullWidth));
     const int high = static_cast<int>(std::ceil(fullHeight));
-    // The viewport SDL gives back is in logical pixels, rounded down: the
-    // screen really starts at output pixel 240 of 1920 x 1080, logical
-    // 170.67, not 170. Bars placed from the rounded figure stop a column
-    // short of the screen. Under a logical size the screen's place is found
-    // as SDL finds it (centred, its size cut to whole pixels).
-    SDL_FRect origin{static_cast<float>(screen.x), static_cast<float>(screen.y),
-                     static_cast<float>(screen.w), static_cast<float>(screen.h)};
-    int logicalWidth = 0;
-    int logicalHeight = 0;
-    SDL_RenderGetLogicalSize(renderer_, &logicalWidth, &logicalHeight);
-    if (logicalWidth > 0 && logicalHeight > 0) {
-        // A quarter of an output pixel on, so that edges cut to whole
-        // pixels land on the screen's first pixel, not the one before.
-        if (sideBars) {
-            const int inside =
-                static_cast<int>(std::floor(static_cast<float>(logicalWidth) * scaleX));
-            origin.x = (static_cast<float>((outputWidth - inside) / 2) + 0.25f) / scaleX;
-        } else {
-            const int inside =
-                static_cast<int>(std::floor(static_cast<float>(logicalHeight) * scaleY));
-            origin.y = (static_cast<float>((outputHeight - inside) / 2) + 0.25f) / scaleY;
-        }
-    }
+    const SDL_FRect origin = place.origin;
     // Clip rectangles are whole logical pixels, cut to whole output pixels:
     // rounded up, each bar ends on the screen's edge.
     const int barLeft = static_cast<int>(std::ceil(origin.x - 0.25f / scaleX));

@@ -58,9 +58,12 @@ public:
     void draw(SDL_Texture* texture, const SourceRect& source, const Vec3& centre,
               const Vec3& position, Colour colour, bool opaque = false, int detail = 1);
     // The same for a cached texture, which is kept alive until end even if
-    // its last sprite is destroyed during the pass.
+    // its last sprite is destroyed during the pass. With toWindowEdges an
+    // upright quad is carried on to the window's edges in the colour of its
+    // first texel, over the bars beside the screen as well: a picture that
+    // dims the whole screen dims the whole window.
     void draw(const TextureHandle& texture, const SourceRect& source, const Vec3& centre,
-              const Vec3& position, Colour colour);
+              const Vec3& position, Colour colour, bool toWindowEdges = false);
     // Sorts and draws what was collected, then resets the transform.
     void end();
 
@@ -103,6 +106,22 @@ private:
         bool blend;
         // The cached picture drawn, or null; alive until end.
         const Texture* picture;
+        bool toWindowEdges;
+    };
+    // Where the logical screen lies in the whole output, in logical units.
+    struct ScreenPlace {
+        // The viewport as SDL gives it back.
+        SDL_Rect screen{};
+        float scaleX = 1.0f;
+        float scaleY = 1.0f;
+        // The whole output.
+        float fullWidth = 0.0f;
+        float fullHeight = 0.0f;
+        bool sideBars = false;
+        bool topBars = false;
+        // The screen's rectangle with the viewport opened to the whole
+        // output, a quarter of an output pixel inside its first pixel.
+        SDL_FRect origin{};
     };
 
     void flush(SDL_Texture* texture, bool blend);
@@ -118,6 +137,9 @@ private:
     static bool upright(const Quad& quad);
     // Whether the quad is scaled and reaches past the output's edges.
     bool overhangs(const Quad& quad) const;
+    // Pictures that cover the screen but for its last column and row are
+    // drawn to its edges.
+    void reachScreenEdges();
     // Whether the upright quad covers the logical screen of this size.
     static bool covers(const Quad& quad, float width, float height);
     // Draws the side parts of the wider copy of a picture covering the
@@ -127,6 +149,10 @@ private:
     // Mirrors the edges of a quad covering the screen into the bars.
     void mirrorIntoBars(const Quad& back, const SDL_FRect& screen, float fullWidth,
                         float fullHeight, bool sideBars);
+    // False without a renderer or a screen to place.
+    bool placeScreen(ScreenPlace& place) const;
+    // Draws a toWindowEdges quad and carries it on to the window's edges.
+    void drawToWindowEdges(const Quad& quad);
     // Where the output is wider (or taller) than the logical screen, the
     // backdrop carries on to the window's edges instead of black bars.
     void fillEdges();

@@ -227,6 +227,17 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
                          fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
                          20.0f, oneColour(light, ink));
     }
+    // The resting plates are part of the board: their names stay when a
+    // button is off (between turns, at the final amount), as painted names
+    // did, and the buttons' own names cover them while they are on.
+    for (int i = 0; i < 4; ++i) {
+        const Vec3 plate = helpAt(i, 0.0f);
+        background.addLabel(faceOf(fonts, FontSet::helpLabelFont),
+                            fitFaceOf(fonts, FontSet::helpLabelFont),
+                            Vec3{plate.x - background.position.x,
+                                 plate.y - background.position.y + 14.0f, 0.0f},
+                            80.0f, 20.0f, oneColour(light, Colour{0, 0, 0, 0}));
+    }
     for (Sprite* crossed : {&jokerCrossed, &clueCrossed, &gambleCrossed}) {
         crossed->addLabel(faceOf(fonts, FontSet::helpLabelFont),
                           fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
@@ -265,6 +276,11 @@ void GameScreen::showWords() {
     // TRANSLATORS: the name under the help button that spins the wheel for
     // double or nothing (in capitals); at most about 8 letters.
     gambleButton.label(0).setText(tr("GAMBLE"));
+    for (int i = 0; i < 4; ++i) {
+        const Sprite* button = std::array<const Sprite*, 4>{&takeButton, &jokerButton, &clueButton,
+                                                            &gambleButton}[static_cast<std::size_t>(i)];
+        background.label(static_cast<std::size_t>(i)).setText(button->label(0).text());
+    }
     jokerCrossed.label(0).setText(tr("JOKER"));
     clueCrossed.label(0).setText(tr("CLUE"));
     gambleCrossed.label(0).setText(tr("GAMBLE"));

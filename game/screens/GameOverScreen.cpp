@@ -26,11 +26,14 @@ GameOverScreen::~GameOverScreen() = default;
 Vec3 GameOverScreen::resultPosition(int index, int count) {
     // A text at y is centred on the screen's line 2y + 384. The lines sit
     // in the results panel under the winner's line: from 415 a line each 52
-    // pixels (large), or from 405 each 30.
+    // pixels (large), or from 405 each 30. The panel is centred on the
+    // screen, as the heading and OK are; the lines start 32 pixels inside it,
+    // and a long line ("No winner this time") ends about as far inside its
+    // right edge.
     if (count <= largeLinesUpTo) {
-        return Vec3{182.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
+        return Vec3{157.0f, 15.5f + 26.0f * static_cast<float>(index), 0.8f};
     }
-    return Vec3{182.0f, 10.5f + 15.0f * static_cast<float>(index), 0.8f};
+    return Vec3{157.0f, 10.5f + 15.0f * static_cast<float>(index), 0.8f};
 }
 
 std::u16string GameOverScreen::winnerLine(const std::vector<std::u16string>& winners) {
@@ -76,7 +79,7 @@ void GameOverScreen::initialise() {
     // TRANSLATORS: the caption at the top of the results panel (in
     // capitals); about 24 letters.
     screen::writeOn(host_, gameOverArt, tr("FINAL WINNINGS"), FontSet::smallLabelFont,
-                    Vec3{562.0f, 318.0f, 0.0f}, 390.0f, 22.0f, screen::captionLook());
+                    Vec3{512.0f, 318.0f, 0.0f}, 390.0f, 22.0f, screen::captionLook());
     screen::labelButton(host_, okButton, tr("OK"));
     // The one button here also takes what a presenter's clicker sends.
     okButton.shortcutKeys = {InputCode::PageDown, InputCode::Right};
@@ -96,9 +99,15 @@ void GameOverScreen::initialise() {
             winners.push_back(shownPlayerName(quiz.playerNames[static_cast<std::size_t>(i)], i));
         }
     }
-    screen::makeText(host_, winnerText, 1, Vec3{182.0f, -14.5f, 0.8f},
+    screen::makeText(host_, winnerText, 1, Vec3{157.0f, -14.5f, 0.8f},
                      Envelope{dimWhite, clear, 1.5f, 3.0f}, winnerLine(winners));
     winnerText.typewriter = true;
+    // Every line keeps inside the panel (from 282 to 742; lines from 314,
+    // and as far in from its right edge), however long the names and the
+    // language's words.
+    constexpr float lineWidth = 396.0f;
+    winnerText.maxWidth = lineWidth;
+    winnerText.fitFont = host_.font(0);
     const int lineFont = count <= largeLinesUpTo ? 1 : 0;
     for (int index = 0; index < count; ++index) {
         const int i = order[static_cast<std::size_t>(index)];
@@ -111,6 +120,8 @@ void GameOverScreen::initialise() {
         screen::makeText(host_, *text, lineFont, resultPosition(index, count),
                          Envelope{dimWhite, clear, 1.5f, 3.0f}, line);
         text->typewriter = true;
+        text->maxWidth = lineWidth;
+        text->fitFont = lineFont == 1 ? host_.font(0) : nullptr;
         resultTexts.push_back(std::move(text));
     }
 

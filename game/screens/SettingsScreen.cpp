@@ -105,18 +105,20 @@ void SettingsScreen::initialise() {
     backdrop.setTargetAngle(4.0f);
     screen::makePicture(host_, settingsArt, "Resources//settings.tga", Vec3{513.0f, 385.0f, 0.9f},
                         Envelope{dimWhite, clear, 1.5f, 3.0f});
-    screen::makeButton(host_, effectsOffButton, offImages, Vec3{290.0f, 390.0f, 0.3f}, false);
-    screen::makeButton(host_, effectsOnButton, onImages, Vec3{360.0f, 390.0f, 0.3f}, false);
-    screen::makeButton(host_, voiceOffButton, offImages, Vec3{290.0f, 440.0f, 0.3f}, false);
-    screen::makeButton(host_, voiceOnButton, onImages, Vec3{360.0f, 440.0f, 0.3f}, false);
-    screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{370.0f, 544.0f, 0.3f}, false);
+    // The controls sit in the panel of the picture, which is centred on the
+    // screen as the heading and OK are.
+    screen::makeButton(host_, effectsOffButton, offImages, Vec3{262.0f, 390.0f, 0.3f}, false);
+    screen::makeButton(host_, effectsOnButton, onImages, Vec3{332.0f, 390.0f, 0.3f}, false);
+    screen::makeButton(host_, voiceOffButton, offImages, Vec3{262.0f, 440.0f, 0.3f}, false);
+    screen::makeButton(host_, voiceOnButton, onImages, Vec3{332.0f, 440.0f, 0.3f}, false);
+    screen::makeButton(host_, changeSetButton, changeSetImages, Vec3{342.0f, 544.0f, 0.3f}, false);
     changeSetButton.queuesClicks = true;
     screen::makeButton(host_, okButton, okImages, Vec3{512.0f, 690.0f, 0.3f}, true);
     // Below the set: phones as the players' controllers.
-    screen::makeButton(host_, phonesOffButton, offImages, Vec3{290.0f, 594.0f, 0.3f}, false);
-    screen::makeButton(host_, phonesOnButton, onImages, Vec3{360.0f, 594.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOffButton, offImages, Vec3{262.0f, 594.0f, 0.3f}, false);
+    screen::makeButton(host_, phonesOnButton, onImages, Vec3{332.0f, 594.0f, 0.3f}, false);
     // Below the phones: the language, a plate stepping through those installed.
-    screen::makeButton(host_, languageButton, changeSetImages, Vec3{370.0f, 640.0f, 0.3f}, false);
+    screen::makeButton(host_, languageButton, changeSetImages, Vec3{342.0f, 640.0f, 0.3f}, false);
     languageButton.queuesClicks = true;
 
     // The words on the pictures: the heading, the rows' captions and the
@@ -127,9 +129,9 @@ void SettingsScreen::initialise() {
     screen::writeOn(host_, settingsArt, {}, FontSet::headingFont, Vec3{512.0f, 200.0f, 0.0f},
                     760.0f, 100.0f, screen::headingLook());
     screen::writeOn(host_, settingsArt, {}, FontSet::smallLabelFont,
-                    Vec3{258.0f + 290.0f, 342.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
+                    Vec3{230.0f + 290.0f, 342.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
     screen::writeOn(host_, settingsArt, {}, FontSet::smallLabelFont,
-                    Vec3{272.0f + 290.0f, 494.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
+                    Vec3{244.0f + 290.0f, 494.0f, 0.0f}, 580.0f, 22.0f, captionLeft);
     for (Sprite* button : {&effectsOffButton, &effectsOnButton, &voiceOffButton, &voiceOnButton,
                            &phonesOffButton, &phonesOnButton}) {
         screen::labelButton(host_, *button, {}, FontSet::smallLabelFont, 4.0f);
@@ -139,19 +141,19 @@ void SettingsScreen::initialise() {
     screen::labelButton(host_, okButton, {});
 
     const Envelope words{dimWhite, clear, 0.5f, 3.0f};
-    screen::makeText(host_, effectsText, 0, Vec3{210.0f, 4.0f, 0.3f}, words,
+    screen::makeText(host_, effectsText, 0, Vec3{196.0f, 4.0f, 0.3f}, words,
                      effectsLabel(quiz.soundEffectsOn));
-    screen::makeText(host_, voiceText, 0, Vec3{210.0f, 28.0f, 0.3f}, words,
+    screen::makeText(host_, voiceText, 0, Vec3{196.0f, 28.0f, 0.3f}, words,
                      voiceLabel(quiz.voiceOn));
-    screen::makeText(host_, questionSetText, 0, Vec3{250.0f, 80.0f, 0.3f}, words);
+    screen::makeText(host_, questionSetText, 0, Vec3{236.0f, 80.0f, 0.3f}, words);
     showSetName();
-    screen::makeText(host_, phonesText, 0, Vec3{210.0f, 105.0f, 0.3f}, words,
+    screen::makeText(host_, phonesText, 0, Vec3{196.0f, 105.0f, 0.3f}, words,
                      phonesLabel(host_.phonesOn()));
-    screen::makeText(host_, phonesAddressText, 0, Vec3{295.0f, 105.0f, 0.3f}, words,
+    screen::makeText(host_, phonesAddressText, 0, Vec3{281.0f, 105.0f, 0.3f}, words,
                      host_.phonesOn() ? host_.phoneAddresses() : std::u16string());
     phonesAddressText.maxWidth = 250.0f;
     phonesAddressText.fitFont = host_.font(0);
-    screen::makeText(host_, languageText, 0, Vec3{250.0f, 128.0f, 0.3f}, words);
+    screen::makeText(host_, languageText, 0, Vec3{236.0f, 128.0f, 0.3f}, words);
     // The texts beside the buttons keep to the screen's panel.
     for (TextDrawable* text : {&effectsText, &questionSetText, &phonesText, &languageText}) {
         text->maxWidth = 860.0f - TextDrawable::screenLeft(text->position);

@@ -150,12 +150,14 @@ void TitleScreen::initialise() {
     screen::labelButton(host_, settingsButton, tr("SETTINGS"));
 
     textsLanguage_ = i18n::languageGeneration();
-    screen::makeText(host_, promptText, 0, Vec3{165.0f, -10.0f, 0.9f}, words, promptLine());
+    // The prompt and the name in the panel of the new-game picture, which is
+    // centred on the screen as the heading, the count and OK are.
+    screen::makeText(host_, promptText, 0, Vec3{143.5f, -10.0f, 0.9f}, words, promptLine());
     promptText.typewriter = true;
     screen::makeText(host_, countText, 1, Vec3{250.0f, 60.0f, 0.9f},
                      Envelope{dimWhite, clear, 0.4f, 3.0f}, u"1");
     countText.typewriter = true;
-    screen::makeText(host_, nameText, 1, Vec3{178.0f, 45.0f, 0.9f},
+    screen::makeText(host_, nameText, 1, Vec3{156.5f, 45.0f, 0.9f},
                      Envelope{dimWhite, opaqueBlack, 0.0f, 0.0f}, u"");
 
     if (Sprite* cursor = host_.cursor()) {

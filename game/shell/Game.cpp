@@ -194,6 +194,9 @@ bool Game::onCreateDevice(SDL_Renderer* newDevice) {
         quitOverlay->fadedColour = opaqueBlack;
         quitOverlay->fadeIn = 2.0f;
         quitOverlay->fadeOut = 1.0f;
+        // The question dims the whole window, the bars beside the screen
+        // too.
+        quitOverlay->toWindowEdges = true;
     }
 
     if (soundManager) {

@@ -2,7 +2,8 @@
 // Showfloor in a 1920 x 1080 window: the shot holds the whole window, the
 // bars beside the 4:3 screen show its backdrop, the pointer stays on the
 // screen, and text and pictures are drawn sharper than the 1024 x 768 frame
-// scaled up.
+// scaled up. The screen is covered to its last column and row at 1920 x 1080
+// and 2560 x 1440, and the quit question dims the bars with it.
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -191,6 +192,20 @@ TEST_F(WideScreen, DrawsSharperThanTheSmallFrameScaledUpWithTheBackdropInTheBars
     const double promptRatio = sharpness("prompt", 330, 349, 800, 381);
     EXPECT_GE(titleRatio, 1.2);
     EXPECT_GE(promptRatio, 1.2);
+
+    // The dark panel behind the prompt is centred on the screen, under the
+    // heading and above OK: its edges, across a row below the count.
+    const Grey prompt = readGrey(folder_ / "wide-prompt.png");
+    ASSERT_EQ(prompt.width, 1920);
+    int panelLeft = 0;
+    while (panelLeft < prompt.width && prompt.at(panelLeft, 760) >= 40.0f) {
+        ++panelLeft;
+    }
+    int panelRight = prompt.width - 1;
+    while (panelRight > 0 && prompt.at(panelRight, 760) >= 40.0f) {
+        --panelRight;
+    }
+    EXPECT_NEAR((panelLeft + panelRight) / 2.0, 960.0, 6.0) << panelLeft << " to " << panelRight;
     RecordProperty("title_sharpness_ratio", std::to_string(titleRatio));
     RecordProperty("prompt_sharpness_ratio", std::to_string(promptRatio));
 }
@@ -232,6 +247,83 @@ TEST_F(WideScreen, SettingsFillsTheWideWindowToItsCorners) {
                                                                    {width - 1, 0},
                                                                    {0, 0}}) {
             EXPECT_GT(settings.at(x, y), 30.0f) << size << " at " << x << "," << y;
+        }
+    }
+}
+
+// The game screen at the wide sizes: its backdrop reaches the screen's last
+// column and row (no black line between the screen and the bar), and at
+// 1920 x 1080 the quit question dims the bars with the screen, and they come
+// back with it.
+TEST_F(WideScreen, TheGameScreenReachesItsEdgesAndTheQuitQuestionDimsTheBars) {
+    writeConfigFile(folder_ / "product" / "Resources", "Default", {"Ann"});
+    for (const auto& [width, height] :
+         std::vector<std::pair<int, int>>{{1920, 1080}, {2560, 1440}}) {
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        const fs::path game = folder_ / ("game-" + size + ".png");
+        const fs::path asked = folder_ / ("quit-" + size + ".png");
+        const fs::path after = folder_ / ("after-" + size + ".png");
+        const bool quit = width == 1920;
+        auto session = std::make_unique<ShowfloorSession>(
+            folder_ / "product" / "Showfloor", folder_,
+            std::vector<std::string>{"-automation", "-windowed", "-constantframetime:0.1",
+                                     "-width:" + std::to_string(width),
+                                     "-height:" + std::to_string(height)});
+        ASSERT_TRUE(session->running());
+        // Play again with the saved player, then the game screen once the
+        // host has welcomed her.
+        std::string script =
+            "wait 2.5\nmove 512 600\nframes 2\nclick\nwait 4\nshot " + game.string() + "\n";
+        if (quit) {
+            script += "key escape\nwait 2.5\nshot " + asked.string() + "\nkey n\nwait 1.5\nshot " +
+                      after.string() + "\n";
+        }
+        session->send(script);
+        const auto dump = session->dumpJson();
+        ASSERT_TRUE(dump) << size;
+        EXPECT_EQ((*dump)["screen"].string, "Playing") << size;
+        EXPECT_EQ(session->finish(), 0) << session->errors();
+
+        const Grey shown = readGrey(game);
+        ASSERT_EQ(shown.width, width) << size;
+        ASSERT_EQ(shown.height, height) << size;
+        // The 4:3 screen in the middle: from `left` to `right`, exclusive.
+        const int left = (width - height * 4 / 3) / 2;
+        const int right = width - left;
+        for (int y : {0, height / 3, height / 2, height - 2, height - 1}) {
+            for (int x : {left - 1, left, right - 2, right - 1, right}) {
+                EXPECT_GT(shown.at(x, y), 10.0f) << size << " at " << x << "," << y;
+            }
+        }
+        for (int x = left; x < right; x += 5) {
+            EXPECT_GT(shown.at(x, height - 1), 10.0f) << size << " last row at " << x;
+        }
+        if (!quit) {
+            continue;
+        }
+        // The bars' mean level, both sides, and the screen's near them.
+        const auto bars = [&](const Grey& g) {
+            double sum = 0;
+            for (int y = 20; y < height - 20; y += 20) {
+                sum += g.at(40, y) + g.at(left - 20, y) + g.at(right + 20, y) + g.at(width - 40, y);
+            }
+            return sum / (4.0 * ((height - 40 + 19) / 20));
+        };
+        const Grey dimmed = readGrey(asked);
+        const Grey back = readGrey(after);
+        ASSERT_EQ(dimmed.width, width);
+        ASSERT_EQ(back.width, width);
+        EXPECT_LT(bars(dimmed), 0.6 * bars(shown)) << "the bars are dimmed behind the question";
+        EXPECT_LT(bars(dimmed), 0.6 * bars(back)) << "and come back after it";
+        EXPECT_GT(bars(back), 30.0);
+        // The screen's edges are dimmed as the bars beside them: no bright
+        // line where the question's picture stops short of the screen's
+        // first column and row.
+        for (int y : {0, 1, height / 2, height - 1}) {
+            for (int x : {left - 1, left, left + 1, right - 1, right}) {
+                EXPECT_LT(dimmed.at(x, y), 0.75f * back.at(x, y) + 2.0f)
+                    << "dimmed at " << x << "," << y;
+            }
         }
     }
 }

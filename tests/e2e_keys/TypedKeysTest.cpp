@@ -34,7 +34,7 @@ protected:
     // The name shown in the field, without the blinking mark.
     std::string field() {
         look();
-        std::string name = textAt(178, 45);
+        std::string name = textAt(156.5, 45);
         if (!name.empty() && name.back() == '_') {
             name.pop_back();
         }

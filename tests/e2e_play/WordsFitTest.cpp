@@ -331,7 +331,7 @@ TEST_F(WordsFit, ALanguageChosenInSettingsShowsAtOnce) {
     for (int step = 0; step < 10 && !chosen; ++step) {
         // Each press plays out before the next, so none is still queued
         // once the name shows.
-        click(370, 640);
+        click(342, 640);
         session_->send("wait 1");
         ASSERT_TRUE(dumpNow());
         chosen = shows("[Pseudo]");

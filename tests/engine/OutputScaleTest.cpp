@@ -14,6 +14,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -239,6 +241,38 @@ TEST_F(OutputScale, TheScreenStaysWhereTheLogicalSizePutItAfterTheBars) {
     SDL_Rect viewport{};
     SDL_RenderGetViewport(out.renderer, &viewport);
     EXPECT_EQ(viewport.x, 170);
+}
+
+// The backdrop leaves out its picture's last column and row, as every
+// sprite does; scaled up, that edge of the screen once stayed black between
+// the screen and the bar beside it.
+TEST_F(OutputScale, TheBackdropReachesTheScreensLastColumnAndRowAndTheBarsGoOnFromThere) {
+    for (const auto& [width, height, left] :
+         {std::tuple{1920, 1080, 240}, std::tuple{2560, 1440, 320}}) {
+        for (const bool copies : {true, false}) {
+            Output out(width, height, true, copies);
+            const TextureHandle back = out.textures->load(back_);
+            const int right = width - left;
+            for (int frame = 0; frame < ScaledCopies::steadyFrames + 2; ++frame) {
+                out.frame({{back, {511.0f, 383.0f, 1.0f}, opaqueWhite}});
+                const std::string where = std::to_string(width) + " x " + std::to_string(height) +
+                                          (copies ? ", copies" : "") + ", frame " +
+                                          std::to_string(frame);
+                for (int y : {0, height / 2, height - 2, height - 1}) {
+                    for (int x : {left - 1, left, right - 2, right - 1, right}) {
+                        EXPECT_NE(out.at(x, y) & 0xFFFFFFu, 0u)
+                            << where << " at " << x << ", " << y;
+                    }
+                }
+                for (int x = left; x < right; x += 7) {
+                    EXPECT_NE(out.at(x, height - 1) & 0xFFFFFFu, 0u) << where << " at " << x;
+                }
+                // The last column is the picture's last, not a bar's: its
+                // red (a quarter of x) is the screen's right edge's.
+                EXPECT_GE((out.at(right - 1, height / 2) >> 16) & 0xFFu, 250u) << where;
+            }
+        }
+    }
 }
 
 TEST(ScaledCopiesResample, KeepsColoursAndDoesNotBleedThroughTransparency) {
