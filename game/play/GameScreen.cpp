@@ -232,11 +232,10 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     // did, and the buttons' own names cover them while they are on.
     for (int i = 0; i < 4; ++i) {
         const Vec3 plate = helpAt(i, 0.0f);
-        background.addLabel(faceOf(fonts, FontSet::helpLabelFont),
-                            fitFaceOf(fonts, FontSet::helpLabelFont),
-                            Vec3{plate.x - background.position.x,
-                                 plate.y - background.position.y + 14.0f, 0.0f},
-                            80.0f, 20.0f, oneColour(light, Colour{0, 0, 0, 0}));
+        background.addLabel(
+            faceOf(fonts, FontSet::helpLabelFont), fitFaceOf(fonts, FontSet::helpLabelFont),
+            Vec3{plate.x - background.position.x, plate.y - background.position.y + 14.0f, 0.0f},
+            80.0f, 20.0f, oneColour(light, Colour{0, 0, 0, 0}));
     }
     for (Sprite* crossed : {&jokerCrossed, &clueCrossed, &gambleCrossed}) {
         crossed->addLabel(faceOf(fonts, FontSet::helpLabelFont),
@@ -277,8 +276,8 @@ void GameScreen::showWords() {
     // double or nothing (in capitals); at most about 8 letters.
     gambleButton.label(0).setText(tr("GAMBLE"));
     for (int i = 0; i < 4; ++i) {
-        const Sprite* button = std::array<const Sprite*, 4>{&takeButton, &jokerButton, &clueButton,
-                                                            &gambleButton}[static_cast<std::size_t>(i)];
+        const Sprite* button = std::array<const Sprite*, 4>{
+            &takeButton, &jokerButton, &clueButton, &gambleButton}[static_cast<std::size_t>(i)];
         background.label(static_cast<std::size_t>(i)).setText(button->label(0).text());
     }
     jokerCrossed.label(0).setText(tr("JOKER"));

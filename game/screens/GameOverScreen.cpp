@@ -99,29 +99,42 @@ void GameOverScreen::initialise() {
             winners.push_back(shownPlayerName(quiz.playerNames[static_cast<std::size_t>(i)], i));
         }
     }
-    screen::makeText(host_, winnerText, 1, Vec3{157.0f, -14.5f, 0.8f},
-                     Envelope{dimWhite, clear, 1.5f, 3.0f}, winnerLine(winners));
-    winnerText.typewriter = true;
     // Every line keeps inside the panel (from 282 to 742; lines from 314,
     // and as far in from its right edge), however long the names and the
-    // language's words.
+    // language's words: the large face where all lines fit it, else the
+    // smaller one for all of them.
     constexpr float lineWidth = 396.0f;
+    const auto fitting = [this](int font, const std::vector<std::u16string>& texts) {
+        Font* face = host_.font(font);
+        for (const std::u16string& text : texts) {
+            if (face != nullptr &&
+                static_cast<float>(TextDrawable::inkWidth(*face, text)) > lineWidth) {
+                return font - 1;
+            }
+        }
+        return font;
+    };
+    const std::u16string winner = winnerLine(winners);
+    screen::makeText(host_, winnerText, fitting(1, {winner}), Vec3{157.0f, -14.5f, 0.8f},
+                     Envelope{dimWhite, clear, 1.5f, 3.0f}, winner);
+    winnerText.typewriter = true;
     winnerText.maxWidth = lineWidth;
-    winnerText.fitFont = host_.font(0);
-    const int lineFont = count <= largeLinesUpTo ? 1 : 0;
+    std::vector<std::u16string> lines;
     for (int index = 0; index < count; ++index) {
         const int i = order[static_cast<std::size_t>(index)];
+        lines.push_back(fillPlaceholders(
+            // TRANSLATORS: a results line; %s is the player's name, %d the amount won.
+            tr("%s won %d"), shownPlayerName(quiz.playerNames[static_cast<std::size_t>(i)], i),
+            formatAmount(host_.playerMoney(i))));
+    }
+    const int lineFont = count <= largeLinesUpTo ? fitting(1, lines) : 0;
+    for (int index = 0; index < count; ++index) {
         auto text = std::make_unique<TextDrawable>();
-        // TRANSLATORS: a results line; %s is the player's name, %d the amount won.
-        const std::u16string pattern = tr("%s won %d");
-        const std::u16string line = fillPlaceholders(
-            pattern, shownPlayerName(quiz.playerNames[static_cast<std::size_t>(i)], i),
-            formatAmount(host_.playerMoney(i)));
         screen::makeText(host_, *text, lineFont, resultPosition(index, count),
-                         Envelope{dimWhite, clear, 1.5f, 3.0f}, line);
+                         Envelope{dimWhite, clear, 1.5f, 3.0f},
+                         lines[static_cast<std::size_t>(index)]);
         text->typewriter = true;
         text->maxWidth = lineWidth;
-        text->fitFont = lineFont == 1 ? host_.font(0) : nullptr;
         resultTexts.push_back(std::move(text));
     }
 

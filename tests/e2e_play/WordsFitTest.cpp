@@ -238,6 +238,7 @@ protected:
         session_->send("key h\nwait 3");
         ASSERT_TRUE(dumpNow());
         expectAllFit("after the clue");
+        shot("clue");
         for (int rung = 1; rung <= 5; ++rung) {
             clickRightAnswer();
             session_->send("wait 1");
