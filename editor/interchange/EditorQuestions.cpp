@@ -40,8 +40,9 @@ std::string problemsNote(const QuestionList& list, std::size_t limit) {
         note += "\n" + check.shown[i];
     }
     if (check.shown.size() > limit) {
-        note += "\n" + textMark::marked("Setwright", QV_TR_N_NOOP("Setwright", "... and %n more"),
-                                        static_cast<int>(check.shown.size() - limit));
+        note += '\n';
+        note += textMark::marked("Setwright", QV_TR_N_NOOP("Setwright", "... and %n more"),
+                                 static_cast<int>(check.shown.size() - limit));
     }
     return note;
 }

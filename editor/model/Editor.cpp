@@ -172,8 +172,9 @@ void Editor::reportDamage(const SetFileContents& contents) {
         text += "\n" + file + ":" + std::to_string(contents.damagedLines[i]);
     }
     if (contents.damagedLines.size() > listed) {
-        text += "\n" + editorText::shown(editorText::damagedSetMore,
-                                         static_cast<int>(contents.damagedLines.size() - listed));
+        text += '\n';
+        text += editorText::shown(editorText::damagedSetMore,
+                                  static_cast<int>(contents.damagedLines.size() - listed));
     }
     tell(text, editorText::shown(editorText::damagedSetTitle), MessageIcon::Warning);
 }
