@@ -160,13 +160,9 @@ void winBanner(ArtWriter& out, int amount) {
     gloss(cr, shape, 16, 184, 0.12);
     stroke(cr, roundedRectPath(17.5, 17.5, 525, 165, 28.5), cream, 3);
     stroke(cr, roundedRectPath(24, 24, 512, 152, 23), coralLight.withAlpha(0.55), 1.2);
-    // The caption over the amount (centred on 280, 54) is drawn by the game.
+    // The caption over the amount (centred on 280, 54) and the amount
+    // (centred on 280, 120) are drawn by the game.
     const std::string value = std::to_string(amount);
-    const Font big{top ? 80.0 : 86.0, true, 2};
-    softShape(c, textShape(value, big, 280, 120, Align::Centre), coral.withAlpha(0.95), 12);
-    softShape(c, textShape(value, big, 280, 122, Align::Centre), ember, 3);
-    fillLinear(cr, textShape(value, big, 280, 120, Align::Centre), 0, 90, 0, 150,
-               {{0.0, white}, {0.6, cream}, {1.0, rgb(255, 214, 170)}});
     if (top) {
         sparkle(cr, 62, 64, 16, cream);
         sparkle(cr, 498, 64, 16, cream);

@@ -168,14 +168,12 @@ void paintRung(const Canvas& canvas, int question, bool lit) {
     const bool safe = L::guaranteed(question);
     const bool top = question == 15;
     Colour number = rgb(150, 156, 160);
-    Colour amount = safe || top ? rgb(246, 244, 238) : rgb(196, 200, 204);
     if (lit) {
         paintPlate(canvas, Look::Hilight, x, y, w, h, h / 2);
         if (safe || top) {
             stroke(cr, roundedRectPath(x + 2.5, y + 2.5, w - 5, h - 5, h / 2 - 2.5), white, 1.6);
         }
         number = rgb(255, 226, 206);
-        amount = white;
     } else if (safe || top) {
         stroke(cr, roundedRectPath(x + 1, y + 1, w - 2, h - 2, h / 2 - 1), rgb(236, 238, 238, 0.45),
                1.3);
@@ -193,13 +191,8 @@ void paintRung(const Canvas& canvas, int question, bool lit) {
         setColour(cr, lit ? white : rgb(236, 238, 238));
         cairo_fill(cr);
     }
-    const std::string value = std::to_string(L::prizes[static_cast<std::size_t>(question - 1)]);
-    if (lit) {
-        softShape(canvas,
-                  textShape(value, Font{20, true}, L::rungAmountRight, cy + 1, Align::Right),
-                  ember.withAlpha(0.9), 2);
-    }
-    fill(cr, textShape(value, Font{20, true}, L::rungAmountRight, cy, Align::Right), amount);
+    // The amount (ending at rungAmountRight) is drawn by the game, grouped
+    // as the player's language writes amounts.
 }
 
 void writeGamePieces(ArtWriter& out) {

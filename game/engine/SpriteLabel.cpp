@@ -47,8 +47,9 @@ void SpriteLabel::draw(const Vec3& at, int state, Colour tint, float depth, bool
     const int look = std::clamp(state, 0, 2);
     const TextDrawable::Layout& fitted = text_.layout();
     const float centreX = at.x + offset_.x;
-    const float left =
-        std::round(look_.alignLeft ? centreX - roomWidth_ * 0.5f : centreX - fitted.width * 0.5f);
+    const float left = std::round(look_.alignLeft    ? centreX - roomWidth_ * 0.5f
+                                  : look_.alignRight ? centreX + roomWidth_ * 0.5f - fitted.width
+                                                     : centreX - fitted.width * 0.5f);
     const float middle = std::round(at.y + offset_.y) + (look == 2 ? 1.0f : 0.0f);
     const Colour shadow = tintedBy(look_.shadows[static_cast<std::size_t>(look)], tint);
     if (queue && shadow.a > 0) {

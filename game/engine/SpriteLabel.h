@@ -28,6 +28,8 @@ struct LabelLook {
     bool glow = false;
     // Starts at the room's left edge rather than centred in it.
     bool alignLeft = false;
+    // Ends at the room's right edge (amounts in a column).
+    bool alignRight = false;
     // Extra pixels between letters.
     int tracking = 0;
 };

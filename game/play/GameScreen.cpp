@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/play/GameScreen.h"
 
-#include "common/Translate.h"
 #include "game/engine/InputCodes.h"
 
 #include "common/Translate.h"
@@ -39,6 +38,10 @@ constexpr float hostTextWidth = 676.0f;
 // Left of the ladder's panel, in text units (half a board pixel, from the
 // left).
 constexpr float rungMarkerX = 383.0f;
+// A rung's amount ends 94 pixels right of the rung's centre, in a room of
+// 130 pixels.
+constexpr float rungAmountRoom = 130.0f;
+constexpr float rungAmountCentre = 94.0f - rungAmountRoom / 2.0f;
 constexpr float questionTextWidth = 650.0f;
 constexpr float playerLabelWidth = 468.0f;
 // The question panel holds three lines of the smaller face.
@@ -86,6 +89,14 @@ LabelLook oneColour(Colour text, Colour shadow) {
     LabelLook look;
     look.colours = {text, text, text};
     look.shadows = {shadow, shadow, shadow};
+    return look;
+}
+
+// Light letters in a coral glow, as the banner's frame.
+LabelLook bannerAmountLook() {
+    LabelLook look = oneColour(Colour{255, 246, 232, 255}, Colour{255, 126, 92, 240});
+    look.glow = true;
+    look.tracking = 2;
     return look;
 }
 
@@ -237,6 +248,25 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
             Vec3{plate.x - background.position.x, plate.y - background.position.y + 14.0f, 0.0f},
             80.0f, 20.0f, oneColour(light, Colour{0, 0, 0, 0}));
     }
+    // The ladder's amounts, right-aligned where the rung's plate leaves room
+    // (to 94 pixels right of its centre): on the board for every rung, and
+    // on each lit rung's own picture. Amounts a player keeps, and the top
+    // one, in a brighter white.
+    for (int q = 1; q <= rungCount; ++q) {
+        const bool kept = q == guaranteedRungs[0] || q == guaranteedRungs[1] || q == rungCount;
+        LabelLook onBoard = oneColour(
+            kept ? Colour{246, 244, 238, 255} : Colour{196, 200, 204, 255}, Colour{0, 0, 0, 0});
+        onBoard.alignRight = true;
+        background.addLabel(
+            faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
+            Vec3{static_cast<float>(board::rungX) + rungAmountCentre - background.position.x,
+                 static_cast<float>(board::rungY(q)) - background.position.y, 0.0f},
+            rungAmountRoom, 30.0f, onBoard);
+        LabelLook lit = oneColour(opaqueWhite, Colour{160, 48, 40, 230});
+        lit.alignRight = true;
+        rung(q).addLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
+                         Vec3{rungAmountCentre, 0.0f, 0.0f}, rungAmountRoom, 30.0f, lit);
+    }
     for (Sprite* crossed : {&jokerCrossed, &clueCrossed, &gambleCrossed}) {
         crossed->addLabel(faceOf(fonts, FontSet::helpLabelFont),
                           fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
@@ -259,6 +289,9 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     winImage.addLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
                       Vec3{0.0f, -46.0f, 0.0f}, 440.0f, 28.0f,
                       oneColour(Colour{255, 168, 128, 255}, Colour{0, 0, 0, 0}));
+    // The amount on the final banner, large, under its caption.
+    winImage.addLabel(faceOf(fonts, FontSet::headingFont), fitFaceOf(fonts, FontSet::headingFont),
+                      Vec3{0.0f, 20.0f, 0.0f}, 500.0f, 100.0f, bannerAmountLook());
     showWords();
 }
 
@@ -279,6 +312,11 @@ void GameScreen::showWords() {
         const Sprite* button = std::array<const Sprite*, 4>{
             &takeButton, &jokerButton, &clueButton, &gambleButton}[static_cast<std::size_t>(i)];
         background.label(static_cast<std::size_t>(i)).setText(button->label(0).text());
+    }
+    for (int q = 1; q <= rungCount; ++q) {
+        const std::u16string amount = formatAmount(questionValue(q));
+        background.label(static_cast<std::size_t>(3 + q)).setText(amount);
+        rung(q).label(0).setText(amount);
     }
     jokerCrossed.label(0).setText(tr("JOKER"));
     clueCrossed.label(0).setText(tr("CLUE"));
@@ -374,6 +412,7 @@ void GameScreen::rebuildDrawList(SpriteLayer& layer, Drawable* pointer) {
 
 void GameScreen::loadWinImage(int amount) {
     winImage.load(textures_, winImagePath(amount));
+    winImage.label(1).setText(formatAmount(amount));
 }
 
 void GameScreen::cycleBackdrop(std::array<float, 3>& phases, float elapsed) {

@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -229,6 +230,16 @@ protected:
         session_->send("wait 3");
         ASSERT_TRUE(dumpNow());
         expectWords(helpWords, "question");
+        // The ladder's top amount as the language writes amounts.
+        const std::map<std::string, std::string> million{{"", "1000000"},
+                                                         {"de", "1.000.000"},
+                                                         {"es", "1.000.000"},
+                                                         {"fr", "1\u00a0000\u00a0000"},
+                                                         {"pl", "1\u00a0000\u00a0000"},
+                                                         {"ru", "1\u00a0000\u00a0000"}};
+        if (const auto top = million.find(language_); top != million.end()) {
+            EXPECT_TRUE(shows(top->second)) << "the ladder's top amount in " << language_;
+        }
         expectAllFit("question with the host's line");
         shot("question");
 
