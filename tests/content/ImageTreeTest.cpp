@@ -207,8 +207,9 @@ TEST(ScreenArt, TitleArtLeavesTheMenuClear) {
 }
 
 // The banner sits at y 364 and the end button at y 480, 56 high: the
-// banner's panel must end above the button.
-TEST(ScreenArt, PrizeBannersClearTheEndButtonAndDiffer) {
+// banner's panel must end above the button. The amount is drawn on it at run
+// time, in the player's language, so the art is the same for every amount.
+TEST(ScreenArt, PrizeBannersClearTheEndButton) {
     std::vector<SurfacePtr> banners;
     for (int v : {1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000}) {
         banners.push_back(loadRgba(std::to_string(v) + "win.tga"));
@@ -216,15 +217,6 @@ TEST(ScreenArt, PrizeBannersClearTheEndButtonAndDiffer) {
         const SDL_Surface& b = *banners.back();
         const int buttonTop = 480 - 28 - (364 - b.h / 2);
         EXPECT_LT(maxAlphaInRows(b, buttonTop, b.h), 200) << v;
-    }
-    for (std::size_t i = 1; i < banners.size(); ++i) {
-        long difference = 0;
-        for (int y = 0; y < banners[i]->h; ++y) {
-            for (int x = 0; x < banners[i]->w; ++x) {
-                difference += std::abs(pixel(*banners[i], x, y).r - pixel(*banners[i - 1], x, y).r);
-            }
-        }
-        EXPECT_GT(difference, 10000) << "banner " << i << " repeats the one before";
     }
 }
 

@@ -118,7 +118,10 @@ answer_text() { busy 903 996 240 30; }
 # Waits until a question and its answers are shown, or (with "gone") until
 # the question has gone, between two turns. A player's game that has ended
 # waits for its end button, clicked now and then (there is no button there
-# otherwise).
+# otherwise). The answers and help buttons take presses once the last answer
+# has stood for 1.5 s of game time: five frames, which a loaded machine
+# drawing 1920 x 1080 in software may take two seconds to draw, so a shown
+# question is given that long before the test presses anything.
 wait_answers() {
   local want=$1
   for step in $(seq 240); do
@@ -126,7 +129,10 @@ wait_answers() {
     local q a
     q=$(question_text)
     a=$(answer_text)
-    if [ "$want" = shown ] && [ "$q" -gt 60 ] && [ "$a" -gt 60 ]; then return 0; fi
+    if [ "$want" = shown ] && [ "$q" -gt 60 ] && [ "$a" -gt 60 ]; then
+      sleep 2.5
+      return 0
+    fi
     if [ "$want" = gone ] && [ "$q" -lt 20 ]; then return 0; fi
     if [ $((step % 6)) -eq 0 ]; then click 399 480; fi
     sleep 0.2
@@ -168,32 +174,26 @@ saved '\x03\x00\x00\x00\x08\x00\x00\x00A\x00u\x00n\x00t\x00 \x00M\x00a\x00y\x00\
 # The first round: each player wins the first rung with the Joker.
 point 900 100
 wait_answers shown
-sleep 0.5
 shot 1-turn-start
 press j
 wait_answers gone
 wait_answers shown
-sleep 0.5
 click 763 69
 wait_answers gone
 wait_answers shown
-sleep 0.5
 press j
 wait_answers gone
 
 # The second round: Aunt May takes her 100 with a click, Bo answers B by
 # key, Cy clicks answer C: both wrong, as nothing on this rung is right.
 wait_answers shown
-sleep 0.5
 shot 2-ladder
 click 659 69
 wait_answers gone
 wait_answers shown
-sleep 0.5
 press b
 wait_answers gone
 wait_answers shown
-sleep 0.5
 click 209 719
 # The results, once Cy's game has ended and every line has typed itself
 # out: the question's place then shows the backdrop.
