@@ -130,6 +130,27 @@ protected:
         return false;
     }
 
+    // `n` grouped as the language under test writes amounts (the pseudo
+    // language has no way of its own: nothing). Spanish and Polish leave
+    // four digits together.
+    std::optional<std::string> grouped(long long n) const {
+        static const std::map<std::string, std::pair<std::string, bool>> ways{
+            {"", {"", true}},         {"de", {".", true}},       {"es", {".", false}},
+            {"fr", {"\u00a0", true}}, {"pl", {"\u00a0", false}}, {"ru", {"\u00a0", true}}};
+        const auto way = ways.find(language_);
+        if (way == ways.end()) {
+            return std::nullopt;
+        }
+        std::string digits = std::to_string(n);
+        if (digits.size() <= 4 && !way->second.second) {
+            return digits;
+        }
+        for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+            digits.insert(static_cast<std::size_t>(at), way->second.first);
+        }
+        return digits;
+    }
+
     // Whether the text is one the game takes from outside and never
     // translates: a player's name, the set's questions ("Question 1.0?") and
     // answers ("Answer A1", the right one marked "*"), amounts and marks.
@@ -231,14 +252,8 @@ protected:
         ASSERT_TRUE(dumpNow());
         expectWords(helpWords, "question");
         // The ladder's top amount as the language writes amounts.
-        const std::map<std::string, std::string> million{{"", "1000000"},
-                                                         {"de", "1.000.000"},
-                                                         {"es", "1.000.000"},
-                                                         {"fr", "1\u00a0000\u00a0000"},
-                                                         {"pl", "1\u00a0000\u00a0000"},
-                                                         {"ru", "1\u00a0000\u00a0000"}};
-        if (const auto top = million.find(language_); top != million.end()) {
-            EXPECT_TRUE(shows(top->second)) << "the ladder's top amount in " << language_;
+        if (const std::optional<std::string> top = grouped(1000000)) {
+            EXPECT_TRUE(shows(*top)) << "the ladder's top amount in " << language_;
         }
         expectAllFit("question with the host's line");
         shot("question");
@@ -279,6 +294,16 @@ protected:
         session_->send("wait 2");
         ASSERT_TRUE(dumpNow());
         expectWords({"CONTINUE", "YOU WIN"}, "final amount");
+        // The banner's amount, drawn on it as the language writes amounts
+        // (left of the ladder, which shows the same amount on its rung).
+        if (const std::optional<std::string> won = grouped(player(0)["finalWinnings"].integer())) {
+            bool onBanner = false;
+            for (const Json& d : last_["drawables"].items) {
+                onBanner = onBanner || (d["kind"].string == "text" && d["text"].string == *won &&
+                                        d["x"].number < 330);
+            }
+            EXPECT_TRUE(onBanner) << "the banner's amount " << *won << " in " << language_;
+        }
         expectAllFit("final amount");
         shot("final");
 
