@@ -113,6 +113,8 @@ struct PhoneServer::State {
     std::map<const mg_connection*, Connection> connections;
     std::vector<PhoneEvent> events;
     PhoneView view;
+    // The page's words until the game gives them: the page keeps its own.
+    std::string pageWords = R"({"lang":"en","words":{}})";
     Counters counters;
 
     // The sender: writes states to phones outside the handlers' threads.
@@ -128,7 +130,8 @@ struct PhoneServer::State {
 
 std::string PhoneServer::State::stateMessage(const PhoneSeat* seat) const {
     std::string out = "{\"type\":\"state\",\"screen\":" + jsonQuoted(view.screen) +
-                      ",\"room\":" + jsonQuoted(room.code());
+                      ",\"room\":" + jsonQuoted(room.code()) +
+                      ",\"lang\":" + jsonQuoted(view.language);
     if (seat) {
         out += ",\"you\":{\"name\":" + jsonQuoted(seat->name) + ",\"role\":\"" +
                roleName(seat->role) + "\",\"player\":" + std::to_string(seat->player) + "}";
@@ -220,7 +223,6 @@ PhoneServer::State& stateOf(void* data) {
 }
 
 int servePage(mg_connection* conn, void* data) {
-    (void)data;
     const mg_request_info* request = mg_get_request_info(conn);
     const std::string_view method = request->request_method ? request->request_method : "";
     std::string_view path = request->local_uri ? request->local_uri : "";
@@ -233,6 +235,22 @@ int servePage(mg_connection* conn, void* data) {
     }
     if (path == "/" || path == "/index.html") {
         path = "/index.html";
+    }
+    if (path == "/words.json") {
+        std::string words;
+        {
+            const PhoneServer::State& state = stateOf(data);
+            std::lock_guard guard(state.mutex);
+            words = state.pageWords;
+        }
+        mg_printf(conn,
+                  "HTTP/1.1 200 OK\r\nContent-Type: application/json; charset=utf-8\r\n%sContent-"
+                  "Length: %zu\r\n\r\n",
+                  securityHeaders, words.size());
+        if (method == "GET") {
+            mg_write(conn, words.data(), words.size());
+        }
+        return 200;
     }
     for (const PhonePageFile& file : phonePageFiles()) {
         if (path == file.path) {
@@ -546,6 +564,11 @@ void PhoneServer::publish(const PhoneView& view) {
     }
     state_->view = view;
     state_->markAllForState();
+}
+
+void PhoneServer::setPageWords(std::string json) {
+    std::lock_guard guard(state_->mutex);
+    state_->pageWords = std::move(json);
 }
 
 PhoneRoom PhoneServer::room() const {

@@ -10,7 +10,8 @@
 // page's own origin and name the room (or a token it was given); every
 // message is at most 1 KB and parsed strictly; a phone sending more than a
 // few messages a second is cut off; at most nine players and sixteen
-// watchers. Only the page's three files are served, from memory.
+// watchers. Only the page's three files and its words are served, from
+// memory.
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,9 @@ struct PhoneView {
     std::vector<std::string> answers; // the four answers while shown
     // The buttons that would work on the television now.
     std::vector<PhoneButton> enabled;
+    // The language the page's words are in ("en", "de"...): a phone whose
+    // words are in another fetches them again.
+    std::string language = "en";
     struct Result {
         std::string name;
         std::string money;
@@ -79,6 +83,9 @@ public:
     // The game's side, from its own thread.
     std::vector<PhoneEvent> takeEvents();
     void publish(const PhoneView& view);
+    // The page's own words in the game's language, served as /words.json
+    // (a JSON object made by the game).
+    void setPageWords(std::string json);
     // A copy of the room, for the game to read seats and names.
     PhoneRoom room() const;
     std::string roomCode() const;

@@ -32,6 +32,26 @@ std::vector<std::string> gameLanguages() {
     return codes;
 }
 
+std::string spokenLanguage() {
+    const std::vector<std::string> installed = gameLanguages();
+    const std::string languages = i18n::currentLanguages();
+    std::size_t start = 0;
+    while (start < languages.size()) {
+        std::size_t end = languages.find(':', start);
+        if (end == std::string::npos) {
+            end = languages.size();
+        }
+        std::string code = languages.substr(start, end - start);
+        if (!code.empty() &&
+            std::find(installed.begin(), installed.end(), code) != installed.end()) {
+            std::replace(code.begin(), code.end(), '_', '-');
+            return code;
+        }
+        start = end + 1;
+    }
+    return "en";
+}
+
 bool chooseGameLanguage(SettingsStore& settings, const std::string& code) {
     const std::vector<std::string> codes = gameLanguages();
     if (std::find(codes.begin(), codes.end(), code) == codes.end()) {

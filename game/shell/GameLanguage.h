@@ -19,6 +19,10 @@ void chooseSavedLanguage(SettingsStore& settings);
 // program, sorted.
 std::vector<std::string> gameLanguages();
 
+// The language the game's texts are in now, as a page names it ("de",
+// "pt-BR"): the first of gettext's languages with a catalogue, else "en".
+std::string spokenLanguage();
+
 // Switches to `code` at once ("" = the session's) and keeps it in
 // `settings`. False, changing nothing, for a code that is neither "" nor one
 // of gameLanguages().

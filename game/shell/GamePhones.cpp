@@ -13,10 +13,12 @@
 #include "game/engine/ButtonSearch.h"
 #include "game/engine/InputCodes.h"
 #include "game/engine/SpriteLayer.h"
+#include "game/phones/PhoneMessage.h"
 #include "game/phones/QrCode.h"
 #include "game/screens/ScreenParts.h"
 #include "game/screens/TitleScreen.h"
 #include "game/shell/Game.h"
+#include "game/shell/GameLanguage.h"
 #include "game/shell/GameScreenHost.h"
 #include "game/shell/JsonWriter.h"
 
@@ -53,6 +55,9 @@ constexpr std::array<PhoneButton, 9> allButtons = {
 
 GamePhones::GamePhones(Game& game, const PhoneServer::Options& options) : game_(game) {
     server_ = PhoneServer::start(options, error_);
+    if (server_) {
+        updatePageWords();
+    }
 }
 
 GamePhones::~GamePhones() {
@@ -259,11 +264,60 @@ void GamePhones::afterFrame() {
     lastMenuBeforePlay_ = mode == static_cast<int>(TitleScreen::TitleMode::Menu) ||
                           (lastMenuBeforePlay_ && mode == -1 && !playing);
     wasPlaying_ = playing;
+    updatePageWords();
     server_->publish(view());
+}
+
+void GamePhones::updatePageWords() {
+    if (wordsGeneration_ == i18n::languageGeneration()) {
+        return;
+    }
+    wordsGeneration_ = i18n::languageGeneration();
+    pageLanguage_ = spokenLanguage();
+    // The page's element ids (or message names) and their words; the page
+    // shows its own English ones until these arrive.
+    const std::pair<const char*, std::u16string> words[] = {
+        // TRANSLATORS: the phone page's heading over the room code and name.
+        {"joinHeading", trc("phone", "Join the game")},
+        {"roomLabel", trc("phone", "Room code")},
+        {"nameLabel", trc("phone", "Your name")},
+        // TRANSLATORS: the phone page's button that joins the room.
+        {"joinButton", trc("phone", "Join")},
+        // TRANSLATORS: the phone page's help buttons, short: four share a row.
+        {"take", trc("phone", "Take")},
+        {"joker", trc("phone", "Joker")},
+        {"clue", trc("phone", "Clue")},
+        {"gamble", trc("phone", "Gamble")},
+        {"next", trc("phone", "Continue")},
+        {"full", trc("phone", "The game is full.")},
+        {"wrongRoom", trc("phone", "That is not the room code on the screen.")},
+        // TRANSLATORS: the phone page's heading over the final standings.
+        {"results", trc("phone", "Results")},
+        {"waiting", trc("phone", "You are in. The game starts soon.")},
+        {"watching", trc("phone", "You are watching.")},
+        {"yourTurn", trc("phone", "Your turn!")},
+        // TRANSLATORS: on the phones of the players waiting; %s is the
+        // name of the player whose turn it is.
+        {"turnOf", trc("phone", "%s's turn")},
+    };
+    std::string json = "{\"lang\":";
+    json += jsonQuoted(pageLanguage_);
+    json += ",\"words\":{";
+    bool first = true;
+    for (const auto& [key, text] : words) {
+        json += first ? "\"" : ",\"";
+        first = false;
+        json += key;
+        json += "\":";
+        json += jsonQuoted(utf8FromUtf16(text));
+    }
+    json += "}}";
+    server_->setPageWords(std::move(json));
 }
 
 PhoneView GamePhones::view() const {
     PhoneView view;
+    view.language = pageLanguage_;
     const auto name = [this](int player) {
         return player >= 0 && player < static_cast<int>(game_.quiz.playerNames.size())
                    ? utf8FromUtf16(game_.quiz.playerNames[static_cast<std::size_t>(player)])
@@ -292,7 +346,7 @@ PhoneView GamePhones::view() const {
         std::stable_sort(order.begin(), order.end(),
                          [](const auto& a, const auto& b) { return a.first > b.first; });
         for (const auto& [money, player] : order) {
-            view.results.push_back({name(player), utf8FromUtf16(screen::decimal(money))});
+            view.results.push_back({name(player), utf8FromUtf16(formatAmount(money))});
         }
         if (canPress && buttonForKey(buttons, codeOf(PhoneButton::Next))) {
             view.enabled.push_back(PhoneButton::Next);

@@ -55,6 +55,9 @@ private:
     // screens.
     void showJoining();
     void hideJoining();
+    // The page's words in the game's language, given to the server when
+    // the language changes.
+    void updatePageWords();
     PhoneView view() const;
     bool pressAllowed(std::size_t seat, PhoneButton button) const;
 
@@ -80,6 +83,10 @@ private:
     // The language the room's line was written in (i18n::languageGeneration).
     std::uint32_t shownLanguage_ = 0;
     std::filesystem::path qrFile_;
+    // The language the page's words were made in ("en", "de"...) and the
+    // i18n::languageGeneration they were made under.
+    std::string pageLanguage_;
+    std::optional<std::uint32_t> wordsGeneration_;
 };
 
 } // namespace qv

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -222,6 +223,51 @@ TEST_F(PhonesGame, TwoPlayersPlayFromTheirPhonesToTheResults) {
     EXPECT_NE(last_["phones"]["room"].string, firstRoom);
     EXPECT_EQ(last_["phones"]["phones"][0]["player"].integer(), 0);
     EXPECT_EQ(last_["phones"]["phones"][1]["player"].integer(), 1);
+    EXPECT_EQ(session_->finish(), 0);
+}
+
+// The phone page's own words come from the game in its language: a language
+// chosen in Settings reaches the words the page fetches and the phones that
+// are already in, which fetch them again when told.
+TEST_F(PhonesGame, ThePagesWordsFollowTheLanguageChosenOnTheTelevision) {
+    namespace fs = std::filesystem;
+    if (!fs::exists(fs::path(QV_PRODUCT_DIR) / "locale" / "de" / "LC_MESSAGES" / "showfloor.mo")) {
+        GTEST_SKIP() << "no German catalogue in this build";
+    }
+    startAtTitle({"Ann"}, {}, {"-phones:127.0.0.1:0"});
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(last_["phones"]["on"].boolean) << session_->errors();
+    const int port = std::stoi(last_["phones"]["address"].string.substr(17));
+    const auto words = [port] {
+        RawClient client(port);
+        client.send("GET /words.json HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+        const std::string reply = client.receive();
+        const std::size_t body = reply.find("\r\n\r\n");
+        return Json::parse(body == std::string::npos ? "" : reply.substr(body + 4))
+            .value_or(Json{});
+    };
+    EXPECT_EQ(words()["lang"].string, "en");
+    EXPECT_EQ(words()["words"]["joinHeading"].string, "Join the game");
+    Phone phone(port, last_["phones"]["room"].string, "Ann");
+    ASSERT_TRUE(phoneShows(
+        phone, [](const Phone& p) { return p.state["lang"].string == "en"; }, 3));
+
+    click(512, 700);
+    ASSERT_TRUE(waitFor([](const Json& d) { return d["screen"].string == "Settings"; }, 10));
+    session_->send("wait 2");
+    for (int step = 0; step < 10 && last_["language"]["chosen"].string != "de"; ++step) {
+        click(342, 640);
+        session_->send("wait 1");
+        ASSERT_TRUE(waitFor([](const Json&) { return true; }, 0));
+    }
+    ASSERT_EQ(last_["language"]["chosen"].string, "de");
+    ASSERT_TRUE(phoneShows(
+        phone, [](const Phone& p) { return p.state["lang"].string == "de"; }, 3));
+    const Json german = words();
+    EXPECT_EQ(german["lang"].string, "de");
+    EXPECT_EQ(german["words"]["joinButton"].string, "Beitreten");
+    EXPECT_EQ(german["words"]["turnOf"].string, "%s ist dran");
+    EXPECT_EQ(german["words"].size(), words()["words"].size());
     EXPECT_EQ(session_->finish(), 0);
 }
 

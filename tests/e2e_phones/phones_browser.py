@@ -4,8 +4,11 @@
 # chromedriver, opens the page Showfloor serves on the loopback address,
 # joins with names and plays a two-player game to the results through the
 # phones only (one right answer, one wrong, one help option). A reload comes
-# back as the same player; a wrong room code is refused. The television side
-# runs in automation mode, where only standard input and the phones move it.
+# back as the same player; a wrong room code is refused. German is chosen on
+# the television before the phones join: a page opened before that takes the
+# game's new words when it joins, one opened after shows them from the start.
+# The television side runs in automation mode, where only standard input and
+# the phones move it.
 #
 # Usage: phones_browser.py PRODUCT_DIR [SHOTS_DIR]
 # Exits 77 (skipped) when Chromium, its driver or Selenium is missing.
@@ -16,6 +19,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import urllib.request
 
 try:
     from selenium import webdriver
@@ -150,12 +154,16 @@ def press(driver, button):
     driver.find_element(By.CSS_SELECTOR, f'[data-button="{button}"]').click()
 
 
-def join(driver, url, room, name):
+def join(driver, url, room, name, heading=None, still=None):
     driver.get(url)
+    if heading is not None and text(driver, "joinHeading") != heading:
+        fail(f"the join page's heading reads {text(driver, 'joinHeading')!r}, not {heading!r}")
     room_field = driver.find_element(By.ID, "room")
     room_field.clear()
     room_field.send_keys(room)
     driver.find_element(By.ID, "name").send_keys(name)
+    if still:
+        driver.save_screenshot(still)
     driver.find_element(By.ID, "joinButton").click()
 
 
@@ -181,8 +189,36 @@ try:
     if shots:
         os.makedirs(shots, exist_ok=True)
         one.save_screenshot(os.path.join(shots, "phone-join.png"))
+
+    # German on the television, from its Settings' Language row.
+    click(512, 700)
+    until("settings", lambda d: d["screen"] == "Settings", 10)
+    advance(2)
+    for _ in range(10):
+        if dump()["language"]["chosen"] == "de":
+            break
+        click(342, 640)
+        advance(1)
+    if dump()["language"]["chosen"] != "de":
+        fail("German is not offered in Settings")
+    click(512, 690)
+    until("the title again", lambda d: d["screen"] == "Title", 10)
+    advance(2)
+    with urllib.request.urlopen(address + "/words.json", timeout=5) as reply:
+        german = json.load(reply)
+    words = german["words"]
+    if german["lang"] != "de" or words["joinHeading"] == "Join the game":
+        fail(f"the page's words are not German: {german}")
+
     one.find_element(By.ID, "joinButton").click()
-    join(two, address, room, "Юлия")
+    until("the first phone in German",
+          lambda d: text(one, "status") == words["waiting"] and text(one, "joinHeading") == ""
+          and one.find_element(By.CSS_SELECTOR, '[data-button="clue"]').get_attribute(
+              "textContent") == words["clue"], 10)
+    if one.execute_script("return document.documentElement.lang") != "de":
+        fail("the page's language is not German")
+    join(two, address, room, "Юлия", heading=words["joinHeading"],
+         still=os.path.join(shots, "phone-join-de.png") if shots else None)
     until("two phones", lambda d: len(d["phones"]["phones"]) == 2, 10)
 
     # The television starts a new game of two; the names come from the phones.
@@ -203,6 +239,8 @@ try:
         one.save_screenshot(os.path.join(shots, "phone-question.png"))
     if enabled(two, "a"):
         fail("the other phone can answer")
+    if text(two, "status") != words["turnOf"].replace("%s", "Ελένη"):
+        fail(f"the other phone's status reads {text(two, 'status')!r}")
     press(one, "clue")
     until("the clue", lambda d: d["players"][0]["clueUsed"], 10)
     until("the answers back", my_turn(one))

@@ -59,6 +59,16 @@ TEST_F(PhoneServerTest, ServesOnlyThePageFilesWithAStrictPolicy) {
     EXPECT_NE(page.find("X-Content-Type-Options: nosniff"), std::string::npos);
     EXPECT_NE(page.find("Join the game"), std::string::npos);
     EXPECT_EQ(get("/phone.js").rfind("HTTP/1.1 200", 0), 0u);
+    // The page's words: none of its own until the game gives them, then
+    // the game's, under the same policy.
+    const std::string noWords = get("/words.json");
+    EXPECT_NE(noWords.find(R"({"lang":"en","words":{}})"), std::string::npos) << noWords;
+    server->setPageWords(R"({"lang":"de","words":{"joinButton":"Beitreten"}})");
+    const std::string words = get("/words.json");
+    EXPECT_EQ(words.rfind("HTTP/1.1 200", 0), 0u) << words;
+    EXPECT_NE(words.find("Content-Type: application/json"), std::string::npos);
+    EXPECT_NE(words.find("Cache-Control: no-store"), std::string::npos);
+    EXPECT_NE(words.find(R"({"lang":"de","words":{"joinButton":"Beitreten"}})"), std::string::npos);
     for (const char* path :
          {"/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd", "/phone.js/", "/x", "//etc/passwd"}) {
         EXPECT_EQ(get(path).rfind("HTTP/1.1 404", 0), 0u) << path;
