@@ -8,6 +8,22 @@
 
 namespace qv {
 
+LabelLook oneColourLook(Colour text, Colour shadow) {
+    LabelLook look;
+    look.colours = {text, text, text};
+    look.shadows = {shadow, shadow, shadow};
+    return look;
+}
+
+LabelLook plateLook() {
+    const Colour ember{160, 48, 40, 230};
+    LabelLook look = oneColourLook(Colour{255, 242, 214, 255}, ember);
+    look.colours[1] = opaqueWhite;
+    look.shadows[0] = Colour{6, 11, 19, 204};
+    look.tracking = 2;
+    return look;
+}
+
 namespace {
 
 std::uint8_t tinted(std::uint8_t channel, std::uint8_t tint) {

@@ -34,6 +34,12 @@ struct LabelLook {
     int tracking = 0;
 };
 
+// One colour and one shadow in every button state.
+LabelLook oneColourLook(Colour text, Colour shadow = Colour{0, 0, 0, 0});
+// The words on a button's plate: cream, white while pointed at, with a dark
+// drop that turns ember when lit.
+LabelLook plateLook();
+
 class SpriteLabel {
 public:
     SpriteLabel(Font* font, Font* fitFont, Vec3 offset, float roomWidth, float roomHeight,

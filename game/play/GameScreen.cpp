@@ -85,16 +85,9 @@ Font* fitFaceOf(const FontSet* fonts, int font) {
     return fonts != nullptr ? fonts->fitFont(font) : nullptr;
 }
 
-LabelLook oneColour(Colour text, Colour shadow) {
-    LabelLook look;
-    look.colours = {text, text, text};
-    look.shadows = {shadow, shadow, shadow};
-    return look;
-}
-
 // Light letters in a coral glow, as the banner's frame.
 LabelLook bannerAmountLook() {
-    LabelLook look = oneColour(Colour{255, 246, 232, 255}, Colour{255, 126, 92, 240});
+    LabelLook look = oneColourLook(Colour{255, 246, 232, 255}, Colour{255, 126, 92, 240});
     look.glow = true;
     look.tracking = 2;
     return look;
@@ -236,7 +229,7 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     for (Sprite* button : {&takeButton, &jokerButton, &clueButton, &gambleButton}) {
         button->addLabel(faceOf(fonts, FontSet::helpLabelFont),
                          fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
-                         20.0f, oneColour(light, ink));
+                         20.0f, oneColourLook(light, ink));
     }
     // The resting plates are part of the board: their names stay when a
     // button is off (between turns, at the final amount), as painted names
@@ -246,7 +239,7 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
         background.addLabel(
             faceOf(fonts, FontSet::helpLabelFont), fitFaceOf(fonts, FontSet::helpLabelFont),
             Vec3{plate.x - background.position.x, plate.y - background.position.y + 14.0f, 0.0f},
-            80.0f, 20.0f, oneColour(light, Colour{0, 0, 0, 0}));
+            80.0f, 20.0f, oneColourLook(light));
     }
     // The ladder's amounts, right-aligned where the rung's plate leaves room
     // (to 94 pixels right of its centre): on the board for every rung, and
@@ -254,7 +247,7 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     // one, in a brighter white.
     for (int q = 1; q <= rungCount; ++q) {
         const bool kept = q == guaranteedRungs[0] || q == guaranteedRungs[1] || q == rungCount;
-        LabelLook onBoard = oneColour(
+        LabelLook onBoard = oneColourLook(
             kept ? Colour{246, 244, 238, 255} : Colour{196, 200, 204, 255}, Colour{0, 0, 0, 0});
         onBoard.alignRight = true;
         background.addLabel(
@@ -262,7 +255,7 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
             Vec3{static_cast<float>(board::rungX) + rungAmountCentre - background.position.x,
                  static_cast<float>(board::rungY(q)) - background.position.y, 0.0f},
             rungAmountRoom, 30.0f, onBoard);
-        LabelLook lit = oneColour(opaqueWhite, Colour{160, 48, 40, 230});
+        LabelLook lit = oneColourLook(opaqueWhite, Colour{160, 48, 40, 230});
         lit.alignRight = true;
         rung(q).addLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
                          Vec3{rungAmountCentre, 0.0f, 0.0f}, rungAmountRoom, 30.0f, lit);
@@ -270,25 +263,21 @@ GameScreen::GameScreen(TextureCache& textures, const FontSet* fonts, Random& ran
     for (Sprite* crossed : {&jokerCrossed, &clueCrossed, &gambleCrossed}) {
         crossed->addLabel(faceOf(fonts, FontSet::helpLabelFont),
                           fitFaceOf(fonts, FontSet::helpLabelFont), Vec3{0.0f, 14.0f, 0.0f}, 80.0f,
-                          20.0f, oneColour(grey, Colour{0, 0, 0, 0}));
+                          20.0f, oneColourLook(grey));
     }
-    LabelLook plate = oneColour(Colour{255, 242, 214, 255}, Colour{6, 11, 19, 204});
-    plate.colours[1] = opaqueWhite;
-    plate.shadows[1] = plate.shadows[2] = Colour{160, 48, 40, 230};
-    plate.tracking = 2;
     endButton.addPlateLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
-                            16.0f, plate);
+                            16.0f, plateLook());
     // The wheel's halves, 66 pixels above and below its middle.
     wheelBack.addLabel(faceOf(fonts, FontSet::questionFont),
                        fitFaceOf(fonts, FontSet::questionFont), Vec3{0.0f, -66.0f, 0.0f}, 190.0f,
-                       50.0f, oneColour(opaqueWhite, Colour{22, 138, 100, 255}));
+                       50.0f, oneColourLook(opaqueWhite, Colour{22, 138, 100, 255}));
     wheelBack.addLabel(faceOf(fonts, FontSet::questionFont),
                        fitFaceOf(fonts, FontSet::questionFont), Vec3{0.0f, 66.0f, 0.0f}, 190.0f,
-                       50.0f, oneColour(opaqueWhite, Colour{122, 16, 36, 255}));
+                       50.0f, oneColourLook(opaqueWhite, Colour{122, 16, 36, 255}));
     // The banner's caption over the amount.
     winImage.addLabel(faceOf(fonts, FontSet::labelFont), fitFaceOf(fonts, FontSet::labelFont),
                       Vec3{0.0f, -46.0f, 0.0f}, 440.0f, 28.0f,
-                      oneColour(Colour{255, 168, 128, 255}, Colour{0, 0, 0, 0}));
+                      oneColourLook(Colour{255, 168, 128, 255}));
     // The amount on the final banner, large, under its caption.
     winImage.addLabel(faceOf(fonts, FontSet::headingFont), fitFaceOf(fonts, FontSet::headingFont),
                       Vec3{0.0f, 20.0f, 0.0f}, 500.0f, 100.0f, bannerAmountLook());
@@ -308,10 +297,10 @@ void GameScreen::showWords() {
     // TRANSLATORS: the name under the help button that spins the wheel for
     // double or nothing (in capitals); at most about 8 letters.
     gambleButton.label(0).setText(tr("GAMBLE"));
-    for (int i = 0; i < 4; ++i) {
-        const Sprite* button = std::array<const Sprite*, 4>{
-            &takeButton, &jokerButton, &clueButton, &gambleButton}[static_cast<std::size_t>(i)];
-        background.label(static_cast<std::size_t>(i)).setText(button->label(0).text());
+    // The resting plates under the buttons carry the same names.
+    const std::array<const Sprite*, 4> helps{&takeButton, &jokerButton, &clueButton, &gambleButton};
+    for (std::size_t i = 0; i < helps.size(); ++i) {
+        background.label(i).setText(helps[i]->label(0).text());
     }
     for (int q = 1; q <= rungCount; ++q) {
         const std::u16string amount = formatAmount(questionValue(q));

@@ -45,32 +45,15 @@ void makeText(ScreenHost& host, TextDrawable& text, int fontIndex, Vec3 position
     host.layer().add(text);
 }
 
-LabelLook plateLook() {
-    LabelLook look;
-    const Colour cream{255, 242, 214, 255};
-    look.colours = {cream, opaqueWhite, cream};
-    const Colour ink{6, 11, 19, 204};
-    const Colour ember{160, 48, 40, 230};
-    look.shadows = {ink, ember, ember};
-    look.tracking = 2;
-    return look;
-}
-
 LabelLook headingLook() {
-    LabelLook look;
-    const Colour light{255, 250, 238, 255};
-    look.colours = {light, light, light};
-    const Colour coral{255, 126, 92, 230};
-    look.shadows = {coral, coral, coral};
+    LabelLook look = oneColourLook(Colour{255, 250, 238, 255}, Colour{255, 126, 92, 230});
     look.glow = true;
     look.tracking = 5;
     return look;
 }
 
 LabelLook captionLook() {
-    LabelLook look;
-    const Colour coral{255, 168, 128, 255};
-    look.colours = {coral, coral, coral};
+    LabelLook look = oneColourLook(Colour{255, 168, 128, 255});
     look.tracking = 3;
     return look;
 }

@@ -61,10 +61,9 @@ void makeButton(ScreenHost& host, Sprite& button, const ButtonImages& images, Ve
 void makeText(ScreenHost& host, TextDrawable& text, int fontIndex, Vec3 position,
               const Envelope& envelope, std::u16string_view content = {});
 
-// The looks of words on the menus' pictures: a plate's label (cream at rest,
-// white under the pointer, a soft dark shadow, an ember one when lit), a
-// heading (large and light with a coral glow) and a caption (coral, flat).
-LabelLook plateLook();
+// The looks of words on the menus' pictures besides a plate's label
+// (plateLook): a heading (large and light with a coral glow) and a caption
+// (coral, flat).
 LabelLook headingLook();
 LabelLook captionLook();
 

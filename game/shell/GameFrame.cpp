@@ -288,16 +288,10 @@ void Game::labelQuitOverlay() {
                           0.0f};
         quitOverlay->addLabel(fonts->font(font), fonts->fitFont(font), offset, width, height, look);
     };
-    LabelLook question;
     const Colour cream{255, 242, 214, 255};
-    question.colours = {cream, cream, cream};
-    question.shadows = {Colour{160, 48, 40, 255}, Colour{160, 48, 40, 255},
-                        Colour{160, 48, 40, 255}};
-    LabelLook cap;
-    const Colour ink{12, 21, 33, 255};
-    cap.colours = {ink, ink, ink};
-    LabelLook answer;
-    answer.colours = {cream, cream, cream};
+    const LabelLook question = oneColourLook(cream, Colour{160, 48, 40, 255});
+    const LabelLook cap = oneColourLook(Colour{12, 21, 33, 255});
+    LabelLook answer = oneColourLook(cream);
     answer.alignLeft = true;
     on(FontSet::questionFont, Vec3{512.0f, 334.0f, 0.0f}, 520.0f, 60.0f, question);
     on(FontSet::labelFont, Vec3{338.0f, 418.0f, 0.0f}, 32.0f, 32.0f, cap);
